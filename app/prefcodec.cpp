@@ -1,0 +1,25 @@
+#include "app/prefcodec.h"
+
+#include "app/preferences.h"
+
+#include <QTextCodec>
+#include <cstring>
+
+QTextCodec* PreferenceCodec()
+{
+    QTextCodec* codec = QTextCodec::codecForName(QByteArray(Preferences.CodeTable));
+    return codec ? codec : QTextCodec::codecForName("ISO-8859-1");
+}
+
+QString PrefText(const char* text)
+{
+    return PreferenceCodec()->toUnicode(text, int(std::strlen(text)));
+}
+
+void SetPrefText(char* storage, int capacity, const QString& text)
+{
+    QByteArray bytes = PreferenceCodec()->fromUnicode(text);
+    int length = qMin(int(bytes.size()), capacity - 1);
+    std::memcpy(storage, bytes.constData(), size_t(length));
+    storage[length] = '\0';
+}

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+// The program's own settings, read from and written to the preferences file by one
+// table-driven reader and writer.
+
+// Value kinds of a PreferenceTable row; 0 ends the table.
+enum PreferenceKind : uint32_t {
+    KindEnd = 1,
+    KindInclude = 2,
+    KindBoolean = 3,
+    KindCharacter = 4,
+    KindInteger = 5,
+    KindReal = 6,
+    KindText = 7,
+    KindRecord = 8,
+    KindCallback = 9,
+    KindLabel = 10,
+};
+
+enum PreferenceFlag : uint32_t {
+    SkipEmptyElements = 0x1,
+    Unsigned = 0x2,
+    UpperCase = 0x4,
+    LowerCase = 0x8,
+    NoWildcards = 0x20,
+    NoAngleBrackets = 0x40,
+    Enumerated = 0x100,
+    ValueOptional = 0x200,
+    NotWritten = 0x2000,
+    NotRead = 0x4000,
+};
+
+struct PreferenceRow {
+    const char* key;    // up to 15 characters, matched without regard to case
+    uint32_t kind;      // PreferenceKind, 0 ends the table
+    double lower;       // smallest value or shortest text; index of the last list entry
+    double upper;       // largest value or longest text (storage of one element is upper + 1)
+    void* storage;      // the value, or the first array element
+    const void* list;   // allowed values of an Enumerated row
+    uint32_t lastIndex; // 0 for a single value, n for elements 0..n
+    uint32_t flags;     // PreferenceFlag bits
+};
+
+// The preference values. Texts are 8-bit, in the code page named by CodeTable.
+struct PreferenceValues {
+    int32_t Debug;
+    char CodeTable[33];
+    char Language[255];
+    char SDpath[255];
+    char CFGname[255];
+    char TimeName[255];
+    char HSample[8][8];
+    char HMode[8][8];
+    int32_t SizeX;
+    int32_t SizeY;
+    int32_t ToolTip;
+    int32_t SetTime;
+    int32_t DelOldTime;
+    int32_t ManualTime;
+    int32_t ShiftTime;
+};
+
+extern PreferenceValues Preferences;
+extern const PreferenceRow PreferenceTable[];
+
+// Restores every preference to its default value.
+void ResetPreferences();
+
+// The message of the last error of a read or write, at most 255 characters.
+extern QString ErrorText;
+
+// One read or one write of a preferences file over a key table.
+// Both return 0 on success or the code of the last error met.
+class PreferenceFile
+{
+public:
+    explicit PreferenceFile(const PreferenceRow* table);
+    ~PreferenceFile();
+    PreferenceFile(const PreferenceFile&) = delete;
+    PreferenceFile& operator=(const PreferenceFile&) = delete;
+
+    int Read(const QString& fileName);
+    int Write(const QString& fileName);
+
+private:
+    struct Private;
+    Private* d;
+};

@@ -1,0 +1,109 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QSpinBox;
+class QTimeEdit;
+class QVBoxLayout;
+
+// The controls of one "Timer %d" panel. The form owns them through Qt's parent tree.
+struct TimerPanel {
+    QSpinBox* month = nullptr;
+    QSpinBox* day = nullptr;
+    QSpinBox* hour = nullptr;
+    QSpinBox* minut = nullptr;
+    QSpinBox* lenght = nullptr;
+    QLabel* fileSize = nullptr;
+    QCheckBox* timerEnable = nullptr;
+};
+
+// Outcome of writing or reading one file; error is the system's reason when ok is false.
+struct FileResult {
+    bool ok = false;
+    QString error;
+};
+
+// The editor form: the recorder configuration lives only in its controls.
+class ConfigEditWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    ConfigEditWindow(QWidget* parent, const char* name);
+
+    // Writes the whole configuration file from the controls.
+    FileResult WriteConfig(const QString& fileName);
+    // Reads a configuration file into the controls.
+    FileResult ReadConfig(const QString& fileName);
+    // Adds one timer panel to the given column and fills TimerPanels[index].
+    void AddTimerPanel(QVBoxLayout* column, int index);
+
+    // Clock-setting files on the card (the card path is a plain prefix).
+    void DeleteClockFiles(const QString& cardPath);
+    FileResult WriteClockFile(const QString& cardPath);
+
+    // Seams for the dialogs, replaced by tests. Each returns an empty string when
+    // the user cancels.
+    std::function<QString()> chooseFolder;
+    std::function<QString(const QString& startDir, const QString& filter)> chooseOpenFile;
+    std::function<QString(const QString& startDir, const QString& filter)> chooseSaveFile;
+    // Shows a warning about a file that could not be read or written.
+    std::function<void(const QString& title, const QString& text)> warn;
+
+    // Called with the slot's name at the start of every slot (tests trace the order).
+    static std::function<void(const char*)> slotTrace;
+
+    // Controls, in declaration order.
+    QLineEdit* configFilePath = nullptr;
+    QComboBox* wavType = nullptr;
+    QComboBox* sampleRate = nullptr;
+    QLabel* bitRate = nullptr;
+    QCheckBox* vasEnable = nullptr;
+    QSpinBox* vasOnLevel = nullptr;
+    QSpinBox* vasOnTime = nullptr;
+    QSpinBox* vasOffLevel = nullptr;
+    QSpinBox* vasOffTime = nullptr;
+    QSpinBox* limitMin = nullptr;
+    QLabel* limitMinTime = nullptr;
+    QSpinBox* limitMax = nullptr;
+    QLabel* limitMaxTime = nullptr;
+    QSpinBox* loopSize = nullptr;
+    QLabel* loopTime = nullptr;
+    QCheckBox* timersEnable = nullptr;
+    QCheckBox* enableToolTip = nullptr;
+    QCheckBox* timeSetEnable = nullptr;
+    QCheckBox* deleteOldTime = nullptr;
+    QCheckBox* manualTimeEnable = nullptr;
+    QTimeEdit* setTime = nullptr;
+    QDateEdit* setDate = nullptr;
+    TimerPanel TimerPanels[4];
+
+private slots:
+    void LoadCurrent();
+    void SaveCurrent();
+    void SaveAs();
+    void LoadFrom();
+    void FindConfigFile();
+    void UpdateEnable();
+    void UpdateInfo(int);
+    void ChangePath(const QString& path);
+    void UpdateConfig(int);
+    void Periodic();
+    void About();
+
+private:
+    void Trace(const char* slot) const
+    {
+        if (slotTrace)
+            slotTrace(slot);
+    }
+    void ShowStatus(const QString& text);
+    void AfterLoad();
+};

@@ -1,0 +1,45 @@
+#pragma once
+
+// Helpers shared by the test programs.
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <functional>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+inline QByteArray ReadAll(const QString& fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray("<missing>");
+    return file.readAll();
+}
+
+inline bool WriteAll(const QString& fileName, const QByteArray& bytes)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
+}
+
+// Runs body in a child process whose files may not grow beyond limit bytes (a card
+// that fills up mid-write; root is not spared by this limit). Returns the body's
+// result, or -1 when the child died.
+inline int RunWithFileSizeLimit(rlim_t limit, const std::function<int()>& body)
+{
+    pid_t pid = fork();
+    if (pid == 0) {
+        signal(SIGXFSZ, SIG_IGN);
+        struct rlimit rl = {limit, limit};
+        setrlimit(RLIMIT_FSIZE, &rl);
+        _exit(body());
+    }
+    int status = 0;
+    if (pid < 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status))
+        return -1;
+    return WEXITSTATUS(status);
+}
