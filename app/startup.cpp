@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-int RunPlimoConfigurator(int argc, char** argv)
+int RunPlimoConfigurator(int argc, char** argv, const StartupHooks*)
 {
     QApplication app(argc, argv);
     return 0;
