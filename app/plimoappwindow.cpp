@@ -1,0 +1,61 @@
+#include "app/plimoappwindow.h"
+
+#include "app/globals.h"
+#include "editor/configeditwindow.h"
+
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QStatusBar>
+
+#include "images/appicon.xpm"
+
+PlimoAppWindow::PlimoAppWindow() : QMainWindow(nullptr)
+{
+    setObjectName(QStringLiteral("Plimo main window"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    const QPixmap icon(appicon_xpm);
+    setWindowTitle(QStringLiteral("  ") + tr("Plimo player configurator") +
+                   QStringLiteral("  ") + VersionText);
+    setWindowIcon(icon);
+    Editor = new ConfigEditWindow(this, "config edit");
+    Editor->setFocus();
+    setCentralWidget(Editor);
+    statusBar()->showMessage(tr("Ready"), 2000);
+
+    chooseFile = [this] {
+        return QFileDialog::getOpenFileName(this, QString(), QString(),
+                                            QStringLiteral("Config files (*.ini);;All files (*.*)"));
+    };
+}
+
+void PlimoAppWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+}
+
+void PlimoAppWindow::open() {}
+
+void PlimoAppWindow::save() {}
+
+void PlimoAppWindow::saveAs() {}
+
+void PlimoAppWindow::load()
+{
+    const QString fileName = chooseFile();
+    if (fileName.isEmpty()) {
+        statusBar()->showMessage(tr("Loading aborted"), 2000);
+        return;
+    }
+    if (Editor->LoadFile(fileName))
+        statusBar()->showMessage(tr("Loaded file ") + fileName, 2000);
+    else
+        statusBar()->showMessage(tr("Cannot read file ") + fileName, 2000);
+}
+
+void PlimoAppWindow::about()
+{
+    QMessageBox::about(this, QStringLiteral("Qt Application Example"),
+                       QStringLiteral("This debug version of the plimo_dict config file editor"));
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+
+class ConfigEditWindow;
+
+// The program's only top-level window: caption, icon, the editor form and a status line.
+class PlimoAppWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    PlimoAppWindow();
+
+    ConfigEditWindow* editor() const { return Editor; }
+
+    // Seam for the open-file dialog of load(), replaced by tests; returns an empty
+    // string when the user cancels.
+    std::function<QString()> chooseFile;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private slots:
+    void open();
+    void save();
+    void saveAs();
+    void load();
+    void about();
+
+private:
+    ConfigEditWindow* Editor;
+};
