@@ -1,9 +1,134 @@
 #include "app/startup.h"
 
-#include <QApplication>
+#include "app/globals.h"
+#include "app/plimoappwindow.h"
+#include "app/prefcodec.h"
+#include "app/preferences.h"
+#include "recorder_files/configcheck.h"
 
-int RunPlimoConfigurator(int argc, char** argv, const StartupHooks*)
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QTextStream>
+#include <QTranslator>
+#include <cstdio>
+#include <cstring>
+
+int ReadStartupPreferences(const QString& fileName)
 {
+    const int code = PreferenceFile(PreferenceTable).Read(fileName);
+    if (code == 1) {
+        // Missing file: create it at once with what we have. An Include of a
+        // missing file lands here too, and the rewrite drops that line.
+        PreferenceFile(PreferenceTable).Write(fileName);
+    }
+    if (code != 0 && QFile::exists(fileName))
+        std::fprintf(stderr, "%s\n", ErrorText.toLocal8Bit().constData());
+    return code;
+}
+
+QTranslator* InstallTranslation(
+    QApplication& app, const std::function<void(const QString&, const QString&)>& warn)
+{
+    const QString language = PrefText(Preferences.Language);
+    if (language.isEmpty())
+        return nullptr;
+    if (!QFile::exists(language)) {
+        warn(QStringLiteral("File error"),
+             QStringLiteral("Cannot find language file<") + language + QStringLiteral(">\n"));
+        return nullptr;
+    }
+    auto* translator = new QTranslator(&app);
+    if (translator->load(language, QStringLiteral(".")))
+        app.installTranslator(translator);
+    return translator;
+}
+
+QMainWindow* CreateMainWindow()
+{
+    auto* window = new PlimoAppWindow;
+    if (Preferences.SizeX != 0)
+        window->setMaximumWidth(Preferences.SizeX);
+    if (Preferences.SizeY != 0)
+        window->setMaximumHeight(Preferences.SizeY);
+    return window;
+}
+
+namespace {
+
+bool WantsConsoleOnly(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const char* a = argv[i];
+        if (!std::strcmp(a, "--check") || !std::strncmp(a, "--check=", 8) ||
+            !std::strcmp(a, "--help") || !std::strcmp(a, "-h") || !std::strcmp(a, "--help-all") ||
+            !std::strcmp(a, "--version") || !std::strcmp(a, "-v"))
+            return true;
+    }
+    return false;
+}
+
+void SetUpParser(QCommandLineParser& parser, QCommandLineOption& check)
+{
+    parser.setApplicationDescription(
+        QStringLiteral("Plimo player configurator: edits the config.ini of the voice recorder."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption(check);
+    parser.addPositionalArgument(QStringLiteral("preferences"),
+                                 QStringLiteral("Preferences file (default Plimoplayer.cfg)."),
+                                 QStringLiteral("[preferences]"));
+}
+
+// --check, --help and --version need no window and no display.
+int RunConsole(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    app.setApplicationVersion(VersionText);
+    QCommandLineParser parser;
+    QCommandLineOption check(QStringLiteral("check"),
+                             QStringLiteral("Explain line by line how the recorder reads <file>."),
+                             QStringLiteral("file"));
+    SetUpParser(parser, check);
+    parser.process(app);
+    QTextStream out(stdout);
+    return CheckConfigFile(parser.value(check), out);
+}
+
+} // namespace
+
+int RunPlimoConfigurator(int argc, char** argv, const StartupHooks* hooks)
+{
+    StartDirectory = QDir::currentPath();
+    VersionText = QStringLiteral("v1.4");
+    if (WantsConsoleOnly(argc, argv))
+        return RunConsole(argc, argv);
+
+    // The application object takes its own options (-platform, -style ...) when it is
+    // created; our one argument is the first one left after that.
     QApplication app(argc, argv);
-    return 0;
+    app.setApplicationVersion(VersionText);
+    QCommandLineParser parser;
+    QCommandLineOption check(QStringLiteral("check"), QString(), QStringLiteral("file"));
+    SetUpParser(parser, check);
+    parser.process(app);
+    if (!parser.positionalArguments().isEmpty())
+        PreferencesFileName = parser.positionalArguments().constFirst();
+
+    ReadStartupPreferences(PreferencesFileName);
+    InstallTranslation(app, [](const QString& caption, const QString& text) {
+        QMessageBox::warning(nullptr, caption, text);
+    });
+
+    QMainWindow* window = CreateMainWindow();
+    window->show();
+    QObject::connect(&app, &QGuiApplication::lastWindowClosed, &app, &QCoreApplication::quit);
+    if (hooks && hooks->afterShow)
+        hooks->afterShow(window);
+    const int result = app.exec();
+
+    PreferenceFile(PreferenceTable).Write(PreferencesFileName);
+    return result;
 }

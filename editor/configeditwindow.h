@@ -109,4 +109,5 @@ private:
     }
     void ShowStatus(const QString& text);
     void AfterLoad();
+    void Warn(const QString& text);
 };

@@ -1,16 +1,175 @@
-// Placeholder until the file commands land.
+// The commands that move the configuration between the form and files: the card
+// folder, reload, load from, save as, save, and the clock-setting files.
 #include "editor/configeditwindow.h"
 
-void ConfigEditWindow::LoadCurrent() {}
-void ConfigEditWindow::SaveCurrent() {}
-void ConfigEditWindow::SaveAs() {}
-void ConfigEditWindow::LoadFrom() {}
-void ConfigEditWindow::FindConfigFile() {}
-void ConfigEditWindow::ChangePath(const QString&) {}
-void ConfigEditWindow::ShowStatus(const QString&) {}
-void ConfigEditWindow::AfterLoad() {}
-void ConfigEditWindow::DeleteClockFiles(const QString&) {}
-FileResult ConfigEditWindow::WriteClockFile(const QString&)
+#include "app/globals.h"
+#include "app/prefcodec.h"
+#include "app/preferences.h"
+#include "recorder_files/clockfile.h"
+#include "recorder_files/savefile.h"
+
+#include <QDateEdit>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QTimeEdit>
+
+namespace {
+
+const QString ConfigFilter = QStringLiteral("Config files (*.ini);;All files (*.*)");
+
+// The card path is a plain prefix: a chosen folder needs its separator to name
+// files inside it.
+QString WithTrailingSeparator(const QString& folder)
 {
-    return {};
+    if (folder.isEmpty() || folder.endsWith(QLatin1Char('/')) ||
+        folder.endsWith(QLatin1Char('\\')))
+        return folder;
+    return folder + QLatin1Char('/');
+}
+
+} // namespace
+
+void ConfigEditWindow::FindConfigFile()
+{
+    Trace("FindConfigFile");
+    QString folder;
+    if (chooseFolder) {
+        folder = chooseFolder();
+    } else {
+        QFileDialog dialog(this);
+        dialog.setObjectName(QStringLiteral("file dialog"));
+        dialog.setModal(true);
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly);
+        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+            folder = dialog.selectedFiles().constFirst();
+    }
+    if (folder.isEmpty())
+        return;
+    configFilePath->setText(WithTrailingSeparator(folder));
+}
+
+void ConfigEditWindow::ChangePath(const QString& path)
+{
+    Trace("ChangePath");
+    SetPrefText(Preferences.SDpath, int(sizeof Preferences.SDpath), path);
+    const QFileInfo config(path + PrefText(Preferences.CFGname));
+    // Runs on every keystroke: silent, and only a complete name of a file loads.
+    if (config.exists() && !config.isDir())
+        LoadFile(config.filePath());
+}
+
+void ConfigEditWindow::LoadCurrent()
+{
+    Trace("LoadCurrent");
+    ChangePath(configFilePath->text());
+}
+
+void ConfigEditWindow::LoadFrom()
+{
+    Trace("LoadFrom");
+    const QString fileName =
+        chooseOpenFile ? chooseOpenFile(StartDirectory, ConfigFilter)
+                       : QFileDialog::getOpenFileName(this, QString(), StartDirectory, ConfigFilter);
+    if (fileName.isEmpty())
+        return;
+    const FileResult result = ReadConfig(fileName);
+    if (!result.ok) {
+        Warn(tr("Cannot read %1:\n%2").arg(fileName, result.error));
+        return;
+    }
+    AfterLoad();
+    ShowStatus(tr("Loaded file ") + fileName);
+}
+
+void ConfigEditWindow::SaveAs()
+{
+    Trace("SaveAs");
+    const QString start = configFilePath->text();
+    const QString fileName =
+        chooseSaveFile ? chooseSaveFile(start, ConfigFilter)
+                       : QFileDialog::getSaveFileName(this, QString(), start, ConfigFilter);
+    if (fileName.isEmpty())
+        return;
+    const FileResult result = WriteConfig(fileName);
+    if (!result.ok) {
+        Warn(tr("Cannot write %1:\n%2").arg(fileName, result.error));
+        return;
+    }
+    ShowStatus(tr("Saved: ") + fileName);
+}
+
+void ConfigEditWindow::SaveCurrent()
+{
+    Trace("SaveCurrent");
+    const QString card = configFilePath->text();
+    const QString configName = card + PrefText(Preferences.CFGname);
+    const FileResult config = WriteConfig(configName);
+    if (!config.ok) {
+        // The old clock files stay: the card holds what it held before.
+        Warn(tr("Cannot write %1:\n%2").arg(configName, config.error));
+        return;
+    }
+    QStringList written(configName);
+    if (Preferences.DelOldTime != 0)
+        DeleteClockFiles(card);
+    if (Preferences.SetTime != 0) {
+        const QString clockName = card + PrefText(Preferences.TimeName);
+        const FileResult clock = WriteClockFile(card);
+        if (!clock.ok) {
+            Warn(tr("Cannot write %1:\n%2").arg(clockName, clock.error));
+            return;
+        }
+        written << clockName;
+    }
+    ShowStatus(tr("Saved: ") + written.join(QStringLiteral(", ")));
+}
+
+bool ConfigEditWindow::LoadFile(const QString& fileName)
+{
+    const FileResult result = ReadConfig(fileName);
+    if (result.ok)
+        AfterLoad();
+    return result.ok;
+}
+
+void ConfigEditWindow::AfterLoad()
+{
+    // Check boxes and combo boxes set by the reader emit no click or activation:
+    // bring enabled states and read-outs up to date with what was loaded.
+    UpdateEnable();
+    UpdateInfo(0);
+}
+
+void ConfigEditWindow::ShowStatus(const QString& text)
+{
+    if (auto* main = qobject_cast<QMainWindow*>(window()))
+        main->statusBar()->showMessage(text, 2000);
+}
+
+void ConfigEditWindow::Warn(const QString& text)
+{
+    if (warn)
+        warn(tr("File error"), text);
+    else
+        QMessageBox::warning(this, tr("File error"), text);
+}
+
+void ConfigEditWindow::DeleteClockFiles(const QString& cardPath)
+{
+    // A file that is not there is no failure: nothing to report.
+    QFile::remove(cardPath + QLatin1String(ClockAcknowledgeName()));
+    QFile::remove(cardPath + PrefText(Preferences.TimeName));
+}
+
+FileResult ConfigEditWindow::WriteClockFile(const QString& cardPath)
+{
+    const QString error = WriteFileSafely(cardPath + PrefText(Preferences.TimeName),
+                                          ClockFileBytes(setDate->date(), setTime->time()));
+    return {error.isEmpty(), error};
 }
