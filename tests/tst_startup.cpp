@@ -1,0 +1,191 @@
+// The whole run of the program: preferences read or created, translation, window
+// size limits, options persisted at exit.
+#include "testsupport.h"
+
+#include "app/plimoappwindow.h"
+#include "app/preferences.h"
+#include "app/startup.h"
+#include "editor/configeditwindow.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QProcess>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+QByteArray DefaultPreferences()
+{
+    return ReadAll(QStringLiteral(PLIMO_SOURCE_DIR "/tests/golden/default.cfg"));
+}
+
+// Runs the program in-process with "-platform offscreen" plus extra arguments; atShow
+// runs once the window is shown, then the window is closed.
+int RunOnce(const QStringList& extra, const std::function<void(QMainWindow*)>& atShow = {})
+{
+    QList<QByteArray> storage = {"plimo-configurator", "-platform", "offscreen"};
+    for (const QString& arg : extra)
+        storage << arg.toLocal8Bit();
+    std::vector<char*> argv;
+    for (QByteArray& arg : storage)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    int argc = int(storage.size());
+    StartupHooks hooks;
+    hooks.afterShow = [&](QMainWindow* window) {
+        if (atShow)
+            atShow(window);
+        QTimer::singleShot(0, window, &QWidget::close);
+    };
+    return RunPlimoConfigurator(argc, argv.data(), &hooks);
+}
+
+} // namespace
+
+class StartupTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir;
+    QString oldCurrent;
+
+private slots:
+    void init()
+    {
+        ResetPreferences();
+        QVERIFY(dir.isValid());
+        oldCurrent = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+    }
+    void cleanup()
+    {
+        QDir::setCurrent(oldCurrent);
+        QDir(dir.path()).removeRecursively();
+        QDir().mkpath(dir.path());
+    }
+
+    void emptyFolderGetsDefaultFileBeforeWindowShows()
+    {
+        QByteArray atShow;
+        QCOMPARE(RunOnce({}, [&](QMainWindow*) { atShow = ReadAll("Plimoplayer.cfg"); }), 0);
+        QCOMPARE(atShow, DefaultPreferences());
+        QCOMPARE(ReadAll("Plimoplayer.cfg"), DefaultPreferences());
+    }
+
+    void argumentLeftAfterQtOptionsNamesTheFile()
+    {
+        // A name longer than 254 characters is used whole, not cut.
+        const QString folder = QString(200, QLatin1Char('f'));
+        QVERIFY(QDir().mkdir(folder));
+        const QString longName = folder + QLatin1Char('/') + QString(80, QLatin1Char('p'));
+        QCOMPARE(RunOnce({QStringLiteral("-style"), QStringLiteral("fusion"), longName}), 0);
+        QCOMPARE(ReadAll(longName), DefaultPreferences());
+        QVERIFY(!QFile::exists("Plimoplayer.cfg"));
+    }
+
+    void windowCaptionStatusAndNoMenus()
+    {
+        QString caption, status, objectName;
+        bool menus = true;
+        RunOnce({}, [&](QMainWindow* window) {
+            caption = window->windowTitle();
+            status = window->statusBar()->currentMessage();
+            objectName = window->objectName();
+            menus = window->findChild<QMenuBar*>() || window->findChild<QToolBar*>();
+        });
+        QCOMPARE(caption, QStringLiteral("  Plimo player configurator  v1.4"));
+        QCOMPARE(status, QStringLiteral("Ready"));
+        QCOMPARE(objectName, QStringLiteral("Plimo main window"));
+        QVERIFY(!menus);
+    }
+
+    void optionsChangedInTheFormPersistAtExit()
+    {
+        RunOnce({}, [](QMainWindow* window) {
+            auto* form = static_cast<PlimoAppWindow*>(window)->editor();
+            form->timeSetEnable->setChecked(false);
+            form->manualTimeEnable->setChecked(true);
+        });
+        const QByteArray written = ReadAll("Plimoplayer.cfg");
+        QVERIFY(written.contains("\r\nSetTime           0\r\n"));
+        QVERIFY(written.contains("\r\nManualTime        1\r\n"));
+    }
+
+    void sizeLimits_data()
+    {
+        QTest::addColumn<int>("sizeX");
+        QTest::addColumn<int>("sizeY");
+        QTest::addColumn<int>("maxWidth");
+        QTest::addColumn<int>("maxHeight");
+        QTest::newRow("no limits") << 0 << 0 << QWIDGETSIZE_MAX << QWIDGETSIZE_MAX;
+        QTest::newRow("width only") << 640 << 0 << 640 << QWIDGETSIZE_MAX;
+        QTest::newRow("both") << 900 << 700 << 900 << 700;
+    }
+    void sizeLimits()
+    {
+        QFETCH(int, sizeX);
+        QFETCH(int, sizeY);
+        QFETCH(int, maxWidth);
+        QFETCH(int, maxHeight);
+        WriteAll("limits.cfg", QStringLiteral("SizeX %1\nSizeY %2\n").arg(sizeX).arg(sizeY).toLatin1());
+        QSize max;
+        RunOnce({QStringLiteral("limits.cfg")}, [&](QMainWindow* w) { max = w->maximumSize(); });
+        QCOMPARE(max, QSize(maxWidth, maxHeight));
+    }
+
+    void includeOfMissingFileRewritesAtOnce()
+    {
+        WriteAll("Plimoplayer.cfg", "SizeX 640\r\nInclude missing.cfg\r\nShiftTime 7\r\n");
+        QCOMPARE(ReadStartupPreferences("Plimoplayer.cfg"), 1);
+        const QByteArray rewritten = ReadAll("Plimoplayer.cfg");
+        QVERIFY(!rewritten.contains("Include"));
+        QVERIFY(rewritten.contains("\r\nSizeX             640\r\n"));
+        QVERIFY(rewritten.contains("\r\nShiftTime         7\r\n"));
+    }
+
+    void faultyLineIsIgnoredAndFileKept()
+    {
+        const QByteArray text = "SizeX 2001\r\nSizeY 480\r\n";
+        WriteAll("Plimoplayer.cfg", text);
+        QCOMPARE(ReadStartupPreferences("Plimoplayer.cfg"), 7);
+        QCOMPARE(Preferences.SizeY, 480);
+        QCOMPARE(ReadAll("Plimoplayer.cfg"), text);
+    }
+
+    void translation_data()
+    {
+        QTest::addColumn<QByteArray>("language");
+        QTest::addColumn<QStringList>("warnings");
+        QTest::newRow("empty: nothing") << QByteArray() << QStringList();
+        QTest::newRow("missing file warns")
+            << QByteArray("ru.qm")
+            << QStringList{QStringLiteral("File error"),
+                           QStringLiteral("Cannot find language file<ru.qm>\n")};
+    }
+    void translation()
+    {
+        QFETCH(QByteArray, language);
+        QFETCH(QStringList, warnings);
+        qstrcpy(Preferences.Language, language.constData());
+        int argc = 1;
+        char name[] = "plimo";
+        char* argv[] = {name, nullptr};
+        QApplication app(argc, argv);
+        QStringList seen;
+        QTranslator* translator = InstallTranslation(
+            app, [&](const QString& caption, const QString& text) { seen << caption << text; });
+        QCOMPARE(seen, warnings);
+        QVERIFY(!translator);
+    }
+};
+
+QTEST_APPLESS_MAIN(StartupTest)
+#include "tst_startup.moc"
