@@ -1,0 +1,83 @@
+#include "editor/derived.h"
+
+#include <cstring>
+
+namespace
+{
+
+// Bytes per second of one minute, expressed in megabytes: the double whose bit
+// pattern is 3F0DFFFFFFE76C8B. It lies a hair below 60 / 1048576, which decides the
+// second decimal of some sizes (256 minutes at 16000 bytes/s read 234.37Mb).
+double MinuteMegabyteFactor()
+{
+    const uint64_t bits = 0x3F0DFFFFFFE76C8BULL;
+    double factor;
+    static_assert(sizeof factor == sizeof bits, "double must be 64 bits");
+    std::memcpy(&factor, &bits, sizeof factor);
+    return factor;
+}
+
+} // namespace
+
+int SampleRateForIndex(int index)
+{
+    switch (index) {
+    case 0:
+        return 6000;
+    case 1:
+        return 8000;
+    case 2:
+        return 11050;
+    case 3:
+        return 16000;
+    default:
+        return 8000;
+    }
+}
+
+ByteRateInfo ByteRateForIndexes(int sampleIndex, int modeIndex)
+{
+    ByteRateInfo info;
+    info.sampleIndexInTable = sampleIndex >= 0 && sampleIndex <= 3;
+    info.sampleRate = SampleRateForIndex(sampleIndex);
+    info.modeIndexInTable = modeIndex >= 0 && modeIndex <= 2;
+    switch (modeIndex) {
+    case 0:
+        info.byteRate = 2 * info.sampleRate;
+        break;
+    case 2:
+        info.byteRate = info.sampleRate / 2;
+        break;
+    default:
+        info.byteRate = info.sampleRate;
+        break;
+    }
+    return info;
+}
+
+uint32_t PlaySeconds(int value, uint32_t unit, int byteRate)
+{
+    const uint32_t divisor = byteRate > 0 ? uint32_t(byteRate) : 1u;
+    return uint32_t(value) * unit / divisor;
+}
+
+QString PlayTimeText(int value, uint32_t unit, int byteRate, const QString& zeroText)
+{
+    if (value == 0)
+        return zeroText;
+    const uint32_t seconds = PlaySeconds(value, unit, byteRate);
+    return QString::asprintf("%02d:%02d:%02d", int(seconds / 3600), int(seconds / 60 % 60),
+                             int(seconds % 60));
+}
+
+double FileSizeMegabytes(int minutes, int byteRate)
+{
+    const int divisor = byteRate != 0 ? byteRate : 1;
+    const int bytesPerSecondTimesMinutes = minutes * divisor;
+    return bytesPerSecondTimesMinutes * MinuteMegabyteFactor();
+}
+
+QString FileSizeText(int minutes, int byteRate, const QString& unitText)
+{
+    return QString::asprintf("%0.2f", FileSizeMegabytes(minutes, byteRate)) + unitText;
+}

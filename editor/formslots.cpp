@@ -1,0 +1,90 @@
+// The slots that keep the editor form consistent: read-outs, enabling, options, clock.
+#include "editor/configeditwindow.h"
+
+#include "app/preferences.h"
+#include "editor/comboutil.h"
+#include "editor/derived.h"
+#include "editor/tooltipswitch.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QMessageBox>
+#include <QSpinBox>
+#include <QTimeEdit>
+
+void ConfigEditWindow::UpdateEnable()
+{
+    Trace("UpdateEnable");
+    const bool timersOn = timersEnable->isChecked();
+    for (TimerPanel& panel : TimerPanels) {
+        // A disabled switch keeps its state, so the panel comes back as it was.
+        panel.timerEnable->setEnabled(timersOn);
+        const bool panelOn = timersOn && panel.timerEnable->isChecked();
+        for (QSpinBox* spin : {panel.month, panel.day, panel.hour, panel.minut, panel.lenght})
+            spin->setEnabled(panelOn);
+    }
+    const bool vasOn = vasEnable->isChecked();
+    for (QSpinBox* spin : {vasOnLevel, vasOnTime, vasOffLevel, vasOffTime})
+        spin->setEnabled(vasOn);
+}
+
+void ConfigEditWindow::UpdateInfo(int)
+{
+    Trace("UpdateInfo");
+    const ByteRateInfo rate =
+        ByteRateForIndexes(sampleRate->currentIndex(), wavType->currentIndex());
+    if (!rate.sampleIndexInTable)
+        SetCurrentItem(sampleRate, 1);
+    if (!rate.modeIndexInTable)
+        SetCurrentItem(wavType, 1);
+    bitRate->setNum(rate.byteRate);
+
+    limitMinTime->setText(
+        PlayTimeText(limitMin->value(), KiloByte, rate.byteRate, tr("unlimited")));
+    limitMaxTime->setText(
+        PlayTimeText(limitMax->value(), MegaByte, rate.byteRate, tr("unlimited")));
+    loopTime->setText(PlayTimeText(loopSize->value(), MegaByte, rate.byteRate, tr("disable")));
+
+    for (TimerPanel& panel : TimerPanels)
+        panel.fileSize->setText(FileSizeText(panel.lenght->value(), rate.byteRate, tr("Mb")));
+}
+
+void ConfigEditWindow::UpdateConfig(int)
+{
+    Trace("UpdateConfig");
+    Preferences.ToolTip = enableToolTip->isChecked() ? 1 : 0;
+    SetToolTipsGloballyEnabled(Preferences.ToolTip != 0);
+    Preferences.SetTime = timeSetEnable->isChecked() ? 1 : 0;
+    Preferences.DelOldTime = deleteOldTime->isChecked() ? 1 : 0;
+    Preferences.ManualTime = manualTimeEnable->isChecked() ? 1 : 0;
+    setTime->setEnabled(Preferences.ManualTime == 1);
+    setDate->setEnabled(Preferences.ManualTime == 1);
+}
+
+void ConfigEditWindow::Periodic()
+{
+    Trace("Periodic");
+    // Whole seconds, and only when they differ from what is shown: the window is not
+    // repainted on every tick.
+    if (!setTime->isEnabled()) {
+        const QTime now = QTime::currentTime();
+        const QTime shown(now.hour(), now.minute(), now.second());
+        if (setTime->time() != shown)
+            setTime->setTime(shown);
+    }
+    if (!setTime->isEnabled()) {
+        const QDate today = QDate::currentDate();
+        if (setDate->date() != today)
+            setDate->setDate(today);
+    }
+}
+
+void ConfigEditWindow::About()
+{
+    Trace("About");
+    QMessageBox::about(this, tr("About Plimo player configurator"),
+                       tr("This programm make or change configuration files as SD based voice "
+                          "recorder.\n\rWritten by the Plimo configurator developers."));
+}
