@@ -1,0 +1,269 @@
+// The card folder, reload, load from, save as, save and the clock-setting files,
+// with the dialogs replaced by seams.
+#include "testsupport.h"
+
+#include "app/plimoappwindow.h"
+#include "app/preferences.h"
+#include "editor/configeditwindow.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDir>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTimeEdit>
+#include <QtTest>
+
+class FileCommandsTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir tmp;
+    QString oldCurrent;
+    PlimoAppWindow* main = nullptr;
+    ConfigEditWindow* form = nullptr;
+    QStringList warnings;
+
+    QString Path(const QString& name) const { return tmp.path() + QLatin1Char('/') + name; }
+    QString Card() const { return tmp.path() + QLatin1Char('/'); }
+
+    void Invoke(const char* slot) { QVERIFY(QMetaObject::invokeMethod(form, slot)); }
+
+    void SetManualClock()
+    {
+        form->manualTimeEnable->setChecked(true);
+        form->setDate->setDate(QDate(2001, 1, 1));
+        form->setTime->setTime(QTime(0, 5, 9));
+    }
+
+private slots:
+    void init()
+    {
+        ResetPreferences();
+        QVERIFY(tmp.isValid());
+        oldCurrent = QDir::currentPath();
+        main = new PlimoAppWindow;
+        form = main->editor();
+        warnings.clear();
+        form->warn = [this](const QString&, const QString& text) { warnings << text; };
+        form->chooseFolder = [] { return QString(); };
+        form->chooseOpenFile = [](const QString&, const QString&) { return QString(); };
+        form->chooseSaveFile = [](const QString&, const QString&) { return QString(); };
+    }
+    void cleanup()
+    {
+        delete main;
+        QDir::setCurrent(oldCurrent);
+        QDir(tmp.path()).removeRecursively();
+        QDir().mkpath(tmp.path());
+    }
+
+    void saveWritesIntoTheCardFolder_data()
+    {
+        QTest::addColumn<QString>("cardSuffix");
+        QTest::addColumn<QString>("configName");
+        QTest::addColumn<QString>("clockName");
+        QTest::newRow("folder with separator") << "/" << "config.ini" << "time.ini";
+        QTest::newRow("prefix without separator") << "/rec" << "recconfig.ini" << "rectime.ini";
+    }
+    void saveWritesIntoTheCardFolder()
+    {
+        QFETCH(QString, cardSuffix);
+        QFETCH(QString, configName);
+        QFETCH(QString, clockName);
+        form->configFilePath->setText(tmp.path() + cardSuffix);
+        SetManualClock();
+        Invoke("SaveCurrent");
+        QVERIFY(warnings.isEmpty());
+        QCOMPARE(ReadAll(Path(configName)).left(9), QByteArray("M,8,ulaw\r"));
+        QCOMPARE(ReadAll(Path(clockName)), QByteArray("01.01.01\r\n00:05:09\r\n"));
+        QVERIFY(main->statusBar()->currentMessage().contains(Path(configName)));
+        QTRY_COMPARE_WITH_TIMEOUT(main->statusBar()->currentMessage(), QString(), 4000);
+    }
+
+    void emptyCardPathUsesTheWorkingDirectory()
+    {
+        QDir::setCurrent(tmp.path());
+        form->configFilePath->setText(QString());
+        Invoke("SaveCurrent");
+        QVERIFY(QFile::exists(Path("config.ini")));
+        QVERIFY(QFile::exists(Path("time.ini")));
+    }
+
+    void clockOptions_data()
+    {
+        QTest::addColumn<bool>("setTime");
+        QTest::addColumn<bool>("deleteOld");
+        QTest::addColumn<bool>("okExists");
+        QTest::addColumn<QByteArray>("clock");
+        QTest::newRow("both") << true << true << false << QByteArray("01.01.01\r\n00:05:09\r\n");
+        QTest::newRow("delete only") << false << true << false << QByteArray("<missing>");
+        QTest::newRow("set only") << true << false << true << QByteArray("01.01.01\r\n00:05:09\r\n");
+        QTest::newRow("neither") << false << false << true << QByteArray("old clock");
+    }
+    void clockOptions()
+    {
+        QFETCH(bool, setTime);
+        QFETCH(bool, deleteOld);
+        QFETCH(bool, okExists);
+        QFETCH(QByteArray, clock);
+        WriteAll(Path("time.ok"), "ok");
+        WriteAll(Path("time.ini"), "old clock");
+        form->configFilePath->setText(Card());
+        form->timeSetEnable->setChecked(setTime);
+        form->deleteOldTime->setChecked(deleteOld);
+        SetManualClock();
+        Invoke("SaveCurrent");
+        QCOMPARE(QFile::exists(Path("time.ok")), okExists);
+        QCOMPARE(ReadAll(Path("time.ini")), clock);
+    }
+
+    void otherClockFileName()
+    {
+        qstrcpy(Preferences.TimeName, "clock.txt");
+        WriteAll(Path("time.ok"), "ok");
+        WriteAll(Path("time.ini"), "untouched");
+        form->configFilePath->setText(Card());
+        SetManualClock();
+        Invoke("SaveCurrent");
+        QVERIFY(!QFile::exists(Path("time.ok")));
+        QCOMPARE(ReadAll(Path("time.ini")), QByteArray("untouched"));
+        QCOMPARE(ReadAll(Path("clock.txt")), QByteArray("01.01.01\r\n00:05:09\r\n"));
+    }
+
+    void typingThePathLoadsOnceTheNameIsComplete()
+    {
+        WriteAll(Path("config.ini"), "Loop=20\r\n");
+        form->configFilePath->clear();
+        const QString card = Card();
+        for (int i = 1; i <= card.size(); ++i) {
+            QCOMPARE(form->loopSize->value(), 0);
+            form->configFilePath->setText(card.left(i));
+        }
+        QCOMPARE(form->loopSize->value(), 20);
+        QCOMPARE(QByteArray(Preferences.SDpath), card.toLocal8Bit());
+    }
+
+    void reloadReadsTheCardAgainAndRefreshesTheForm()
+    {
+        form->configFilePath->setText(Card());
+        WriteAll(Path("config.ini"), "VAS=on\r\nEvent=all\r\nT1,1.1,8:30,60\r\n");
+        Invoke("LoadCurrent");
+        QVERIFY(form->vasEnable->isChecked());
+        // Enabled states follow what was loaded, without a click.
+        QVERIFY(form->vasOnLevel->isEnabled());
+        QVERIFY(form->TimerPanels[0].lenght->isEnabled());
+        QVERIFY(!form->TimerPanels[1].lenght->isEnabled());
+    }
+
+    void loadFromKeepsTheCardPath()
+    {
+        WriteAll(Path("other.ini"), "M,11,adpcm\r\n");
+        form->configFilePath->setText(Card());
+        QString start;
+        form->chooseOpenFile = [&](const QString& dir, const QString& filter) {
+            start = dir;
+            Q_UNUSED(filter);
+            return Path("other.ini");
+        };
+        Invoke("LoadFrom");
+        QCOMPARE(form->sampleRate->currentIndex(), 2);
+        QCOMPARE(form->wavType->currentIndex(), 2);
+        QCOMPARE(form->configFilePath->text(), Card());
+        Invoke("SaveCurrent");
+        QVERIFY(QFile::exists(Path("config.ini")));
+        QCOMPARE(ReadAll(Path("other.ini")), QByteArray("M,11,adpcm\r\n"));
+    }
+
+    void loadFromAnUnreadableFileWarns()
+    {
+        QVERIFY(QDir().mkpath(Path("folder.ini")));
+        form->chooseOpenFile = [&](const QString&, const QString&) { return Path("folder.ini"); };
+        Invoke("LoadFrom");
+        QCOMPARE(warnings.size(), 1);
+        QVERIFY(warnings[0].contains(Path("folder.ini")));
+    }
+
+    void saveAsWritesExactlyTheGivenName()
+    {
+        QString start;
+        form->configFilePath->setText(Card());
+        form->chooseSaveFile = [&](const QString& dir, const QString&) {
+            start = dir;
+            return Path("settings");
+        };
+        Invoke("SaveAs");
+        QCOMPARE(start, Card());
+        QVERIFY(QFile::exists(Path("settings")));
+        QVERIFY(!QFile::exists(Path("settings.ini")));
+        QVERIFY(!QFile::exists(Path("time.ini")));
+    }
+
+    void findAddsTheSeparatorAndCancelKeepsThePath()
+    {
+        WriteAll(Path("config.ini"), "Loop=40\r\n");
+        form->chooseFolder = [&] { return tmp.path(); };
+        Invoke("FindConfigFile");
+        QCOMPARE(form->configFilePath->text(), Card());
+        QCOMPARE(form->loopSize->value(), 40);
+        form->chooseFolder = [] { return QString(); };
+        Invoke("FindConfigFile");
+        QCOMPARE(form->configFilePath->text(), Card());
+    }
+
+    void saveToACardThatCannotBeWritten()
+    {
+        // A regular file stands where the card folder should be.
+        WriteAll(Path("card"), "not a folder");
+        form->configFilePath->setText(Path("card/"));
+        Invoke("SaveCurrent");
+        QCOMPARE(warnings.size(), 1);
+        QVERIFY(warnings[0].contains(Path("card/config.ini")));
+        QCOMPARE(ReadAll(Path("card")), QByteArray("not a folder"));
+        QVERIFY(!main->statusBar()->currentMessage().startsWith(QStringLiteral("Saved")));
+    }
+
+    void failedConfigKeepsTheOldClockFiles()
+    {
+        QVERIFY(QDir().mkpath(Path("config.ini")));
+        WriteAll(Path("time.ok"), "ok");
+        WriteAll(Path("time.ini"), "old clock");
+        form->configFilePath->setText(Card());
+        Invoke("SaveCurrent");
+        QCOMPARE(warnings.size(), 1);
+        QCOMPARE(ReadAll(Path("time.ok")), QByteArray("ok"));
+        QCOMPARE(ReadAll(Path("time.ini")), QByteArray("old clock"));
+    }
+
+    void clockFileThatCannotBeWrittenWarns()
+    {
+        QVERIFY(QDir().mkpath(Path("time.ini")));
+        form->configFilePath->setText(Card());
+        form->deleteOldTime->setChecked(false);
+        Invoke("SaveCurrent");
+        QCOMPARE(warnings.size(), 1);
+        QVERIFY(warnings[0].contains(Path("time.ini")));
+    }
+
+    void cardThatFillsUpMidWriteKeepsTheOldFile()
+    {
+        const QByteArray old = "M,6,none\r\nVAS=off\r\nLoop=none\r\nLimit=0,0\r\nEvent=key\r\n";
+        WriteAll(Path("config.ini"), old);
+        form->configFilePath->setText(Card());
+        form->vasEnable->setChecked(true);
+        form->timersEnable->setChecked(true);
+        const int warned = RunWithFileSizeLimit(20, [this] {
+            Invoke("SaveCurrent");
+            return int(warnings.size());
+        });
+        QCOMPARE(warned, 1);
+        QCOMPARE(ReadAll(Path("config.ini")), old);
+    }
+};
+
+QTEST_MAIN(FileCommandsTest)
+#include "tst_filecommands.moc"
