@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
 # One entry point for building, running and testing the Plimo player configurator.
 #   ./build.sh run        install what is missing, build, start the program
-#   ./build.sh test       install, build, run the whole test suite (plain and sanitized)
+#   ./build.sh test       install, build, run the whole test suite, then again built with
+#                         AddressSanitizer and UndefinedBehaviorSanitizer
+#   ./build.sh test-asan  the sanitized suite alone
 #   ./build.sh build      install and build only
+#   ./build.sh lint       clang-format check and clang-tidy over the sources
+#   ./build.sh fuzz [SECONDS]  build the libFuzzer targets with clang, run each SECONDS (60)
 set -euo pipefail
 cd "$(dirname "$0")"
 ROOT=$(pwd)
@@ -38,6 +42,46 @@ run_tests() { # build-dir
     (cd "$1" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$JOBS")
 }
 
+# The suite again under AddressSanitizer and UndefinedBehaviorSanitizer: any report
+# fails the run.
+test_sanitized() {
+    configure_and_build build-asan -DCMAKE_BUILD_TYPE=Debug -DPLIMO_SANITIZE=ON
+    (cd build-asan && QT_QPA_PLATFORM=offscreen \
+        ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        ctest --output-on-failure -j "$JOBS")
+}
+
+SOURCE_GLOBS=(app/*.cpp app/*.h editor/*.cpp editor/*.h recorder_files/*.cpp recorder_files/*.h
+              tests/*.cpp tests/*.h tests/fuzz/*.cpp bench/*.cpp)
+
+lint() {
+    install_packages clang-format clang-tidy
+    local files
+    files=$(ls "${SOURCE_GLOBS[@]}" 2>/dev/null)
+    echo "clang-format: checking $(echo "$files" | wc -l) files"
+    # shellcheck disable=SC2086
+    clang-format --dry-run --Werror $files
+    configure_and_build build -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
+    echo "clang-tidy: app/ editor/ recorder_files/"
+    # shellcheck disable=SC2046
+    clang-tidy -p build --quiet $(ls app/*.cpp editor/*.cpp recorder_files/*.cpp)
+}
+
+fuzz() { # seconds
+    local seconds=${1:-60}
+    install_packages clang
+    configure_and_build build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DPLIMO_FUZZ=ON -DPLIMO_TESTS=ON
+    local name corpus
+    for name in fuzz_preferences fuzz_config; do
+        corpus=build-fuzz/corpus_${name#fuzz_}
+        mkdir -p "$corpus"
+        cp -n tests/fuzz/corpus_${name#fuzz_}/* "$corpus"/ 2>/dev/null || true
+        echo "== $name for $seconds s"
+        (cd build-fuzz && "./tests/fuzz/$name" -max_total_time="$seconds" -print_final_stats=1 \
+            "../$corpus")
+    done
+}
+
 cmd=${1:-build}
 shift || true
 case "$cmd" in
@@ -54,9 +98,22 @@ test)
     install_packages "${PACKAGES[@]}"
     configure_and_build build
     run_tests build
+    test_sanitized
+    ;;
+test-asan)
+    install_packages "${PACKAGES[@]}"
+    test_sanitized
+    ;;
+lint)
+    install_packages "${PACKAGES[@]}"
+    lint
+    ;;
+fuzz)
+    install_packages "${PACKAGES[@]}"
+    fuzz "$@"
     ;;
 *)
-    echo "usage: $0 {run|test|build}" >&2
+    echo "usage: $0 {run|test|test-asan|build|lint|fuzz [SECONDS]}" >&2
     exit 2
     ;;
 esac
