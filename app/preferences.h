@@ -39,7 +39,8 @@ struct PreferenceRow {
     double lower;       // smallest value or shortest text; index of the last list entry
     double upper;       // largest value or longest text (storage of one element is upper + 1)
     void* storage;      // the value, or the first array element
-    const void* list;   // allowed values of an Enumerated row
+    const void* list;   // allowed values of an Enumerated row: const double* for the number
+                        // kinds, const char* const* for Text
     uint32_t lastIndex; // 0 for a single value, n for elements 0..n
     uint32_t flags;     // PreferenceFlag bits
 };
@@ -71,6 +72,57 @@ void ResetPreferences();
 
 // The message of the last error of a read or write, at most 255 characters.
 extern QString ErrorText;
+
+// Result codes of a read or write; PreferenceMessage() gives the message of each.
+enum PreferenceResult : int {
+    PrefNoError = 0,
+    PrefOpenError = 1,
+    PrefReadError = 2,
+    PrefLineTooLong = 3,
+    PrefUnknownKey = 4,
+    PrefBadBoolean = 5,
+    PrefNoDigits = 6,
+    PrefTooLarge = 7,
+    PrefTooSmall = 8,
+    PrefBadDigit = 9,
+    PrefBadQuoting = 10,
+    PrefAngleBracket = 11,
+    PrefWildcard = 12,
+    PrefTextTooLong = 13,
+    PrefTextTooShort = 14,
+    PrefIndexRange = 15,
+    PrefBadIndex = 16, // index text longer than PreferenceIndexLength
+    PrefNoBracket = 17,
+    PrefUnknownKind = 18,
+    PrefUnknownFieldKind = 19,
+    PrefNoValue = 20,
+    PrefOutOfRange = 21,
+    PrefNotANumberKind = 22,
+    PrefBadDiscrete = 23,
+    PrefMissingField = 24,
+    PrefNotInList = 25,
+    PrefNoFunction = 26,
+    PrefBadKeyName = 27,
+    PrefBadFieldTable = 28,
+    PrefTooManyFields = 29,
+    PrefSystemError = 30, // Include nested too deep, a cycle, or too much included
+};
+
+// Include files nest at most this deep (the file named on the command line is depth 0).
+constexpr int PreferenceIncludeDepth = 16;
+// One read takes in at most this many included files and this many bytes of them.
+constexpr int PreferenceIncludeFiles = 1024;
+constexpr qint64 PreferenceIncludeBytes = 64 * 1024 * 1024;
+// The longest index text between "[" and "]".
+constexpr int PreferenceIndexLength = 39;
+
+// The message of a result code ("" for 0 and for unknown codes).
+QString PreferenceMessage(int code);
+
+// Converts a number token (sign, radix marker X/0X/H, O/0O, B/0B, D/0D, digits) to a signed
+// 32-bit value. Returns 0, or PrefNoDigits, PrefBadDigit, or PrefOutOfRange for a value
+// that does not fit; *value is set only on success.
+int ConvertPreferenceNumber(const char* text, int length, int32_t* value);
 
 // One read or one write of a preferences file over a key table.
 // Both return 0 on success or the code of the last error met.
