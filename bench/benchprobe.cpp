@@ -1,0 +1,93 @@
+#include "benchprobe.h"
+
+#include <QAbstractEventDispatcher>
+#include <QMainWindow>
+#include <QPixmap>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <sys/resource.h>
+
+namespace
+{
+
+long long ClockNs(clockid_t clock)
+{
+    timespec ts{};
+    clock_gettime(clock, &ts);
+    return static_cast<long long>(ts.tv_sec) * 1000000000LL + ts.tv_nsec;
+}
+
+// Removes argv[i] .. argv[i + n - 1] from the argument list.
+void DropArgs(int& argc, char** argv, int i, int n)
+{
+    for (int k = i; k + n <= argc; ++k)
+        argv[k] = argv[k + n];
+    argc -= n;
+}
+
+} // namespace
+
+BenchProbe::BenchProbe(int& argc, char** argv)
+{
+    const char* t0 = std::getenv("PLIMO_BENCH_T0");
+    launchNs_ = t0 && *t0 ? std::atoll(t0) : ClockNs(CLOCK_REALTIME);
+
+    for (int i = 1; i < argc;) {
+        if (std::strcmp(argv[i], "--quit-after-show") == 0) {
+            quitAfterShow_ = true;
+            DropArgs(argc, argv, i, 1);
+        } else if (std::strcmp(argv[i], "--idle-seconds") == 0 && i + 1 < argc) {
+            idleSeconds_ = std::atoi(argv[i + 1]);
+            DropArgs(argc, argv, i, 2);
+        } else if (std::strcmp(argv[i], "--grab") == 0 && i + 1 < argc) {
+            grabFile_ = argv[i + 1];
+            DropArgs(argc, argv, i, 2);
+        } else {
+            ++i;
+        }
+    }
+}
+
+void BenchProbe::arm(QMainWindow* window)
+{
+    // The first time the event loop is about to wait for events, everything the start-up
+    // posted (layout, expose, paint) has been handled: the window is up and the loop idle.
+    QObject::connect(
+        QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, window,
+        [this, window] { onIdle(window); }, Qt::SingleShotConnection);
+}
+
+void BenchProbe::onIdle(QMainWindow* window)
+{
+    startupMs_ = (ClockNs(CLOCK_REALTIME) - launchNs_) / 1e6;
+    if (grabFile_ && !window->grab().save(QString::fromLocal8Bit(grabFile_)))
+        std::fprintf(stderr, "cannot save %s\n", grabFile_);
+
+    if (idleSeconds_ > 0) {
+        idleStartCpuNs_ = ClockNs(CLOCK_PROCESS_CPUTIME_ID);
+        idleStartWallNs_ = ClockNs(CLOCK_MONOTONIC);
+        QTimer::singleShot(idleSeconds_ * 1000, window, [this, window] { onIdleEnd(window); });
+    } else if (quitAfterShow_ || grabFile_) {
+        QMetaObject::invokeMethod(window, &QWidget::close, Qt::QueuedConnection);
+    }
+}
+
+void BenchProbe::onIdleEnd(QMainWindow* window)
+{
+    idleCpuMs_ = (ClockNs(CLOCK_PROCESS_CPUTIME_ID) - idleStartCpuNs_) / 1e6;
+    idleWallMs_ = (ClockNs(CLOCK_MONOTONIC) - idleStartWallNs_) / 1e6;
+    window->close();
+}
+
+void BenchProbe::report() const
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("startup_ms=%.3f peak_rss_kib=%ld idle_cpu_ms=%.3f idle_wall_ms=%.1f\n", startupMs_,
+                usage.ru_maxrss, idleCpuMs_, idleWallMs_);
+    std::fflush(stdout);
+}
