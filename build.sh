@@ -7,6 +7,8 @@
 #   ./build.sh build      install and build only
 #   ./build.sh lint       clang-format check and clang-tidy over the sources
 #   ./build.sh fuzz [SECONDS]  build the libFuzzer targets with clang, run each SECONDS (60)
+#   ./build.sh package    build the Debian package build/plimo-configurator_*.deb
+#   ./build.sh bench      start-up, memory and idle CPU against a bare Qt window
 set -euo pipefail
 cd "$(dirname "$0")"
 ROOT=$(pwd)
@@ -111,6 +113,18 @@ lint)
 fuzz)
     install_packages "${PACKAGES[@]}"
     fuzz "$@"
+    ;;
+package)
+    install_packages "${PACKAGES[@]}" dpkg-dev desktop-file-utils appstream
+    desktop-file-validate data/org.plimo.configurator.desktop
+    appstreamcli validate --no-net data/org.plimo.configurator.metainfo.xml
+    configure_and_build build
+    (cd build && cpack -G DEB)
+    ;;
+bench)
+    install_packages "${PACKAGES[@]}"
+    configure_and_build build
+    bench/run.sh build
     ;;
 *)
     echo "usage: $0 {run|test|test-asan|build|lint|fuzz [SECONDS]}" >&2
