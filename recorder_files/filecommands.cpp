@@ -101,7 +101,7 @@ void ConfigEditWindow::SaveAs()
         Warn(tr("Cannot write %1:\n%2").arg(fileName, result.error));
         return;
     }
-    ShowStatus(tr("Saved: ") + fileName);
+    ShowStatus(tr("Saved and verified: ") + fileName);
 }
 
 void ConfigEditWindow::SaveCurrent()
@@ -127,7 +127,7 @@ void ConfigEditWindow::SaveCurrent()
         }
         written << clockName;
     }
-    ShowStatus(tr("Saved: ") + written.join(QStringLiteral(", ")));
+    ShowStatus(tr("Saved and verified: ") + written.join(QStringLiteral(", ")));
 }
 
 bool ConfigEditWindow::LoadFile(const QString& fileName)

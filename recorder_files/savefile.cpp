@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+std::function<void(const QString&)> AfterSafeWriteHook;
+
 namespace {
 
 // A device or pipe cannot be replaced by a renamed temporary file (and as root a
@@ -21,14 +23,8 @@ QString WriteInPlace(const QString& fileName, const QByteArray& bytes)
     return QString();
 }
 
-} // namespace
-
-QString WriteFileSafely(const QString& fileName, const QByteArray& bytes)
+QString WriteReplacing(const QString& fileName, const QByteArray& bytes)
 {
-    const QFileInfo target(fileName);
-    if (target.exists() && !target.isFile() && !target.isDir())
-        return WriteInPlace(fileName, bytes);
-
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
@@ -41,4 +37,32 @@ QString WriteFileSafely(const QString& fileName, const QByteArray& bytes)
     if (!file.commit())
         return file.errorString();
     return QString();
+}
+
+QString Verify(const QString& fileName, const QByteArray& bytes)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("Cannot read the file back: ") + file.errorString();
+    // One byte more than expected tells a longer file from an equal one.
+    const QByteArray back = file.read(bytes.size() + 1);
+    if (back != bytes)
+        return QStringLiteral("The file read back differs from what was written");
+    return QString();
+}
+
+} // namespace
+
+QString WriteFileSafely(const QString& fileName, const QByteArray& bytes)
+{
+    const QFileInfo target(fileName);
+    if (target.exists() && !target.isFile() && !target.isDir())
+        return WriteInPlace(fileName, bytes); // nothing to read back from a device
+
+    const QString error = WriteReplacing(fileName, bytes);
+    if (!error.isEmpty())
+        return error;
+    if (AfterSafeWriteHook)
+        AfterSafeWriteHook(fileName);
+    return Verify(fileName, bytes);
 }

@@ -2,8 +2,14 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 
 // Writes bytes to a file through a temporary file that replaces the old one only
 // when every byte has reached the disk, so a full or pulled card keeps the old file.
-// Returns an empty string on success, otherwise the system's reason.
+// The file is then read back and compared with the bytes meant for it.
+// Returns an empty string on success, otherwise the reason.
 QString WriteFileSafely(const QString& fileName, const QByteArray& bytes);
+
+// Called with the file name between the write and the read-back (tests change the
+// file there to see a mismatch reported).
+extern std::function<void(const QString&)> AfterSafeWriteHook;

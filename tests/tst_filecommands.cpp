@@ -5,6 +5,7 @@
 #include "app/plimoappwindow.h"
 #include "app/preferences.h"
 #include "editor/configeditwindow.h"
+#include "recorder_files/savefile.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -56,6 +57,7 @@ private slots:
     }
     void cleanup()
     {
+        AfterSafeWriteHook = nullptr;
         delete main;
         QDir::setCurrent(oldCurrent);
         QDir(tmp.path()).removeRecursively();
@@ -81,7 +83,10 @@ private slots:
         QVERIFY(warnings.isEmpty());
         QCOMPARE(ReadAll(Path(configName)).left(9), QByteArray("M,8,ulaw\r"));
         QCOMPARE(ReadAll(Path(clockName)), QByteArray("01.01.01\r\n00:05:09\r\n"));
-        QVERIFY(main->statusBar()->currentMessage().contains(Path(configName)));
+        const QString status = main->statusBar()->currentMessage();
+        QVERIFY(status.startsWith(QStringLiteral("Saved and verified: ")));
+        QVERIFY(status.contains(Path(configName)));
+        QVERIFY(status.contains(Path(clockName)));
         QTRY_COMPARE_WITH_TIMEOUT(main->statusBar()->currentMessage(), QString(), 4000);
     }
 
@@ -247,6 +252,26 @@ private slots:
         Invoke("SaveCurrent");
         QCOMPARE(warnings.size(), 1);
         QVERIFY(warnings[0].contains(Path("time.ini")));
+    }
+
+    void changedBetweenWriteAndReadBackIsReported_data()
+    {
+        QTest::addColumn<QString>("changed");
+        QTest::newRow("config.ini") << "config.ini";
+        QTest::newRow("time.ini") << "time.ini";
+    }
+    void changedBetweenWriteAndReadBackIsReported()
+    {
+        QFETCH(QString, changed);
+        form->configFilePath->setText(Card());
+        AfterSafeWriteHook = [&](const QString& name) {
+            if (name.endsWith(changed))
+                WriteAll(name, "something else");
+        };
+        Invoke("SaveCurrent");
+        QCOMPARE(warnings.size(), 1);
+        QVERIFY(warnings[0].contains(Path(changed)));
+        QVERIFY(!main->statusBar()->currentMessage().startsWith(QStringLiteral("Saved")));
     }
 
     void cardThatFillsUpMidWriteKeepsTheOldFile()
