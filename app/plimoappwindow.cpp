@@ -1,9 +1,14 @@
 #include "app/plimoappwindow.h"
 
+#include "app/cardspace.h"
 #include "app/globals.h"
+#include "editor/derived.h"
 #include "editor/configeditwindow.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPixmap>
@@ -23,11 +28,36 @@ PlimoAppWindow::PlimoAppWindow() : QMainWindow(nullptr)
     Editor->setFocus();
     setCentralWidget(Editor);
     statusBar()->showMessage(tr("Ready"), 2000);
+    WatchCardSpace();
 
     chooseFile = [this] {
         return QFileDialog::getOpenFileName(this, QString(), QString(),
                                             QStringLiteral("Config files (*.ini);;All files (*.*)"));
     };
+}
+
+void PlimoAppWindow::WatchCardSpace()
+{
+    CardSpaceLabel = new QLabel(statusBar());
+    statusBar()->addPermanentWidget(CardSpaceLabel);
+    CardSpace = new CardSpaceMonitor(this);
+    connect(CardSpace, &CardSpaceMonitor::textChanged, CardSpaceLabel, &QLabel::setText);
+    connect(Editor->configFilePath, &QLineEdit::textChanged, CardSpace,
+            &CardSpaceMonitor::SetCardPath);
+    // Programmatic changes (a loaded file) count too, not only the user's choice.
+    connect(Editor->sampleRate, &QComboBox::currentIndexChanged, this,
+            &PlimoAppWindow::UpdateByteRate);
+    connect(Editor->wavType, &QComboBox::currentIndexChanged, this,
+            &PlimoAppWindow::UpdateByteRate);
+    UpdateByteRate();
+    CardSpace->SetCardPath(Editor->configFilePath->text());
+}
+
+void PlimoAppWindow::UpdateByteRate()
+{
+    CardSpace->SetByteRate(
+        ByteRateForIndexes(Editor->sampleRate->currentIndex(), Editor->wavType->currentIndex())
+            .byteRate);
 }
 
 void PlimoAppWindow::closeEvent(QCloseEvent* event)

@@ -3,7 +3,9 @@
 #include <QMainWindow>
 #include <functional>
 
+class CardSpaceMonitor;
 class ConfigEditWindow;
+class QLabel;
 
 // The program's only top-level window: caption, icon, the editor form and a status line.
 class PlimoAppWindow : public QMainWindow
@@ -14,6 +16,9 @@ public:
     PlimoAppWindow();
 
     ConfigEditWindow* editor() const { return Editor; }
+    // The permanent read-out of the card's free space at the right of the status line.
+    QLabel* cardSpaceLabel() const { return CardSpaceLabel; }
+    CardSpaceMonitor* cardSpace() const { return CardSpace; }
 
     // Seam for the open-file dialog of load(), replaced by tests; returns an empty
     // string when the user cancels.
@@ -30,5 +35,10 @@ private slots:
     void about();
 
 private:
+    void WatchCardSpace();
+    void UpdateByteRate();
+
     ConfigEditWindow* Editor;
+    CardSpaceMonitor* CardSpace = nullptr;
+    QLabel* CardSpaceLabel = nullptr;
 };

@@ -1,0 +1,101 @@
+#include "app/cardspace.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStorageInfo>
+#include <QtConcurrent/QtConcurrentRun>
+
+QString CardFolder(const QString& cardPath)
+{
+    const int cut = qMax(cardPath.lastIndexOf(QLatin1Char('/')),
+                         cardPath.lastIndexOf(QLatin1Char('\\')));
+    if (cut < 0)
+        return QDir::currentPath();
+    return cardPath.left(cut + 1);
+}
+
+QString RecordingTimeText(qint64 freeBytes, int byteRate)
+{
+    const qint64 seconds = byteRate > 0 && freeBytes > 0 ? freeBytes / byteRate : 0;
+    if (seconds >= 3600)
+        return QCoreApplication::translate("PlimoAppWindow", "about %1 h").arg(seconds / 3600);
+    return QCoreApplication::translate("PlimoAppWindow", "about %1 min").arg(seconds / 60);
+}
+
+QString CardSpaceText(qint64 freeBytes, int byteRate)
+{
+    return QCoreApplication::translate("PlimoAppWindow", "Card: %1 GB free, %2 at %3 B/s")
+        .arg(QString::asprintf("%.2f", double(qMax<qint64>(freeBytes, 0)) / 1e9),
+             RecordingTimeText(freeBytes, byteRate))
+        .arg(byteRate);
+}
+
+qint64 FreeBytesOfFolder(const QString& folder)
+{
+    if (!QFileInfo(folder).isDir())
+        return -1;
+    const QStorageInfo volume(folder);
+    return volume.isValid() ? volume.bytesAvailable() : -1;
+}
+
+CardSpaceMonitor::CardSpaceMonitor(QObject* parent) : QObject(parent)
+{
+    connect(&Watcher, &QFutureWatcher<qint64>::finished, this, &CardSpaceMonitor::Answered);
+    // Free space changes while files are written: ask again now and then.
+    Refresh.setInterval(10000);
+    connect(&Refresh, &QTimer::timeout, this, &CardSpaceMonitor::Ask);
+    Refresh.start();
+}
+
+void CardSpaceMonitor::SetCardPath(const QString& cardPath)
+{
+    const QString folder = CardFolder(cardPath);
+    if (folder == Folder && FreeBytes != -2)
+        return;
+    Folder = folder;
+    Ask();
+}
+
+void CardSpaceMonitor::SetByteRate(int byteRate)
+{
+    if (byteRate == ByteRate)
+        return;
+    ByteRate = byteRate;
+    Show();
+}
+
+void CardSpaceMonitor::Ask()
+{
+    if (Watcher.isRunning()) {
+        Pending = true; // asked again when the running question returns
+        return;
+    }
+    AskedFolder = Folder;
+    const auto ask = freeBytes;
+    const QString folder = Folder;
+    Watcher.setFuture(QtConcurrent::run([ask, folder] { return ask(folder); }));
+}
+
+void CardSpaceMonitor::Answered()
+{
+    if (AskedFolder == Folder)
+        FreeBytes = Watcher.result();
+    if (Pending || AskedFolder != Folder) {
+        Pending = false;
+        Ask();
+    }
+    Show();
+}
+
+void CardSpaceMonitor::Show()
+{
+    if (FreeBytes == -2)
+        return;
+    const QString text = FreeBytes < 0 ? QCoreApplication::translate("PlimoAppWindow", "Card folder not found")
+                                       : CardSpaceText(FreeBytes, ByteRate);
+    if (text == CurrentText)
+        return;
+    CurrentText = text;
+    emit textChanged(text);
+}

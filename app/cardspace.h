@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QFutureWatcher>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+// The folder that holds the files of a card path (a plain prefix): everything up to
+// the last separator, or the working directory when there is none.
+QString CardFolder(const QString& cardPath);
+
+// Whole hours (or minutes below one hour) the recorder can write into freeBytes at
+// byteRate bytes per second, as the read-out words it.
+QString RecordingTimeText(qint64 freeBytes, int byteRate);
+
+// "Card: 3.71 GB free, about 128 h at 8000 B/s".
+QString CardSpaceText(qint64 freeBytes, int byteRate);
+
+// Free space of a folder as seen by the worker: -1 when the folder does not exist.
+qint64 FreeBytesOfFolder(const QString& folder);
+
+// Keeps the card read-out current. The volume is asked on a worker thread so that a
+// slow or vanished card never freezes the window; one question at a time, and the
+// newest card path wins.
+class CardSpaceMonitor : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit CardSpaceMonitor(QObject* parent = nullptr);
+
+    void SetCardPath(const QString& cardPath);
+    void SetByteRate(int byteRate);
+    QString Text() const { return CurrentText; }
+
+    // The function that asks the volume (tests replace it).
+    std::function<qint64(const QString&)> freeBytes = FreeBytesOfFolder;
+
+signals:
+    void textChanged(const QString& text);
+
+private:
+    void Ask();
+    void Answered();
+    void Show();
+
+    QString Folder;
+    QString AskedFolder;
+    int ByteRate = 8000;
+    qint64 FreeBytes = -2; // -2: not known yet
+    bool Pending = false;
+    QString CurrentText;
+    QFutureWatcher<qint64> Watcher;
+    QTimer Refresh;
+};
