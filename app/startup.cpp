@@ -114,8 +114,9 @@ int RunPlimoConfigurator(int argc, char** argv, const StartupHooks* hooks)
     QCommandLineOption check(QStringLiteral("check"), QString(), QStringLiteral("file"));
     SetUpParser(parser, check);
     parser.process(app);
-    if (!parser.positionalArguments().isEmpty())
-        PreferencesFileName = parser.positionalArguments().constFirst();
+    const QStringList arguments = parser.positionalArguments();
+    PreferencesFileName =
+        arguments.isEmpty() ? QStringLiteral("Plimoplayer.cfg") : arguments.constFirst();
 
     ReadStartupPreferences(PreferencesFileName);
     InstallTranslation(app, [](const QString& caption, const QString& text) {
