@@ -1,0 +1,160 @@
+// libFuzzer target: config.ini bytes -> lines -> what each line sets.
+// Checks the reader's own promises besides memory safety: lines are folded as
+// described, parsed values stay inside the controls' ranges, and a file the writer
+// produced from any state the reader reached reads back to the same bytes.
+// The reader is compiled into this target itself so that it carries the address and
+// undefined-behaviour checks (the library is built with coverage only); the linker then
+// takes nothing from the library's copy.
+#include "recorder_files/configformat.cpp"
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+namespace
+{
+
+void Check(bool condition)
+{
+    if (!condition)
+        abort();
+}
+
+bool IsFoldSeparator(char c)
+{
+    return c == '.' || c == ',' || c == ':' || c == '=';
+}
+
+void CheckLine(const ConfigLine& line)
+{
+    const QByteArray& t = line.text;
+    Check(!t.isEmpty() && t.size() <= MaxConfigLineLength);
+    Check(t.front() != ' ' && t.back() != ' ');
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        const uchar c = uchar(t.at(i));
+        Check(c >= 32 && c != ';');
+        if (c == ' ') {
+            Check(t.at(i + 1) != ' ' && !IsFoldSeparator(t.at(i + 1)));
+            Check(!IsFoldSeparator(t.at(i - 1)));
+        }
+    }
+}
+
+void CheckParsed(const ParsedLine& p)
+{
+    if (!TookEffect(p)) {
+        const bool partly = p.issue == LineIssue::UnknownWavType ||
+                            p.issue == LineIssue::TimerOutOfRange ||
+                            p.issue == LineIssue::TimerAllUnspecified;
+        Check(partly || p.sets.isEmpty());
+    }
+    for (const ConfigAssignment& a : p.sets) {
+        auto in = [&](int lo, int hi) { Check(a.value >= lo && a.value <= hi); };
+        if (a.field >= ConfigField::TimerEnable)
+            Check(a.panel >= 0 && a.panel <= 3);
+        switch (a.field) {
+        case ConfigField::SampleRate:
+            in(0, 3);
+            break;
+        case ConfigField::WavType:
+            in(0, 2);
+            break;
+        case ConfigField::VasEnable:
+        case ConfigField::TimersEnable:
+        case ConfigField::TimerEnable:
+            in(0, 1);
+            break;
+        case ConfigField::VasOnLevel:
+        case ConfigField::VasOnTime:
+        case ConfigField::VasOffLevel:
+        case ConfigField::VasOffTime:
+            in(0, 99);
+            break;
+        case ConfigField::LoopSize:
+        case ConfigField::LimitMax:
+            in(0, 4095);
+            break;
+        case ConfigField::LimitMin:
+            in(0, 16383);
+            break;
+        case ConfigField::TimerMonth:
+            in(-1, 12);
+            break;
+        case ConfigField::TimerDay:
+            in(-1, 31);
+            break;
+        case ConfigField::TimerHour:
+            in(-1, 23);
+            break;
+        case ConfigField::TimerMinute:
+            in(-1, 59);
+            break;
+        case ConfigField::TimerLength:
+            in(0, 9999);
+            break;
+        }
+    }
+}
+
+bool HasUnreadableTimer(const ConfigSettings& s)
+{
+    if (!s.timersEnabled)
+        return false;
+    for (const TimerSettings& t : s.timers) {
+        if (t.enabled && t.day < 1 && t.month < 1 && t.hour < 0 && t.minute < 0)
+            return true;
+    }
+    return false;
+}
+
+ConfigSettings ReadInto(ConfigSettings s, const QByteArray& bytes)
+{
+    for (const ConfigLine& line : SplitConfigLines(bytes).lines)
+        ApplyParsedLine(s, ParseConfigLine(line.text), 3, 3);
+    return s;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    if (size > 1 << 16)
+        return 0;
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+
+    // The whole file at once and in pieces (sizes from the first byte) agree.
+    const ConfigLines whole = SplitConfigLines(bytes);
+    ConfigLineReader reader;
+    QList<ConfigLine> pieces;
+    const qsizetype step = size > 0 ? 1 + data[0] % 7 : 1;
+    for (qsizetype at = 0; at < bytes.size(); at += step)
+        reader.Feed(bytes.constData() + at, std::min(step, bytes.size() - at),
+                    [&](const ConfigLine& line) { pieces.append(line); });
+    const ReadStopInfo& stop = reader.Finish();
+    Check(pieces.size() == whole.lines.size());
+    Check(stop.reason == whole.stop.reason && stop.offset == whole.stop.offset);
+    Check(stop.offset >= 0 && stop.offset <= bytes.size());
+    if (stop.reason == ReadStop::ForbiddenByte)
+        Check(uchar(bytes.at(stop.offset)) == stop.byte);
+    if (stop.reason == ReadStop::LineTooLong)
+        Check(stop.pending.size() == MaxConfigLineLength + 1);
+
+    ConfigSettings state;
+    for (qsizetype i = 0; i < whole.lines.size(); ++i) {
+        const ConfigLine& line = whole.lines[i];
+        Check(line.text == pieces[i].text && line.number == pieces[i].number);
+        Check(line.offset >= 0 && line.offset < bytes.size());
+        CheckLine(line);
+        const ParsedLine parsed = ParseConfigLine(line.text);
+        CheckParsed(parsed);
+        ApplyParsedLine(state, parsed, 3, 3);
+    }
+
+    // What the reader reached, written and read back into the initial state, gives
+    // the same file again.
+    if (!HasUnreadableTimer(state)) {
+        const QByteArray written = FormatConfig(state);
+        Check(FormatConfig(ReadInto(ConfigSettings(), written)) == written);
+    }
+    return 0;
+}
