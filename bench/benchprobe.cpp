@@ -1,6 +1,7 @@
 #include "benchprobe.h"
 
 #include <QAbstractEventDispatcher>
+#include <QEvent>
 #include <QMainWindow>
 #include <QPixmap>
 #include <QTimer>
@@ -31,6 +32,13 @@ void DropArgs(int& argc, char** argv, int i, int n)
 
 } // namespace
 
+bool BenchProbe::PaintWatch::eventFilter(QObject*, QEvent* event)
+{
+    if (event->type() == QEvent::Paint)
+        painted = true;
+    return false;
+}
+
 BenchProbe::BenchProbe(int& argc, char** argv)
 {
     const char* t0 = std::getenv("PLIMO_BENCH_T0");
@@ -54,11 +62,28 @@ BenchProbe::BenchProbe(int& argc, char** argv)
 
 void BenchProbe::arm(QMainWindow* window)
 {
-    // The first time the event loop is about to wait for events, everything the start-up
-    // posted (layout, expose, paint) has been handled: the window is up and the loop idle.
-    QObject::connect(
-        QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, window,
-        [this, window] { onIdle(window); }, Qt::SingleShotConnection);
+    // Start-up ends the first time the event loop is about to wait for events once the window
+    // has been painted and activated: by then the window system has exposed it, layout and
+    // paint are done, the repaint in active colours too, and nothing the start-up posted is
+    // left. (The loop can be about to wait before the expose or the activation arrives, so
+    // waiting alone is not enough.)
+    window->installEventFilter(&firstPaint_);
+    auto* dispatcher = QAbstractEventDispatcher::instance();
+    idleConnection_ = QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, window,
+                                       [this, window] {
+                                           if (!firstPaint_.painted || !window->isActiveWindow())
+                                               return;
+                                           QObject::disconnect(idleConnection_);
+                                           window->removeEventFilter(&firstPaint_);
+                                           onIdle(window);
+                                       });
+    // A platform that never activates the window would leave the run waiting for ever.
+    QTimer::singleShot(30000, window, [this] {
+        if (startupMs_ < 0) {
+            std::fprintf(stderr, "the window was not painted and activated within 30 s\n");
+            std::exit(1);
+        }
+    });
 }
 
 void BenchProbe::onIdle(QMainWindow* window)

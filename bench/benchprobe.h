@@ -1,8 +1,13 @@
 #pragma once
 
+#include <QMetaObject>
+#include <QObject>
+
 class QMainWindow;
 
 // Measuring probe shared by the two benchmark programs, so that both measure alike.
+//
+// The probe must outlive the event loop.
 //
 // Options, taken out of the argument list before the program sees it:
 //   --quit-after-show   close the window as soon as the event loop is first idle
@@ -28,6 +33,14 @@ private:
     void onIdle(QMainWindow* window);
     void onIdleEnd(QMainWindow* window);
 
+    // Notes the window's first paint event.
+    struct PaintWatch : QObject {
+        bool eventFilter(QObject* watched, QEvent* event) override;
+        bool painted = false;
+    };
+
+    PaintWatch firstPaint_;
+    QMetaObject::Connection idleConnection_;
     bool quitAfterShow_ = false;
     int idleSeconds_ = 0;
     const char* grabFile_ = nullptr;

@@ -48,6 +48,7 @@ median() { # file
 echo "warm-up..."
 "$BARE" --quit-after-show >/dev/null
 "$PLIMO" --quit-after-show >/dev/null
+"$BARE" --quit-after-show --label >/dev/null
 rm -f "$WORK"/*.startup_ms "$WORK"/*.peak_rss_kib "$WORK"/*.idle_*
 
 echo "start-up: $RUNS runs each..."
@@ -55,7 +56,9 @@ for ((i = 0; i < RUNS; i++)); do
     if ((i % 2 == 0)); then
         run_probe bare "$BARE" --quit-after-show
         run_probe plimo "$PLIMO" --quit-after-show
+        run_probe label "$BARE" --quit-after-show --label
     else
+        run_probe label "$BARE" --quit-after-show --label
         run_probe plimo "$PLIMO" --quit-after-show
         run_probe bare "$BARE" --quit-after-show
     fi
@@ -73,6 +76,8 @@ bs=$(median "$WORK/bare.startup_ms")
 ps=$(median "$WORK/plimo.startup_ms")
 br=$(median "$WORK/bare.peak_rss_kib")
 pr=$(median "$WORK/plimo.peak_rss_kib")
+ls=$(median "$WORK/label.startup_ms")
+lr=$(median "$WORK/label.peak_rss_kib")
 bc=$(median "$WORK/bare_idle.idle_cpu_ms")
 pc=$(median "$WORK/plimo_idle.idle_cpu_ms")
 bw=$(median "$WORK/bare_idle.idle_wall_ms")
@@ -81,9 +86,10 @@ pw=$(median "$WORK/plimo_idle.idle_wall_ms")
 echo
 echo "start-up runs (ms), bare:         $(sort -g "$WORK/bare.startup_ms" | tr '\n' ' ')"
 echo "start-up runs (ms), configurator: $(sort -g "$WORK/plimo.startup_ms" | tr '\n' ' ')"
+echo "start-up runs (ms), bare + label: $(sort -g "$WORK/label.startup_ms" | tr '\n' ' ')"
 echo
 awk -v bs="$bs" -v ps="$ps" -v br="$br" -v pr="$pr" -v bc="$bc" -v pc="$pc" -v bw="$bw" \
-    -v pw="$pw" 'function verdict(ok) { return ok ? "met" : "MISSED" }
+    -v pw="$pw" -v ls="$ls" -v lr="$lr" 'function verdict(ok) { return ok ? "met" : "MISSED" }
 BEGIN {
     ratio = ps / bs
     extra = (pr - br) / 1024
@@ -96,4 +102,8 @@ BEGIN {
            br / 1024, pr / 1024, extra, verdict(extra <= 10)
     printf "%-34s %12.3f %12.3f %14s   < 0.2%%      %s\n", "CPU while idle (% of one core)",
            bcpu, pcpu, sprintf("%.1f ms/%gs", pc, pw / 1000), verdict(pcpu < 0.2)
+    printf "\nfor reference, the bare window with one text label (fonts loaded): start-up %.1f ms\n",
+           ls
+    printf "(configurator %.2fx that), peak memory %.1f MiB (configurator %+.1f MiB)\n",
+           ps / ls, lr / 1024, (pr - lr) / 1024
 }'
