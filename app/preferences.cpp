@@ -10,7 +10,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
-#include <utility>
 
 namespace
 {
@@ -129,13 +128,6 @@ inline char Lower(char c)
     return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
 }
 
-QByteArray UpperCased(QByteArray text)
-{
-    for (char& c : text)
-        c = Upper(c);
-    return text;
-}
-
 // Cuts a text to the ErrorText limit without splitting a surrogate pair.
 QString CutToLimit(QString text)
 {
@@ -199,13 +191,23 @@ struct Cursor {
             skipBlanks();
         }
     }
-    // Characters up to the next blank, tab, "," or the end of the line, at most 40.
-    QByteArray token()
+    // Characters up to the next blank, tab, "," or the end of the line, at most 40,
+    // optionally in upper case.
+    struct Token {
+        char text[TokenLimit + 1];
+        int size;
+        bool operator==(const char* word) const { return std::strcmp(text, word) == 0; }
+    };
+    Token token(bool upperCase)
     {
-        const char* start = at;
-        while (at < end && !IsBlank(*at) && *at != ',' && at - start < TokenLimit)
+        Token t;
+        t.size = 0;
+        while (at < end && !IsBlank(*at) && *at != ',' && t.size < TokenLimit) {
+            t.text[t.size++] = upperCase ? Upper(*at) : *at;
             ++at;
-        return QByteArray(start, int(at - start));
+        }
+        t.text[t.size] = '\0';
+        return t;
     }
 };
 
@@ -336,10 +338,10 @@ int CheckText(const PreferenceRow& row, QByteArray* value)
 
 // A decimal floating-point number from the start of the token; text that is not a number
 // gives 0. Returns PrefOutOfRange when the number does not fit a double.
-int ConvertReal(const QByteArray& token, double* value)
+int ConvertReal(const Cursor::Token& token, double* value)
 {
-    const char* p = token.constData();
-    const char* end = p + token.size();
+    const char* p = token.text;
+    const char* end = p + token.size;
     bool negative = false;
     if (p < end && (*p == '-' || *p == '+'))
         negative = *p++ == '-';
@@ -369,43 +371,41 @@ int ConvertPreferenceNumber(const char* text, int length, int32_t* value)
     const char* end = text + (length > 0 ? length : 0);
     while (p < end && *p == ' ')
         ++p;
-    QByteArray t = UpperCased(QByteArray(p, int(end - p)));
     bool negative = false;
-    if (t.startsWith('-') || t.startsWith('+')) {
-        negative = t.at(0) == '-';
-        t.remove(0, 1);
-        int blanks = 0;
-        while (blanks < t.size() && t.at(blanks) == ' ')
-            ++blanks;
-        t.remove(0, blanks);
+    if (p < end && (*p == '-' || *p == '+')) {
+        negative = *p++ == '-';
+        while (p < end && *p == ' ')
+            ++p;
     }
 
+    // The radix marker: the first rule that applies, in this order.
     int radix = 10;
     const struct {
         char marker;
         int radix;
     } markers[] = {{'X', 16}, {'H', 16}, {'O', 8}, {'B', 2}, {'D', 10}};
     for (const auto& m : markers) {
-        if (t.isEmpty())
+        if (p == end)
             break;
-        if (m.marker != 'H' && t.at(0) == m.marker) {
-            t.remove(0, 1);
-        } else if (m.marker != 'H' && t.size() >= 2 && t.at(0) == '0' && t.at(1) == m.marker) {
-            t.remove(0, 2);
-        } else if (m.marker != 'X' && t.endsWith(m.marker)) {
-            t.chop(1);
+        if (m.marker != 'H' && Upper(p[0]) == m.marker) {
+            p += 1;
+        } else if (m.marker != 'H' && end - p >= 2 && p[0] == '0' && Upper(p[1]) == m.marker) {
+            p += 2;
+        } else if (m.marker != 'X' && Upper(end[-1]) == m.marker) {
+            end -= 1;
         } else {
             continue;
         }
         radix = m.radix;
         break;
     }
-    if (t.isEmpty())
+    if (p == end)
         return PrefNoDigits;
 
     uint64_t magnitude = 0;
     bool overflow = false;
-    for (char c : std::as_const(t)) {
+    for (; p < end; ++p) {
+        const char c = Upper(*p);
         int digit;
         if (c >= '0' && c <= '9')
             digit = c - '0';
@@ -433,7 +433,9 @@ struct PreferenceFile::Private {
     ReadSession* session = nullptr;
     int depth = 0;
     int lineNumber = 0;
-    QByteArray line; // the cleaned line being applied
+    QByteArray line() const { return QByteArray(cleanBegin, int(cleanEnd - cleanBegin)); }
+    const char* cleanBegin = nullptr; // the cleaned line being applied
+    const char* cleanEnd = nullptr;
 
     explicit Private(const PreferenceRow* t) : table(t) {}
 
@@ -569,9 +571,10 @@ int PreferenceFile::Private::readFile(const QString& name)
             ++first;
         if (first == cut)
             continue;
-        line = QByteArray(start + first, cut - first);
+        cleanBegin = start + first;
+        cleanEnd = start + cut;
         bool endOfFile = false;
-        applyLine(Cursor{line.constData(), line.constData() + line.size()}, &endOfFile);
+        applyLine(Cursor{cleanBegin, cleanEnd}, &endOfFile);
         if (endOfFile)
             break;
     }
@@ -584,6 +587,8 @@ bool PreferenceFile::Private::applyLine(Cursor c, bool* endOfFile)
     const PreferenceRow* found = nullptr;
     for (const PreferenceRow* rows : {BuiltinKeywords, table}) {
         for (const PreferenceRow* row = rows; row->kind != 0 && !found; ++row) {
+            if (Upper(row->key[0]) != Upper(*c.at))
+                continue;
             const size_t keyLength = std::strlen(row->key);
             if (keyLength == 0 || size_t(c.end - c.at) < keyLength)
                 continue;
@@ -600,7 +605,7 @@ bool PreferenceFile::Private::applyLine(Cursor c, bool* endOfFile)
             break;
     }
     if (!found) {
-        lineError(PrefUnknownKey, line);
+        lineError(PrefUnknownKey, line());
         return false;
     }
     c.at += std::strlen(found->key);
@@ -619,7 +624,7 @@ int PreferenceFile::Private::applyValue(const PreferenceRow& row, Cursor c, bool
     if (row.flags & NotRead)
         return PrefNoError;
     if (c.atEnd() && !(row.flags & ValueOptional)) {
-        lineError(PrefNoValue, line);
+        lineError(PrefNoValue, line());
         return PrefNoError;
     }
     c.skipBlanks();
@@ -637,9 +642,9 @@ int PreferenceFile::Private::applyValue(const PreferenceRow& row, Cursor c, bool
         if (isArray && (result = TakeIndex(c, row, &index)) != PrefNoError)
             break;
         c.skipEquals();
-        const QByteArray token = UpperCased(c.token());
+        const Cursor::Token token = c.token(true);
         int32_t value = 0;
-        result = ConvertPreferenceNumber(token.constData(), int(token.size()), &value);
+        result = ConvertPreferenceNumber(token.text, token.size, &value);
         if (result == PrefNoError)
             result = CheckNumber(row, value);
         if (result == PrefNoError)
@@ -662,7 +667,7 @@ int PreferenceFile::Private::applyValue(const PreferenceRow& row, Cursor c, bool
         if (isArray && (result = TakeIndex(c, row, &index)) != PrefNoError)
             break;
         c.skipEquals();
-        const QByteArray token = UpperCased(c.token());
+        const Cursor::Token token = c.token(true);
         if (token == "YES" || token == "TRUE" || token == "1" || token == "ON")
             *reinterpret_cast<uint8_t*>(Element(row, index)) = 1;
         else if (token == "NO" || token == "FALSE" || token == "0" || token == "OFF")
@@ -674,13 +679,13 @@ int PreferenceFile::Private::applyValue(const PreferenceRow& row, Cursor c, bool
     case KindCharacter: {
         if (isArray && (result = TakeIndex(c, row, &index)) != PrefNoError)
             break;
-        const QByteArray token = c.token();
+        const Cursor::Token token = c.token(false);
         char value;
-        if (token.size() == 1)
-            value = token.at(0);
-        else if (token.size() == 3 && token.at(0) == token.at(2) &&
-                 (token.at(0) == '\'' || token.at(0) == '"'))
-            value = token.at(1);
+        if (token.size == 1)
+            value = token.text[0];
+        else if (token.size == 3 && token.text[0] == token.text[2] &&
+                 (token.text[0] == '\'' || token.text[0] == '"'))
+            value = token.text[1];
         else {
             result = PrefBadQuoting;
             break;
@@ -695,7 +700,7 @@ int PreferenceFile::Private::applyValue(const PreferenceRow& row, Cursor c, bool
             break;
         c.skipEquals();
         double value = 0;
-        result = ConvertReal(UpperCased(c.token()), &value);
+        result = ConvertReal(c.token(true), &value);
         if (result == PrefNoError)
             result = CheckNumber(row, value);
         if (result == PrefNoError) {
@@ -709,7 +714,7 @@ int PreferenceFile::Private::applyValue(const PreferenceRow& row, Cursor c, bool
         break;
     }
     if (result != PrefNoError)
-        lineError(result, line);
+        lineError(result, line());
     return PrefNoError;
 }
 
@@ -728,7 +733,7 @@ int PreferenceFile::Private::include(const PreferenceRow& row, Cursor c)
     if (cycle || depth + 1 > PreferenceIncludeDepth ||
         session->includedFiles >= PreferenceIncludeFiles ||
         size > PreferenceIncludeBytes - session->includedBytes) {
-        lineError(PrefSystemError, line);
+        lineError(PrefSystemError, line());
         return PrefNoError;
     }
     session->includedFiles += 1;

@@ -112,7 +112,7 @@ enum PreferenceResult : int {
 constexpr int PreferenceIncludeDepth = 16;
 // One read takes in at most this many included files and this many bytes of them.
 constexpr int PreferenceIncludeFiles = 1024;
-constexpr qint64 PreferenceIncludeBytes = 64 * 1024 * 1024;
+constexpr qint64 PreferenceIncludeBytes = 16 * 1024 * 1024;
 // The longest index text between "[" and "]".
 constexpr int PreferenceIndexLength = 39;
 

@@ -1,0 +1,81 @@
+// libFuzzer target over the preferences reader: the input is a preferences file. It is also
+// written as "inc.cfg", so that an Include in the input reaches real content. Everything
+// happens in a temporary folder that is the current directory, so included names without
+// a folder stay inside it.
+
+#include "app/preferences.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QString>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+namespace
+{
+
+bool WriteBytes(const char* name, const uint8_t* data, size_t size)
+{
+    QFile file(QString::fromLatin1(name));
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(reinterpret_cast<const char*>(data), qint64(size)) == qint64(size);
+}
+
+bool Terminated(const char* text, size_t capacity)
+{
+    return std::memchr(text, '\0', capacity) != nullptr;
+}
+
+// What the reader must never break: every value still passes its row's checks and every
+// text ends within its storage.
+void CheckPreferences()
+{
+    const PreferenceValues& p = Preferences;
+    const int32_t numbers[][3] = {
+        {p.Debug, 0, 9},   {p.SizeX, 0, 2000},   {p.SizeY, 0, 2000},   {p.ToolTip, 0, 1},
+        {p.SetTime, 0, 1}, {p.DelOldTime, 0, 1}, {p.ManualTime, 0, 1}, {p.ShiftTime, 0, 999},
+    };
+    for (const auto& n : numbers) {
+        if (n[0] < n[1] || n[0] > n[2])
+            std::abort();
+    }
+    bool ok = Terminated(p.CodeTable, sizeof p.CodeTable) &&
+              Terminated(p.Language, sizeof p.Language) && Terminated(p.SDpath, sizeof p.SDpath) &&
+              Terminated(p.CFGname, sizeof p.CFGname) && Terminated(p.TimeName, sizeof p.TimeName);
+    for (int i = 0; i < 8; ++i)
+        ok = ok && Terminated(p.HSample[i], 8) && Terminated(p.HMode[i], 8);
+    if (!ok || ErrorText.size() > 255)
+        std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    static QByteArray folder;
+    char pattern[] = "/tmp/fuzz_preferences.XXXXXX";
+    if (!mkdtemp(pattern))
+        std::abort();
+    folder = pattern;
+    if (!QDir::setCurrent(QString::fromLatin1(folder)))
+        std::abort();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    if (!WriteBytes("input.cfg", data, size) || !WriteBytes("inc.cfg", data, size))
+        std::abort();
+    ResetPreferences();
+    PreferenceFile file(PreferenceTable);
+    const int code = file.Read(QStringLiteral("input.cfg"));
+    if (code < 0 || code > 30 || (code == 0 && !ErrorText.isEmpty()))
+        std::abort();
+    // A code without a message comes only from a bad Include name.
+    if (code != 0 && ErrorText.isEmpty() && (code < 10 || code > 13))
+        std::abort();
+    CheckPreferences();
+    return 0;
+}
