@@ -497,7 +497,7 @@ int PreferenceFile::Private::readFile(const QString& name)
     // Only regular files are read: a pipe or device could block or never end.
     const QFileInfo info(name);
     QFile file(name);
-    if ((info.exists() && !info.isFile()) || !file.open(QIODevice::ReadOnly)) {
+    if (name.isEmpty() || (info.exists() && !info.isFile()) || !file.open(QIODevice::ReadOnly)) {
         openError(PrefOpenError);
         return code;
     }

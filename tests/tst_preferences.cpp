@@ -523,6 +523,9 @@ void PreferencesTest::include_data()
     QTest::newRow("Include alone 20")
         << QByteArray("Include\n") << QByteArray() << 20 << 0 << 0
         << "Отсутствует разделитель команды в файле\nt.cfg\nв строке 1\nInclude";
+    QTest::newRow("empty name is code 1")
+        << QByteArray("Include \"\"\nSizeX 2") << QByteArray() << 1 << 2 << 0
+        << "Ошибка открытия файла\n";
     QTest::newRow("folder is code 1")
         << QByteArray("Include .\nSizeX 2") << QByteArray() << 1 << 2 << 0
         << "Ошибка открытия файла\n.";
