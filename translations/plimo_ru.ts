@@ -6,424 +6,441 @@
     <message>
         <location filename="../editor/configeditwindow.cpp" line="93"/>
         <source>Config file path</source>
-        <translation type="unfinished"></translation>
+        <translation>Путь к файлу настроек</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="103"/>
         <source>Path to SD flash card</source>
-        <translation type="unfinished"></translation>
+        <translation>Путь к SD-карте</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="106"/>
         <source>find</source>
-        <translation type="unfinished"></translation>
+        <translation>найти</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="109"/>
         <source>Find SD flash card</source>
-        <translation type="unfinished"></translation>
+        <translation>Найти SD-карту</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="119"/>
         <source>About this programm</source>
-        <translation type="unfinished"></translation>
+        <translation>О программе</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="138"/>
         <source>WAV file format setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Формат WAV-файла</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="147"/>
         <source>WAV compess  type</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип сжатия WAV</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="149"/>
         <source>Set compression mode for *.wav files</source>
-        <translation type="unfinished"></translation>
+        <translation>Режим сжатия файлов *.wav</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="158"/>
         <source>Sample rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Частота дискретизации</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="160"/>
         <source>Set sample rate for *.wav files</source>
-        <translation type="unfinished"></translation>
+        <translation>Частота дискретизации файлов *.wav</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="166"/>
         <source>Bytes per second</source>
-        <translation type="unfinished"></translation>
+        <translation>Байт в секунду</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="168"/>
         <source>Result byte rate stream</source>
-        <translation type="unfinished"></translation>
+        <translation>Итоговый поток, байт/с</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="172"/>
         <source>VAS mode setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Запись по голосу (VAS)</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="178"/>
         <source>VAS mode enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Включить VAS</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="180"/>
         <source>Enable/disable begin writing as voice activated</source>
-        <translation type="unfinished"></translation>
+        <translation>Включает и выключает запуск записи по голосу</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="190"/>
         <source>VAS on level</source>
-        <translation type="unfinished"></translation>
+        <translation>Порог старта</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="191"/>
         <source>Level as voice activated writing begin</source>
-        <translation type="unfinished"></translation>
+        <translation>Уровень звука, при котором начинается запись</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="192"/>
         <source>VAS on time</source>
-        <translation type="unfinished"></translation>
+        <translation>Задержка старта</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="193"/>
         <source>Time wait as voice activated writing begin</source>
-        <translation type="unfinished"></translation>
+        <translation>Сколько ждать перед началом записи по голосу</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="194"/>
         <source>VAS off level</source>
-        <translation type="unfinished"></translation>
+        <translation>Порог останова</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="195"/>
         <source>Level as voice activated writing stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Уровень звука, при котором запись останавливается</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="196"/>
         <source>VAS off time</source>
-        <translation type="unfinished"></translation>
+        <translation>Задержка останова</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="197"/>
         <source>Time wait as voice activated writing stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Сколько ждать перед остановом записи</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="213"/>
         <source>Current time setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Установка часов</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="219"/>
         <source>Enable time set</source>
-        <translation type="unfinished"></translation>
+        <translation>Устанавливать часы</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="221"/>
         <source>Enable write to SD time set file</source>
-        <translation type="unfinished"></translation>
+        <translation>Записывать на SD-карту файл установки часов</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="228"/>
         <source>Delete old time set file</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалять старый файл часов</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="230"/>
         <source>Delete old time set file &lt;time.cfg&gt; and &lt;time.ok&gt; from SD</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалять с SD-карты старые файлы &lt;time.cfg&gt; и &lt;time.ok&gt;</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="237"/>
         <source>Enable manual time setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Задать время вручную</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="239"/>
         <source>Enable manual time setting as dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Задавать дату и время вручную в этом окне</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="248"/>
         <source>Set time </source>
-        <translation type="unfinished"></translation>
+        <translation>Время </translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="250"/>
         <source>Time will writing to &lt;time.ini&gt; file to SD</source>
-        <translation type="unfinished"></translation>
+        <translation>Время, которое будет записано в файл &lt;time.ini&gt; на SD-карте</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="256"/>
         <source>Set date </source>
-        <translation type="unfinished"></translation>
+        <translation>Дата </translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="258"/>
         <source>Date will writing to &lt;time.ini&gt; file to SD</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата, которая будет записана в файл &lt;time.ini&gt; на SD-карте</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="261"/>
         <source>Timers enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Таймеры</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="267"/>
         <source>Start at timers enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Запуск по таймерам</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="269"/>
         <source>Enable begin writing as timers event</source>
-        <translation type="unfinished"></translation>
+        <translation>Начинать запись по событиям таймеров</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="274"/>
         <source>Loop write setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Циклическая запись</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="278"/>
         <location filename="../editor/configeditwindow.cpp" line="300"/>
         <location filename="../editor/configeditwindow.cpp" line="320"/>
+        <location filename="../editor/formslots.cpp" line="48"/>
         <source>disable</source>
-        <translation type="unfinished"></translation>
+        <translation>выкл</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="279"/>
         <location filename="../editor/configeditwindow.cpp" line="321"/>
+        <location filename="../editor/formslots.cpp" line="51"/>
         <source>Mb</source>
-        <translation type="unfinished"></translation>
+        <translation>МБ</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="283"/>
         <source>Loop size</source>
-        <translation type="unfinished"></translation>
+        <translation>Размер цикла</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="285"/>
         <source>File size for loop writing</source>
-        <translation type="unfinished"></translation>
+        <translation>Размер файла при циклической записи</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="291"/>
         <source>Loop time</source>
-        <translation type="unfinished"></translation>
+        <translation>Время цикла</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="293"/>
         <source>Time loop writing</source>
-        <translation type="unfinished"></translation>
+        <translation>Длительность циклической записи</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="296"/>
         <source>File limit setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Пределы размера файла</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="301"/>
         <source>kb</source>
-        <translation type="unfinished"></translation>
+        <translation>КБ</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="305"/>
         <source>Limit min size</source>
-        <translation type="unfinished"></translation>
+        <translation>Мин. размер</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="307"/>
         <source>File smaller this size will deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлы меньше этого размера удаляются</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="313"/>
         <source>Limit min time</source>
-        <translation type="unfinished"></translation>
+        <translation>Мин. время</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="315"/>
         <source>Play time for file minimal size</source>
-        <translation type="unfinished"></translation>
+        <translation>Длительность звучания файла минимального размера</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="325"/>
         <source>Limit max size</source>
-        <translation type="unfinished"></translation>
+        <translation>Макс. размер</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="327"/>
         <source>Writing file this size will stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>На этом размере запись файла останавливается.</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="333"/>
         <source>Limit max time</source>
-        <translation type="unfinished"></translation>
+        <translation>Макс. время</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="335"/>
         <source>Play time for file maximal size</source>
-        <translation type="unfinished"></translation>
+        <translation>Длительность звучания файла максимального размера</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="349"/>
         <source>enable tool tip</source>
-        <translation type="unfinished"></translation>
+        <translation>показывать подсказки</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="352"/>
         <source>Help tool tips enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Включить всплывающие подсказки</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="361"/>
         <source>Load from</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="364"/>
         <source>Load config file from any path and file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузить файл настроек из любой папки и под любым именем</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="368"/>
         <source>Save as</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить как</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="370"/>
         <source>Save config file to any path and file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить файл настроек в любую папку под любым именем</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="375"/>
         <source>Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>Перечитать</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="377"/>
         <source>Load config file from setting SD card path</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузить файл настроек с заданной SD-карты</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="382"/>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить</translation>
     </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="384"/>
         <source>Write config file to setting SD card path</source>
-        <translation type="unfinished"></translation>
+        <translation>Записать файл настроек на заданную SD-карту</translation>
     </message>
     <message>
         <location filename="../editor/timerpanel.cpp" line="34"/>
         <source>Timer %d</source>
-        <translation type="unfinished"></translation>
+        <translation>Таймер %d</translation>
     </message>
     <message>
+        <location filename="../editor/formslots.cpp" line="45"/>
+        <location filename="../editor/formslots.cpp" line="47"/>
         <location filename="../editor/timerpanel.cpp" line="44"/>
         <source>unlimited</source>
-        <translation type="unfinished"></translation>
+        <translation>без лимита</translation>
+    </message>
+    <message>
+        <location filename="../editor/formslots.cpp" line="87"/>
+        <source>About Plimo player configurator</source>
+        <translation>О программе «Настройка плеера Plimo»</translation>
+    </message>
+    <message>
+        <location filename="../editor/formslots.cpp" line="88"/>
+        <source>This programm make or change configuration files as SD based voice recorder.
+<byte value="xd"/>Written by the Plimo configurator developers.</source>
+        <translation>Программа создаёт и изменяет файлы настроек диктофонов с SD-картой.
+Авторы — разработчики Plimo configurator.</translation>
     </message>
     <message>
         <location filename="../editor/timerpanel.cpp" line="45"/>
         <source>Time writing as this timer event</source>
-        <translation type="unfinished"></translation>
+        <translation>Длительность записи по этому таймеру</translation>
     </message>
     <message>
-        <location filename="../editor/timerpanel.cpp" line="46"/>
+        <location filename="../editor/timerpanel.cpp" line="47"/>
         <location filename="../editor/timerpanel.cpp" line="49"/>
         <location filename="../editor/timerpanel.cpp" line="51"/>
-        <location filename="../editor/timerpanel.cpp" line="52"/>
+        <location filename="../editor/timerpanel.cpp" line="53"/>
         <source>allways</source>
-        <translation type="unfinished"></translation>
+        <translation>всегда</translation>
     </message>
     <message>
         <location filename="../editor/timerpanel.cpp" line="47"/>
         <source>Month as timer event wakeup</source>
-        <translation type="unfinished"></translation>
+        <translation>Месяц срабатывания таймера</translation>
     </message>
     <message>
         <location filename="../editor/timerpanel.cpp" line="49"/>
         <source>Day as timer event wakeup</source>
-        <translation type="unfinished"></translation>
+        <translation>День срабатывания таймера</translation>
     </message>
     <message>
         <location filename="../editor/timerpanel.cpp" line="51"/>
         <source>Hour as timer event wakeup</source>
-        <translation type="unfinished"></translation>
+        <translation>Час срабатывания таймера</translation>
     </message>
     <message>
         <location filename="../editor/timerpanel.cpp" line="53"/>
         <source>Minute as timer event wakeup</source>
-        <translation type="unfinished"></translation>
+        <translation>Минута срабатывания таймера</translation>
     </message>
     <message>
         <location filename="../editor/timerpanel.cpp" line="61"/>
         <source>Enable events from this timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Включить события этого таймера</translation>
     </message>
     <message>
         <location filename="../editor/timerpanel.cpp" line="63"/>
         <source>Timer enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Включён</translation>
     </message>
     <message>
         <location filename="../editor/timerpanel.cpp" line="65"/>
         <source>Write time</source>
-        <translation type="unfinished"></translation>
+        <translation>Время записи</translation>
     </message>
     <message>
         <location filename="../editor/timerpanel.cpp" line="69"/>
         <source>Lenght file writing as this timer event</source>
-        <translation type="unfinished"></translation>
+        <translation>Размер файла, записанного по этому таймеру</translation>
     </message>
     <message>
         <location filename="../editor/timerpanel.cpp" line="71"/>
         <source>File lenght</source>
-        <translation type="unfinished"></translation>
+        <translation>Размер файла</translation>
     </message>
     <message>
         <location filename="../editor/timerpanel.cpp" line="87"/>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>День</translation>
     </message>
     <message>
         <location filename="../editor/timerpanel.cpp" line="88"/>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Месяц</translation>
     </message>
     <message>
         <location filename="../editor/timerpanel.cpp" line="89"/>
         <source>Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Час</translation>
     </message>
     <message>
         <location filename="../editor/timerpanel.cpp" line="90"/>
         <source>Minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Минута</translation>
     </message>
     <message>
         <location filename="../recorder_files/filecommands.cpp" line="83"/>
         <source>Cannot read %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось прочитать %1:
+%2</translation>
     </message>
     <message>
         <location filename="../recorder_files/filecommands.cpp" line="87"/>
         <source>Loaded file </source>
-        <translation type="unfinished"></translation>
+        <translation>Загружен файл </translation>
     </message>
     <message>
         <location filename="../recorder_files/filecommands.cpp" line="101"/>
@@ -431,47 +448,68 @@
         <location filename="../recorder_files/filecommands.cpp" line="125"/>
         <source>Cannot write %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось записать %1:
+%2</translation>
     </message>
     <message>
         <location filename="../recorder_files/filecommands.cpp" line="104"/>
         <location filename="../recorder_files/filecommands.cpp" line="130"/>
-        <source>Saved: </source>
-        <translation type="unfinished"></translation>
+        <source>Saved and verified: </source>
+        <translation>Сохранено и проверено: </translation>
     </message>
     <message>
         <location filename="../recorder_files/filecommands.cpp" line="158"/>
         <location filename="../recorder_files/filecommands.cpp" line="160"/>
         <source>File error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка файла</translation>
     </message>
 </context>
 <context>
     <name>PlimoAppWindow</name>
     <message>
-        <location filename="../app/plimoappwindow.cpp" line="19"/>
+        <location filename="../app/plimoappwindow.cpp" line="24"/>
         <source>Plimo player configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройка плеера Plimo</translation>
     </message>
     <message>
-        <location filename="../app/plimoappwindow.cpp" line="25"/>
+        <location filename="../app/plimoappwindow.cpp" line="30"/>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Готово</translation>
     </message>
     <message>
-        <location filename="../app/plimoappwindow.cpp" line="48"/>
+        <location filename="../app/plimoappwindow.cpp" line="78"/>
         <source>Loading aborted</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузка отменена</translation>
     </message>
     <message>
-        <location filename="../app/plimoappwindow.cpp" line="52"/>
+        <location filename="../app/plimoappwindow.cpp" line="82"/>
         <source>Loaded file </source>
-        <translation type="unfinished"></translation>
+        <translation>Загружен файл </translation>
     </message>
     <message>
-        <location filename="../app/plimoappwindow.cpp" line="54"/>
+        <location filename="../app/plimoappwindow.cpp" line="84"/>
         <source>Cannot read file </source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось прочитать файл </translation>
+    </message>
+    <message>
+        <location filename="../app/cardspace.cpp" line="22"/>
+        <source>about %1 h</source>
+        <translation>около %1 ч</translation>
+    </message>
+    <message>
+        <location filename="../app/cardspace.cpp" line="23"/>
+        <source>about %1 min</source>
+        <translation>около %1 мин</translation>
+    </message>
+    <message>
+        <location filename="../app/cardspace.cpp" line="28"/>
+        <source>Card: %1 GB free, %2 at %3 B/s</source>
+        <translation>Карта: свободно %1 ГБ, %2 при %3 Б/с</translation>
+    </message>
+    <message>
+        <location filename="../app/cardspace.cpp" line="95"/>
+        <source>Card folder not found</source>
+        <translation>Папка карты не найдена</translation>
     </message>
 </context>
 </TS>
