@@ -149,6 +149,7 @@ struct PendingError {
     QString fileName;
     int line = 0;
     QByteArray text;
+    char codeTable[sizeof Preferences.CodeTable]; // the code page of the line's text
 };
 
 QString ComposeError(const PendingError& error)
@@ -156,8 +157,12 @@ QString ComposeError(const PendingError& error)
     QString text = PreferenceMessage(error.code) + error.fileName;
     if (error.withLine) {
         text += QString::fromUtf8("\nв строке ") + QString::number(error.line) + QLatin1Char('\n');
-        if (text.size() < ErrorTextLimit)
-            text += PreferenceCodec()->toUnicode(error.text.constData(), int(error.text.size()));
+        if (text.size() < ErrorTextLimit) {
+            QTextCodec* codec = QTextCodec::codecForName(QByteArray(error.codeTable));
+            if (!codec)
+                codec = QTextCodec::codecForName("ISO-8859-1");
+            text += codec->toUnicode(error.text.constData(), int(error.text.size()));
+        }
     }
     return CutToLimit(text);
 }
@@ -449,6 +454,8 @@ struct PreferenceFile::Private {
         e.fileName = fileName;
         e.line = lineNumber;
         e.text = text;
+        std::memcpy(e.codeTable, Preferences.CodeTable, sizeof e.codeTable);
+        e.codeTable[sizeof e.codeTable - 1] = '\0';
     }
     void openError(int errorCode)
     {

@@ -433,6 +433,12 @@ void PreferencesTest::errorText_data()
     QTest::newRow("Windows-1251 line") << QByteArray("SDpath \xcf\xf3\xf2\xfc<") << 11
                                        << "Ошибка задания пути-имени в файле\nt.cfg\nв строке "
                                           "1\nSDpath Путь<";
+    QTest::newRow("code page of the moment")
+        << QByteArray("SDpath \xcf\xf3\xf2\xfc<\nCodeTable UTF-8") << 11
+        << "Ошибка задания пути-имени в файле\nt.cfg\nв строке 1\nSDpath Путь<";
+    QTest::newRow("unknown code page is Latin-1")
+        << QByteArray("CodeTable no-such-page\nSDpath \xe9<") << 11
+        << "Ошибка задания пути-имени в файле\nt.cfg\nв строке 2\nSDpath \u00e9<";
     QTest::newRow("line too long")
         << QByteArray(300, 'z') << 3
         << ("Очень много символов в файле\nt.cfg\nв строке 1\n" + QString(256, 'z')).left(255);
