@@ -8,8 +8,8 @@
 
 QString CardFolder(const QString& cardPath)
 {
-    const int cut = qMax(cardPath.lastIndexOf(QLatin1Char('/')),
-                         cardPath.lastIndexOf(QLatin1Char('\\')));
+    const int cut =
+        qMax(cardPath.lastIndexOf(QLatin1Char('/')), cardPath.lastIndexOf(QLatin1Char('\\')));
     if (cut < 0)
         return QDir::currentPath();
     return cardPath.left(cut + 1);
@@ -92,8 +92,9 @@ void CardSpaceMonitor::Show()
 {
     if (FreeBytes == -2)
         return;
-    const QString text = FreeBytes < 0 ? QCoreApplication::translate("PlimoAppWindow", "Card folder not found")
-                                       : CardSpaceText(FreeBytes, ByteRate);
+    const QString text =
+        FreeBytes < 0 ? QCoreApplication::translate("PlimoAppWindow", "Card folder not found")
+                      : CardSpaceText(FreeBytes, ByteRate);
     if (text == CurrentText)
         return;
     CurrentText = text;

@@ -2,14 +2,14 @@
 
 #include "app/cardspace.h"
 #include "app/globals.h"
-#include "editor/derived.h"
 #include "editor/configeditwindow.h"
+#include "editor/derived.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QStatusBar>
@@ -21,8 +21,8 @@ PlimoAppWindow::PlimoAppWindow() : QMainWindow(nullptr)
     setObjectName(QStringLiteral("Plimo main window"));
     setAttribute(Qt::WA_DeleteOnClose);
     const QPixmap icon(appicon_xpm);
-    setWindowTitle(QStringLiteral("  ") + tr("Plimo player configurator") +
-                   QStringLiteral("  ") + VersionText);
+    setWindowTitle(QStringLiteral("  ") + tr("Plimo player configurator") + QStringLiteral("  ") +
+                   VersionText);
     setWindowIcon(icon);
     Editor = new ConfigEditWindow(this, "config edit");
     Editor->setFocus();
@@ -31,8 +31,8 @@ PlimoAppWindow::PlimoAppWindow() : QMainWindow(nullptr)
     WatchCardSpace();
 
     chooseFile = [this] {
-        return QFileDialog::getOpenFileName(this, QString(), QString(),
-                                            QStringLiteral("Config files (*.ini);;All files (*.*)"));
+        return QFileDialog::getOpenFileName(
+            this, QString(), QString(), QStringLiteral("Config files (*.ini);;All files (*.*)"));
     };
 }
 

@@ -29,8 +29,8 @@ int ReadStartupPreferences(const QString& fileName)
     return code;
 }
 
-QTranslator* InstallTranslation(
-    QApplication& app, const std::function<void(const QString&, const QString&)>& warn)
+QTranslator* InstallTranslation(QApplication& app,
+                                const std::function<void(const QString&, const QString&)>& warn)
 {
     const QString language = PrefText(Preferences.Language);
     if (language.isEmpty())
@@ -56,7 +56,8 @@ QMainWindow* CreateMainWindow()
     return window;
 }
 
-namespace {
+namespace
+{
 
 bool WantsConsoleOnly(int argc, char** argv)
 {

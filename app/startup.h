@@ -28,8 +28,8 @@ int ReadStartupPreferences(const QString& fileName);
 
 // Installs the translation named by the Language preference. A missing file is
 // reported through warn(caption, text); returns the installed translator or null.
-QTranslator* InstallTranslation(
-    QApplication& app, const std::function<void(const QString&, const QString&)>& warn);
+QTranslator* InstallTranslation(QApplication& app,
+                                const std::function<void(const QString&, const QString&)>& warn);
 
 // Creates the main window with the size limits of SizeX and SizeY.
 QMainWindow* CreateMainWindow();

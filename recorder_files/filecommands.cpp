@@ -18,7 +18,8 @@
 #include <QStatusBar>
 #include <QTimeEdit>
 
-namespace {
+namespace
+{
 
 const QString ConfigFilter = QStringLiteral("Config files (*.ini);;All files (*.*)");
 
@@ -26,8 +27,7 @@ const QString ConfigFilter = QStringLiteral("Config files (*.ini);;All files (*.
 // files inside it.
 QString WithTrailingSeparator(const QString& folder)
 {
-    if (folder.isEmpty() || folder.endsWith(QLatin1Char('/')) ||
-        folder.endsWith(QLatin1Char('\\')))
+    if (folder.isEmpty() || folder.endsWith(QLatin1Char('/')) || folder.endsWith(QLatin1Char('\\')))
         return folder;
     return folder + QLatin1Char('/');
 }
@@ -74,8 +74,9 @@ void ConfigEditWindow::LoadFrom()
 {
     Trace("LoadFrom");
     const QString fileName =
-        chooseOpenFile ? chooseOpenFile(StartDirectory, ConfigFilter)
-                       : QFileDialog::getOpenFileName(this, QString(), StartDirectory, ConfigFilter);
+        chooseOpenFile
+            ? chooseOpenFile(StartDirectory, ConfigFilter)
+            : QFileDialog::getOpenFileName(this, QString(), StartDirectory, ConfigFilter);
     if (fileName.isEmpty())
         return;
     const FileResult result = ReadConfig(fileName);

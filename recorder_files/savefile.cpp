@@ -6,7 +6,8 @@
 
 std::function<void(const QString&)> AfterSafeWriteHook;
 
-namespace {
+namespace
+{
 
 // A device or pipe cannot be replaced by a renamed temporary file (and as root a
 // rename would replace the device node itself): such targets are written in place.

@@ -25,14 +25,14 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::newRow("example") << Q_INT64_C(3710000000) << 8000
                                  << "Card: 3.71 GB free, about 128 h at 8000 B/s";
-        QTest::newRow("nothing free") << Q_INT64_C(0) << 8000
-                                      << "Card: 0.00 GB free, about 0 min at 8000 B/s";
-        QTest::newRow("under an hour") << Q_INT64_C(28799999) << 8000
-                                       << "Card: 0.03 GB free, about 59 min at 8000 B/s";
-        QTest::newRow("slowest rate") << Q_INT64_C(1000000000) << 3000
-                                      << "Card: 1.00 GB free, about 92 h at 3000 B/s";
-        QTest::newRow("fastest rate") << Q_INT64_C(1000000000) << 32000
-                                      << "Card: 1.00 GB free, about 8 h at 32000 B/s";
+        QTest::newRow("nothing free")
+            << Q_INT64_C(0) << 8000 << "Card: 0.00 GB free, about 0 min at 8000 B/s";
+        QTest::newRow("under an hour")
+            << Q_INT64_C(28799999) << 8000 << "Card: 0.03 GB free, about 59 min at 8000 B/s";
+        QTest::newRow("slowest rate")
+            << Q_INT64_C(1000000000) << 3000 << "Card: 1.00 GB free, about 92 h at 3000 B/s";
+        QTest::newRow("fastest rate")
+            << Q_INT64_C(1000000000) << 32000 << "Card: 1.00 GB free, about 8 h at 32000 B/s";
         QTest::newRow("huge volume") << Q_INT64_C(9000000000000000000) << 3000
                                      << "Card: 9000000000.00 GB free, about 833333333333 h at "
                                         "3000 B/s";
@@ -49,9 +49,12 @@ private slots:
     {
         QTest::addColumn<QString>("cardPath");
         QTest::addColumn<QString>("folder");
-        QTest::newRow("folder") << "/media/card/" << "/media/card/";
-        QTest::newRow("prefix") << "/media/card/rec" << "/media/card/";
-        QTest::newRow("drive") << "E:\\rec" << "E:\\";
+        QTest::newRow("folder") << "/media/card/"
+                                << "/media/card/";
+        QTest::newRow("prefix") << "/media/card/rec"
+                                << "/media/card/";
+        QTest::newRow("drive") << "E:\\rec"
+                               << "E:\\";
         QTest::newRow("empty") << "" << QDir::currentPath();
     }
     void folder()

@@ -11,7 +11,8 @@
 #include <QtTest>
 #include <sys/stat.h>
 
-namespace {
+namespace
+{
 
 enum class Target { Preferences, Config, Clock };
 
@@ -35,7 +36,8 @@ bool WriteTarget(ConfigEditWindow& form, Target target, const QString& fileName)
 
 bool IsCharDevice(const char* path)
 {
-    struct stat st {};
+    struct stat st {
+    };
     return stat(path, &st) == 0 && S_ISCHR(st.st_mode);
 }
 
@@ -120,9 +122,8 @@ private slots:
         const QByteArray old = "the old file, left whole";
         WriteAll(Path("name.ini"), old);
         // Every target writes more than 10 bytes.
-        const int written = RunWithFileSizeLimit(10, [&] {
-            return WriteTarget(form, target, Path("name.ini")) ? 1 : 0;
-        });
+        const int written = RunWithFileSizeLimit(
+            10, [&] { return WriteTarget(form, target, Path("name.ini")) ? 1 : 0; });
         QCOMPARE(written, 0);
         QCOMPARE(ReadAll(Path("name.ini")), old);
         QCOMPARE(QDir(tmp.path()).entryList(QDir::Files), QStringList{"name.ini"});

@@ -69,8 +69,12 @@ private slots:
         QTest::addColumn<QString>("cardSuffix");
         QTest::addColumn<QString>("configName");
         QTest::addColumn<QString>("clockName");
-        QTest::newRow("folder with separator") << "/" << "config.ini" << "time.ini";
-        QTest::newRow("prefix without separator") << "/rec" << "recconfig.ini" << "rectime.ini";
+        QTest::newRow("folder with separator") << "/"
+                                               << "config.ini"
+                                               << "time.ini";
+        QTest::newRow("prefix without separator") << "/rec"
+                                                  << "recconfig.ini"
+                                                  << "rectime.ini";
     }
     void saveWritesIntoTheCardFolder()
     {
@@ -107,7 +111,8 @@ private slots:
         QTest::addColumn<QByteArray>("clock");
         QTest::newRow("both") << true << true << false << QByteArray("01.01.01\r\n00:05:09\r\n");
         QTest::newRow("delete only") << false << true << false << QByteArray("<missing>");
-        QTest::newRow("set only") << true << false << true << QByteArray("01.01.01\r\n00:05:09\r\n");
+        QTest::newRow("set only") << true << false << true
+                                  << QByteArray("01.01.01\r\n00:05:09\r\n");
         QTest::newRow("neither") << false << false << true << QByteArray("old clock");
     }
     void clockOptions()

@@ -12,14 +12,15 @@
 #include <QDir>
 #include <QMainWindow>
 #include <QMenuBar>
-#include <QToolBar>
 #include <QProcess>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolBar>
 #include <QtTest>
 
-namespace {
+namespace
+{
 
 QByteArray DefaultPreferences()
 {
@@ -135,7 +136,8 @@ private slots:
         QFETCH(int, sizeY);
         QFETCH(int, maxWidth);
         QFETCH(int, maxHeight);
-        WriteAll("limits.cfg", QStringLiteral("SizeX %1\nSizeY %2\n").arg(sizeX).arg(sizeY).toLatin1());
+        WriteAll("limits.cfg",
+                 QStringLiteral("SizeX %1\nSizeY %2\n").arg(sizeX).arg(sizeY).toLatin1());
         QSize max;
         RunOnce({QStringLiteral("limits.cfg")}, [&](QMainWindow* w) { max = w->maximumSize(); });
         QCOMPARE(max, QSize(maxWidth, maxHeight));
