@@ -1,9 +1,25 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
+class QIODevice;
 class QTextStream;
+struct ParsedLine;
+struct ReadStopInfo;
 
-// Explains line by line how the recorder reads a config.ini. Returns 0 when every
-// line took effect, 1 when any did not, 2 when the file cannot be read.
+// Explains line by line how the recorder reads a config.ini: each line as the reader
+// saw it after folding blanks, what it sets or why it has no effect, and where and why
+// the reading stopped. Returns 0 when every line took effect, 1 when any did not (or
+// the reading stopped before the end), 2 when the file cannot be read.
 int CheckConfigFile(const QString& fileName, QTextStream& out);
+
+// The same over an open device (the file, or bytes in a buffer).
+int CheckConfigDevice(QIODevice& device, QTextStream& out);
+
+// What one parsed line does, in words ("sets loop size to 20 Mb", "no effect: ...").
+QString ExplainConfigLine(const ParsedLine& parsed);
+
+// Why the reading ended early, one message a line (none when it reached the end of
+// the file normally). carriageReturns: how many the whole file holds.
+QStringList ExplainReadStop(const ReadStopInfo& stop, qint64 carriageReturns);
