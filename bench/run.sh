@@ -31,8 +31,9 @@ cd "$WORK" # the configurator keeps Plimoplayer.cfg in its working directory
 run_probe() {
     local name=$1 line
     shift
-    line=$(PLIMO_BENCH_T0=$(date +%s%N) "$@" | grep '^startup_ms=') || {
-        echo "$name failed" >&2
+    line=$(PLIMO_BENCH_T0=$(date +%s%N) "$@" 2>>"$WORK/messages.log" | grep '^startup_ms=') || {
+        echo "$name failed:" >&2
+        cat "$WORK/messages.log" >&2
         exit 1
     }
     for field in startup_ms peak_rss_kib idle_cpu_ms idle_wall_ms; do
@@ -46,9 +47,11 @@ median() { # file
 }
 
 echo "warm-up..."
-"$BARE" --quit-after-show >/dev/null
-"$PLIMO" --quit-after-show >/dev/null
-"$BARE" --quit-after-show --label >/dev/null
+{
+    "$BARE" --quit-after-show
+    "$PLIMO" --quit-after-show
+    "$BARE" --quit-after-show --label
+} >/dev/null 2>>"$WORK/messages.log"
 rm -f "$WORK"/*.startup_ms "$WORK"/*.peak_rss_kib "$WORK"/*.idle_*
 
 echo "start-up: $RUNS runs each..."
