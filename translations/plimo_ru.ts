@@ -431,35 +431,35 @@
         <translation>Минута</translation>
     </message>
     <message>
-        <location filename="../recorder_files/filecommands.cpp" line="83"/>
+        <location filename="../recorder_files/filecommands.cpp" line="84"/>
         <source>Cannot read %1:
 %2</source>
         <translation>Не удалось прочитать %1:
 %2</translation>
     </message>
     <message>
-        <location filename="../recorder_files/filecommands.cpp" line="87"/>
+        <location filename="../recorder_files/filecommands.cpp" line="88"/>
         <source>Loaded file </source>
         <translation>Загружен файл </translation>
     </message>
     <message>
-        <location filename="../recorder_files/filecommands.cpp" line="101"/>
-        <location filename="../recorder_files/filecommands.cpp" line="115"/>
-        <location filename="../recorder_files/filecommands.cpp" line="125"/>
+        <location filename="../recorder_files/filecommands.cpp" line="102"/>
+        <location filename="../recorder_files/filecommands.cpp" line="116"/>
+        <location filename="../recorder_files/filecommands.cpp" line="126"/>
         <source>Cannot write %1:
 %2</source>
         <translation>Не удалось записать %1:
 %2</translation>
     </message>
     <message>
-        <location filename="../recorder_files/filecommands.cpp" line="104"/>
-        <location filename="../recorder_files/filecommands.cpp" line="130"/>
+        <location filename="../recorder_files/filecommands.cpp" line="105"/>
+        <location filename="../recorder_files/filecommands.cpp" line="131"/>
         <source>Saved and verified: </source>
         <translation>Сохранено и проверено: </translation>
     </message>
     <message>
-        <location filename="../recorder_files/filecommands.cpp" line="158"/>
-        <location filename="../recorder_files/filecommands.cpp" line="160"/>
+        <location filename="../recorder_files/filecommands.cpp" line="159"/>
+        <location filename="../recorder_files/filecommands.cpp" line="161"/>
         <source>File error</source>
         <translation>Ошибка файла</translation>
     </message>
@@ -507,7 +507,7 @@
         <translation>Карта: свободно %1 ГБ, %2 при %3 Б/с</translation>
     </message>
     <message>
-        <location filename="../app/cardspace.cpp" line="95"/>
+        <location filename="../app/cardspace.cpp" line="96"/>
         <source>Card folder not found</source>
         <translation>Папка карты не найдена</translation>
     </message>
