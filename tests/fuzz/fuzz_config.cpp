@@ -1,11 +1,14 @@
-// libFuzzer target: config.ini bytes -> lines -> what each line sets.
+// libFuzzer target: config.ini bytes -> lines -> what each line sets -> --check.
 // Checks the reader's own promises besides memory safety: lines are folded as
 // described, parsed values stay inside the controls' ranges, and a file the writer
 // produced from any state the reader reached reads back to the same bytes.
-// The reader is compiled into this target itself so that it carries the address and
-// undefined-behaviour checks (the library is built with coverage only); the linker then
-// takes nothing from the library's copy.
+// The reader and the explainer are compiled into this target itself so that it carries the address
+// and undefined-behaviour checks (the library is built with coverage only); the linker then takes
+// nothing from the library's copy.
+#include "recorder_files/configcheck.cpp"
 #include "recorder_files/configformat.cpp"
+
+#include <QBuffer>
 
 #include <cstdint>
 #include <cstdlib>
@@ -140,6 +143,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         Check(stop.pending.size() == MaxConfigLineLength + 1);
 
     ConfigSettings state;
+    int failed = stop.pending.isEmpty() ? 0 : 1;
     for (qsizetype i = 0; i < whole.lines.size(); ++i) {
         const ConfigLine& line = whole.lines[i];
         Check(line.text == pieces[i].text && line.number == pieces[i].number);
@@ -147,8 +151,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         CheckLine(line);
         const ParsedLine parsed = ParseConfigLine(line.text);
         CheckParsed(parsed);
+        if (!TookEffect(parsed))
+            ++failed;
         ApplyParsedLine(state, parsed, 3, 3);
     }
+
+    // --check explains the same reading and exits accordingly.
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QString report;
+    QTextStream out(&report);
+    const bool restIgnored =
+        stop.reason == ReadStop::ForbiddenByte || stop.reason == ReadStop::LineTooLong;
+    Check(CheckConfigDevice(buffer, out) == (failed == 0 && !restIgnored ? 0 : 1));
+    Check(report.endsWith(QLatin1Char('\n')));
 
     // What the reader reached, written and read back into the initial state, gives
     // the same file again.
