@@ -60,7 +60,7 @@ QString WriteFileSafely(const QString& fileName, const QByteArray& bytes)
     if (target.exists() && !target.isFile() && !target.isDir())
         return WriteInPlace(fileName, bytes); // nothing to read back from a device
 
-    const QString error = WriteReplacing(fileName, bytes);
+    QString error = WriteReplacing(fileName, bytes);
     if (!error.isEmpty())
         return error;
     if (AfterSafeWriteHook)
