@@ -41,7 +41,12 @@ void PlimoAppWindow::WatchCardSpace()
     CardSpaceLabel = new QLabel(statusBar());
     statusBar()->addPermanentWidget(CardSpaceLabel);
     CardSpace = new CardSpaceMonitor(this);
-    connect(CardSpace, &CardSpaceMonitor::textChanged, CardSpaceLabel, &QLabel::setText);
+    connect(CardSpace, &CardSpaceMonitor::textChanged, CardSpaceLabel, [this](const QString& text) {
+        CardSpaceLabel->setText(text);
+        // The status bar lays its permanent widgets out by their minimum width: a
+        // longer text would otherwise be cut to its first letter.
+        CardSpaceLabel->setMinimumWidth(CardSpaceLabel->sizeHint().width());
+    });
     connect(Editor->configFilePath, &QLineEdit::textChanged, CardSpace,
             &CardSpaceMonitor::SetCardPath);
     // Programmatic changes (a loaded file) count too, not only the user's choice.

@@ -103,6 +103,10 @@ private slots:
         form->configFilePath->setText(dir.path() + QLatin1Char('/'));
         QTRY_COMPARE(window.cardSpaceLabel()->text(),
                      QStringLiteral("Card: 1.00 GB free, about 34 h at 8000 B/s"));
+        // Shown whole in the status line, not cut to its first letters.
+        window.show();
+        QTRY_VERIFY(window.cardSpaceLabel()->width() >=
+                    window.cardSpaceLabel()->sizeHint().width());
         form->wavType->setCurrentIndex(0); // none: 2 x 8000
         QTRY_COMPARE(window.cardSpaceLabel()->text(),
                      QStringLiteral("Card: 1.00 GB free, about 17 h at 16000 B/s"));
