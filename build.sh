@@ -127,7 +127,7 @@ bench)
     bench/run.sh build
     ;;
 *)
-    echo "usage: $0 {run|test|test-asan|build|lint|fuzz [SECONDS]}" >&2
+    echo "usage: $0 {run|test|test-asan|build|lint|fuzz [SECONDS]|package|bench}" >&2
     exit 2
     ;;
 esac
