@@ -18,14 +18,17 @@
 
 int ReadStartupPreferences(const QString& fileName)
 {
+    const bool existed = QFile::exists(fileName);
     const int code = PreferenceFile(PreferenceTable).Read(fileName);
+    // A file that is not there yet is no fault worth a word; anything else is told
+    // on standard error, so that a mistyped line can be found.
+    if (code != 0 && existed)
+        std::fprintf(stderr, "%s\n", ErrorText.toLocal8Bit().constData());
     if (code == 1) {
         // Missing file: create it at once with what we have. An Include of a
         // missing file lands here too, and the rewrite drops that line.
         PreferenceFile(PreferenceTable).Write(fileName);
     }
-    if (code != 0 && QFile::exists(fileName))
-        std::fprintf(stderr, "%s\n", ErrorText.toLocal8Bit().constData());
     return code;
 }
 

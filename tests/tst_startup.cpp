@@ -48,6 +48,27 @@ int RunOnce(const QStringList& extra, const std::function<void(QMainWindow*)>& a
     return RunPlimoConfigurator(argc, argv.data(), &hooks);
 }
 
+// What ReadStartupPreferences prints on standard error.
+QByteArray StandardErrorOf(const std::function<void()>& body)
+{
+    std::fflush(stderr);
+    const int saved = dup(2);
+    FILE* capture = std::tmpfile();
+    dup2(fileno(capture), 2);
+    body();
+    std::fflush(stderr);
+    dup2(saved, 2);
+    close(saved);
+    std::rewind(capture);
+    QByteArray text;
+    char buffer[512];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, capture)) > 0)
+        text.append(buffer, qsizetype(n));
+    std::fclose(capture);
+    return text;
+}
+
 } // namespace
 
 class StartupTest : public QObject
@@ -143,6 +164,13 @@ private slots:
         QCOMPARE(max, QSize(maxWidth, maxHeight));
     }
 
+    void missingFileIsCreatedSilently()
+    {
+        QByteArray said = StandardErrorOf([] { ReadStartupPreferences("Plimoplayer.cfg"); });
+        QCOMPARE(said, QByteArray());
+        QCOMPARE(ReadAll("Plimoplayer.cfg"), DefaultPreferences());
+    }
+
     void includeOfMissingFileRewritesAtOnce()
     {
         WriteAll("Plimoplayer.cfg", "SizeX 640\r\nInclude missing.cfg\r\nShiftTime 7\r\n");
@@ -157,7 +185,14 @@ private slots:
     {
         const QByteArray text = "SizeX 2001\r\nSizeY 480\r\n";
         WriteAll("Plimoplayer.cfg", text);
-        QCOMPARE(ReadStartupPreferences("Plimoplayer.cfg"), 7);
+        int code = 0;
+        const QByteArray said =
+            StandardErrorOf([&] { code = ReadStartupPreferences("Plimoplayer.cfg"); });
+        QCOMPARE(code, 7);
+        // Told on standard error, with the line, so the user can find it.
+        QCOMPARE(QString::fromLocal8Bit(said),
+                 QString::fromUtf8("Большое значение параметра в файле\nPlimoplayer.cfg\n"
+                                   "в строке 1\nSizeX 2001\n"));
         QCOMPARE(Preferences.SizeY, 480);
         QCOMPARE(ReadAll("Plimoplayer.cfg"), text);
     }
