@@ -76,6 +76,21 @@ bool WantsConsoleOnly(int argc, char** argv)
 
 void SetUpParser(QCommandLineParser& parser, QCommandLineOption& check)
 {
+    // Without a window the application object takes none of Qt's own options: accept
+    // the usual ones (-platform offscreen, -style fusion ...) and let them pass.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "style",
+                             "stylesheet", "display", "geometry", "qwindowgeometry", "title",
+                             "qwindowtitle", "qwindowicon", "session", "name"}) {
+        QCommandLineOption qtOption(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qtOption);
+    }
+    for (const char* name : {"reverse", "nograb", "dograb", "widgetcount"}) {
+        QCommandLineOption qtOption(QString::fromLatin1(name));
+        qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qtOption);
+    }
     parser.setApplicationDescription(
         QStringLiteral("Plimo player configurator: edits the config.ini of the voice recorder."));
     parser.addHelpOption();

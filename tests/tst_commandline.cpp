@@ -1,0 +1,98 @@
+// The program's command line: --check, --help, --version, and Qt's own options beside
+// the preferences file argument.
+#include "testsupport.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace
+{
+
+struct Run {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run RunProgram(const QStringList& arguments, const QString& folder = QString())
+{
+    QProcess process;
+    process.setWorkingDirectory(folder);
+    process.start(QStringLiteral(PLIMO_BINARY), arguments);
+    Run run;
+    if (!process.waitForFinished(30000)) {
+        process.kill();
+        process.waitForFinished();
+        return run;
+    }
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+} // namespace
+
+class CommandLineTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir tmp;
+    QString Path(const QString& name) const { return tmp.path() + QLatin1Char('/') + name; }
+
+private slots:
+    void check_data()
+    {
+        QTest::addColumn<QStringList>("qtOptions");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("said");
+        const QByteArray good = "M,8,ulaw\r\nVAS=off\r\nLoop=none\r\nLimit=0,0\r\nEvent=key\r\n";
+        QTest::newRow("every line takes effect") << QStringList() << good << 0 << QByteArray();
+        QTest::newRow("with Qt's options")
+            << QStringList{"-platform", "offscreen", "-style", "fusion"} << good << 0
+            << QByteArray();
+        QTest::newRow("a line without effect") << QStringList() << QByteArray("Loop=5000\r\n") << 1
+                                               << QByteArray("value 5000 above 4095");
+        QTest::newRow("reading stops")
+            << QStringList() << QByteArray("VAS=on\r\n\x07Loop=20\r\n") << 1
+            << QByteArray("byte 0x07 at offset 8: reading stops here");
+    }
+    void check()
+    {
+        QFETCH(QStringList, qtOptions);
+        QFETCH(QByteArray, content);
+        QFETCH(int, exitCode);
+        QFETCH(QByteArray, said);
+        WriteAll(Path("config.ini"), content);
+        const Run run =
+            RunProgram(qtOptions + QStringList{QStringLiteral("--check"), Path("config.ini")});
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY2(run.out.contains(said), run.out.constData());
+        // Checking a file needs no preferences file and writes none.
+        QVERIFY(!QFile::exists(Path("Plimoplayer.cfg")));
+    }
+
+    void checkOfAFileThatCannotBeRead()
+    {
+        const Run run = RunProgram({QStringLiteral("--check"), Path("missing.ini")}, tmp.path());
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(!QFile::exists(Path("Plimoplayer.cfg")));
+    }
+
+    void versionAndHelp()
+    {
+        Run run = RunProgram({QStringLiteral("--version")});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out.trimmed(), QByteArray("plimo-configurator v1.4"));
+        run = RunProgram({QStringLiteral("--help")});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.contains("--check <file>"));
+        QVERIFY(run.out.contains("[preferences]"));
+    }
+};
+
+QTEST_GUILESS_MAIN(CommandLineTest)
+#include "tst_commandline.moc"
