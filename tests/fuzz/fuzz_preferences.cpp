@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QString>
+#include <QtGlobal>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -54,6 +55,8 @@ void CheckPreferences()
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
+    // Codec warnings for odd CodeTable names would drown the fuzzer's own output.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     static QByteArray folder;
     char pattern[] = "/tmp/fuzz_preferences.XXXXXX";
     if (!mkdtemp(pattern))
