@@ -517,8 +517,8 @@ int PreferenceFile::Private::readFile(const QString& name)
     qint64 bufferStart = 0; // file offset of buffer[0]
     qint64 position = 0;
     bool fileEnded = false;
+    bool skippingLongLine = false;
     while (position < length) {
-        ++lineNumber;
         // Make the buffer hold position .. position + 256 (and one byte more for an LF).
         if (!fileEnded && bufferStart + buffer.size() < qMin(length, position + LineLimit + 1)) {
             buffer.remove(0, int(position - bufferStart));
@@ -557,8 +557,23 @@ int PreferenceFile::Private::readFile(const QString& name)
             lineEnd = window; // the last line of the file, without a line end
             next = window;
         } else {
+            next = -1;
+        }
+        if (skippingLongLine) {
+            // The rest of a line that was too long: passed over up to its line end.
+            position += next < 0 ? window : next;
+            skippingLongLine = next < 0;
+            continue;
+        }
+        ++lineNumber;
+        if (next < 0) {
+            // A line longer than the buffer is refused, but the lines after it still
+            // count: the writer itself makes such a line from a long text value, and
+            // stopping here would lose every key written after it.
             lineError(PrefLineTooLong, QByteArray(start, LineLimit));
-            break;
+            skippingLongLine = true;
+            position += window;
+            continue;
         }
         position += next;
 

@@ -168,6 +168,7 @@ private slots:
     void badInput_data();
     void badInput();
     void roundTrip();
+    void longCardPathKeepsTheKeysAfterIt();
     void otherKindsRead_data();
     void otherKindsRead();
     void otherKindsWrite();
@@ -304,8 +305,10 @@ void PreferencesTest::lineForms_data()
 
     QTest::newRow("256 character line 3")
         << QByteArray("SizeX 7\n") + QByteArray(256, 'a') + "\nSizeY 9\n" << 3 << "SizeX" << QByteArray("7");
-    QTest::newRow("256 character line ends reading")
-        << QByteArray("SizeX 7\n") + QByteArray(256, 'a') + "\nSizeY 9\n" << 3 << "SizeY" << QByteArray("0");
+    QTest::newRow("256 character line: the lines after it still apply")
+        << QByteArray("SizeX 7\n") + QByteArray(256, 'a') + "\nSizeY 9\n" << 3 << "SizeY" << QByteArray("9");
+    QTest::newRow("600 character line is passed over whole")
+        << QByteArray(600, 'a') + "\r\nSizeY 9\r\n" << 3 << "SizeY" << QByteArray("9");
     QTest::newRow("256 characters at end of file 3")
         << QByteArray("SizeX 7\n") + QByteArray(256, 'a') << 3 << "SizeX" << QByteArray("7");
     QTest::newRow("255 character comment line")
@@ -624,7 +627,7 @@ void PreferencesTest::badInput_data()
         << QByteArray("SizeX 3\nSizeZ 1\n").repeated(10 * 1024 * 1024 / 16) << 4 << 3;
     QTest::newRow("10 MB in one line") << QByteArray(10 * 1024 * 1024, 'a') << 3 << 0;
     QTest::newRow("10,000 character line")
-        << QByteArray("SizeX 5\n") + QByteArray(10000, 'q') + "\nSizeX 6\n" << 3 << 5;
+        << QByteArray("SizeX 5\n") + QByteArray(10000, 'q') + "\nSizeX 6\n" << 3 << 6;
     QTest::newRow("10,000 character value")
         << QByteArray("SizeX 5\nSDpath ") + QByteArray(10000, 'q') << 3 << 5;
     QTest::newRow("NUL bytes") << QByteArray(100000, '\0') << 3 << 0;
@@ -698,6 +701,22 @@ void PreferencesTest::roundTrip()
     // And written again, the file is the same.
     QCOMPARE(WriteFile("again.cfg"), 0);
     QCOMPARE(ReadAll("again.cfg"), ReadAll("round.cfg"));
+}
+
+void PreferencesTest::longCardPathKeepsTheKeysAfterIt()
+{
+    // The longest card path makes a written line longer than the reader takes: that
+    // line is refused, and nothing written after it is lost.
+    std::strcpy(Preferences.SDpath, QByteArray(254, 'p').constData());
+    Preferences.ToolTip = 0;
+    std::strcpy(Preferences.HMode[3], "mp3");
+    QCOMPARE(WriteFile("long.cfg"), 0);
+    ResetPreferences();
+    QCOMPARE(ReadFile("long.cfg"), 3);
+    QCOMPARE(QByteArray(Preferences.SDpath), QByteArray());
+    QCOMPARE(Preferences.ToolTip, 0);
+    QCOMPARE(QByteArray(Preferences.HMode[3]), QByteArray("mp3"));
+    QVERIFY(ErrorText.contains(QString::fromUtf8("в строке 4\n")));
 }
 
 void PreferencesTest::otherKindsRead_data()
