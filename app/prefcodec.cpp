@@ -7,8 +7,16 @@
 
 QTextCodec* PreferenceCodec()
 {
-    QTextCodec* codec = QTextCodec::codecForName(QByteArray(Preferences.CodeTable));
-    return codec ? codec : QTextCodec::codecForName("ISO-8859-1");
+    // Looked up again only when CodeTable changes (a lookup can be slow and noisy).
+    static QByteArray name;
+    static QTextCodec* codec = nullptr;
+    if (!codec || name != Preferences.CodeTable) {
+        name = Preferences.CodeTable;
+        codec = QTextCodec::codecForName(name);
+        if (!codec)
+            codec = QTextCodec::codecForName("ISO-8859-1");
+    }
+    return codec;
 }
 
 QString PrefText(const char* text)
