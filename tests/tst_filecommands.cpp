@@ -64,6 +64,28 @@ private slots:
         QDir().mkpath(tmp.path());
     }
 
+    void cardPathInTheCodePageOfThePreferences_data()
+    {
+        QTest::addColumn<QByteArray>("codeTable");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("CP1251") << QByteArray("CP1251") << QString::fromUtf8("E:/Путь/");
+        QTest::newRow("unknown name: Latin-1")
+            << QByteArray("no such codec") << QString::fromLatin1("E:/\xcf\xf3\xf2\xfc/");
+    }
+    void cardPathInTheCodePageOfThePreferences()
+    {
+        QFETCH(QByteArray, codeTable);
+        QFETCH(QString, shown);
+        delete main;
+        qstrcpy(Preferences.CodeTable, codeTable.constData());
+        qstrcpy(Preferences.SDpath, "E:/\xcf\xf3\xf2\xfc/");
+        main = new PlimoAppWindow;
+        form = main->editor();
+        QCOMPARE(form->configFilePath->text(), shown);
+        form->configFilePath->setText(shown + QStringLiteral("x"));
+        QCOMPARE(QByteArray(Preferences.SDpath), QByteArray("E:/\xcf\xf3\xf2\xfc/x"));
+    }
+
     void saveWritesIntoTheCardFolder_data()
     {
         QTest::addColumn<QString>("cardSuffix");
