@@ -218,7 +218,7 @@ QString WhyNoEffect(const ParsedLine& p)
 
 QString ExplainConfigLine(const ParsedLine& p)
 {
-    const QString sets = DescribeSets(p.sets);
+    QString sets = DescribeSets(p.sets);
     switch (p.issue) {
     case LineIssue::None:
         return sets;
