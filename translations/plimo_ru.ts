@@ -477,17 +477,17 @@
         <translation>Готово</translation>
     </message>
     <message>
-        <location filename="../app/plimoappwindow.cpp" line="78"/>
+        <location filename="../app/plimoappwindow.cpp" line="83"/>
         <source>Loading aborted</source>
         <translation>Загрузка отменена</translation>
     </message>
     <message>
-        <location filename="../app/plimoappwindow.cpp" line="82"/>
+        <location filename="../app/plimoappwindow.cpp" line="87"/>
         <source>Loaded file </source>
         <translation>Загружен файл </translation>
     </message>
     <message>
-        <location filename="../app/plimoappwindow.cpp" line="84"/>
+        <location filename="../app/plimoappwindow.cpp" line="89"/>
         <source>Cannot read file </source>
         <translation>Не удалось прочитать файл </translation>
     </message>
