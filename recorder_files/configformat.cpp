@@ -31,6 +31,17 @@ QByteArray FieldOrAny(int value, int firstReal)
 
 } // namespace
 
+bool HasUnreadableTimer(const ConfigSettings& s)
+{
+    if (!s.timersEnabled)
+        return false;
+    for (const TimerSettings& t : s.timers) {
+        if (t.enabled && t.day < 1 && t.month < 1 && t.hour < 0 && t.minute < 0)
+            return true;
+    }
+    return false;
+}
+
 QByteArray FormatConfig(const ConfigSettings& s)
 {
     static const char* const rateCodes[] = {"6", "8", "11", "16"};

@@ -44,6 +44,11 @@ int WrittenWavTypeIndex(int index);
 // The complete file, byte for byte: fixed line order, "\r\n" after every line.
 QByteArray FormatConfig(const ConfigSettings& settings);
 
+// The one state the file cannot carry: an enabled timer whose day, month, hour and
+// minute all stand at "any" is written T<n>,*.*,*:*,... and the recorder reads it as
+// switched off.
+bool HasUnreadableTimer(const ConfigSettings& settings);
+
 // ---------------------------------------------------------------------------
 // Reading: bytes into normalised lines
 

@@ -130,19 +130,6 @@ ConfigSettings RandomSettings(QRandomGenerator& rng, int rateItems, int typeItem
     return s;
 }
 
-// The one state the reader cannot take back: an enabled timer whose day, month, hour and
-// minute all stand at "any" is written T<n>,*.*,*:*,... and read as switched off.
-bool HasUnreadableTimer(const ConfigSettings& s)
-{
-    if (!s.timersEnabled)
-        return false;
-    for (const TimerSettings& t : s.timers) {
-        if (t.enabled && t.day < 1 && t.month < 1 && t.hour < 0 && t.minute < 0)
-            return true;
-    }
-    return false;
-}
-
 } // namespace
 
 class ConfigFormatTest : public QObject

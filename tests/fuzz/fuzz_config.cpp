@@ -99,17 +99,6 @@ void CheckParsed(const ParsedLine& p)
     }
 }
 
-bool HasUnreadableTimer(const ConfigSettings& s)
-{
-    if (!s.timersEnabled)
-        return false;
-    for (const TimerSettings& t : s.timers) {
-        if (t.enabled && t.day < 1 && t.month < 1 && t.hour < 0 && t.minute < 0)
-            return true;
-    }
-    return false;
-}
-
 ConfigSettings ReadInto(ConfigSettings s, const QByteArray& bytes)
 {
     for (const ConfigLine& line : SplitConfigLines(bytes).lines)
