@@ -74,15 +74,18 @@ lint() {
 fuzz() { # seconds
     local seconds=${1:-60}
     install_packages clang
-    configure_and_build build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DPLIMO_FUZZ=ON -DPLIMO_TESTS=ON
+    # Only the fuzz targets: the library is instrumented for them alone.
+    cmake -S "$ROOT" -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DPLIMO_FUZZ=ON \
+        -DPLIMO_TESTS=ON >/dev/null
+    cmake --build build-fuzz -j "$JOBS" --target fuzz_preferences fuzz_config
     local name corpus
     for name in fuzz_preferences fuzz_config; do
-        corpus=build-fuzz/corpus_${name#fuzz_}
+        corpus=$ROOT/build-fuzz/corpus_${name#fuzz_}
         mkdir -p "$corpus"
         cp -n tests/fuzz/corpus_${name#fuzz_}/* "$corpus"/ 2>/dev/null || true
         echo "== $name for $seconds s"
         (cd build-fuzz && "./tests/fuzz/$name" -max_total_time="$seconds" -print_final_stats=1 \
-            "../$corpus")
+            "$corpus")
     done
 }
 
