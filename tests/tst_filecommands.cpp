@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -218,6 +219,35 @@ private slots:
         Invoke("LoadFrom");
         QCOMPARE(warnings.size(), 1);
         QVERIFY(warnings[0].contains(Path("folder.ini")));
+    }
+
+    void mainWindowLoad_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<int>("loop");
+        QTest::newRow("read") << "other.ini"
+                              << "Loaded file " << 60;
+        QTest::newRow("cannot be read") << "folder.ini"
+                                        << "Cannot read file " << 0;
+        QTest::newRow("cancelled") << ""
+                                   << "Loading aborted" << 0;
+    }
+    void mainWindowLoad()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, status);
+        QFETCH(int, loop);
+        WriteAll(Path("other.ini"), "Loop=60\r\n");
+        QVERIFY(QDir().mkpath(Path("folder.ini")));
+        const QString fileName = chosen.isEmpty() ? QString() : Path(chosen);
+        main->chooseFile = [&] { return fileName; };
+        QVERIFY(QMetaObject::invokeMethod(main, "load"));
+        QCOMPARE(main->statusBar()->currentMessage(), status + fileName);
+        QCOMPARE(form->loopSize->value(), loop);
+        // The read-outs follow what was loaded.
+        QCOMPARE(form->loopTime->text(),
+                 loop ? QStringLiteral("02:11:04") : QStringLiteral("disable"));
     }
 
     void saveAsWritesExactlyTheGivenName()
