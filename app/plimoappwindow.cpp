@@ -83,7 +83,7 @@ void PlimoAppWindow::load()
         statusBar()->showMessage(tr("Loading aborted"), 2000);
         return;
     }
-    if (Editor->LoadFile(fileName))
+    if (Editor->LoadFile(fileName).ok)
         statusBar()->showMessage(tr("Loaded file ") + fileName, 2000);
     else
         statusBar()->showMessage(tr("Cannot read file ") + fileName, 2000);

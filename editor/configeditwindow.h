@@ -42,9 +42,8 @@ public:
     FileResult WriteConfig(const QString& fileName);
     // Reads a configuration file into the controls.
     FileResult ReadConfig(const QString& fileName);
-    // Reads a configuration file and brings enabled states and read-outs up to date;
-    // false when the file could not be read.
-    bool LoadFile(const QString& fileName);
+    // Reads a configuration file and brings enabled states and read-outs up to date.
+    FileResult LoadFile(const QString& fileName);
     // Adds one timer panel to the given column and fills TimerPanels[index].
     void AddTimerPanel(QVBoxLayout* column, int index);
 

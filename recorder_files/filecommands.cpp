@@ -79,12 +79,11 @@ void ConfigEditWindow::LoadFrom()
             : QFileDialog::getOpenFileName(this, QString(), StartDirectory, ConfigFilter);
     if (fileName.isEmpty())
         return;
-    const FileResult result = ReadConfig(fileName);
+    const FileResult result = LoadFile(fileName);
     if (!result.ok) {
         Warn(tr("Cannot read %1:\n%2").arg(fileName, result.error));
         return;
     }
-    AfterLoad();
     ShowStatus(tr("Loaded file ") + fileName);
 }
 
@@ -131,12 +130,12 @@ void ConfigEditWindow::SaveCurrent()
     ShowStatus(tr("Saved and verified: ") + written.join(QStringLiteral(", ")));
 }
 
-bool ConfigEditWindow::LoadFile(const QString& fileName)
+FileResult ConfigEditWindow::LoadFile(const QString& fileName)
 {
-    const FileResult result = ReadConfig(fileName);
+    FileResult result = ReadConfig(fileName);
     if (result.ok)
         AfterLoad();
-    return result.ok;
+    return result;
 }
 
 void ConfigEditWindow::AfterLoad()
