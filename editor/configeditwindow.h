@@ -56,8 +56,8 @@ public:
     std::function<QString()> chooseFolder;
     std::function<QString(const QString& startDir, const QString& filter)> chooseOpenFile;
     std::function<QString(const QString& startDir, const QString& filter)> chooseSaveFile;
-    // Shows a warning about a file that could not be read or written.
-    std::function<void(const QString& title, const QString& text)> warn;
+    // Shows a warning dialog; WarnFileError goes through it.
+    std::function<void(const QString& title, const QString& text)> showWarning;
 
     // Called with the slot's name at the start of every slot (tests trace the order).
     static std::function<void(const char*)> slotTrace;
@@ -108,5 +108,6 @@ private:
     }
     void ShowStatus(const QString& text);
     void AfterLoad();
-    void Warn(const QString& text);
+    // Tells the user that a file could not be read or written.
+    void WarnFileError(const QString& text);
 };

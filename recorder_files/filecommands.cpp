@@ -81,7 +81,7 @@ void ConfigEditWindow::LoadFrom()
         return;
     const FileResult result = LoadFile(fileName);
     if (!result.ok) {
-        Warn(tr("Cannot read %1:\n%2").arg(fileName, result.error));
+        WarnFileError(tr("Cannot read %1:\n%2").arg(fileName, result.error));
         return;
     }
     ShowStatus(tr("Loaded file ") + fileName);
@@ -98,7 +98,7 @@ void ConfigEditWindow::SaveAs()
         return;
     const FileResult result = WriteConfig(fileName);
     if (!result.ok) {
-        Warn(tr("Cannot write %1:\n%2").arg(fileName, result.error));
+        WarnFileError(tr("Cannot write %1:\n%2").arg(fileName, result.error));
         return;
     }
     ShowStatus(tr("Saved and verified: ") + fileName);
@@ -112,7 +112,7 @@ void ConfigEditWindow::SaveCurrent()
     const FileResult config = WriteConfig(configName);
     if (!config.ok) {
         // The old clock files stay: the card holds what it held before.
-        Warn(tr("Cannot write %1:\n%2").arg(configName, config.error));
+        WarnFileError(tr("Cannot write %1:\n%2").arg(configName, config.error));
         return;
     }
     QStringList written(configName);
@@ -122,7 +122,7 @@ void ConfigEditWindow::SaveCurrent()
         const QString clockName = card + PrefText(Preferences.TimeName);
         const FileResult clock = WriteClockFile(card);
         if (!clock.ok) {
-            Warn(tr("Cannot write %1:\n%2").arg(clockName, clock.error));
+            WarnFileError(tr("Cannot write %1:\n%2").arg(clockName, clock.error));
             return;
         }
         written << clockName;
@@ -152,10 +152,10 @@ void ConfigEditWindow::ShowStatus(const QString& text)
         main->statusBar()->showMessage(text, 2000);
 }
 
-void ConfigEditWindow::Warn(const QString& text)
+void ConfigEditWindow::WarnFileError(const QString& text)
 {
-    if (warn)
-        warn(tr("File error"), text);
+    if (showWarning)
+        showWarning(tr("File error"), text);
     else
         QMessageBox::warning(this, tr("File error"), text);
 }

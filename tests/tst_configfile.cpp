@@ -129,7 +129,7 @@ private:
     {
         w.reset();
         w = std::make_unique<ConfigEditWindow>(nullptr, "config edit");
-        w->warn = [](const QString&, const QString&) {};
+        w->showWarning = [](const QString&, const QString&) {};
     }
 
 private slots:

@@ -51,7 +51,7 @@ private slots:
         main = new PlimoAppWindow;
         form = main->editor();
         warnings.clear();
-        form->warn = [this](const QString&, const QString& text) { warnings << text; };
+        form->showWarning = [this](const QString&, const QString& text) { warnings << text; };
         form->chooseFolder = [] { return QString(); };
         form->chooseOpenFile = [](const QString&, const QString&) { return QString(); };
         form->chooseSaveFile = [](const QString&, const QString&) { return QString(); };
