@@ -45,8 +45,3 @@ void SetToolTipsGloballyEnabled(bool enabled)
     if (!enabled)
         QToolTip::hideText();
 }
-
-bool ToolTipsGloballyEnabled()
-{
-    return toolTipsEnabled;
-}

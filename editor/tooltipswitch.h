@@ -3,6 +3,5 @@
 // The application-wide tool-tip switch. While it is off, no widget of the program
 // shows a tool tip: an event filter on the application swallows every tool-tip
 // request. The filter is installed on the application object on first use; call
-// these only once the application object exists.
+// it only once the application object exists.
 void SetToolTipsGloballyEnabled(bool enabled);
-bool ToolTipsGloballyEnabled();

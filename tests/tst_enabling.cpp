@@ -353,7 +353,7 @@ void EnablingTest::updateConfig()
         QCOMPARE(Preferences.SetTime, f->timeSetEnable->isChecked() ? 1 : 0);
         QCOMPARE(Preferences.DelOldTime, f->deleteOldTime->isChecked() ? 1 : 0);
         QCOMPARE(Preferences.ManualTime, f->manualTimeEnable->isChecked() ? 1 : 0);
-        QCOMPARE(ToolTipsGloballyEnabled(), f->enableToolTip->isChecked());
+        QCOMPARE(ToolTipsDelivered(f->configFilePath) == 1, f->enableToolTip->isChecked());
         QCOMPARE(f->setTime->isEnabled(), f->manualTimeEnable->isChecked());
         QCOMPARE(f->setDate->isEnabled(), f->manualTimeEnable->isChecked());
     }
