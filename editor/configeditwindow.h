@@ -4,9 +4,13 @@
 #include <QWidget>
 #include <functional>
 
+enum class ConfigField;
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
+class QGridLayout;
+class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QSpinBox;
@@ -85,7 +89,7 @@ public:
     QCheckBox* manualTimeEnable = nullptr;
     QTimeEdit* setTime = nullptr;
     QDateEdit* setDate = nullptr;
-    TimerPanel TimerPanels[4];
+    TimerPanel TimerPanels[4]; // one per timer: TimerCount (checked where the form is built)
 
 private slots:
     void LoadCurrent();
@@ -101,6 +105,29 @@ private slots:
     void About();
 
 private:
+    struct Columns {
+        QVBoxLayout* first;
+        QVBoxLayout* second;
+        QVBoxLayout* third;
+    };
+    // The builders of the constructor, in the order the widgets are created (which is
+    // the keyboard focus order).
+    QVBoxLayout* BuildMainLayout();
+    void BuildPathRow(QVBoxLayout* mainLayout);
+    Columns BuildColumns(QVBoxLayout* mainLayout);
+    void BuildFormatGroup(QVBoxLayout* column);
+    void BuildVasGroup(QVBoxLayout* column);
+    void BuildClockGroup(QVBoxLayout* column);
+    void BuildTimersSwitch(QVBoxLayout* column);
+    void BuildLoopGroup(QVBoxLayout* column);
+    void BuildLimitGroup(QVBoxLayout* column);
+    void BuildButtonBar(QVBoxLayout* mainLayout);
+    void AddFileButtons(QGroupBox* bar, QHBoxLayout* buttons);
+    void StartClock();
+    // A size spin box ("disable" at 0) that refreshes the read-outs, with its caption.
+    QSpinBox* AddSizeRow(QGridLayout* grid, int row, ConfigField field, const QString& suffix,
+                         const QString& caption, const QString& tip);
+
     void Trace(const char* slot) const
     {
         if (slotTrace)

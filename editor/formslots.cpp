@@ -5,6 +5,7 @@
 #include "editor/comboutil.h"
 #include "editor/derived.h"
 #include "editor/tooltipswitch.h"
+#include "recorder_files/recorderfields.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -36,9 +37,9 @@ void ConfigEditWindow::UpdateInfo(int)
     const ByteRateInfo rate =
         ByteRateForIndexes(sampleRate->currentIndex(), wavType->currentIndex());
     if (!rate.sampleIndexInTable)
-        SetCurrentItem(sampleRate, 1);
+        SetCurrentItem(sampleRate, FallbackItem);
     if (!rate.modeIndexInTable)
-        SetCurrentItem(wavType, 1);
+        SetCurrentItem(wavType, FallbackItem);
     bitRate->setNum(rate.byteRate);
 
     limitMinTime->setText(

@@ -1,0 +1,63 @@
+#include "editor/formparts.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+QVBoxLayout* AddGroupFrame(QWidget* form, QVBoxLayout* column, const QString& title, int titleSpace)
+{
+    auto* group = new QGroupBox(title, form);
+    column->addWidget(group, 0);
+    auto* box = new QVBoxLayout(group);
+    box->setContentsMargins(6, 6, 6, 6);
+    box->setSpacing(4);
+    box->addSpacing(titleSpace);
+    return box;
+}
+
+QGridLayout* AddSettingsGroup(QWidget* form, QVBoxLayout* column, const QString& title)
+{
+    QVBoxLayout* box = AddGroupFrame(form, column, title, SettingsTitleSpace);
+    auto* grid = new QGridLayout();
+    box->addLayout(grid);
+    return grid;
+}
+
+void AddCaptionRow(QGridLayout* grid, int row, QWidget* control, const QString& caption,
+                   const QString& tip, int rowStretch, Qt::Alignment controlAlignment,
+                   Qt::Alignment captionAlignment)
+{
+    grid->addWidget(control, row, 0, controlAlignment);
+    grid->addWidget(new QLabel(caption, control->parentWidget()), row, 1, captionAlignment);
+    control->setToolTip(tip);
+    if (rowStretch != 0)
+        grid->setRowStretch(row, rowStretch);
+}
+
+QSpinBox* NewFieldSpinBox(QWidget* parent, ConfigField field)
+{
+    const FieldSpec& spec = Field(field);
+    auto* spin = new QSpinBox(parent);
+    spin->setObjectName(QString::fromLatin1(spec.objectName));
+    spin->setRange(spec.minimum, spec.maximum);
+    spin->setSingleStep(spec.step);
+    return spin;
+}
+
+QSpinBox* AddSpinRow(QGridLayout* grid, int row, ConfigField field, int value,
+                     const QString& caption, const QString& tip)
+{
+    QSpinBox* spin = NewFieldSpinBox(grid->parentWidget(), field);
+    spin->setValue(value);
+    AddCaptionRow(grid, row, spin, caption, tip, 100);
+    return spin;
+}
+
+QLabel* NewReadout(QWidget* parent, const char* name)
+{
+    auto* label = new QLabel(QStringLiteral("?"), parent);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}

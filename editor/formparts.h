@@ -1,0 +1,43 @@
+#pragma once
+
+// The building blocks of the editor form: the frame of a titled group, the rows of a
+// settings grid (control in column 0, caption in column 1) and spin boxes of the
+// recorder's fields.
+
+#include "recorder_files/recorderfields.h"
+
+#include <Qt>
+
+class QGridLayout;
+class QLabel;
+class QSpinBox;
+class QString;
+class QVBoxLayout;
+class QWidget;
+
+// Room between a group's top and its first row, below the title.
+constexpr int SettingsTitleSpace = 14;
+constexpr int PanelTitleSpace = 16;
+
+// A titled group box of the form, added to column, with its vertical layout (margin 6,
+// spacing 4) that starts with titleSpace pixels of room. Returns that layout; the
+// group box is its parent widget.
+QVBoxLayout* AddGroupFrame(QWidget* form, QVBoxLayout* column, const QString& title,
+                           int titleSpace);
+// A settings group: the frame and one grid that grows as rows are placed.
+QGridLayout* AddSettingsGroup(QWidget* form, QVBoxLayout* column, const QString& title);
+
+// Places control at (row, 0) of a settings grid and a caption label at (row, 1), gives
+// the control its tool tip and the row its stretch (0: left as it is).
+void AddCaptionRow(QGridLayout* grid, int row, QWidget* control, const QString& caption,
+                   const QString& tip, int rowStretch = 0, Qt::Alignment controlAlignment = {},
+                   Qt::Alignment captionAlignment = {});
+
+// A spin box named after field, with its range and step.
+QSpinBox* NewFieldSpinBox(QWidget* parent, ConfigField field);
+// A spin box of field at value, placed with its caption in a row of stretch 100.
+QSpinBox* AddSpinRow(QGridLayout* grid, int row, ConfigField field, int value,
+                     const QString& caption, const QString& tip);
+
+// A read-out label named name, showing "?" until the form fills it.
+QLabel* NewReadout(QWidget* parent, const char* name);
