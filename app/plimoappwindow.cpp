@@ -3,13 +3,10 @@
 #include "app/cardspace.h"
 #include "app/globals.h"
 #include "editor/configeditwindow.h"
-#include "editor/derived.h"
 
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QStatusBar>
@@ -47,22 +44,11 @@ void PlimoAppWindow::WatchCardSpace()
         // longer text would otherwise be cut to its first letter.
         CardSpaceLabel->setMinimumWidth(CardSpaceLabel->sizeHint().width());
     });
-    connect(Editor->configFilePath, &QLineEdit::textChanged, CardSpace,
-            &CardSpaceMonitor::SetCardPath);
-    // Programmatic changes (a loaded file) count too, not only the user's choice.
-    connect(Editor->sampleRate, &QComboBox::currentIndexChanged, this,
-            &PlimoAppWindow::UpdateByteRate);
-    connect(Editor->wavType, &QComboBox::currentIndexChanged, this,
-            &PlimoAppWindow::UpdateByteRate);
-    UpdateByteRate();
-    CardSpace->SetCardPath(Editor->configFilePath->text());
-}
-
-void PlimoAppWindow::UpdateByteRate()
-{
-    CardSpace->SetByteRate(
-        ByteRateForIndexes(Editor->sampleRate->currentIndex(), Editor->wavType->currentIndex())
-            .byteRate);
+    Editor->onCardChanged = [this] {
+        CardSpace->SetByteRate(Editor->ByteRate());
+        CardSpace->SetCardPath(Editor->CardPath());
+    };
+    Editor->onCardChanged();
 }
 
 void PlimoAppWindow::closeEvent(QCloseEvent* event)

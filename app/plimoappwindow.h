@@ -36,7 +36,6 @@ private slots:
 
 private:
     void WatchCardSpace();
-    void UpdateByteRate();
 
     ConfigEditWindow* Editor;
     CardSpaceMonitor* CardSpace = nullptr;

@@ -5,10 +5,12 @@
 
 #include "app/prefcodec.h"
 #include "app/preferences.h"
+#include "editor/derived.h"
 #include "editor/tooltipswitch.h"
 #include "recorder_files/recorderfields.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -48,6 +50,17 @@ ConfigEditWindow::ConfigEditWindow(QWidget* parent, const char* name) : QWidget(
     UpdateEnable();
     UpdateInfo(0);
     StartClock();
+    ReportCardChanges();
+}
+
+QString ConfigEditWindow::CardPath() const
+{
+    return configFilePath->text();
+}
+
+int ConfigEditWindow::ByteRate() const
+{
+    return ByteRateForIndexes(sampleRate->currentIndex(), wavType->currentIndex()).byteRate;
 }
 
 QVBoxLayout* ConfigEditWindow::BuildMainLayout()
@@ -163,4 +176,16 @@ void ConfigEditWindow::StartClock()
     auto* clock = new QTimer(this);
     connect(clock, &QTimer::timeout, this, &ConfigEditWindow::Periodic);
     clock->start(200);
+}
+
+void ConfigEditWindow::ReportCardChanges()
+{
+    const auto report = [this] {
+        if (onCardChanged)
+            onCardChanged();
+    };
+    // Programmatic changes (a loaded file) count too, not only the user's choice.
+    connect(configFilePath, &QLineEdit::textChanged, this, report);
+    connect(sampleRate, &QComboBox::currentIndexChanged, this, report);
+    connect(wavType, &QComboBox::currentIndexChanged, this, report);
 }

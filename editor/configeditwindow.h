@@ -55,6 +55,14 @@ public:
     void DeleteClockFiles(const QString& cardPath);
     FileResult WriteClockFile(const QString& cardPath);
 
+    // The card path, a plain prefix of the recorder files.
+    QString CardPath() const;
+    // Bytes per second of the WAV stream the current sample rate and compression give.
+    int ByteRate() const;
+    // Called whenever the card path, the sample rate or the compression changes, by the
+    // user or by a loaded file.
+    std::function<void()> onCardChanged;
+
     // Seams for the dialogs, replaced by tests. Each returns an empty string when
     // the user cancels.
     std::function<QString()> chooseFolder;
@@ -124,6 +132,7 @@ private:
     void BuildButtonBar(QVBoxLayout* mainLayout);
     void AddFileButtons(QGroupBox* bar, QHBoxLayout* buttons);
     void StartClock();
+    void ReportCardChanges();
     // A size spin box ("disable" at 0) that refreshes the read-outs, with its caption.
     QSpinBox* AddSizeRow(QGridLayout* grid, int row, ConfigField field, const QString& suffix,
                          const QString& caption, const QString& tip);
