@@ -1,7 +1,7 @@
 #include "app/preferences.h"
 
 #include "app/prefcodec.h"
-#include "recorder_files/savefile.h"
+#include "app/savefile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -838,7 +838,7 @@ int PreferenceFile::Write(const QString& fileName)
     }
     out += "\r\n";
 
-    if (!WriteFileSafely(fileName, out).isEmpty()) {
+    if (!WriteFileSafely(fileName, out).ok) {
         d->code = PrefOpenError;
         ErrorText = CutToLimit(PreferenceMessage(PrefOpenError) + fileName);
         return PrefOpenError;
