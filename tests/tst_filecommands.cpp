@@ -6,6 +6,7 @@
 #include "app/preferences.h"
 #include "app/savefile.h"
 #include "editor/configeditwindow.h"
+#include "preferencedefaults.h"
 
 #include <QCheckBox>
 #include <QComboBox>
