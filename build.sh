@@ -76,7 +76,7 @@ fuzz() { # seconds
     install_packages clang
     # Only the fuzz targets: the library is instrumented for them alone.
     cmake -S "$ROOT" -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DPLIMO_FUZZ=ON \
-        -DPLIMO_TESTS=ON >/dev/null
+        -DBUILD_TESTING=ON >/dev/null
     cmake --build build-fuzz -j "$JOBS" --target fuzz_preferences fuzz_config
     local name corpus
     for name in fuzz_preferences fuzz_config; do

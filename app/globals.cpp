@@ -1,5 +1,7 @@
 #include "app/globals.h"
 
+#include "app/version.h"
+
 QString StartDirectory;
-QString VersionText = QStringLiteral("v1.4");
-QString PreferencesFileName = QStringLiteral("Plimoplayer.cfg");
+QString VersionText = QString::fromLatin1(PlimoVersionText);
+QString PreferencesFileName = QString::fromLatin1(DefaultPreferencesFileName);

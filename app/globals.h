@@ -2,7 +2,10 @@
 
 #include <QString>
 
+// The preferences file read and written when no other is named on the command line.
+constexpr char DefaultPreferencesFileName[] = "Plimoplayer.cfg";
+
 // Process-wide values recorded at start-up.
 extern QString StartDirectory;      // the working directory at start
-extern QString VersionText;         // "v1.4"
-extern QString PreferencesFileName; // "Plimoplayer.cfg" or the first argument
+extern QString VersionText;         // PlimoVersionText of app/version.h
+extern QString PreferencesFileName; // DefaultPreferencesFileName or the first argument

@@ -67,9 +67,6 @@ struct PreferenceValues {
 extern PreferenceValues Preferences;
 extern const PreferenceRow PreferenceTable[];
 
-// Restores every preference to its default value.
-void ResetPreferences();
-
 // The message of the last error of a read or write, at most 255 characters.
 extern QString ErrorText;
 
@@ -129,15 +126,11 @@ int ConvertPreferenceNumber(const char* text, int length, int32_t* value);
 class PreferenceFile
 {
 public:
-    explicit PreferenceFile(const PreferenceRow* table);
-    ~PreferenceFile();
-    PreferenceFile(const PreferenceFile&) = delete;
-    PreferenceFile& operator=(const PreferenceFile&) = delete;
+    explicit PreferenceFile(const PreferenceRow* table) : table(table) {}
 
     int Read(const QString& fileName);
     int Write(const QString& fileName);
 
 private:
-    struct Private;
-    Private* d;
+    const PreferenceRow* table;
 };

@@ -4,6 +4,7 @@
 #include "app/plimoappwindow.h"
 #include "app/prefcodec.h"
 #include "app/preferences.h"
+#include "app/version.h"
 #include "recorder_files/configcheck.h"
 
 #include <QApplication>
@@ -97,7 +98,8 @@ void SetUpParser(QCommandLineParser& parser, QCommandLineOption& check)
     parser.addVersionOption();
     parser.addOption(check);
     parser.addPositionalArgument(QStringLiteral("preferences"),
-                                 QStringLiteral("Preferences file (default Plimoplayer.cfg)."),
+                                 QStringLiteral("Preferences file (default %1).")
+                                     .arg(QLatin1String(DefaultPreferencesFileName)),
                                  QStringLiteral("[preferences]"));
 }
 
@@ -121,7 +123,7 @@ int RunConsole(int argc, char** argv)
 int RunPlimoConfigurator(int argc, char** argv, const StartupHooks* hooks)
 {
     StartDirectory = QDir::currentPath();
-    VersionText = QStringLiteral("v1.4");
+    VersionText = QString::fromLatin1(PlimoVersionText);
     if (WantsConsoleOnly(argc, argv))
         return RunConsole(argc, argv);
 
@@ -134,8 +136,8 @@ int RunPlimoConfigurator(int argc, char** argv, const StartupHooks* hooks)
     SetUpParser(parser, check);
     parser.process(app);
     const QStringList arguments = parser.positionalArguments();
-    PreferencesFileName =
-        arguments.isEmpty() ? QStringLiteral("Plimoplayer.cfg") : arguments.constFirst();
+    PreferencesFileName = arguments.isEmpty() ? QString::fromLatin1(DefaultPreferencesFileName)
+                                              : arguments.constFirst();
 
     ReadStartupPreferences(PreferencesFileName);
     InstallTranslation(app, [](const QString& caption, const QString& text) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/savefile.h"
+
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -26,12 +28,6 @@ struct TimerPanel {
     QSpinBox* lenght = nullptr;
     QLabel* fileSize = nullptr;
     QCheckBox* timerEnable = nullptr;
-};
-
-// Outcome of writing or reading one file; error is the system's reason when ok is false.
-struct FileResult {
-    bool ok = false;
-    QString error;
 };
 
 // The editor form: the recorder configuration lives only in its controls.

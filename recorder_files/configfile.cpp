@@ -1,9 +1,9 @@
 // WriteConfig and ReadConfig: the form's controls to and from config.ini.
 
+#include "app/savefile.h"
 #include "editor/comboutil.h"
 #include "editor/configeditwindow.h"
 #include "recorder_files/configformat.h"
-#include "recorder_files/savefile.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -106,9 +106,9 @@ void Apply(ConfigEditWindow& w, const ConfigAssignment& a)
 FileResult ConfigEditWindow::WriteConfig(const QString& fileName)
 {
     const ConfigSettings settings = Snapshot(*this);
-    const QString error = WriteFileSafely(fileName, FormatConfig(settings));
-    if (!error.isEmpty())
-        return {false, error};
+    const FileResult written = WriteFileSafely(fileName, FormatConfig(settings));
+    if (!written.ok)
+        return written;
     // A selection without a code was written as item 1: the combo box now shows the
     // item whose code the file holds.
     if (WrittenSampleRateIndex(settings.sampleRate) != settings.sampleRate)

@@ -5,8 +5,8 @@
 #include "app/globals.h"
 #include "app/prefcodec.h"
 #include "app/preferences.h"
+#include "app/savefile.h"
 #include "recorder_files/clockfile.h"
-#include "recorder_files/savefile.h"
 
 #include <QDateEdit>
 #include <QFile>
@@ -169,7 +169,6 @@ void ConfigEditWindow::DeleteClockFiles(const QString& cardPath)
 
 FileResult ConfigEditWindow::WriteClockFile(const QString& cardPath)
 {
-    const QString error = WriteFileSafely(cardPath + PrefText(Preferences.TimeName),
-                                          ClockFileBytes(setDate->date(), setTime->time()));
-    return {error.isEmpty(), error};
+    return WriteFileSafely(cardPath + PrefText(Preferences.TimeName),
+                           ClockFileBytes(setDate->date(), setTime->time()));
 }

@@ -5,6 +5,7 @@
 
 #include "app/prefcodec.h"
 #include "app/preferences.h"
+#include "preferencedefaults.h"
 
 #include <QString>
 #include <cstring>

@@ -3,6 +3,7 @@
 #include "app/plimoappwindow.h"
 #include "app/preferences.h"
 #include "editor/configeditwindow.h"
+#include "preferencedefaults.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -4,6 +4,7 @@
 
 #include "app/preferences.h"
 #include "editor/configeditwindow.h"
+#include "preferencedefaults.h"
 
 #include <QDir>
 #include <QFileInfo>

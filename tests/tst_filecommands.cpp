@@ -4,8 +4,9 @@
 
 #include "app/plimoappwindow.h"
 #include "app/preferences.h"
+#include "app/savefile.h"
 #include "editor/configeditwindow.h"
-#include "recorder_files/savefile.h"
+#include "preferencedefaults.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include "app/preferences.h"
+#include "preferencedefaults.h"
 #include "testsupport.h"
 
 #include <QDir>

@@ -6,6 +6,7 @@
 #include "app/preferences.h"
 #include "app/startup.h"
 #include "editor/configeditwindow.h"
+#include "preferencedefaults.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -4,6 +4,7 @@
 // a folder stay inside it.
 
 #include "app/preferences.h"
+#include "preferencedefaults.h"
 
 #include <QByteArray>
 #include <QDir>

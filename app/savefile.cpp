@@ -1,4 +1,4 @@
-#include "recorder_files/savefile.h"
+#include "app/savefile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -54,16 +54,18 @@ QString Verify(const QString& fileName, const QByteArray& bytes)
 
 } // namespace
 
-QString WriteFileSafely(const QString& fileName, const QByteArray& bytes)
+FileResult WriteFileSafely(const QString& fileName, const QByteArray& bytes)
 {
     const QFileInfo target(fileName);
-    if (target.exists() && !target.isFile() && !target.isDir())
-        return WriteInPlace(fileName, bytes); // nothing to read back from a device
-
-    QString error = WriteReplacing(fileName, bytes);
-    if (!error.isEmpty())
-        return error;
-    if (AfterSafeWriteHook)
-        AfterSafeWriteHook(fileName);
-    return Verify(fileName, bytes);
+    QString error;
+    if (target.exists() && !target.isFile() && !target.isDir()) {
+        error = WriteInPlace(fileName, bytes); // nothing to read back from a device
+    } else {
+        error = WriteReplacing(fileName, bytes);
+        if (error.isEmpty() && AfterSafeWriteHook)
+            AfterSafeWriteHook(fileName);
+        if (error.isEmpty())
+            error = Verify(fileName, bytes);
+    }
+    return FileResult{error.isEmpty(), error};
 }
