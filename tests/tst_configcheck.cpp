@@ -3,7 +3,7 @@
 #include "testsupport.h"
 
 #include "recorder_files/configcheck.h"
-#include "recorder_files/configformat.h"
+#include "recorder_files/configgrammar.h"
 
 #include <QBuffer>
 #include <QProcess>
