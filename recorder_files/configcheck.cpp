@@ -259,12 +259,13 @@ namespace
 {
 
 // Whether the file holds a carriage return at all, also beyond where the reading
-// stopped; asked only when the first line was too long. A sequential device (a pipe,
-// /dev/zero) may never end: there only the bytes the reader took count.
-qint64 CarriageReturnsInFile(QIODevice& device, const ConfigReadResult& read)
+// stopped (start: where the file begins in device); asked only when the first line was
+// too long. A sequential device (a pipe, /dev/zero) may never end and cannot go back:
+// there only the bytes the reader took count.
+qint64 CarriageReturnsInFile(QIODevice& device, qint64 start, const ConfigReadResult& read)
 {
     if (read.stop.reason != ReadStop::LineTooLong || read.carriageReturns > 0 ||
-        device.isSequential())
+        device.isSequential() || !device.seek(start + read.stop.offset))
         return read.carriageReturns;
     char buffer[16384];
     qint64 got = 0;
@@ -283,6 +284,7 @@ int CheckConfigDevice(QIODevice& device, QTextStream& out)
         out << Tr("line %1: %2").arg(line.number).arg(Printable(line.text)) << '\n'
             << "    " << ExplainConfigLine(parsed) << '\n';
     };
+    const qint64 start = device.pos();
     ConfigSettings unused;
     const ConfigReadResult read =
         ReadConfigSettings(device, unused, SampleRateCount, WavTypeCount, explain);
@@ -295,7 +297,7 @@ int CheckConfigDevice(QIODevice& device, QTextStream& out)
     int lines = read.lines;
     int failed = read.linesWithoutEffect;
 
-    const QStringList why = ExplainReadStop(stop, CarriageReturnsInFile(device, read));
+    const QStringList why = ExplainReadStop(stop, CarriageReturnsInFile(device, start, read));
     if (!stop.pending.isEmpty()) {
         ++lines;
         ++failed;
