@@ -237,7 +237,7 @@ int ReadTimerFields(const QByteArray& line, TimerFields& f)
 
     if (At(line, p) == '*')
         return p + 1 == line.size() ? -1 : p + 1;
-    const NumberRead length = ReadNumber(line, p, 4); // at most "9999"
+    const NumberRead length = ReadNumber(line, p, 4); // four digits at most
     if (length.digits == 0)
         return p;
     f.length = length.value;

@@ -14,11 +14,11 @@ class QIODevice;
 
 struct TimerSettings {
     bool enabled = false;
-    int month = 1;  // 1..12, 0 any month
-    int day = 1;    // 1..31, 0 any day
-    int hour = 1;   // 0..23, -1 any hour
-    int minute = 1; // 0..59, -1 any minute
-    int length = 1; // minutes 1..9999, 0 unlimited
+    int month = 1;  // 0 any month
+    int day = 1;    // 0 any day
+    int hour = 1;   // -1 any hour
+    int minute = 1; // -1 any minute
+    int length = 1; // minutes, 0 unlimited
 };
 
 // What the form holds of the recorder configuration, in the controls' units.
