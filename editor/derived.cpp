@@ -1,5 +1,7 @@
 #include "editor/derived.h"
 
+#include "recorder_files/recorderfields.h"
+
 #include <cstring>
 
 namespace
@@ -21,37 +23,18 @@ double MinuteMegabyteFactor()
 
 int SampleRateForIndex(int index)
 {
-    switch (index) {
-    case 0:
-        return 6000;
-    case 1:
-        return 8000;
-    case 2:
-        return 11050;
-    case 3:
-        return 16000;
-    default:
-        return 8000;
-    }
+    const bool inTable = index >= 0 && index < SampleRateCount;
+    return SampleRates[inTable ? index : FallbackItem].samplesPerSecond;
 }
 
 ByteRateInfo ByteRateForIndexes(int sampleIndex, int modeIndex)
 {
     ByteRateInfo info;
-    info.sampleIndexInTable = sampleIndex >= 0 && sampleIndex <= 3;
+    info.sampleIndexInTable = sampleIndex >= 0 && sampleIndex < SampleRateCount;
     info.sampleRate = SampleRateForIndex(sampleIndex);
-    info.modeIndexInTable = modeIndex >= 0 && modeIndex <= 2;
-    switch (modeIndex) {
-    case 0:
-        info.byteRate = 2 * info.sampleRate;
-        break;
-    case 2:
-        info.byteRate = info.sampleRate / 2;
-        break;
-    default:
-        info.byteRate = info.sampleRate;
-        break;
-    }
+    info.modeIndexInTable = modeIndex >= 0 && modeIndex < WavTypeCount;
+    const WavTypeSpec& type = WavTypes[info.modeIndexInTable ? modeIndex : FallbackItem];
+    info.byteRate = info.sampleRate * type.numerator / type.denominator;
     return info;
 }
 

@@ -13,11 +13,11 @@ struct ByteRateInfo {
     bool modeIndexInTable;   // false: the compression box must fall back to item 1
 };
 
-// Sample rate by item index of "sample rate": 6000, 8000, 11050, 16000; any other
-// index counts as 8000.
+// Sample rate by item index of "sample rate" (the recorder's SampleRates); an index
+// beyond them counts as FallbackItem.
 int SampleRateForIndex(int index);
-// Byte rate from the item indexes of "sample rate" and "wav type": none = 2 x R,
-// u-Law = R, ADPCM = R / 2; any other compression index counts as u-Law.
+// Byte rate from the item indexes of "sample rate" and "wav type" (WavTypes: none =
+// 2 x R, u-Law = R, ADPCM = R / 2); a compression index beyond them counts as FallbackItem.
 ByteRateInfo ByteRateForIndexes(int sampleIndex, int modeIndex);
 
 // Units of the size spin boxes, in bytes.

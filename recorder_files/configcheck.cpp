@@ -1,7 +1,7 @@
 // plimo-configurator --check: the reader's own results, in words.
 #include "recorder_files/configcheck.h"
 
-#include "recorder_files/configformat.h"
+#include "recorder_files/configwriter.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -37,18 +37,18 @@ QString Quoted(const QByteArray& bytes)
 
 QString SampleRateText(int index)
 {
-    static const int rates[] = {6000, 8000, 11050, 16000};
-    if (index < 0 || index > 3)
+    if (index < 0 || index >= SampleRateCount)
         return QString::number(index);
-    return Tr("%1 samples per second (item %2)").arg(rates[index]).arg(index);
+    return Tr("%1 samples per second (item %2)")
+        .arg(SampleRates[index].samplesPerSecond)
+        .arg(index);
 }
 
 QString WavTypeText(int index)
 {
-    static const char* const names[] = {"none", "u-Law", "ADPCM"};
-    if (index < 0 || index > 2)
+    if (index < 0 || index >= WavTypeCount)
         return QString::number(index);
-    return Tr("%1 (item %2)").arg(QLatin1String(names[index])).arg(index);
+    return Tr("%1 (item %2)").arg(QLatin1String(WavTypes[index].title)).arg(index);
 }
 
 QString SizeText(int value, const char* unit)
@@ -58,12 +58,9 @@ QString SizeText(int value, const char* unit)
     return QString::number(value) + QLatin1Char(' ') + QLatin1String(unit);
 }
 
-QString AnyOr(int value, int firstReal, bool twoDigits = false)
+QString TimerField(ConfigField field, int value, int width = 0)
 {
-    if (value < firstReal)
-        return QStringLiteral("*");
-    return twoDigits ? QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'))
-                     : QString::number(value);
+    return QString::fromLatin1(TimerFieldText(field, value, width));
 }
 
 QString OnOff(int value)
@@ -71,106 +68,97 @@ QString OnOff(int value)
     return value != 0 ? Tr("on") : Tr("off");
 }
 
-// The assignments of one line in words; pairs that one line always sets together are
+// One assignment in words, as a line that sets it alone would tell it.
+QString DescribeOne(const ConfigAssignment& a)
+{
+    switch (a.field) {
+    case ConfigField::SampleRate:
+        return Tr("sets sample rate to %1").arg(SampleRateText(a.value));
+    case ConfigField::WavType:
+        return Tr("sets wav type to %1").arg(WavTypeText(a.value));
+    case ConfigField::VasEnable:
+        return Tr("switches VAS %1").arg(OnOff(a.value));
+    case ConfigField::VasOnLevel:
+        return Tr("sets VAS on level to %1").arg(a.value);
+    case ConfigField::VasOffLevel:
+        return Tr("sets VAS off level to %1").arg(a.value);
+    case ConfigField::VasOnTime:
+        return Tr("sets VAS on time to %1").arg(a.value);
+    case ConfigField::VasOffTime:
+        return Tr("sets VAS off time to %1").arg(a.value);
+    case ConfigField::LoopSize:
+        return a.value == 0 ? Tr("switches loop writing off")
+                            : Tr("sets loop size to %1 Mb").arg(a.value);
+    case ConfigField::LimitMax:
+        return Tr("sets limit max to %1").arg(SizeText(a.value, "Mb"));
+    case ConfigField::LimitMin:
+        return Tr("sets limit min to %1").arg(SizeText(a.value, "kb"));
+    case ConfigField::TimersEnable:
+        return Tr("switches timers %1").arg(OnOff(a.value));
+    case ConfigField::TimerEnable:
+        return Tr("switches timer %1 %2").arg(a.panel + 1).arg(OnOff(a.value));
+    default: // month, day, hour, minute, length of a timer
+        return Tr("sets timer %1 %2 to %3")
+            .arg(a.panel + 1)
+            .arg(QLatin1String(Field(a.field).word))
+            .arg(a.value);
+    }
+}
+
+// Two assignments that one line always sets together, in words; empty when a and b
+// are no such pair.
+QString DescribePair(const ConfigAssignment& a, const ConfigAssignment& b)
+{
+    if (a.field == ConfigField::SampleRate && b.field == ConfigField::WavType)
+        return Tr("sets sample rate to %1 and wav type to %2")
+            .arg(SampleRateText(a.value), WavTypeText(b.value));
+    if (a.field == ConfigField::VasOnLevel && b.field == ConfigField::VasOnTime)
+        return Tr("sets VAS on level to %1 and VAS on time to %2").arg(a.value).arg(b.value);
+    if (a.field == ConfigField::VasOffLevel && b.field == ConfigField::VasOffTime)
+        return Tr("sets VAS off level to %1 and VAS off time to %2").arg(a.value).arg(b.value);
+    if (a.field == ConfigField::LimitMax && b.field == ConfigField::LimitMin)
+        return Tr("sets limit max to %1 and limit min to %2")
+            .arg(SizeText(a.value, "Mb"), SizeText(b.value, "kb"));
+    return QString();
+}
+
+// A timer switched on comes with its five fields, in the order the controls are set:
+// month, day, hour, minute, length. Empty when sets[i] does not start such a group.
+QString DescribeTimerOn(const QList<ConfigAssignment>& sets, qsizetype i)
+{
+    const ConfigAssignment& a = sets[i];
+    if (a.field != ConfigField::TimerEnable || a.value == 0 || i + 5 >= sets.size() ||
+        sets[i + 1].field != ConfigField::TimerMonth ||
+        sets[i + 5].field != ConfigField::TimerLength)
+        return QString();
+    const int month = sets[i + 1].value;
+    const int day = sets[i + 2].value;
+    const int hour = sets[i + 3].value;
+    const int minute = sets[i + 4].value;
+    const int length = sets[i + 5].value;
+    const QString when = TimerField(ConfigField::TimerDay, day) + QLatin1Char('.') +
+                         TimerField(ConfigField::TimerMonth, month) + QLatin1Char(' ') +
+                         TimerField(ConfigField::TimerHour, hour) + QLatin1Char(':') +
+                         TimerField(ConfigField::TimerMinute, minute, 2);
+    const QString lasting = length == 0 ? Tr("unlimited") : Tr("%1 min").arg(length);
+    return Tr("switches timer %1 on: %2, %3").arg(a.panel + 1).arg(when, lasting);
+}
+
+// The assignments of one line in words; those that one line always sets together are
 // told together.
 QString DescribeSets(const QList<ConfigAssignment>& sets)
 {
     QStringList parts;
     for (qsizetype i = 0; i < sets.size(); ++i) {
-        const ConfigAssignment& a = sets[i];
-        const ConfigAssignment* next = i + 1 < sets.size() ? &sets[i + 1] : nullptr;
-        switch (a.field) {
-        case ConfigField::SampleRate:
-            if (next && next->field == ConfigField::WavType) {
-                parts << Tr("sets sample rate to %1 and wav type to %2")
-                             .arg(SampleRateText(a.value), WavTypeText(next->value));
-                ++i;
-            } else {
-                parts << Tr("sets sample rate to %1").arg(SampleRateText(a.value));
-            }
-            break;
-        case ConfigField::WavType:
-            parts << Tr("sets wav type to %1").arg(WavTypeText(a.value));
-            break;
-        case ConfigField::VasEnable:
-            parts << Tr("switches VAS %1").arg(OnOff(a.value));
-            break;
-        case ConfigField::VasOnLevel:
-        case ConfigField::VasOffLevel: {
-            const bool on = a.field == ConfigField::VasOnLevel;
-            const ConfigField time = on ? ConfigField::VasOnTime : ConfigField::VasOffTime;
-            if (next && next->field == time) {
-                parts << (on ? Tr("sets VAS on level to %1 and VAS on time to %2")
-                             : Tr("sets VAS off level to %1 and VAS off time to %2"))
-                             .arg(a.value)
-                             .arg(next->value);
-                ++i;
-            } else {
-                parts << (on ? Tr("sets VAS on level to %1") : Tr("sets VAS off level to %1"))
-                             .arg(a.value);
-            }
-            break;
+        QString text = DescribeTimerOn(sets, i);
+        if (!text.isEmpty()) {
+            i += 5;
+        } else if (i + 1 < sets.size() && !(text = DescribePair(sets[i], sets[i + 1])).isEmpty()) {
+            i += 1;
+        } else {
+            text = DescribeOne(sets[i]);
         }
-        case ConfigField::VasOnTime:
-            parts << Tr("sets VAS on time to %1").arg(a.value);
-            break;
-        case ConfigField::VasOffTime:
-            parts << Tr("sets VAS off time to %1").arg(a.value);
-            break;
-        case ConfigField::LoopSize:
-            parts << (a.value == 0 ? Tr("switches loop writing off")
-                                   : Tr("sets loop size to %1 Mb").arg(a.value));
-            break;
-        case ConfigField::LimitMax:
-            if (next && next->field == ConfigField::LimitMin) {
-                parts << Tr("sets limit max to %1 and limit min to %2")
-                             .arg(SizeText(a.value, "Mb"), SizeText(next->value, "kb"));
-                ++i;
-            } else {
-                parts << Tr("sets limit max to %1").arg(SizeText(a.value, "Mb"));
-            }
-            break;
-        case ConfigField::LimitMin:
-            parts << Tr("sets limit min to %1").arg(SizeText(a.value, "kb"));
-            break;
-        case ConfigField::TimersEnable:
-            parts << Tr("switches timers %1").arg(OnOff(a.value));
-            break;
-        case ConfigField::TimerEnable:
-            // A timer switched on comes with its five fields, in the order the
-            // controls are set: month, day, hour, minute, length.
-            if (a.value != 0 && i + 5 < sets.size() &&
-                sets[i + 1].field == ConfigField::TimerMonth &&
-                sets[i + 5].field == ConfigField::TimerLength) {
-                const int month = sets[i + 1].value;
-                const int day = sets[i + 2].value;
-                const int hour = sets[i + 3].value;
-                const int minute = sets[i + 4].value;
-                const int length = sets[i + 5].value;
-                const QString when = AnyOr(day, 1) + QLatin1Char('.') + AnyOr(month, 1) +
-                                     QLatin1Char(' ') + AnyOr(hour, 0) + QLatin1Char(':') +
-                                     AnyOr(minute, 0, true);
-                const QString lasting = length == 0 ? Tr("unlimited") : Tr("%1 min").arg(length);
-                parts << Tr("switches timer %1 on: %2, %3").arg(a.panel + 1).arg(when, lasting);
-                i += 5;
-            } else {
-                parts << Tr("switches timer %1 %2").arg(a.panel + 1).arg(OnOff(a.value));
-            }
-            break;
-        case ConfigField::TimerMonth:
-        case ConfigField::TimerDay:
-        case ConfigField::TimerHour:
-        case ConfigField::TimerMinute:
-        case ConfigField::TimerLength: {
-            static const char* const names[] = {"month", "day", "hour", "minute", "length"};
-            const int field = int(a.field) - int(ConfigField::TimerMonth);
-            parts << Tr("sets timer %1 %2 to %3")
-                         .arg(a.panel + 1)
-                         .arg(QLatin1String(names[field]))
-                         .arg(a.value);
-            break;
-        }
-        }
+        parts << text;
     }
     return parts.join(QStringLiteral(", "));
 }
@@ -267,39 +255,49 @@ QStringList ExplainReadStop(const ReadStopInfo& stop, qint64 carriageReturns)
     return lines;
 }
 
-int CheckConfigDevice(QIODevice& device, QTextStream& out)
+namespace
 {
-    ConfigLineReader reader;
-    int lines = 0;
-    int failed = 0;
-    const auto explain = [&](const ConfigLine& line) {
-        const ParsedLine parsed = ParseConfigLine(line.text);
-        ++lines;
-        if (!TookEffect(parsed))
-            ++failed;
-        out << Tr("line %1: %2").arg(line.number).arg(Printable(line.text)) << '\n'
-            << "    " << ExplainConfigLine(parsed) << '\n';
-    };
 
+// Whether the file holds a carriage return at all, also beyond where the reading
+// stopped (start: where the file begins in device); asked only when the first line was
+// too long. A sequential device (a pipe, /dev/zero) may never end and cannot go back:
+// there only the bytes the reader took count.
+qint64 CarriageReturnsInFile(QIODevice& device, qint64 start, const ConfigReadResult& read)
+{
+    if (read.stop.reason != ReadStop::LineTooLong || read.carriageReturns > 0 ||
+        device.isSequential() || !device.seek(start + read.stop.offset))
+        return read.carriageReturns;
     char buffer[16384];
     qint64 got = 0;
     while ((got = device.read(buffer, sizeof buffer)) > 0) {
-        if (!reader.Feed(buffer, got, explain))
-            break;
+        if (QByteArrayView(buffer, got).contains('\r'))
+            return 1;
     }
-    if (got < 0) {
+    return 0;
+}
+
+} // namespace
+
+int CheckConfigDevice(QIODevice& device, QTextStream& out)
+{
+    const auto explain = [&](const ConfigLine& line, const ParsedLine& parsed) {
+        out << Tr("line %1: %2").arg(line.number).arg(Printable(line.text)) << '\n'
+            << "    " << ExplainConfigLine(parsed) << '\n';
+    };
+    const qint64 start = device.pos();
+    ConfigSettings unused;
+    const ConfigReadResult read =
+        ReadConfigSettings(device, unused, SampleRateCount, WavTypeCount, explain);
+    if (read.deviceError) {
         out << Tr("cannot read the file: %1").arg(device.errorString()) << '\n';
         out.flush();
         return 2;
     }
-    const ReadStopInfo stop = reader.Finish();
+    const ReadStopInfo& stop = read.stop;
+    int lines = read.lines;
+    int failed = read.linesWithoutEffect;
 
-    // Whether the file holds a carriage return at all, also beyond where reading stopped.
-    qint64 carriageReturns = reader.CarriageReturns();
-    while (carriageReturns == 0 && (got = device.read(buffer, sizeof buffer)) > 0)
-        carriageReturns = QByteArray::fromRawData(buffer, int(got)).count('\r');
-
-    const QStringList why = ExplainReadStop(stop, carriageReturns);
+    const QStringList why = ExplainReadStop(stop, CarriageReturnsInFile(device, start, read));
     if (!stop.pending.isEmpty()) {
         ++lines;
         ++failed;

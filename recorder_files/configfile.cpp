@@ -3,7 +3,7 @@
 #include "app/savefile.h"
 #include "editor/comboutil.h"
 #include "editor/configeditwindow.h"
-#include "recorder_files/configformat.h"
+#include "recorder_files/configwriter.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,7 +27,7 @@ ConfigSettings Snapshot(const ConfigEditWindow& w)
     s.limitMax = w.limitMax->value();
     s.limitMin = w.limitMin->value();
     s.timersEnabled = w.timersEnable->isChecked();
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < TimerCount; ++i) {
         const TimerPanel& panel = w.TimerPanels[i];
         TimerSettings& t = s.timers[i];
         t.enabled = panel.timerEnable->isChecked();
@@ -40,64 +40,32 @@ ConfigSettings Snapshot(const ConfigEditWindow& w)
     return s;
 }
 
-// Check boxes are set without clicked(), combo boxes without activated(int); spin
-// boxes emit valueChanged(int) as usual and clamp an unspecified field (-1) to their
-// minimum.
-void Apply(ConfigEditWindow& w, const ConfigAssignment& a)
+// Sets every control once to its value in s. Combo boxes first, without activated(int),
+// so that the read-outs the spin boxes refresh see the final items; check boxes
+// without clicked(); spin boxes emit valueChanged(int) as usual when the value changes.
+void Show(ConfigEditWindow& w, const ConfigSettings& s)
 {
-    const TimerPanel& panel = w.TimerPanels[a.panel >= 0 && a.panel < 4 ? a.panel : 0];
-    switch (a.field) {
-    case ConfigField::SampleRate:
-        SetCurrentItem(w.sampleRate, a.value);
-        break;
-    case ConfigField::WavType:
-        SetCurrentItem(w.wavType, a.value);
-        break;
-    case ConfigField::VasEnable:
-        w.vasEnable->setChecked(a.value != 0);
-        break;
-    case ConfigField::VasOnLevel:
-        w.vasOnLevel->setValue(a.value);
-        break;
-    case ConfigField::VasOnTime:
-        w.vasOnTime->setValue(a.value);
-        break;
-    case ConfigField::VasOffLevel:
-        w.vasOffLevel->setValue(a.value);
-        break;
-    case ConfigField::VasOffTime:
-        w.vasOffTime->setValue(a.value);
-        break;
-    case ConfigField::LoopSize:
-        w.loopSize->setValue(a.value);
-        break;
-    case ConfigField::LimitMax:
-        w.limitMax->setValue(a.value);
-        break;
-    case ConfigField::LimitMin:
-        w.limitMin->setValue(a.value);
-        break;
-    case ConfigField::TimersEnable:
-        w.timersEnable->setChecked(a.value != 0);
-        break;
-    case ConfigField::TimerEnable:
-        panel.timerEnable->setChecked(a.value != 0);
-        break;
-    case ConfigField::TimerMonth:
-        panel.month->setValue(a.value);
-        break;
-    case ConfigField::TimerDay:
-        panel.day->setValue(a.value);
-        break;
-    case ConfigField::TimerHour:
-        panel.hour->setValue(a.value);
-        break;
-    case ConfigField::TimerMinute:
-        panel.minut->setValue(a.value);
-        break;
-    case ConfigField::TimerLength:
-        panel.lenght->setValue(a.value);
-        break;
+    SetCurrentItem(w.sampleRate, s.sampleRate);
+    SetCurrentItem(w.wavType, s.wavType);
+    w.vasEnable->setChecked(s.vasEnabled);
+    w.timersEnable->setChecked(s.timersEnabled);
+    for (int i = 0; i < TimerCount; ++i)
+        w.TimerPanels[i].timerEnable->setChecked(s.timers[i].enabled);
+    w.vasOnLevel->setValue(s.vasOnLevel);
+    w.vasOnTime->setValue(s.vasOnTime);
+    w.vasOffLevel->setValue(s.vasOffLevel);
+    w.vasOffTime->setValue(s.vasOffTime);
+    w.loopSize->setValue(s.loopSize);
+    w.limitMax->setValue(s.limitMax);
+    w.limitMin->setValue(s.limitMin);
+    for (int i = 0; i < TimerCount; ++i) {
+        const TimerPanel& panel = w.TimerPanels[i];
+        const TimerSettings& t = s.timers[i];
+        panel.month->setValue(t.month);
+        panel.day->setValue(t.day);
+        panel.hour->setValue(t.hour);
+        panel.minut->setValue(t.minute);
+        panel.lenght->setValue(t.length);
     }
 }
 
@@ -124,19 +92,13 @@ FileResult ConfigEditWindow::ReadConfig(const QString& fileName)
     if (!file.open(QIODevice::ReadOnly))
         return {false, file.errorString()};
 
-    ConfigLineReader reader;
-    const auto applyLine = [this](const ConfigLine& line) {
-        for (const ConfigAssignment& a : ParseConfigLine(line.text).sets)
-            Apply(*this, a);
-    };
-    char buffer[16384];
-    for (;;) {
-        const qint64 got = file.read(buffer, sizeof buffer);
-        if (got < 0)
-            return {false, file.errorString()}; // what was applied before stays
-        if (got == 0 || !reader.Feed(buffer, got, applyLine))
-            break;
-    }
-    reader.Finish();
+    // The whole file is read into a snapshot of the controls first: each control is then
+    // set once, instead of once a line with every read-out refreshed each time.
+    ConfigSettings settings = Snapshot(*this);
+    const ConfigReadResult read =
+        ReadConfigSettings(file, settings, sampleRate->count(), wavType->count());
+    Show(*this, settings); // after a read error too: the lines read before stay applied
+    if (read.deviceError)
+        return {false, file.errorString()};
     return {true, QString()};
 }

@@ -66,6 +66,7 @@ constexpr bool FieldRowsInOrder()
     return true;
 }
 static_assert(FieldRowsInOrder(), "RecorderFields must follow the order of ConfigField");
+inline constexpr int ConfigFieldCount = int(sizeof RecorderFields / sizeof RecorderFields[0]);
 
 constexpr const FieldSpec& Field(ConfigField field)
 {
@@ -88,9 +89,10 @@ struct WavTypeSpec {
     const char* title; // how --check names it
     int numerator;
     int denominator;
+    const char* alsoRead = nullptr; // a second spelling the reader takes (the recorder's own)
 };
 inline constexpr WavTypeSpec WavTypes[] = {
-    {"none", "none", 2, 1}, {"ulaw", "u-Law", 1, 1}, {"adpcm", "ADPCM", 1, 2}};
+    {"none", "none", 2, 1}, {"ulaw", "u-Law", 1, 1, "uLaw"}, {"adpcm", "ADPCM", 1, 2}};
 inline constexpr int WavTypeCount = int(sizeof WavTypes / sizeof WavTypes[0]);
 
 // The item a selection without a code or word falls back to, in the form and the writer.

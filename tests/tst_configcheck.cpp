@@ -3,7 +3,7 @@
 #include "testsupport.h"
 
 #include "recorder_files/configcheck.h"
-#include "recorder_files/configformat.h"
+#include "recorder_files/configgrammar.h"
 
 #include <QBuffer>
 #include <QProcess>
@@ -44,6 +44,7 @@ private slots:
         QTest::newRow("line of 126 characters") << "too_long" << 1;
         QTest::newRow("line feeds only") << "lf_only" << 1;
         QTest::newRow("line feeds only, too long") << "lf_only_long" << 1;
+        QTest::newRow("too long, carriage return after the stop") << "lf_then_cr" << 1;
         QTest::newRow("empty file") << "empty" << 0;
         QTest::newRow("comments only") << "comments_only" << 0;
     }

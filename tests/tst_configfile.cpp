@@ -5,7 +5,6 @@
 #include "testsupport.h"
 
 #include "editor/configeditwindow.h"
-#include "recorder_files/configformat.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,7 +2,8 @@
 // bytes into lines, what each line sets, and the round trip of the plain settings.
 #include "testsupport.h"
 
-#include "recorder_files/configformat.h"
+#include "configreading.h"
+#include "recorder_files/configwriter.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
@@ -598,10 +599,10 @@ private slots:
         QFETCH(char, terminator);
         QFETCH(bool, ok);
         QFETCH(int, value);
-        int got = 0;
-        QCOMPARE(ReadTwoDigits(text, 0, terminator, &got), ok);
+        const NumberRead got = ReadTwoDigits(text, 0, terminator);
+        QCOMPARE(got.digits != 0, ok);
         if (ok)
-            QCOMPARE(got, value);
+            QCOMPARE(got.value, value);
     }
 
     void readNumber_data()

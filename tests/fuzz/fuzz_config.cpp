@@ -6,7 +6,12 @@
 // and undefined-behaviour checks (the library is built with coverage only); the linker then takes
 // nothing from the library's copy.
 #include "recorder_files/configcheck.cpp"
-#include "recorder_files/configformat.cpp"
+#include "recorder_files/configgrammar.cpp"
+#include "recorder_files/configkeywords.cpp"
+#include "recorder_files/configlines.cpp"
+#include "recorder_files/configsettings.cpp"
+#include "recorder_files/configwriter.cpp"
+#include "tests/configreading.h"
 
 #include <QBuffer>
 

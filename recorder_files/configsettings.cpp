@@ -1,0 +1,83 @@
+#include "recorder_files/configsettings.h"
+
+#include <QIODevice>
+
+#include <algorithm>
+#include <iterator>
+
+namespace
+{
+
+// Sets the member of settings that holds a spin box or check box field the way the
+// control takes the value: a spin box clamps it to its range.
+void Store(ConfigSettings& s, ConfigField field, int panel, int value)
+{
+    TimerSettings& t = s.timers[panel];
+    // In the order of ConfigField; the combo boxes are set by item index instead.
+    bool* const checkBoxes[] = {nullptr,          nullptr,    &s.vasEnabled, nullptr, nullptr,
+                                nullptr,          nullptr,    nullptr,       nullptr, nullptr,
+                                &s.timersEnabled, &t.enabled, nullptr,       nullptr, nullptr,
+                                nullptr,          nullptr};
+    int* const spinBoxes[] = {
+        nullptr,       nullptr,     nullptr,     &s.vasOnLevel, &s.vasOnTime, &s.vasOffLevel,
+        &s.vasOffTime, &s.loopSize, &s.limitMax, &s.limitMin,   nullptr,      nullptr,
+        &t.month,      &t.day,      &t.hour,     &t.minute,     &t.length};
+    static_assert(std::size(checkBoxes) == ConfigFieldCount &&
+                  std::size(spinBoxes) == ConfigFieldCount);
+    const std::size_t i = std::size_t(field);
+    if (checkBoxes[i])
+        *checkBoxes[i] = value != 0;
+    else if (spinBoxes[i])
+        *spinBoxes[i] = std::clamp(value, Field(field).minimum, Field(field).maximum);
+}
+
+// A combo box takes an item index it has and ignores any other.
+void SetItem(int& item, int value, int items)
+{
+    if (value >= 0 && value < items)
+        item = value;
+}
+
+} // namespace
+
+void ApplyParsedLine(ConfigSettings& s, const ParsedLine& parsed, int sampleRateItems,
+                     int wavTypeItems)
+{
+    for (const ConfigAssignment& a : parsed.sets) {
+        if (a.field == ConfigField::SampleRate)
+            SetItem(s.sampleRate, a.value, sampleRateItems);
+        else if (a.field == ConfigField::WavType)
+            SetItem(s.wavType, a.value, wavTypeItems);
+        else
+            Store(s, a.field, std::clamp(a.panel, 0, TimerCount - 1), a.value);
+    }
+}
+
+ConfigReadResult
+ReadConfigSettings(QIODevice& device, ConfigSettings& settings, int sampleRateItems,
+                   int wavTypeItems,
+                   const std::function<void(const ConfigLine&, const ParsedLine&)>& onLine)
+{
+    ConfigReadResult result;
+    ConfigLineReader reader;
+    const auto apply = [&](const ConfigLine& line) {
+        const ParsedLine parsed = ParseConfigLine(line.text);
+        ++result.lines;
+        if (!TookEffect(parsed))
+            ++result.linesWithoutEffect;
+        if (onLine)
+            onLine(line, parsed);
+        ApplyParsedLine(settings, parsed, sampleRateItems, wavTypeItems);
+    };
+    char buffer[16384];
+    for (;;) {
+        const qint64 got = device.read(buffer, sizeof buffer);
+        if (got < 0)
+            result.deviceError = true;
+        if (got <= 0 || !reader.Feed(buffer, got, apply))
+            break;
+    }
+    result.stop = reader.Finish();
+    result.carriageReturns = reader.CarriageReturns();
+    return result;
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+// The recorder's config.ini as the program writes it.
+
+#include "recorder_files/configsettings.h"
+
+#include <QByteArray>
+
+// The item index the writer uses: an index without a code or word in the recorder's
+// tables falls back to FallbackItem.
+int WrittenSampleRateIndex(int index);
+int WrittenWavTypeIndex(int index);
+
+// A timer field as config.ini and --check show it: "*" for the field's special value
+// (any day, any hour, unlimited), otherwise the number, zero-padded to width digits.
+QByteArray TimerFieldText(ConfigField field, int value, int width = 0);
+
+// The complete file, byte for byte: fixed line order, "\r\n" after every line.
+QByteArray FormatConfig(const ConfigSettings& settings);

@@ -1,0 +1,37 @@
+#pragma once
+
+// What the tests and the fuzzer read config.ini with beyond the program's own functions.
+
+#include "recorder_files/configsettings.h"
+
+#include <QList>
+
+struct ConfigLines {
+    QList<ConfigLine> lines;
+    ReadStopInfo stop;
+};
+
+// The whole reading of a file held in memory.
+inline ConfigLines SplitConfigLines(const QByteArray& bytes)
+{
+    ConfigLines result;
+    ConfigLineReader reader;
+    reader.Feed(bytes.constData(), bytes.size(),
+                [&](const ConfigLine& line) { result.lines.append(line); });
+    result.stop = reader.Finish();
+    return result;
+}
+
+// The one state the file cannot carry: an enabled timer whose day, month, hour and
+// minute all stand at "any" is written T<n>,*.*,*:*,... and the recorder reads it as
+// switched off.
+inline bool HasUnreadableTimer(const ConfigSettings& s)
+{
+    if (!s.timersEnabled)
+        return false;
+    for (const TimerSettings& t : s.timers) {
+        if (t.enabled && t.day < 1 && t.month < 1 && t.hour < 0 && t.minute < 0)
+            return true;
+    }
+    return false;
+}
