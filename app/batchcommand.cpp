@@ -107,6 +107,8 @@ int RunBatchCommand(const QCommandLineParser& parser, const QString& preferences
     const QStringList cards = parser.values(Name("to"));
     if (!parser.isSet(Name("write")))
         error = Tr("--to, --clock, --no-clock and --keep-old-clock go with --write");
+    else if (parser.isSet(Name("check")))
+        error = Tr("--check and --write exclude each other");
     else if (cards.isEmpty())
         error = Tr("--write needs at least one --to folder");
     ReadPreferences(preferencesFile, err);
