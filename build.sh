@@ -7,7 +7,8 @@
 #   ./build.sh build      install and build only
 #   ./build.sh lint       clang-format check and clang-tidy over the sources
 #   ./build.sh fuzz [SECONDS]  build the libFuzzer targets with clang, run each SECONDS (60)
-#   ./build.sh package    build the Debian package build/plimo-configurator_*.deb
+#   ./build.sh package    build the Debian package build/plimo-configurator_*.deb, check it
+#                         with lintian
 #   ./build.sh bench      start-up, memory and idle CPU against a bare Qt window
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -120,11 +121,15 @@ fuzz)
     fuzz "$@"
     ;;
 package)
-    install_packages "${PACKAGES[@]}" dpkg-dev desktop-file-utils appstream
+    install_packages "${PACKAGES[@]}" dpkg-dev desktop-file-utils appstream lintian
     desktop-file-validate data/org.plimo.configurator.desktop
     appstreamcli validate --no-net data/org.plimo.configurator.metainfo.xml
     configure_and_build build
     (cd build && cpack -G DEB)
+    # Errors fail the build; warnings and notes are shown.
+    deb=$(ls -t build/plimo-configurator_*.deb | head -n 1)
+    lintian --display-info "$deb"
+    echo "lintian: no errors in $deb"
     ;;
 bench)
     install_packages "${PACKAGES[@]}"

@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "app/batchcommand.h"
 #include "app/globals.h"
 #include "app/plimoappwindow.h"
 #include "app/prefcodec.h"
@@ -65,14 +66,27 @@ namespace
 
 bool WantsConsoleOnly(int argc, char** argv)
 {
-    for (int i = 1; i < argc; ++i) {
+    // The parser takes -name as --name; "--" ends the options.
+    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
         const char* a = argv[i];
-        if (!std::strcmp(a, "--check") || !std::strncmp(a, "--check=", 8) ||
-            !std::strcmp(a, "--help") || !std::strcmp(a, "-h") || !std::strcmp(a, "--help-all") ||
-            !std::strcmp(a, "--version") || !std::strcmp(a, "-v"))
-            return true;
+        if (a[0] != '-')
+            continue;
+        a += a[1] == '-' ? 2 : 1;
+        const size_t length = std::strcspn(a, "=");
+        for (const char* name : {"check", "help", "h", "?", "help-all", "version", "v", "write",
+                                 "to", "clock", "no-clock", "keep-old-clock"}) {
+            if (length == std::strlen(name) && !std::strncmp(a, name, length))
+                return true;
+        }
     }
     return false;
+}
+
+QString PreferencesArgument(const QCommandLineParser& parser)
+{
+    const QStringList arguments = parser.positionalArguments();
+    return arguments.isEmpty() ? QString::fromLatin1(DefaultPreferencesFileName)
+                               : arguments.constFirst();
 }
 
 void SetUpParser(QCommandLineParser& parser, QCommandLineOption& check)
@@ -93,17 +107,20 @@ void SetUpParser(QCommandLineParser& parser, QCommandLineOption& check)
         parser.addOption(qtOption);
     }
     parser.setApplicationDescription(
-        QStringLiteral("Plimo player configurator: edits the config.ini of the voice recorder."));
+        QStringLiteral("Plimo player configurator: edits the config.ini of the voice recorder.\n"
+                       "--write exits 0 when every card was written, 1 when nothing was "
+                       "written, 2 when any card failed."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(check);
+    AddBatchOptions(parser);
     parser.addPositionalArgument(QStringLiteral("preferences"),
                                  QStringLiteral("Preferences file (default %1).")
                                      .arg(QLatin1String(DefaultPreferencesFileName)),
                                  QStringLiteral("[preferences]"));
 }
 
-// --check, --help and --version need no window and no display.
+// --check, --write, --help and --version need no window and no display.
 int RunConsole(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
@@ -115,6 +132,10 @@ int RunConsole(int argc, char** argv)
     SetUpParser(parser, check);
     parser.process(app);
     QTextStream out(stdout);
+    if (BatchOptionsGiven(parser)) {
+        QTextStream err(stderr);
+        return RunBatchCommand(parser, PreferencesArgument(parser), out, err);
+    }
     return CheckConfigFile(parser.value(check), out);
 }
 
@@ -135,9 +156,7 @@ int RunPlimoConfigurator(int argc, char** argv, const StartupHooks* hooks)
     QCommandLineOption check(QStringLiteral("check"), QString(), QStringLiteral("file"));
     SetUpParser(parser, check);
     parser.process(app);
-    const QStringList arguments = parser.positionalArguments();
-    PreferencesFileName = arguments.isEmpty() ? QString::fromLatin1(DefaultPreferencesFileName)
-                                              : arguments.constFirst();
+    PreferencesFileName = PreferencesArgument(parser);
 
     ReadStartupPreferences(PreferencesFileName);
     InstallTranslation(app, [](const QString& caption, const QString& text) {

@@ -1,0 +1,216 @@
+// plimo-configurator --write: one preset, many cards.
+#include "recorder_files/batchwrite.h"
+
+#include "app/savefile.h"
+#include "recorder_files/clockfile.h"
+#include "recorder_files/configcheck.h"
+#include "recorder_files/configwriter.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QTextStream>
+
+namespace
+{
+
+// A config.ini is a few hundred bytes; anything this large is the wrong file.
+constexpr qint64 MaxPresetSize = 1024 * 1024;
+
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("BatchWrite", text);
+}
+
+// The safe write's verdict as the rest of this file wants it: empty when the bytes
+// were written and read back unchanged, otherwise the reason.
+QString SafeWrite(const QString& fileName, const QByteArray& bytes)
+{
+    const FileResult written = WriteFileSafely(fileName, bytes);
+    return written.ok ? QString() : written.error;
+}
+
+// A file that is not there is no failure; one that stays after removing it is.
+QString Remove(const QString& fileName)
+{
+    QFile file(fileName);
+    if (!file.exists() || file.remove() || !file.exists())
+        return QString();
+    return file.errorString();
+}
+
+bool SameName(const QString& a, const QString& b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+int FormStartItem(int items)
+{
+    return items > 1 ? 1 : items - 1;
+}
+
+ConfigSettings FormStartSettings(const ComboItems& items)
+{
+    ConfigSettings settings;
+    settings.sampleRate = FormStartItem(items.sampleRates);
+    settings.wavType = FormStartItem(items.wavTypes);
+    return settings;
+}
+
+PresetRead ReadPreset(const QByteArray& bytes, const ComboItems& items)
+{
+    PresetRead result;
+    result.settings = FormStartSettings(items);
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    const ConfigReadResult read =
+        ReadConfigSettings(buffer, result.settings, items.sampleRates, items.wavTypes);
+    result.ok =
+        read.stop.reason == ReadStop::EndOfFile && read.lines > 0 && read.linesWithoutEffect == 0;
+    return result;
+}
+
+QString NameClash(const BatchOptions& o)
+{
+    const QString ack = QLatin1String(ClockAcknowledgeName());
+    if (o.configName.isEmpty())
+        return Tr("the configuration file name (CFGname) is empty");
+    if ((o.writeClock || o.deleteOldClock) && o.clockName.isEmpty())
+        return Tr("the clock file name (TimeName) is empty");
+    if ((o.writeClock || o.deleteOldClock) && SameName(o.clockName, o.configName))
+        return Tr("the clock file %1 (TimeName) and the configuration file %2 (CFGname) are "
+                  "one file: saving the clock would remove or overwrite the configuration")
+            .arg(o.clockName, o.configName);
+    if (o.deleteOldClock && SameName(ack, o.configName))
+        return Tr("the configuration file (CFGname) is named %1, which is removed with the old "
+                  "clock files")
+            .arg(ack);
+    return QString();
+}
+
+QString CardPathOfFolder(const QString& argument)
+{
+    if (argument.isEmpty() || argument.endsWith(QLatin1Char('/')))
+        return argument;
+    return argument + QLatin1Char('/');
+}
+
+CardResult WriteCard(const QString& folder, const QByteArray& config, const BatchOptions& o)
+{
+    CardResult r;
+    // "card/" of a file named card does not exist at all: look at "card" itself.
+    const bool slash = folder.size() > 1 && folder.endsWith(QLatin1Char('/'));
+    const QFileInfo where(slash ? folder.chopped(1) : folder);
+    if (folder.isEmpty())
+        r.error = Tr("empty folder name");
+    else if (!where.exists())
+        r.error = Tr("no such folder");
+    else if (!where.isDir())
+        r.error = Tr("not a folder");
+    if (!r.error.isEmpty())
+        return r;
+
+    QString error = SafeWrite(folder + o.configName, config);
+    if (!error.isEmpty()) {
+        // The old clock files stay: the card holds what it held before.
+        r.error = Tr("cannot write %1: %2").arg(o.configName, error);
+        return r;
+    }
+    r.written << o.configName;
+    if (o.deleteOldClock) {
+        for (const QString& name : {QString::fromLatin1(ClockAcknowledgeName()), o.clockName}) {
+            error = Remove(folder + name);
+            if (!error.isEmpty()) {
+                r.error = Tr("%1 written; cannot remove %2: %3").arg(o.configName, name, error);
+                return r;
+            }
+        }
+    }
+    if (o.writeClock) {
+        const QDateTime at = o.clock.isValid() ? o.clock : QDateTime::currentDateTime();
+        error = SafeWrite(folder + o.clockName, ClockFileBytes(at.date(), at.time()));
+        if (!error.isEmpty()) {
+            r.error = Tr("%1 written; cannot write %2: %3").arg(o.configName, o.clockName, error);
+            return r;
+        }
+        r.written << o.clockName;
+    }
+    r.ok = true;
+    return r;
+}
+
+namespace
+{
+
+// Prints why the preset is refused: the --check explanation of every line.
+void ExplainPreset(const QString& presetName, const QByteArray& bytes, QTextStream& out)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    CheckConfigDevice(buffer, out);
+    out << Tr("nothing written: every line of %1 must take effect").arg(presetName) << '\n';
+}
+
+bool ReadPresetFile(const QString& presetName, QByteArray* bytes, QTextStream& out)
+{
+    QFile file(presetName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        out << Tr("cannot read %1: %2").arg(presetName, file.errorString()) << '\n';
+        return false;
+    }
+    *bytes = file.read(MaxPresetSize + 1);
+    if (bytes->size() > MaxPresetSize) {
+        out << Tr("%1 is larger than %2 bytes: not a config.ini").arg(presetName).arg(MaxPresetSize)
+            << '\n';
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int WriteCards(const QString& presetName, const QStringList& cards, const ComboItems& items,
+               const BatchOptions& options, QTextStream& out)
+{
+    QByteArray bytes;
+    if (!ReadPresetFile(presetName, &bytes, out))
+        return 1;
+    const PresetRead preset = ReadPreset(bytes, items);
+    if (!preset.ok) {
+        ExplainPreset(presetName, bytes, out);
+        return 1;
+    }
+    const QString clash = NameClash(options);
+    if (!clash.isEmpty()) {
+        out << Tr("nothing written: %1").arg(clash) << '\n';
+        return 1;
+    }
+
+    const QByteArray config = FormatConfig(preset.settings);
+    QHash<QString, QString> done; // canonical folder -> the folder as given
+    bool allWritten = true;
+    for (const QString& card : cards) {
+        const QString folder = CardPathOfFolder(card);
+        const QString canonical = QFileInfo(folder).canonicalFilePath();
+        CardResult result;
+        if (!canonical.isEmpty() && done.contains(canonical))
+            result.error = Tr("the same folder as %1, given already").arg(done.value(canonical));
+        else
+            result = WriteCard(folder, config, options);
+        if (!canonical.isEmpty() && !done.contains(canonical))
+            done.insert(canonical, folder);
+        allWritten = allWritten && result.ok;
+        if (result.ok)
+            out << "OK " << folder << ' ' << result.written.join(QLatin1Char(' ')) << '\n';
+        else
+            out << "FAILED " << folder << ": " << result.error << '\n';
+        out.flush();
+    }
+    return allWritten ? 0 : 2;
+}

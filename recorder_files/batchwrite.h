@@ -1,0 +1,68 @@
+#pragma once
+
+// Writing one saved configuration to many cards from the command line: the preset is
+// read with the form's reader into the settings the form would hold, and each card
+// gets what "save" would write there. Qt Core only.
+
+#include "recorder_files/configsettings.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+class QTextStream;
+
+// What the form's combo boxes hold: how many items each has (from the preferences'
+// HSample and HMode lists) decides which "M" lines the form can take.
+struct ComboItems {
+    int sampleRates = 3;
+    int wavTypes = 3;
+};
+
+// The item the form shows at start for a list of that many items: item 1, or the only
+// one, or none (-1).
+int FormStartItem(int items);
+
+// The settings of a freshly built form.
+ConfigSettings FormStartSettings(const ComboItems& items);
+
+struct PresetRead {
+    bool ok = false; // every line took effect and the whole file was read
+    ConfigSettings settings;
+};
+
+// Reads a preset's bytes line by line over the form's start settings, as loading it
+// into the form would.
+PresetRead ReadPreset(const QByteArray& bytes, const ComboItems& items);
+
+struct BatchOptions {
+    QString configName = QStringLiteral("config.ini"); // CFGname
+    QString clockName = QStringLiteral("time.ini");    // TimeName
+    bool deleteOldClock = true;                        // DelOldTime
+    bool writeClock = true;                            // SetTime
+    QDateTime clock; // what the clock file holds; invalid: the moment of each card's write
+};
+
+// Why these names would make a card's save remove or overwrite a file the same save
+// has just written (the card's file system may ignore letter case); empty when they
+// are fine.
+QString NameClash(const BatchOptions& options);
+
+// A --to argument as a card path: a folder, so a missing separator is added.
+QString CardPathOfFolder(const QString& argument);
+
+struct CardResult {
+    bool ok = false;
+    QStringList written; // file names, in the order written
+    QString error;       // why the card failed
+};
+
+// What "save" does in one card folder: config.ini, the old clock files removed, a
+// fresh clock file; every write read back and compared.
+CardResult WriteCard(const QString& folder, const QByteArray& config, const BatchOptions& options);
+
+// The whole command: reads the preset, writes every card in order and prints one line
+// per card. Returns 0 when every card was written, 1 when nothing was written because
+// the preset or the names are at fault (the reason printed), 2 when any card failed.
+int WriteCards(const QString& presetName, const QStringList& cards, const ComboItems& items,
+               const BatchOptions& options, QTextStream& out);
