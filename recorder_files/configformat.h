@@ -4,6 +4,8 @@
 // without widgets. The form (configfile.cpp) snapshots its controls into a
 // ConfigSettings for writing and applies ParsedLine results when reading.
 
+#include "recorder_files/recorderfields.h"
+
 #include <QByteArray>
 #include <QList>
 #include <functional>
@@ -120,25 +122,7 @@ ConfigLines SplitConfigLines(const QByteArray& bytes);
 // ---------------------------------------------------------------------------
 // Reading: one line into what it sets
 
-enum class ConfigField {
-    SampleRate, // item index 0..3
-    WavType,    // item index 0..2
-    VasEnable,  // 0 or 1
-    VasOnLevel,
-    VasOnTime,
-    VasOffLevel,
-    VasOffTime,
-    LoopSize,
-    LimitMax,
-    LimitMin,
-    TimersEnable, // 0 or 1
-    TimerEnable,  // panel 0..3, 0 or 1
-    TimerMonth,   // panel 0..3; -1 unspecified, clamped by the control
-    TimerDay,
-    TimerHour,
-    TimerMinute,
-    TimerLength,
-};
+// ConfigField: the fields of the recorder, one table in recorderfields.h.
 
 struct ConfigAssignment {
     ConfigField field;
