@@ -2,6 +2,7 @@
 #include "recorder_files/configcheck.h"
 
 #include "recorder_files/configformat.h"
+#include "recorder_files/schedule.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -272,8 +273,10 @@ int CheckConfigDevice(QIODevice& device, QTextStream& out)
     ConfigLineReader reader;
     int lines = 0;
     int failed = 0;
+    ConfigSettings settings;
     const auto explain = [&](const ConfigLine& line) {
         const ParsedLine parsed = ParseConfigLine(line.text);
+        ApplyParsedLine(settings, parsed, SampleRateCount, WavTypeCount);
         ++lines;
         if (!TookEffect(parsed))
             ++failed;
@@ -323,7 +326,7 @@ int CheckConfigDevice(QIODevice& device, QTextStream& out)
             << '\n';
     else
         out << Tr("%1 of %2 did not take effect").arg(failed).arg(count) << '\n';
-    out.flush();
+    WriteScheduleSummary(settings, out);
     return failed == 0 && !restIgnored ? 0 : 1;
 }
 
