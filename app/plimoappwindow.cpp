@@ -3,6 +3,7 @@
 #include "app/cardspace.h"
 #include "app/globals.h"
 #include "editor/configeditwindow.h"
+#include "editor/daybar.h"
 #include "editor/derived.h"
 
 #include <QCloseEvent>
@@ -54,6 +55,8 @@ void PlimoAppWindow::WatchCardSpace()
             &PlimoAppWindow::UpdateByteRate);
     connect(Editor->wavType, &QComboBox::currentIndexChanged, this,
             &PlimoAppWindow::UpdateByteRate);
+    connect(CardSpace, &CardSpaceMonitor::freeBytesChanged, Editor->findChild<ScheduleStrip*>(),
+            &ScheduleStrip::SetFreeBytes);
     UpdateByteRate();
     CardSpace->SetCardPath(Editor->configFilePath->text());
 }

@@ -3,7 +3,9 @@
 
 #include "app/prefcodec.h"
 #include "app/preferences.h"
+#include "editor/cardpicker.h"
 #include "editor/comboutil.h"
+#include "editor/daybar.h"
 #include "editor/tooltipswitch.h"
 
 #include <QCheckBox>
@@ -385,6 +387,9 @@ ConfigEditWindow::ConfigEditWindow(QWidget* parent, const char* name) : QWidget(
     connect(save, &QPushButton::released, this, &ConfigEditWindow::SaveCurrent);
     buttons->addWidget(save, 100);
     buttons->addStretch(30);
+
+    CardPicker::Attach(this);
+    ScheduleStrip::Attach(this);
 
     // 9. Apply the stored card path, then bring enabling and read-outs up to date.
     ChangePath(configFilePath->text());

@@ -2,6 +2,7 @@
 
 #include "editor/comboutil.h"
 #include "editor/configeditwindow.h"
+#include "editor/daybar.h"
 #include "recorder_files/configformat.h"
 #include "recorder_files/savefile.h"
 
@@ -9,9 +10,6 @@
 #include <QComboBox>
 #include <QFile>
 #include <QSpinBox>
-
-namespace
-{
 
 ConfigSettings Snapshot(const ConfigEditWindow& w)
 {
@@ -39,6 +37,9 @@ ConfigSettings Snapshot(const ConfigEditWindow& w)
     }
     return s;
 }
+
+namespace
+{
 
 // Check boxes are set without clicked(), combo boxes without activated(int); spin
 // boxes emit valueChanged(int) as usual and clamp an unspecified field (-1) to their
