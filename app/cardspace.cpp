@@ -79,8 +79,10 @@ void CardSpaceMonitor::Ask()
 
 void CardSpaceMonitor::Answered()
 {
-    if (AskedFolder == Folder)
+    if (AskedFolder == Folder) {
         FreeBytes = Watcher.result();
+        emit freeBytesChanged(FreeBytes);
+    }
     if (Pending || AskedFolder != Folder) {
         Pending = false;
         Ask();

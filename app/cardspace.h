@@ -38,6 +38,7 @@ public:
 
 signals:
     void textChanged(const QString& text);
+    void freeBytesChanged(qint64 freeBytes); // -1: the folder does not exist
 
 private:
     void Ask();

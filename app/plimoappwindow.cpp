@@ -3,6 +3,7 @@
 #include "app/cardspace.h"
 #include "app/globals.h"
 #include "editor/configeditwindow.h"
+#include "editor/daybar.h"
 
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -49,6 +50,8 @@ void PlimoAppWindow::WatchCardSpace()
         CardSpace->SetCardPath(Editor->CardPath());
     };
     Editor->onCardChanged();
+    connect(CardSpace, &CardSpaceMonitor::freeBytesChanged, Editor->findChild<ScheduleStrip*>(),
+            &ScheduleStrip::SetFreeBytes);
 }
 
 void PlimoAppWindow::closeEvent(QCloseEvent* event)

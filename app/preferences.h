@@ -62,6 +62,7 @@ struct PreferenceValues {
     int32_t DelOldTime;
     int32_t ManualTime;
     int32_t ShiftTime;
+    char CardFullDays[5]; // days; empty: 30
 };
 
 extern PreferenceValues Preferences;

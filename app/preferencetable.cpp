@@ -23,6 +23,7 @@ constexpr PreferenceValues DefaultPreferences = {
     1,
     0,
     0,
+    "",
 };
 
 } // namespace
@@ -45,5 +46,7 @@ const PreferenceRow PreferenceTable[] = {
     {"DelOldTime", KindInteger, 0, 1, &Preferences.DelOldTime, nullptr, 0, Unsigned},
     {"ManualTime", KindInteger, 0, 1, &Preferences.ManualTime, nullptr, 0, Unsigned},
     {"ShiftTime", KindInteger, 0, 999, &Preferences.ShiftTime, nullptr, 0, Unsigned},
+    // A warning when the card is full sooner; written only when set, like the file has it.
+    {"CardFullDays", KindText, 0, 4, Preferences.CardFullDays, nullptr, 0, SkipEmptyElements},
     {"", 0, 0, 0, nullptr, nullptr, 0, 0},
 };

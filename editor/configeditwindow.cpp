@@ -5,6 +5,8 @@
 
 #include "app/prefcodec.h"
 #include "app/preferences.h"
+#include "editor/cardpicker.h"
+#include "editor/daybar.h"
 #include "editor/derived.h"
 #include "editor/tooltipswitch.h"
 #include "recorder_files/recorderfields.h"
@@ -44,6 +46,8 @@ ConfigEditWindow::ConfigEditWindow(QWidget* parent, const char* name) : QWidget(
     for (int index = 0; index < TimerCount; ++index)
         AddTimerPanel(columns.third, index);
     BuildButtonBar(mainLayout);
+    CardPicker::Attach(this);
+    ScheduleStrip::Attach(this);
 
     // Apply the stored card path, then bring enabling and read-outs up to date.
     ChangePath(configFilePath->text());

@@ -7,6 +7,7 @@
 #include <functional>
 
 enum class ConfigField;
+struct ConfigSettings;
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
@@ -40,6 +41,8 @@ public:
 
     // Writes the whole configuration file from the controls.
     FileResult WriteConfig(const QString& fileName);
+    // The recorder configuration the controls hold, as the writer sees it.
+    ConfigSettings Settings() const;
     // Reads a configuration file into the controls.
     FileResult ReadConfig(const QString& fileName);
     // Reads a configuration file and brings enabled states and read-outs up to date.

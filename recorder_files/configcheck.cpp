@@ -1,6 +1,8 @@
 // plimo-configurator --check: the reader's own results, in words.
 #include "recorder_files/configcheck.h"
 
+#include "recorder_files/schedule.h"
+
 #include "recorder_files/configwriter.h"
 
 #include <QCoreApplication>
@@ -285,9 +287,9 @@ int CheckConfigDevice(QIODevice& device, QTextStream& out)
             << "    " << ExplainConfigLine(parsed) << '\n';
     };
     const qint64 start = device.pos();
-    ConfigSettings unused;
+    ConfigSettings settings;
     const ConfigReadResult read =
-        ReadConfigSettings(device, unused, SampleRateCount, WavTypeCount, explain);
+        ReadConfigSettings(device, settings, SampleRateCount, WavTypeCount, explain);
     if (read.deviceError) {
         out << Tr("cannot read the file: %1").arg(device.errorString()) << '\n';
         out.flush();
@@ -321,6 +323,7 @@ int CheckConfigDevice(QIODevice& device, QTextStream& out)
             << '\n';
     else
         out << Tr("%1 of %2 did not take effect").arg(failed).arg(count) << '\n';
+    WriteScheduleSummary(settings, out);
     out.flush();
     return failed == 0 && !restIgnored ? 0 : 1;
 }

@@ -71,6 +71,11 @@ void Show(ConfigEditWindow& w, const ConfigSettings& s)
 
 } // namespace
 
+ConfigSettings ConfigEditWindow::Settings() const
+{
+    return Snapshot(*this);
+}
+
 FileResult ConfigEditWindow::WriteConfig(const QString& fileName)
 {
     const ConfigSettings settings = Snapshot(*this);

@@ -1,0 +1,98 @@
+#include "app/cardvolumes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStorageInfo>
+
+namespace
+{
+
+// File systems a recorder card carries (FAT, exFAT, also through FUSE drivers).
+bool CardFileSystem(const QByteArray& type)
+{
+    static const char* const types[] = {"vfat",    "msdos",      "fat",          "exfat",
+                                        "fuseblk", "fuse.exfat", "fuse.fusefat", "umsdos"};
+    for (const char* t : types) {
+        if (type == t)
+            return true;
+    }
+    return false;
+}
+
+// Where the system keeps its own files; a card is never mounted there.
+bool SystemMountPoint(const QString& path)
+{
+    static const char* const exact[] = {"/",     "/boot", "/efi", "/usr", "/var",
+                                        "/home", "/opt",  "/srv", "/tmp"};
+    for (const char* p : exact) {
+        if (path == QLatin1String(p))
+            return true;
+    }
+    static const char* const under[] = {"/boot/", "/proc/", "/sys/", "/dev/",
+                                        "/snap/", "/usr/",  "/var/"};
+    for (const char* p : under) {
+        if (path.startsWith(QLatin1String(p)))
+            return true;
+    }
+    // /run holds runtime state, except /run/media where desktops mount removable media.
+    return (path == QLatin1String("/run") || path.startsWith(QLatin1String("/run/"))) &&
+           !path.startsWith(QLatin1String("/run/media/"));
+}
+
+} // namespace
+
+bool IsCardVolume(const VolumeFacts& v)
+{
+    // Network shares (nfs, cifs, sshfs ...) and pseudo file systems (tmpfs, proc,
+    // overlay, squashfs ...) fail the file-system test; loop devices hold images.
+    if (!CardFileSystem(v.fileSystem) || v.device.startsWith("/dev/loop"))
+        return false;
+    return v.removable && !SystemMountPoint(QDir::cleanPath(v.mountPoint));
+}
+
+QString DiskOfDevice(const QByteArray& device)
+{
+    static const QRegularExpression partition(QStringLiteral(
+        "^/dev/(?:((?:mmcblk|nvme\\d+n|loop)\\d+)(?:p\\d+)?|([a-z]+?d[a-z]+)\\d*)$"));
+    const QRegularExpressionMatch m = partition.match(QString::fromLatin1(device));
+    if (!m.hasMatch())
+        return QString();
+    return m.captured(1).isEmpty() ? m.captured(2) : m.captured(1);
+}
+
+bool DiskIsRemovable(const QString& disk, const QString& sysBlock)
+{
+    if (disk.isEmpty())
+        return false;
+    if (disk.startsWith(QLatin1String("mmcblk")))
+        return true;
+    QFile flag(sysBlock + QLatin1Char('/') + disk + QStringLiteral("/removable"));
+    if (flag.open(QIODevice::ReadOnly) && flag.read(1) == "1")
+        return true;
+    // A card reader on USB may call its medium fixed; its sysfs path runs through usb.
+    const QString target = QFileInfo(sysBlock + QLatin1Char('/') + disk).canonicalFilePath();
+    return target.contains(QLatin1String("/usb"));
+}
+
+QList<CardVolume> FindCardVolumes(const QString& configName)
+{
+    QList<CardVolume> cards;
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+        if (!volume.isValid() || !volume.isReady())
+            continue;
+        VolumeFacts facts{volume.rootPath(), volume.fileSystemType(), volume.device(), false};
+        facts.removable = DiskIsRemovable(DiskOfDevice(facts.device));
+        if (!IsCardVolume(facts))
+            continue;
+        CardVolume card;
+        card.rootPath = volume.rootPath();
+        card.label = volume.name().isEmpty() ? QFileInfo(card.rootPath).fileName() : volume.name();
+        card.bytesTotal = volume.bytesTotal();
+        card.bytesFree = volume.bytesAvailable();
+        card.hasConfig = QFileInfo::exists(QDir(card.rootPath).filePath(configName));
+        cards << card;
+    }
+    return cards;
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+// Which mounted volumes are memory cards: plain rules over what the system tells about a
+// mount, and the list the card picker shows.
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+struct VolumeFacts {
+    QString mountPoint;
+    QByteArray fileSystem; // "vfat", "exfat", "ext4", "tmpfs", "nfs4" ...
+    QByteArray device;     // "/dev/sdb1", "/dev/mmcblk0p1", "server:/export" ...
+    bool removable = false;
+};
+
+// A card: a FAT-family file system on a removable block device, not mounted where the
+// system keeps its own files (/, /boot, /boot/efi ...). Pseudo, network and loop-device
+// file systems are never cards.
+bool IsCardVolume(const VolumeFacts& volume);
+
+// The whole disk of a partition device: /dev/sdb1 -> sdb, /dev/mmcblk0p1 -> mmcblk0,
+// /dev/nvme0n1p2 -> nvme0n1; empty when the device is no block device under /dev.
+QString DiskOfDevice(const QByteArray& device);
+
+// Whether the kernel counts the disk as removable media: its removable flag under
+// sysBlock (/sys/block/<disk>/removable), an SD slot (mmcblk), or a disk on USB, where
+// card readers sit.
+bool DiskIsRemovable(const QString& disk, const QString& sysBlock = QStringLiteral("/sys/block"));
+
+struct CardVolume {
+    QString rootPath; // the mount point
+    QString label;    // the volume's name, or the mount point's last part
+    qint64 bytesTotal = 0;
+    qint64 bytesFree = 0;
+    bool hasConfig = false; // the configuration file name is on it
+};
+
+// The mounted cards, from QStorageInfo::mountedVolumes(); may take long on a slow
+// volume, so call it off the GUI thread.
+QList<CardVolume> FindCardVolumes(const QString& configName);

@@ -1,0 +1,119 @@
+#include "editor/cardpicker.h"
+
+#include "app/prefcodec.h"
+#include "app/preferences.h"
+#include "editor/configeditwindow.h"
+
+#include <QBoxLayout>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtConcurrent/QtConcurrentRun>
+
+namespace
+{
+
+QString Gigabytes(qint64 bytes)
+{
+    return QString::asprintf("%.1f", double(bytes) / 1e9);
+}
+
+// The card path of a mount point: its folder with the trailing separator.
+QString CardPathOf(const CardVolume& card)
+{
+    QString path = QDir::toNativeSeparators(card.rootPath);
+    if (!path.endsWith(QDir::separator()))
+        path += QDir::separator();
+    return path;
+}
+
+} // namespace
+
+QString CardVolumeText(const CardVolume& card, const QString& configName)
+{
+    QString text = CardPicker::tr("%1  %2 GB, %3 GB free")
+                       .arg(card.label, Gigabytes(card.bytesTotal), Gigabytes(card.bytesFree));
+    if (card.hasConfig)
+        text += QStringLiteral(", ") + configName;
+    return text;
+}
+
+CardPicker::CardPicker(ConfigEditWindow* form) : QComboBox(form), Form(form)
+{
+    setObjectName(QStringLiteral("card picker"));
+    setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    setToolTip(tr("Memory cards mounted now; choose one to load its config file"));
+    findCards = [] { return FindCardVolumes(PrefText(Preferences.CFGname)); };
+    Show({});
+    connect(this, &QComboBox::activated, this, &CardPicker::Choose);
+    connect(Form->configFilePath, &QLineEdit::textChanged, this, &CardPicker::FollowPath);
+    connect(&Watcher, &QFutureWatcher<QList<CardVolume>>::finished, this, &CardPicker::Answered);
+    Poll.setInterval(2000);
+    connect(&Poll, &QTimer::timeout, this, &CardPicker::Refresh);
+    Poll.start();
+    QTimer::singleShot(0, this, &CardPicker::Refresh);
+}
+
+CardPicker* CardPicker::Attach(ConfigEditWindow* form)
+{
+    auto* find = form->findChild<QPushButton*>(QStringLiteral("find"));
+    auto* row = find ? qobject_cast<QBoxLayout*>(find->parentWidget()->layout()) : nullptr;
+    auto* picker = new CardPicker(form);
+    if (row) {
+        picker->setParent(find->parentWidget());
+        row->insertWidget(row->indexOf(find) + 1, picker);
+        QWidget::setTabOrder(find, picker);
+    }
+    return picker;
+}
+
+void CardPicker::Refresh()
+{
+    if (Watcher.isRunning())
+        return;
+    const auto find = findCards;
+    Watcher.setFuture(QtConcurrent::run([find] { return find(); }));
+}
+
+void CardPicker::Answered()
+{
+    const QList<CardVolume> cards = Watcher.result();
+    const auto same = [](const CardVolume& a, const CardVolume& b) {
+        return a.rootPath == b.rootPath && a.label == b.label && a.hasConfig == b.hasConfig &&
+               a.bytesTotal == b.bytesTotal && a.bytesFree / 100000000 == b.bytesFree / 100000000;
+    };
+    if (cards.size() == Cards.size() && std::equal(cards.begin(), cards.end(), Cards.begin(), same))
+        return;
+    Show(cards);
+}
+
+void CardPicker::Show(const QList<CardVolume>& cards)
+{
+    Cards = cards;
+    clear();
+    addItem(cards.isEmpty() ? tr("no card found") : tr("choose a card (%1)").arg(cards.size()));
+    const QString configName = PrefText(Preferences.CFGname);
+    for (const CardVolume& card : cards)
+        addItem(CardVolumeText(card, configName), card.rootPath);
+    FollowPath();
+}
+
+void CardPicker::Choose(int index)
+{
+    if (index < 1 || index > Cards.size())
+        return;
+    // Setting the text runs ChangePath, which loads the card's file as typing would.
+    Form->configFilePath->setText(CardPathOf(Cards[index - 1]));
+}
+
+void CardPicker::FollowPath()
+{
+    // Shows which card the path names; setting the index emits no activated().
+    const QString path = Form->configFilePath->text();
+    int shown = 0;
+    for (int i = 0; i < Cards.size(); ++i) {
+        if (path == CardPathOf(Cards[i]))
+            shown = i + 1;
+    }
+    setCurrentIndex(shown);
+}

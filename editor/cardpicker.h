@@ -1,0 +1,45 @@
+#pragma once
+
+#include "app/cardvolumes.h"
+
+#include <QComboBox>
+#include <QFutureWatcher>
+#include <QTimer>
+#include <functional>
+
+class ConfigEditWindow;
+
+// The drop-down beside "find": the memory cards mounted now, with their label, size,
+// free space and whether the configuration file is on them. Choosing one puts its folder
+// into "config file path", which loads it as typing would; nothing is chosen for the
+// user. The list is asked for on a worker thread every two seconds, so inserting or
+// removing a card shows without the window waiting for a slow volume.
+class CardPicker : public QComboBox
+{
+    Q_OBJECT
+
+public:
+    explicit CardPicker(ConfigEditWindow* form);
+
+    // Creates the picker and puts it right after the form's "find" button.
+    static CardPicker* Attach(ConfigEditWindow* form);
+
+    // The card finder (tests replace it); runs on a worker thread.
+    std::function<QList<CardVolume>()> findCards;
+    // Asks again now (also done every two seconds).
+    void Refresh();
+
+private:
+    void Answered();
+    void Show(const QList<CardVolume>& cards);
+    void Choose(int index);
+    void FollowPath();
+
+    ConfigEditWindow* Form;
+    QList<CardVolume> Cards;
+    QFutureWatcher<QList<CardVolume>> Watcher;
+    QTimer Poll;
+};
+
+// "CARD  15.9 GB, 14.2 GB free, config.ini" as the drop-down shows a card.
+QString CardVolumeText(const CardVolume& card, const QString& configName);

@@ -1,0 +1,138 @@
+// The card picker: which mounted volumes are cards, and choosing one.
+#include "app/cardvolumes.h"
+#include "editor/cardpicker.h"
+#include "editor/configeditwindow.h"
+#include "formfixture.h"
+
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QStorageInfo>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class CardVolumesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void classify_data()
+    {
+        QTest::addColumn<QString>("mountPoint");
+        QTest::addColumn<QByteArray>("fileSystem");
+        QTest::addColumn<QByteArray>("device");
+        QTest::addColumn<bool>("removable");
+        QTest::addColumn<bool>("card");
+        QTest::newRow("card reader")
+            << "/media/u/REC" << QByteArray("vfat") << QByteArray("/dev/sdb1") << true << true;
+        QTest::newRow("exFAT card") << "/run/media/u/REC" << QByteArray("exfat")
+                                    << QByteArray("/dev/mmcblk0p1") << true << true;
+        QTest::newRow("fixed FAT disk")
+            << "/media/u/DATA" << QByteArray("vfat") << QByteArray("/dev/sda3") << false << false;
+        QTest::newRow("root") << "/" << QByteArray("ext4") << QByteArray("/dev/sda2") << false
+                              << false;
+        QTest::newRow("FAT root") << "/" << QByteArray("vfat") << QByteArray("/dev/sdb1") << true
+                                  << false;
+        QTest::newRow("EFI") << "/boot/efi" << QByteArray("vfat") << QByteArray("/dev/sdb1") << true
+                             << false;
+        QTest::newRow("tmpfs") << "/tmp" << QByteArray("tmpfs") << QByteArray("tmpfs") << false
+                               << false;
+        QTest::newRow("runtime dir")
+            << "/run/user/1000/x" << QByteArray("vfat") << QByteArray("/dev/sdc1") << true << false;
+        QTest::newRow("nfs") << "/mnt/share" << QByteArray("nfs4") << QByteArray("server:/export")
+                             << false << false;
+        QTest::newRow("cifs") << "/mnt/smb" << QByteArray("cifs") << QByteArray("//server/rec")
+                              << false << false;
+        QTest::newRow("loop image")
+            << "/mnt/img" << QByteArray("vfat") << QByteArray("/dev/loop0") << true << false;
+        QTest::newRow("snap") << "/snap/core/1" << QByteArray("squashfs")
+                              << QByteArray("/dev/loop1") << false << false;
+    }
+    void classify()
+    {
+        QFETCH(QString, mountPoint);
+        QFETCH(QByteArray, fileSystem);
+        QFETCH(QByteArray, device);
+        QFETCH(bool, removable);
+        QFETCH(bool, card);
+        QCOMPARE(IsCardVolume({mountPoint, fileSystem, device, removable}), card);
+    }
+
+    void disk_data()
+    {
+        QTest::addColumn<QByteArray>("device");
+        QTest::addColumn<QString>("disk");
+        QTest::newRow("sd partition") << QByteArray("/dev/sdb1") << "sdb";
+        QTest::newRow("whole sd") << QByteArray("/dev/sdc") << "sdc";
+        QTest::newRow("SD slot") << QByteArray("/dev/mmcblk0p1") << "mmcblk0";
+        QTest::newRow("nvme") << QByteArray("/dev/nvme0n1p2") << "nvme0n1";
+        QTest::newRow("network") << QByteArray("server:/export") << "";
+        QTest::newRow("mapper") << QByteArray("/dev/mapper/root") << "";
+    }
+    void disk()
+    {
+        QFETCH(QByteArray, device);
+        QFETCH(QString, disk);
+        QCOMPARE(DiskOfDevice(device), disk);
+    }
+
+    // The kernel's flag, read from a made-up /sys/block.
+    void removableFlag()
+    {
+        QTemporaryDir sys;
+        QDir(sys.path()).mkpath(QStringLiteral("sdb"));
+        QDir(sys.path()).mkpath(QStringLiteral("sda"));
+        QFile b(sys.path() + QStringLiteral("/sdb/removable"));
+        QVERIFY(b.open(QIODevice::WriteOnly) && b.write("1\n") == 2);
+        b.close();
+        QFile a(sys.path() + QStringLiteral("/sda/removable"));
+        QVERIFY(a.open(QIODevice::WriteOnly) && a.write("0\n") == 2);
+        a.close();
+        QVERIFY(DiskIsRemovable(QStringLiteral("sdb"), sys.path()));
+        QVERIFY(!DiskIsRemovable(QStringLiteral("sda"), sys.path()));
+        QVERIFY(DiskIsRemovable(QStringLiteral("mmcblk0"), sys.path()));
+        QVERIFY(!DiskIsRemovable(QString(), sys.path()));
+    }
+
+    // Over this machine's real mounts: never the root file system or a pseudo one.
+    void mountedVolumes()
+    {
+        for (const CardVolume& card : FindCardVolumes(QStringLiteral("config.ini"))) {
+            QVERIFY(card.rootPath != QLatin1String("/"));
+            QVERIFY(QStorageInfo(card.rootPath).fileSystemType() != "tmpfs");
+        }
+    }
+
+    // Nothing is chosen for the user; choosing a card loads its file as typing would.
+    void picker()
+    {
+        QTemporaryDir card;
+        QFile config(card.path() + QStringLiteral("/config.ini"));
+        QVERIFY(config.open(QIODevice::WriteOnly) && config.write("Loop=20\r\n") == 9);
+        config.close();
+        UseFormPreferences(QString());
+        ConfigEditWindow form(nullptr, "config edit");
+        auto* picker = form.findChild<CardPicker*>();
+        QVERIFY(picker);
+        const CardVolume a{card.path(), QStringLiteral("REC"), 16000000000, 14200000000, true};
+        const CardVolume b{QStringLiteral("/media/u/OTHER"), QStringLiteral("OTHER"), 8000000000, 1,
+                           false};
+        picker->findCards = [a, b] { return QList<CardVolume>{a, b}; };
+        picker->Refresh();
+        QTRY_COMPARE(picker->count(), 3);
+        QCOMPARE(picker->currentIndex(), 0);
+        QCOMPARE(picker->itemText(1), QStringLiteral("REC  16.0 GB, 14.2 GB free, config.ini"));
+        QCOMPARE(form.configFilePath->text(), QString());
+
+        picker->activated(1);
+        QCOMPARE(form.configFilePath->text(), card.path() + QLatin1Char('/'));
+        QCOMPARE(form.loopSize->value(), 20);
+        // The card taken out: the picker lets go of it, the path stays as typed.
+        picker->findCards = [b] { return QList<CardVolume>{b}; };
+        picker->Refresh();
+        QTRY_COMPARE(picker->count(), 2);
+        QCOMPARE(picker->currentIndex(), 0);
+    }
+};
+
+QTEST_MAIN(CardVolumesTest)
+#include "tst_cardvolumes.moc"

@@ -1,0 +1,206 @@
+// The schedule of the timers: a typical day, date-bound extras, days until the card is
+// full, and the day bar and read-outs under the form.
+#include "app/cardspace.h"
+#include "app/plimoappwindow.h"
+#include "app/preferences.h"
+#include "editor/configeditwindow.h"
+#include "editor/daybar.h"
+#include "configreading.h"
+#include "formfixture.h"
+#include "recorder_files/schedule.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace
+{
+
+// Settings from config.ini lines, read the way the recorder reads them.
+ConfigSettings FromLines(const QString& text)
+{
+    ConfigSettings settings;
+    for (const ConfigLine& line : SplitConfigLines(text.toLatin1() + "\r\n").lines)
+        ApplyParsedLine(settings, ParseConfigLine(line.text), SampleRateCount, WavTypeCount);
+    return settings;
+}
+
+QColor PixelAt(const QImage& image, const DayBar* bar, int minute)
+{
+    const QPoint p =
+        bar->mapTo(bar->window(), QPoint(bar->MinuteX(minute), bar->BarRect().center().y()));
+    return image.pixelColor(p * image.devicePixelRatio());
+}
+
+} // namespace
+
+class ScheduleTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { UseFormPreferences(QString()); }
+
+    void day_data()
+    {
+        QTest::addColumn<QString>("lines");
+        QTest::addColumn<int>("minutes");
+        QTest::addColumn<qint64>("bytes");
+        QTest::addColumn<int>("overlap");
+        QTest::addColumn<int>("firings"); // of timer 1
+        QTest::addColumn<QString>("notes");
+        const QString on = QStringLiteral("M,8,ulaw\r\nEvent=all\r\n");
+        QTest::newRow("two writes")
+            << on + "T1,*.*,8:30,60\r\nT2,*.*,18:0,30" << 90 << Q_INT64_C(43200000) << 0 << 1 << "";
+        QTest::newRow("overlap") << on + "T1,*.*,8:30,60\r\nT2,*.*,9:0,60" << 90
+                                 << Q_INT64_C(43200000) << 30 << 1
+                                 << "timers 1, 2 overlap for 30 min a day";
+        QTest::newRow("every hour")
+            << on + "T1,*.*,*:30,10" << 240 << Q_INT64_C(115200000) << 0 << 24 << "";
+        QTest::newRow("unlimited") << on + "T1,*.*,22:0,*" << 120 << Q_INT64_C(57600000) << 0 << 1
+                                   << "an unlimited write time is counted up to midnight";
+        QTest::newRow("past midnight")
+            << on + "T1,*.*,23:30,60\r\nT2,*.*,0:0,10" << 60 << Q_INT64_C(28800000) << 10 << 1
+            << "timers 1, 2 overlap for 10 min a day";
+        QTest::newRow("15 June only")
+            << on + "T1,15.6,8:30,60" << 0 << Q_INT64_C(0) << 0 << 1 << "plus 60 min on 15 June";
+        QTest::newRow("date inside a daily write")
+            << on + "T1,15.6,8:30,60\r\nT2,*.*,8:0,120" << 120 << Q_INT64_C(57600000) << 0 << 1
+            << "plus 0 min on 15 June, writes overlap there for 60 min";
+        QTest::newRow("day 31 of June") << on + "T1,31.6,8:0,60" << 0 << Q_INT64_C(0) << 0 << 1
+                                        << "timer 1 never fires: 31 June does not exist";
+        QTest::newRow("29 February") << on + "T1,29.2,8:0,60" << 0 << Q_INT64_C(0) << 0 << 1
+                                     << "plus 60 min on 29 February (leap years only)";
+        QTest::newRow("timers off")
+            << "M,8,ulaw\r\nEvent=key\r\nT1,*.*,8:0,60" << 0 << Q_INT64_C(0) << 0 << 0 << "";
+        QTest::newRow("ADPCM at 6000, VAS")
+            << "M,6,adpcm\r\nVAS=on\r\nEvent=all\r\nT3,*.*,12:0,60" << 60 << Q_INT64_C(10800000)
+            << 0 << 0 << "VAS on: at most this much, the recorder writes only while it hears sound";
+    }
+    void day()
+    {
+        QFETCH(QString, lines);
+        QFETCH(int, minutes);
+        QFETCH(qint64, bytes);
+        QFETCH(int, overlap);
+        QFETCH(int, firings);
+        QFETCH(QString, notes);
+        const Schedule s = MakeSchedule(ScheduleInputOf(FromLines(lines)));
+        QCOMPARE(s.minutes, minutes);
+        QCOMPARE(s.bytes, bytes);
+        QCOMPARE(s.overlapMinutes, overlap);
+        QCOMPARE(s.firings[0], firings);
+        const QStringList words = ScheduleLines(
+            s, [](int, qint64 b) { return QString::number(b); }, QLocale::c());
+        QCOMPARE(words.mid(1).join(QLatin1Char('\n')), notes);
+    }
+
+    void daysUntilFull_data()
+    {
+        QTest::addColumn<QString>("lines");
+        QTest::addColumn<qint64>("freeBytes");
+        QTest::addColumn<int>("days");
+        const QString on = QStringLiteral("M,8,ulaw\r\nEvent=all\r\n");
+        // 43,200,000 bytes a day: 14.2 GB last 328 whole days.
+        QTest::newRow("daily") << on + "T1,*.*,8:30,60\r\nT2,*.*,18:0,30" << Q_INT64_C(14200000000)
+                               << 328;
+        QTest::newRow("not a day")
+            << on + "T1,*.*,8:30,60\r\nT2,*.*,18:0,30" << Q_INT64_C(43199999) << 0;
+        // From 1 June: 14 daily hours fit, the 15th with its extra hour does not.
+        QTest::newRow("extra on 15 June")
+            << on + "T1,*.*,8:0,60\r\nT2,15.6,20:0,60" << Q_INT64_C(28800000 * 15) << 14;
+        QTest::newRow("loop writing") << on + "Loop=20\r\nT1,*.*,8:0,60" << Q_INT64_C(1000) << -1;
+        QTest::newRow("nothing written") << on + "T1,31.6,8:0,60" << Q_INT64_C(1000) << -1;
+        QTest::newRow("ten years") << on + "T1,*.*,8:0,1" << Q_INT64_C(1) << 0;
+        QTest::newRow("beyond ten years")
+            << on + "T1,*.*,8:0,1" << Q_INT64_C(480000) * 3653 << ScheduleHorizonDays;
+    }
+    void daysUntilFull()
+    {
+        QFETCH(QString, lines);
+        QFETCH(qint64, freeBytes);
+        QFETCH(int, days);
+        const Schedule s = MakeSchedule(ScheduleInputOf(FromLines(lines)));
+        QCOMPARE(DaysUntilFull(s, freeBytes, QDate(2025, 6, 1)), days);
+    }
+
+    // The bar and its read-outs follow the form's timer panels, in the form's size unit.
+    void strip_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("total");
+        QTest::newRow("US") << "en_US"
+                            << "records 120 min a day, 54.93Mb a day";
+        QTest::newRow("Russian") << "ru_RU"
+                                 << "records 120 min a day, 54.93Mb a day";
+    }
+    void strip()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, total);
+        QLocale::setDefault(QLocale(locale));
+        PlimoAppWindow window;
+        window.resize(1366, 768);
+        window.show();
+        ConfigEditWindow* form = window.editor();
+        auto* strip = form->findChild<ScheduleStrip*>();
+        QVERIFY(strip);
+        strip->today = QDate(2025, 6, 1);
+        form->timersEnable->click();
+        for (int i : {0, 1}) {
+            TimerPanel& p = form->TimerPanels[i];
+            p.timerEnable->click();
+            p.day->setValue(0);
+            p.month->setValue(0);
+            p.hour->setValue(8 + i);
+            p.minut->setValue(0);
+            p.lenght->setValue(60);
+        }
+        // The free space comes from the main window's card read-out.
+        QTemporaryDir card;
+        window.cardSpace()->freeBytes = [](const QString&) { return Q_INT64_C(14200000000); };
+        form->configFilePath->setText(card.path() + QLatin1Char('/'));
+        QTRY_COMPARE(strip->TotalLabel()->text(), total);
+        QTRY_COMPARE(strip->FullLabel()->text(),
+                     QStringLiteral("this card (14.2 GB free) is full after 246 days"));
+
+        const QImage image = window.grab().toImage();
+        const QColor empty = PixelAt(image, strip->Bar(), 12 * 60);
+        for (int minute : {8 * 60 + 1, 9 * 60, 9 * 60 + 58})
+            QVERIFY2(PixelAt(image, strip->Bar(), minute) != empty,
+                     qPrintable(QString::number(minute)));
+        // The window still fits a 1366x768 screen.
+        // It takes the room beside the timer panels: the window grows no taller.
+        QWidget* lastPanel = form->TimerPanels[3].lenght->parentWidget();
+        QVERIFY(strip->mapTo(form, strip->rect().bottomLeft()).y() <=
+                lastPanel->mapTo(form, lastPanel->rect().bottomLeft()).y());
+
+        // The same hour twice overlaps: its minutes turn the overlap colour and warn.
+        form->TimerPanels[1].hour->setValue(8);
+        QTRY_VERIFY(strip->NotesLabel()->text().contains(QLatin1String("overlap")));
+        const QImage overlap = strip->Bar()->grab().toImage();
+        QVERIFY(overlap.pixelColor(strip->Bar()->MinuteX(8 * 60 + 30),
+                                   strip->Bar()->BarRect().center().y()) !=
+                PixelAt(image, strip->Bar(), 8 * 60 + 30));
+
+        // For the README: with a timer bound to a date as well.
+        if (qEnvironmentVariableIsSet("PLIMO_SCREENSHOT") && locale == QLatin1String("en_US")) {
+            TimerPanel& p = form->TimerPanels[2];
+            p.timerEnable->click();
+            p.day->setValue(15);
+            p.month->setValue(6);
+            p.hour->setValue(18);
+            p.minut->setValue(0);
+            p.lenght->setValue(60);
+            QTest::qWait(100);
+            window.grab().save(qEnvironmentVariable("PLIMO_SCREENSHOT"));
+        }
+        QLocale::setDefault(QLocale::c());
+    }
+};
+
+QTEST_MAIN(ScheduleTest)
+#include "tst_schedule.moc"
