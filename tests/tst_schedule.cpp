@@ -3,9 +3,9 @@
 #include "app/cardspace.h"
 #include "app/plimoappwindow.h"
 #include "app/preferences.h"
+#include "configreading.h"
 #include "editor/configeditwindow.h"
 #include "editor/daybar.h"
-#include "configreading.h"
 #include "formfixture.h"
 #include "recorder_files/schedule.h"
 
