@@ -118,14 +118,20 @@ void ConfigEditWindow::BuildClockGroup(QVBoxLayout* column)
                   tr("Enable manual time setting as dialog"), 100);
 
     // The clock editors hold whole seconds: that is what the clock-setting file carries.
+    // Their formats are fixed, not the locale's, which drops the seconds (ru_RU "HH:mm",
+    // en_US "h:mm AP") that the file gets anyway. The date keeps the file's day-first
+    // order with four year digits: a two-digit year typed into the editor would land in
+    // the 1900s.
     const QTime now = QTime::currentTime();
     setTime = new QTimeEdit(group);
+    setTime->setDisplayFormat(QStringLiteral("HH:mm:ss"));
     setTime->setEnabled(Preferences.ManualTime != 0);
     setTime->setTime(QTime(now.hour(), now.minute(), now.second()));
     AddCaptionRow(grid, 6, setTime, tr("Set time "),
                   tr("Time will writing to <time.ini> file to SD"));
 
     setDate = new QDateEdit(group);
+    setDate->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     setDate->setEnabled(Preferences.ManualTime != 0);
     setDate->setDate(QDate::currentDate());
     AddCaptionRow(grid, 7, setDate, tr("Set date "),

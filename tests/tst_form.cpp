@@ -3,6 +3,7 @@
 
 #include "editor/configeditwindow.h"
 #include "formfixture.h"
+#include "testsupport.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTimeEdit>
@@ -99,6 +101,8 @@ private slots:
     void constructionCallsOnlyTheStartSlots_data();
     void constructionCallsOnlyTheStartSlots();
     void aboutKeepsItsSize();
+    void typedClockReachesTheFile_data();
+    void typedClockReachesTheFile();
 
 private:
     std::unique_ptr<QTemporaryDir> card;
@@ -685,6 +689,45 @@ void FormTest::aboutKeepsItsSize()
         QTest::qWait(10);
         QCOMPARE(about->size(), QSize(38, 38));
     }
+}
+
+void FormTest::typedClockReachesTheFile_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::newRow("C") << QLocale::c();
+    QTest::newRow("ru_RU") << QLocale(QLocale::Russian, QLocale::Russia);
+    QTest::newRow("en_US") << QLocale(QLocale::English, QLocale::UnitedStates);
+}
+
+void FormTest::typedClockReachesTheFile()
+{
+    QFETCH(QLocale, locale);
+    const QLocale before;
+    QLocale::setDefault(locale);
+    const auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
+    Preferences.ManualTime = 1;
+    ConfigEditWindow* f = Build();
+    f->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f));
+    // Nothing the user cannot see (seconds, in many locales) may reach the file.
+    f->setTime->setTime(QTime(7, 7, 7));
+    f->setDate->setDate(QDate(1999, 9, 9));
+    // The digits only: a full section moves on to the next by itself.
+    struct Typed {
+        QDateTimeEdit* editor;
+        const char* keys;
+        const char* shown;
+    };
+    for (const Typed& typed :
+         {Typed{f->setTime, "123000", "12:30:00"}, Typed{f->setDate, "01022003", "01.02.2003"}}) {
+        typed.editor->setFocus();
+        typed.editor->setSelectedSection(typed.editor->sectionAt(0));
+        QTest::keyClicks(typed.editor, QLatin1String(typed.keys));
+        QCOMPARE(typed.editor->text(), QLatin1String(typed.shown));
+    }
+    QVERIFY(f->WriteClockFile(cardPath).ok);
+    QCOMPARE(ReadAll(cardPath + QStringLiteral("time.ini")),
+             QByteArray("01.02.03\r\n12:30:00\r\n"));
 }
 
 QTEST_MAIN(FormTest)
