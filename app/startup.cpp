@@ -12,6 +12,8 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QTextStream>
 #include <QTranslator>
@@ -34,6 +36,25 @@ int ReadStartupPreferences(const QString& fileName)
     return code;
 }
 
+namespace
+{
+
+// Qt's own texts (the file and message dialogs, standard buttons) in the language of
+// our translation, from the translations Qt installs (Debian: qt6-translations-l10n).
+void InstallQtTranslation(QApplication& app, const QString& language)
+{
+    if (language.isEmpty())
+        return;
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(translator);
+    else
+        delete translator;
+}
+
+} // namespace
+
 QTranslator* InstallTranslation(QApplication& app,
                                 const std::function<void(const QString&, const QString&)>& warn)
 {
@@ -46,8 +67,11 @@ QTranslator* InstallTranslation(QApplication& app,
         return nullptr;
     }
     auto* translator = new QTranslator(&app);
-    if (translator->load(language, QStringLiteral(".")))
+    if (translator->load(language, QStringLiteral("."))) {
+        // Qt's own texts first, so that ours win where both know a text.
+        InstallQtTranslation(app, translator->language());
         app.installTranslator(translator);
+    }
     return translator;
 }
 

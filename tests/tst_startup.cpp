@@ -11,6 +11,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
+#include <QLibraryInfo>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QProcess>
@@ -222,6 +224,26 @@ private slots:
             app, [&](const QString& caption, const QString& text) { seen << caption << text; });
         QCOMPARE(seen, warnings);
         QVERIFY(!translator);
+    }
+
+    void russianBringsQtsOwnDialogsInRussian()
+    {
+        const QString qtRussian =
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_ru.qm");
+        if (!QFile::exists(qtRussian))
+            QSKIP("Qt's Russian translation is not installed (qt6-translations-l10n)");
+        const QString ours = QFileInfo(QStringLiteral(PLIMO_BINARY)).dir().filePath("plimo_ru.qm");
+        QVERIFY(QFile::copy(ours, QStringLiteral("ru.qm")));
+        qstrcpy(Preferences.Language, "ru.qm");
+        int argc = 1;
+        char name[] = "plimo";
+        char* argv[] = {name, nullptr};
+        QApplication app(argc, argv);
+        QVERIFY(InstallTranslation(app, [](const QString&, const QString&) {}));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"),
+                 QString::fromUtf8("Отмена"));
+        QCOMPARE(QCoreApplication::translate("ConfigEditWindow", "Save"),
+                 QString::fromUtf8("Сохранить"));
     }
 };
 
