@@ -10,7 +10,11 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
+#include <QStyle>
 
 #include "images/appicon.xpm"
 
@@ -27,6 +31,7 @@ PlimoAppWindow::PlimoAppWindow() : QMainWindow(nullptr)
     setCentralWidget(Editor);
     statusBar()->showMessage(tr("Ready"), 2000);
     WatchCardSpace();
+    FitToScreen(screen()->availableGeometry());
 
     chooseFile = [this] {
         return QFileDialog::getOpenFileName(
@@ -52,6 +57,37 @@ void PlimoAppWindow::WatchCardSpace()
     Editor->onCardChanged();
     connect(CardSpace, &CardSpaceMonitor::freeBytesChanged, Editor->findChild<ScheduleStrip*>(),
             &ScheduleStrip::SetFreeBytes);
+}
+
+void PlimoAppWindow::FitToScreen(const QRect& available)
+{
+    auto* scroll = qobject_cast<QScrollArea*>(centralWidget());
+    const QSize form = Editor->minimumSizeHint();
+    const int statusHeight = statusBar()->sizeHint().height();
+    const bool fits =
+        form.width() <= available.width() && form.height() + statusHeight <= available.height();
+    if (fits) {
+        if (scroll) {
+            scroll->takeWidget();
+            setCentralWidget(Editor); // the scroll area goes
+        }
+        return;
+    }
+    if (!scroll) {
+        takeCentralWidget();
+        scroll = new QScrollArea(this);
+        scroll->setObjectName(QStringLiteral("form scroll area"));
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setWidgetResizable(true);
+        scroll->setWidget(Editor);
+        setCentralWidget(scroll);
+    }
+    // The scroll area alone would ask for a fraction of the form: ask for the whole form
+    // and room for the vertical scroll bar, as much as the screen gives.
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll);
+    const QSize wanted(Editor->sizeHint().width() + scrollBar,
+                       Editor->sizeHint().height() + statusHeight);
+    resize(wanted.boundedTo(available.size()));
 }
 
 void PlimoAppWindow::closeEvent(QCloseEvent* event)

@@ -20,6 +20,12 @@ public:
     QLabel* cardSpaceLabel() const { return CardSpaceLabel; }
     CardSpaceMonitor* cardSpace() const { return CardSpace; }
 
+    // Puts the form into a scroll area when the window with the whole form would not fit
+    // into available (a screen's available geometry), and sizes the window to fit; on a
+    // screen large enough the form is the central widget as it always was. The
+    // constructor calls it with the screen the window opens on.
+    void FitToScreen(const QRect& available);
+
     // Seam for the open-file dialog of load(), replaced by tests; returns an empty
     // string when the user cancels.
     std::function<QString()> chooseFile;
