@@ -43,6 +43,7 @@ CardPicker::CardPicker(ConfigEditWindow* form) : QComboBox(form), Form(form)
     setObjectName(QStringLiteral("card picker"));
     setSizeAdjustPolicy(QComboBox::AdjustToContents);
     setToolTip(tr("Memory cards mounted now; choose one to load its config file"));
+    setAccessibleName(tr("Memory cards"));
     findCards = [] { return FindCardVolumes(PrefText(Preferences.CFGname)); };
     Show({});
     connect(this, &QComboBox::activated, this, &CardPicker::Choose);

@@ -8,6 +8,7 @@
 #include "editor/cardpicker.h"
 #include "editor/daybar.h"
 #include "editor/derived.h"
+#include "editor/formparts.h"
 #include "editor/tooltipswitch.h"
 #include "recorder_files/recorderfields.h"
 
@@ -89,13 +90,15 @@ void ConfigEditWindow::BuildPathRow(QVBoxLayout* mainLayout)
     pathStrip->addWidget(configFilePath);
     configFilePath->setText(PrefText(Preferences.SDpath));
     configFilePath->setToolTip(tr("Path to SD flash card"));
+    configFilePath->setAccessibleName(pathGroup->title());
     connect(configFilePath, &QLineEdit::textChanged, this, &ConfigEditWindow::ChangePath);
 
     auto* find = new QPushButton(tr("find"), pathGroup);
     find->setObjectName(QStringLiteral("find"));
     pathStrip->addWidget(find);
     find->setToolTip(tr("Find SD flash card"));
-    connect(find, &QPushButton::released, this, &ConfigEditWindow::FindConfigFile);
+    MakeKeyboardButton(find);
+    connect(find, &QPushButton::clicked, this, &ConfigEditWindow::FindConfigFile);
 
     auto* about = new QPushButton(QIcon(QPixmap(about_xpm)), QString(), this);
     about->setObjectName(QStringLiteral("about"));
@@ -103,7 +106,10 @@ void ConfigEditWindow::BuildPathRow(QVBoxLayout* mainLayout)
     about->setFixedSize(38, 38);
     topRow->addWidget(about, 0, Qt::AlignVCenter);
     about->setToolTip(tr("About this programm"));
-    connect(about, &QPushButton::released, this, &ConfigEditWindow::About);
+    about->setAccessibleName(tr("About"));
+    MakeKeyboardButton(about);
+    AddShortcut(about, QKeySequence::HelpContents, QKeySequence(Qt::Key_F1));
+    connect(about, &QPushButton::clicked, this, &ConfigEditWindow::About);
 }
 
 ConfigEditWindow::Columns ConfigEditWindow::BuildColumns(QVBoxLayout* mainLayout)
@@ -148,19 +154,22 @@ void ConfigEditWindow::AddFileButtons(QGroupBox* bar, QHBoxLayout* buttons)
         const char* tip;
         void (ConfigEditWindow::*slot)();
         int stretchAfter;
+        QKeySequence::StandardKey key;
+        QKeyCombination usualKey; // where the platform's standard key has no binding
     };
     const FileButton fileButtons[] = {
         {"load from", folder_xpm, QT_TR_NOOP("Load from"),
          QT_TR_NOOP("Load config file from any path and file name"), &ConfigEditWindow::LoadFrom,
-         100},
+         100, QKeySequence::Open, Qt::CTRL | Qt::Key_O},
         {"save as", nullptr, QT_TR_NOOP("Save as"),
-         QT_TR_NOOP("Save config file to any path and file name"), &ConfigEditWindow::SaveAs, 100},
+         QT_TR_NOOP("Save config file to any path and file name"), &ConfigEditWindow::SaveAs, 100,
+         QKeySequence::SaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S},
         {"reload", nullptr, QT_TR_NOOP("Reload"),
          QT_TR_NOOP("Load config file from setting SD card path"), &ConfigEditWindow::LoadCurrent,
-         100},
+         100, QKeySequence::Refresh, QKeyCombination(Qt::Key_F5)},
         {"save", disk_xpm, QT_TR_NOOP("Save"),
          QT_TR_NOOP("Write config file to setting SD card path"), &ConfigEditWindow::SaveCurrent,
-         30},
+         30, QKeySequence::Save, Qt::CTRL | Qt::Key_S},
     };
     for (const FileButton& spec : fileButtons) {
         // A picture keeps two blanks between itself and the text.
@@ -169,7 +178,12 @@ void ConfigEditWindow::AddFileButtons(QGroupBox* bar, QHBoxLayout* buttons)
                                     : new QPushButton(tr(spec.text), bar);
         button->setObjectName(QString::fromLatin1(spec.name));
         button->setToolTip(tr(spec.tip));
-        connect(button, &QPushButton::released, this, spec.slot);
+        button->setAccessibleName(tr(spec.text));
+        MakeKeyboardButton(button);
+        AddShortcut(button, spec.key, QKeySequence(spec.usualKey));
+        // A press that slides off the button before release is cancelled: act on the
+        // completed click only.
+        connect(button, &QPushButton::clicked, this, spec.slot);
         buttons->addWidget(button, 100);
         buttons->addStretch(spec.stretchAfter);
     }

@@ -3,6 +3,8 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -30,7 +32,12 @@ void AddCaptionRow(QGridLayout* grid, int row, QWidget* control, const QString& 
                    Qt::Alignment captionAlignment)
 {
     grid->addWidget(control, row, 0, controlAlignment);
-    grid->addWidget(new QLabel(caption, control->parentWidget()), row, 1, captionAlignment);
+    auto* label = new QLabel(caption, control->parentWidget());
+    grid->addWidget(label, row, 1, captionAlignment);
+    label->setBuddy(control);
+    // A read-out label is read by its own text; the caption names the others.
+    if (!qobject_cast<QLabel*>(control))
+        control->setAccessibleName(caption.simplified());
     control->setToolTip(tip);
     if (rowStretch != 0)
         grid->setRowStretch(row, rowStretch);
@@ -60,4 +67,21 @@ QLabel* NewReadout(QWidget* parent, const char* name)
     auto* label = new QLabel(QStringLiteral("?"), parent);
     label->setObjectName(QString::fromLatin1(name));
     return label;
+}
+
+void MakeKeyboardButton(QPushButton* button)
+{
+    // Outside a dialog a push button ignores Return and Enter unless it is auto-default.
+    button->setAutoDefault(true);
+}
+
+void AddShortcut(QPushButton* button, QKeySequence::StandardKey standard, const QKeySequence& usual)
+{
+    QList<QKeySequence> keys = QKeySequence::keyBindings(standard);
+    if (!keys.contains(usual))
+        keys.append(usual);
+    // Parented to the button: a hidden or disabled button takes no key either.
+    auto* shortcut = new QShortcut(button);
+    shortcut->setKeys(keys);
+    QObject::connect(shortcut, &QShortcut::activated, button, &QPushButton::click);
 }

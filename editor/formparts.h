@@ -6,10 +6,12 @@
 
 #include "recorder_files/recorderfields.h"
 
+#include <QKeySequence>
 #include <Qt>
 
 class QGridLayout;
 class QLabel;
+class QPushButton;
 class QSpinBox;
 class QString;
 class QVBoxLayout;
@@ -28,7 +30,8 @@ QVBoxLayout* AddGroupFrame(QWidget* form, QVBoxLayout* column, const QString& ti
 QGridLayout* AddSettingsGroup(QWidget* form, QVBoxLayout* column, const QString& title);
 
 // Places control at (row, 0) of a settings grid and a caption label at (row, 1), gives
-// the control its tool tip and the row its stretch (0: left as it is).
+// the control its tool tip and the row its stretch (0: left as it is). The caption is
+// the control's buddy and the name a screen reader reads for it.
 void AddCaptionRow(QGridLayout* grid, int row, QWidget* control, const QString& caption,
                    const QString& tip, int rowStretch = 0, Qt::Alignment controlAlignment = {},
                    Qt::Alignment captionAlignment = {});
@@ -41,3 +44,10 @@ QSpinBox* AddSpinRow(QGridLayout* grid, int row, ConfigField field, int value,
 
 // A read-out label named name, showing "?" until the form fills it.
 QLabel* NewReadout(QWidget* parent, const char* name);
+
+// A push button that Return or Enter presses while it has the focus, as in a dialog.
+void MakeKeyboardButton(QPushButton* button);
+// Keys that press button anywhere in its window: the platform's bindings of standard,
+// and usual where the platform has none (some give no key for "Save As").
+void AddShortcut(QPushButton* button, QKeySequence::StandardKey standard,
+                 const QKeySequence& usual);

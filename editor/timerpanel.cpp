@@ -23,6 +23,29 @@ QSpinBox* NewPanelSpinBox(QWidget* parent, ConfigField field, const QString& min
     return spin;
 }
 
+// A caption label of a panel field, its buddy.
+QLabel* Caption(const QString& text, QWidget* field)
+{
+    auto* label = new QLabel(text, field->parentWidget());
+    label->setBuddy(field);
+    return label;
+}
+
+// The panel's captions repeat in every panel: a screen reader reads the panel's number too.
+void NameFields(const TimerPanel& panel, int number)
+{
+    const std::pair<QWidget*, const char*> names[] = {
+        {panel.timerEnable, QT_TRANSLATE_NOOP("ConfigEditWindow", "Timer %1 enable")},
+        {panel.lenght, QT_TRANSLATE_NOOP("ConfigEditWindow", "Timer %1 write time")},
+        {panel.day, QT_TRANSLATE_NOOP("ConfigEditWindow", "Timer %1 day")},
+        {panel.month, QT_TRANSLATE_NOOP("ConfigEditWindow", "Timer %1 month")},
+        {panel.hour, QT_TRANSLATE_NOOP("ConfigEditWindow", "Timer %1 hour")},
+        {panel.minut, QT_TRANSLATE_NOOP("ConfigEditWindow", "Timer %1 minute")},
+    };
+    for (const auto& [field, name] : names)
+        field->setAccessibleName(ConfigEditWindow::tr(name).arg(number));
+}
+
 // Upper grid: switch, write time and the file size it gives.
 void AddSwitchGrid(QVBoxLayout* box, TimerPanel& panel)
 {
@@ -34,9 +57,10 @@ void AddSwitchGrid(QVBoxLayout* box, TimerPanel& panel)
     panel.timerEnable->setChecked(false);
     panel.timerEnable->setToolTip(ConfigEditWindow::tr("Enable events from this timer"));
     upper->addWidget(panel.timerEnable, 0, 0);
-    upper->addWidget(new QLabel(ConfigEditWindow::tr("Timer enable"), group), 0, 1);
+    upper->addWidget(Caption(ConfigEditWindow::tr("Timer enable"), panel.timerEnable), 0, 1);
     upper->addWidget(panel.lenght, 0, 3, Qt::AlignRight);
-    upper->addWidget(new QLabel(ConfigEditWindow::tr("Write time"), group), 0, 5, Qt::AlignRight);
+    upper->addWidget(Caption(ConfigEditWindow::tr("Write time"), panel.lenght), 0, 5,
+                     Qt::AlignRight);
 
     panel.fileSize = new QLabel(QStringLiteral("1234"), group);
     panel.fileSize->setScaledContents(false);
@@ -55,7 +79,6 @@ void AddSwitchGrid(QVBoxLayout* box, TimerPanel& panel)
 // Lower grid: the wake-up pattern, day left of month.
 void AddWakeUpGrid(QVBoxLayout* box, const TimerPanel& panel)
 {
-    QWidget* group = box->parentWidget();
     auto* lower = new QGridLayout();
     box->addLayout(lower);
     lower->setRowMinimumHeight(0, 4);
@@ -68,7 +91,7 @@ void AddWakeUpGrid(QVBoxLayout* box, const TimerPanel& panel)
                                     QT_TRANSLATE_NOOP("ConfigEditWindow", "Minute")};
     QSpinBox* const fields[] = {panel.day, panel.month, panel.hour, panel.minut};
     for (int i = 0; i < 4; ++i)
-        lower->addWidget(new QLabel(ConfigEditWindow::tr(captions[i]), group), 1, 2 * i,
+        lower->addWidget(Caption(ConfigEditWindow::tr(captions[i]), fields[i]), 1, 2 * i,
                          Qt::AlignHCenter);
     for (int i = 0; i < 4; ++i)
         lower->addWidget(fields[i], 2, 2 * i);
@@ -98,6 +121,7 @@ void ConfigEditWindow::AddTimerPanel(QVBoxLayout* column, int index)
 
     AddSwitchGrid(box, panel);
     AddWakeUpGrid(box, panel);
+    NameFields(panel, index + 1);
     box->addStretch(100);
 
     connect(panel.timerEnable, &QCheckBox::clicked, this, &ConfigEditWindow::UpdateEnable);

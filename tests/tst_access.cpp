@@ -6,6 +6,9 @@
 #include "editor/configeditwindow.h"
 #include "preferencedefaults.h"
 
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
@@ -35,8 +38,111 @@ private slots:
     }
     void cleanup()
     {
+        ConfigEditWindow::slotTrace = nullptr;
         delete main;
         QFile::remove(card.filePath(QStringLiteral("config.ini")));
+    }
+
+    void buttonsActOnACompletedPress_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("gesture");
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::addColumn<QString>("slot"); // runs, or none when empty
+        const struct {
+            const char* button;
+            const char* slot;
+            QKeySequence keys;
+        } buttons[] = {
+            {"find", "FindConfigFile", {}},
+            {"about", "About", QKeySequence(Qt::Key_F1)},
+            {"load from", "LoadFrom", QKeySequence(Qt::CTRL | Qt::Key_O)},
+            {"save as", "SaveAs", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+            {"reload", "LoadCurrent", QKeySequence(Qt::Key_F5)},
+            {"save", "SaveCurrent", QKeySequence(Qt::CTRL | Qt::Key_S)},
+        };
+        for (const auto& b : buttons) {
+            for (const char* gesture : {"click", "slide off", "Return", "Enter", "shortcut"}) {
+                const bool cancelled = !qstrcmp(gesture, "slide off");
+                if (!qstrcmp(gesture, "shortcut") && b.keys.isEmpty())
+                    continue;
+                QTest::addRow("%s: %s", b.button, gesture)
+                    << QString::fromLatin1(b.button) << QString::fromLatin1(gesture) << b.keys
+                    << (cancelled ? QString() : QString::fromLatin1(b.slot));
+            }
+        }
+    }
+    void buttonsActOnACompletedPress()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, gesture);
+        QFETCH(QKeySequence, keys);
+        QFETCH(QString, slot);
+        QStringList trace;
+        ConfigEditWindow::slotTrace = [&trace](const char* s) { trace << QString::fromLatin1(s); };
+        // The About box is modal: close it once it shows.
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, [] {
+            if (QWidget* box = QApplication::activeModalWidget())
+                box->close();
+        });
+        closer.start(20);
+        main->show();
+        QVERIFY(QTest::qWaitForWindowActive(main));
+
+        auto* pushButton = form->findChild<QPushButton*>(button);
+        QVERIFY(pushButton);
+        if (gesture == QLatin1String("click")) {
+            QTest::mouseClick(pushButton, Qt::LeftButton);
+        } else if (gesture == QLatin1String("slide off")) {
+            const QPoint outside(pushButton->width() + 20, pushButton->height() / 2);
+            QTest::mousePress(pushButton, Qt::LeftButton);
+            QTest::mouseMove(pushButton, outside);
+            QTest::mouseRelease(pushButton, Qt::LeftButton, {}, outside);
+        } else if (gesture == QLatin1String("shortcut")) {
+            // Typing in the path field does not stop the keys.
+            form->configFilePath->setFocus();
+            QTest::keySequence(form->configFilePath, keys);
+        } else {
+            pushButton->setFocus();
+            QTest::keyClick(pushButton,
+                            gesture == QLatin1String("Return") ? Qt::Key_Return : Qt::Key_Enter);
+        }
+        for (const char* name :
+             {"FindConfigFile", "About", "LoadFrom", "SaveAs", "LoadCurrent", "SaveCurrent"})
+            QVERIFY2(trace.contains(QLatin1String(name)) == (slot == QLatin1String(name)),
+                     qPrintable(trace.join(' ')));
+        QCOMPARE(QFile::exists(card.filePath(QStringLiteral("config.ini"))),
+                 slot == QLatin1String("SaveCurrent"));
+    }
+
+    void everyControlHasItsOwnSpokenName()
+    {
+        main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+        QHash<QString, QString> seen; // what a screen reader reads -> which control
+        for (QWidget* w : form->findChildren<QWidget*>()) {
+            const QWidget* parent = w->parentWidget();
+            const bool inner = qobject_cast<const QAbstractSpinBox*>(parent) ||
+                               qobject_cast<const QComboBox*>(parent);
+            if (inner || !w->isVisible() || !(w->focusPolicy() & Qt::TabFocus))
+                continue;
+            const QString id = QString::fromLatin1(w->metaObject()->className()) +
+                               QLatin1Char(' ') + w->objectName();
+            QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(w);
+            QVERIFY2(reader, qPrintable(id));
+            // On Linux Qt names a combo box by its current item and gives its caption as a
+            // relation; the name it declares is what readers elsewhere read.
+            const QString name =
+                qobject_cast<QComboBox*>(w) ? w->accessibleName() : reader->text(QAccessible::Name);
+            QVERIFY2(!name.trimmed().isEmpty(), qPrintable(id));
+            QVERIFY2(!seen.contains(name),
+                     qPrintable(name + " names " + id + " and " + seen[name]));
+            seen.insert(name, id);
+        }
+        for (const char* name : {"Timer 2 hour", "Timer 4 enable", "VAS on level", "Set time",
+                                 "Enable time set", "Sample rate", "About", "Save"})
+            QVERIFY2(seen.contains(QLatin1String(name)), name);
     }
 
     void formFitsTheScreen_data()

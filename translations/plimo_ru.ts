@@ -463,6 +463,34 @@
         <source>File error</source>
         <translation>Ошибка файла</translation>
     </message>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Timer %1 enable</source>
+        <translation>Таймер %1: включён</translation>
+    </message>
+    <message>
+        <source>Timer %1 write time</source>
+        <translation>Таймер %1: время записи</translation>
+    </message>
+    <message>
+        <source>Timer %1 day</source>
+        <translation>Таймер %1: день</translation>
+    </message>
+    <message>
+        <source>Timer %1 month</source>
+        <translation>Таймер %1: месяц</translation>
+    </message>
+    <message>
+        <source>Timer %1 hour</source>
+        <translation>Таймер %1: час</translation>
+    </message>
+    <message>
+        <source>Timer %1 minute</source>
+        <translation>Таймер %1: минута</translation>
+    </message>
 </context>
 <context>
     <name>PlimoAppWindow</name>
@@ -510,6 +538,13 @@
         <location filename="../app/cardspace.cpp" line="96"/>
         <source>Card folder not found</source>
         <translation>Папка карты не найдена</translation>
+    </message>
+</context>
+<context>
+    <name>CardPicker</name>
+    <message>
+        <source>Memory cards</source>
+        <translation>Карты памяти</translation>
     </message>
 </context>
 </TS>
