@@ -23,8 +23,9 @@ PlimoAppWindow::PlimoAppWindow() : QMainWindow(nullptr)
     setObjectName(QStringLiteral("Plimo main window"));
     setAttribute(Qt::WA_DeleteOnClose);
     const QPixmap icon(appicon_xpm);
+    // "[*]" is where Qt shows the mark of a form with unsaved edits.
     setWindowTitle(QStringLiteral("  ") + tr("Plimo player configurator") + QStringLiteral("  ") +
-                   VersionText);
+                   VersionText + QStringLiteral("[*]"));
     setWindowIcon(icon);
     Editor = new ConfigEditWindow(this, "config edit");
     Editor->setFocus();
@@ -92,7 +93,10 @@ void PlimoAppWindow::FitToScreen(const QRect& available)
 
 void PlimoAppWindow::closeEvent(QCloseEvent* event)
 {
-    event->accept();
+    if (Editor->MayReplaceEdits())
+        event->accept();
+    else
+        event->ignore();
 }
 
 void PlimoAppWindow::open() {}
@@ -104,14 +108,11 @@ void PlimoAppWindow::saveAs() {}
 void PlimoAppWindow::load()
 {
     const QString fileName = chooseFile();
-    if (fileName.isEmpty()) {
+    if (fileName.isEmpty() || !Editor->MayReplaceEdits()) {
         statusBar()->showMessage(tr("Loading aborted"), 2000);
         return;
     }
-    if (Editor->LoadFile(fileName).ok)
-        statusBar()->showMessage(tr("Loaded file ") + fileName, 2000);
-    else
-        statusBar()->showMessage(tr("Cannot read file ") + fileName, 2000);
+    Editor->LoadAndReport(fileName); // says what was loaded, or that it cannot be read
 }
 
 void PlimoAppWindow::about()

@@ -37,6 +37,7 @@ ConfigEditWindow::ConfigEditWindow(QWidget* parent, const char* name) : QWidget(
     setObjectName(QString::fromLatin1(name));
     QVBoxLayout* mainLayout = BuildMainLayout();
     BuildPathRow(mainLayout);
+    BuildSaveTargetLine(mainLayout);
     const Columns columns = BuildColumns(mainLayout);
     BuildFormatGroup(columns.first);
     BuildVasGroup(columns.first);
@@ -49,6 +50,7 @@ ConfigEditWindow::ConfigEditWindow(QWidget* parent, const char* name) : QWidget(
     BuildButtonBar(mainLayout);
     CardPicker::Attach(this);
     ScheduleStrip::Attach(this);
+    WatchEdits();
 
     // Apply the stored card path, then bring enabling and read-outs up to date.
     ChangePath(configFilePath->text());
@@ -56,6 +58,7 @@ ConfigEditWindow::ConfigEditWindow(QWidget* parent, const char* name) : QWidget(
     UpdateInfo(0);
     StartClock();
     ReportCardChanges();
+    MarkUnmodified(); // the read-outs may have moved a combo box to its fall-back item
 }
 
 QString ConfigEditWindow::CardPath() const

@@ -1,13 +1,12 @@
 #pragma once
 
 #include "app/savefile.h"
+#include "recorder_files/configsettings.h"
 
 #include <QString>
 #include <QWidget>
 #include <functional>
 
-enum class ConfigField;
-struct ConfigSettings;
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
@@ -16,6 +15,7 @@ class QGroupBox;
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QSpinBox;
 class QTimeEdit;
 class QVBoxLayout;
@@ -43,10 +43,22 @@ public:
     FileResult WriteConfig(const QString& fileName);
     // The recorder configuration the controls hold, as the writer sees it.
     ConfigSettings Settings() const;
-    // Reads a configuration file into the controls.
-    FileResult ReadConfig(const QString& fileName);
+    // Reads a configuration file into the controls; read, when given, receives how the
+    // lines were taken.
+    FileResult ReadConfig(const QString& fileName, ConfigReadResult* read = nullptr);
     // Reads a configuration file and brings enabled states and read-outs up to date.
-    FileResult LoadFile(const QString& fileName);
+    FileResult LoadFile(const QString& fileName, ConfigReadResult* read = nullptr);
+    // LoadFile, then says in the status line what was loaded and what had no effect, or
+    // that the file cannot be read.
+    FileResult LoadAndReport(const QString& fileName);
+
+    // True while the form differs from what was last loaded or saved. The clock fields
+    // follow the computer's clock and do not count.
+    bool IsModified() const;
+    // Asks before the form's edits are replaced or dropped: Save (as "save" does),
+    // Discard or Cancel. True when the caller may go on; nothing is asked when the
+    // form holds no edits.
+    bool MayReplaceEdits();
     // Adds one timer panel to the given column and fills TimerPanels[index].
     void AddTimerPanel(QVBoxLayout* column, int index);
 
@@ -69,6 +81,14 @@ public:
     std::function<QString(const QString& startDir, const QString& filter)> chooseSaveFile;
     // Shows a warning dialog; WarnFileError goes through it.
     std::function<void(const QString& title, const QString& text)> showWarning;
+    enum class UnsavedAnswer { Save, Discard, Cancel };
+    // Asks what to do with edits that are not saved.
+    std::function<UnsavedAnswer(const QString& text)> askUnsaved;
+    // Asks whether Save may write to an unusual place (the working folder, beside a
+    // folder); true to write.
+    std::function<bool(const QString& text)> confirmSaveTarget;
+    // Shows the line-by-line explanation of a loaded file.
+    std::function<void(const QString& title, const QString& text)> showDetails;
 
     // Called with the slot's name at the start of every slot (tests trace the order).
     static std::function<void(const char*)> slotTrace;
@@ -96,7 +116,8 @@ public:
     QCheckBox* manualTimeEnable = nullptr;
     QTimeEdit* setTime = nullptr;
     QDateEdit* setDate = nullptr;
-    TimerPanel TimerPanels[4]; // one per timer: TimerCount (checked where the form is built)
+    QLabel* saveTarget = nullptr; // "Save writes: ..."
+    TimerPanel TimerPanels[4];    // one per timer: TimerCount (checked where the form is built)
 
 private slots:
     void LoadCurrent();
@@ -121,6 +142,7 @@ private:
     // the keyboard focus order).
     QVBoxLayout* BuildMainLayout();
     void BuildPathRow(QVBoxLayout* mainLayout);
+    void BuildSaveTargetLine(QVBoxLayout* mainLayout);
     Columns BuildColumns(QVBoxLayout* mainLayout);
     void BuildFormatGroup(QVBoxLayout* column);
     void BuildVasGroup(QVBoxLayout* column);
@@ -132,6 +154,8 @@ private:
     void AddFileButtons(QGroupBox* bar, QHBoxLayout* buttons);
     void StartClock();
     void ReportCardChanges();
+    // Keeps the modified mark, the not-run timers and "Save writes" up to date.
+    void WatchEdits();
     // A size spin box ("disable" at 0) that refreshes the read-outs, with its caption.
     QSpinBox* AddSizeRow(QGridLayout* grid, int row, ConfigField field, const QString& suffix,
                          const QString& caption, const QString& tip);
@@ -141,8 +165,24 @@ private:
         if (slotTrace)
             slotTrace(slot);
     }
-    void ShowStatus(const QString& text);
+    void ShowStatus(const QString& text, int timeout = 2000);
     void AfterLoad();
+    // The form now holds what is on disk.
+    void MarkUnmodified();
+    void RefreshEditState();
+    void RefreshSaveTarget();
+    // Asks once for each unusual place Save would write to; true to write.
+    bool ConfirmSaveTarget();
+    // "Saved and verified", and which timers the recorder will not run.
+    void ReportSaved(const QStringList& written);
+    void ShowLoadReport(const QString& fileName, const ConfigReadResult& read);
+    void ShowDetails();
+    QPushButton* DetailsButton();
     // Tells the user that a file could not be read or written.
     void WarnFileError(const QString& text);
+
+    ConfigSettings Baseline; // what was last loaded or saved
+    QString ConfirmedTarget; // the unusual Save target the user has agreed to
+    QString DetailsFile;     // the file the load report's details explain
+    QString ReportText;      // the load report while the status line shows it
 };

@@ -91,7 +91,7 @@ FileResult ConfigEditWindow::WriteConfig(const QString& fileName)
     return {true, QString()};
 }
 
-FileResult ConfigEditWindow::ReadConfig(const QString& fileName)
+FileResult ConfigEditWindow::ReadConfig(const QString& fileName, ConfigReadResult* report)
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
@@ -103,6 +103,8 @@ FileResult ConfigEditWindow::ReadConfig(const QString& fileName)
     const ConfigReadResult read =
         ReadConfigSettings(file, settings, sampleRate->count(), wavType->count());
     Show(*this, settings); // after a read error too: the lines read before stay applied
+    if (report)
+        *report = read;
     if (read.deviceError)
         return {false, file.errorString()};
     return {true, QString()};

@@ -40,6 +40,22 @@ void SetItem(int& item, int value, int items)
 
 } // namespace
 
+bool operator==(const TimerSettings& a, const TimerSettings& b)
+{
+    return a.enabled == b.enabled && a.month == b.month && a.day == b.day && a.hour == b.hour &&
+           a.minute == b.minute && a.length == b.length;
+}
+
+bool operator==(const ConfigSettings& a, const ConfigSettings& b)
+{
+    return a.sampleRate == b.sampleRate && a.wavType == b.wavType && a.vasEnabled == b.vasEnabled &&
+           a.vasOnLevel == b.vasOnLevel && a.vasOnTime == b.vasOnTime &&
+           a.vasOffLevel == b.vasOffLevel && a.vasOffTime == b.vasOffTime &&
+           a.loopSize == b.loopSize && a.limitMax == b.limitMax && a.limitMin == b.limitMin &&
+           a.timersEnabled == b.timersEnabled &&
+           std::equal(std::begin(a.timers), std::end(a.timers), std::begin(b.timers));
+}
+
 void ApplyParsedLine(ConfigSettings& s, const ParsedLine& parsed, int sampleRateItems,
                      int wavTypeItems)
 {

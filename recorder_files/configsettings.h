@@ -21,6 +21,12 @@ struct TimerSettings {
     int length = 1; // minutes, 0 unlimited
 };
 
+bool operator==(const TimerSettings& a, const TimerSettings& b);
+inline bool operator!=(const TimerSettings& a, const TimerSettings& b)
+{
+    return !(a == b);
+}
+
 // What the form holds of the recorder configuration, in the controls' units.
 struct ConfigSettings {
     int sampleRate = 1; // item index of "sample rate"
@@ -36,6 +42,13 @@ struct ConfigSettings {
     bool timersEnabled = false;
     TimerSettings timers[TimerCount];
 };
+
+// Equal when the same config.ini would be written and read from both.
+bool operator==(const ConfigSettings& a, const ConfigSettings& b);
+inline bool operator!=(const ConfigSettings& a, const ConfigSettings& b)
+{
+    return !(a == b);
+}
 
 // Applies a result to settings the way the form's controls take it: spin values are
 // clamped to the controls' ranges and a combo index beyond the item count is ignored.

@@ -72,3 +72,19 @@ QByteArray FormatConfig(const ConfigSettings& s)
         out += TimerLine(i, s.timers[i]);
     return out;
 }
+
+QList<int> TimersNotRun(const ConfigSettings& s)
+{
+    QList<int> notRun;
+    if (!s.timersEnabled)
+        return notRun;
+    const auto any = [](ConfigField field, int value) { return value <= Field(field).special; };
+    for (int i = 0; i < TimerCount; ++i) {
+        const TimerSettings& t = s.timers[i];
+        if (t.enabled && any(ConfigField::TimerDay, t.day) &&
+            any(ConfigField::TimerMonth, t.month) && any(ConfigField::TimerHour, t.hour) &&
+            any(ConfigField::TimerMinute, t.minute))
+            notRun << i;
+    }
+    return notRun;
+}

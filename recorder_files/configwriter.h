@@ -5,6 +5,7 @@
 #include "recorder_files/configsettings.h"
 
 #include <QByteArray>
+#include <QList>
 
 // The item index the writer uses: an index without a code or word in the recorder's
 // tables falls back to FallbackItem.
@@ -17,3 +18,8 @@ QByteArray TimerFieldText(ConfigField field, int value, int width = 0);
 
 // The complete file, byte for byte: fixed line order, "\r\n" after every line.
 QByteArray FormatConfig(const ConfigSettings& settings);
+
+// The timers (index 0 to TimerCount - 1) that are switched on in the form but that the
+// recorder will not run: with day, month, hour and minute all at "any" the line reads
+// T<n>,*.*,*:*,<length>, which the recorder takes for a switched-off timer.
+QList<int> TimersNotRun(const ConfigSettings& settings);

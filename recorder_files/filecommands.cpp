@@ -59,9 +59,10 @@ void ConfigEditWindow::ChangePath(const QString& path)
     Trace("ChangePath");
     SetPrefText(Preferences.SDpath, int(sizeof Preferences.SDpath), path);
     const QFileInfo config(path + PrefText(Preferences.CFGname));
-    // Runs on every keystroke: silent, and only a complete name of a file loads.
-    if (config.exists() && !config.isDir())
-        LoadFile(config.filePath());
+    // Runs on every keystroke: only a complete name of a file loads, and edits are
+    // not replaced unasked (Cancel keeps them and the path as typed).
+    if (config.exists() && !config.isDir() && MayReplaceEdits())
+        LoadAndReport(config.filePath());
 }
 
 void ConfigEditWindow::LoadCurrent()
@@ -77,14 +78,11 @@ void ConfigEditWindow::LoadFrom()
         chooseOpenFile
             ? chooseOpenFile(StartDirectory, ConfigFilter)
             : QFileDialog::getOpenFileName(this, QString(), StartDirectory, ConfigFilter);
-    if (fileName.isEmpty())
+    if (fileName.isEmpty() || !MayReplaceEdits())
         return;
-    const FileResult result = LoadFile(fileName);
-    if (!result.ok) {
+    const FileResult result = LoadAndReport(fileName);
+    if (!result.ok)
         WarnFileError(tr("Cannot read %1:\n%2").arg(fileName, result.error));
-        return;
-    }
-    ShowStatus(tr("Loaded file ") + fileName);
 }
 
 void ConfigEditWindow::SaveAs()
@@ -101,12 +99,14 @@ void ConfigEditWindow::SaveAs()
         WarnFileError(tr("Cannot write %1:\n%2").arg(fileName, result.error));
         return;
     }
-    ShowStatus(tr("Saved and verified: ") + fileName);
+    ReportSaved({fileName});
 }
 
 void ConfigEditWindow::SaveCurrent()
 {
     Trace("SaveCurrent");
+    if (!ConfirmSaveTarget())
+        return;
     const QString card = configFilePath->text();
     const QString configName = card + PrefText(Preferences.CFGname);
     const FileResult config = WriteConfig(configName);
@@ -127,14 +127,16 @@ void ConfigEditWindow::SaveCurrent()
         }
         written << clockName;
     }
-    ShowStatus(tr("Saved and verified: ") + written.join(QStringLiteral(", ")));
+    ReportSaved(written);
 }
 
-FileResult ConfigEditWindow::LoadFile(const QString& fileName)
+FileResult ConfigEditWindow::LoadFile(const QString& fileName, ConfigReadResult* read)
 {
-    FileResult result = ReadConfig(fileName);
-    if (result.ok)
+    FileResult result = ReadConfig(fileName, read);
+    if (result.ok) {
         AfterLoad();
+        MarkUnmodified();
+    }
     return result;
 }
 
@@ -146,10 +148,10 @@ void ConfigEditWindow::AfterLoad()
     UpdateInfo(0);
 }
 
-void ConfigEditWindow::ShowStatus(const QString& text)
+void ConfigEditWindow::ShowStatus(const QString& text, int timeout)
 {
     if (auto* main = qobject_cast<QMainWindow*>(window()))
-        main->statusBar()->showMessage(text, 2000);
+        main->statusBar()->showMessage(text, timeout);
 }
 
 void ConfigEditWindow::WarnFileError(const QString& text)

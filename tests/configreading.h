@@ -3,6 +3,7 @@
 // What the tests and the fuzzer read config.ini with beyond the program's own functions.
 
 #include "recorder_files/configsettings.h"
+#include "recorder_files/configwriter.h"
 
 #include <QList>
 
@@ -23,15 +24,8 @@ inline ConfigLines SplitConfigLines(const QByteArray& bytes)
 }
 
 // The one state the file cannot carry: an enabled timer whose day, month, hour and
-// minute all stand at "any" is written T<n>,*.*,*:*,... and the recorder reads it as
-// switched off.
+// minute all stand at "any".
 inline bool HasUnreadableTimer(const ConfigSettings& s)
 {
-    if (!s.timersEnabled)
-        return false;
-    for (const TimerSettings& t : s.timers) {
-        if (t.enabled && t.day < 1 && t.month < 1 && t.hour < 0 && t.minute < 0)
-            return true;
-    }
-    return false;
+    return !TimersNotRun(s).isEmpty();
 }

@@ -56,6 +56,7 @@ private slots:
         form->chooseFolder = [] { return QString(); };
         form->chooseOpenFile = [](const QString&, const QString&) { return QString(); };
         form->chooseSaveFile = [](const QString&, const QString&) { return QString(); };
+        form->confirmSaveTarget = [](const QString&) { return true; };
     }
     void cleanup()
     {

@@ -121,7 +121,8 @@ private slots:
         QString caption, status, objectName;
         bool menus = true;
         RunOnce({}, [&](QMainWindow* window) {
-            caption = window->windowTitle();
+            // The title as shown: "[*]" is the place of the unsaved-edits mark.
+            caption = window->windowTitle().remove(QStringLiteral("[*]"));
             status = window->statusBar()->currentMessage();
             objectName = window->objectName();
             menus = window->findChild<QMenuBar*>() || window->findChild<QToolBar*>();
