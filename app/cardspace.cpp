@@ -3,8 +3,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QMutex>
+#include <QMutexLocker>
 #include <QStorageInfo>
-#include <QtConcurrent/QtConcurrentRun>
+
+#include <thread>
 
 QString CardFolder(const QString& cardPath)
 {
@@ -39,13 +42,27 @@ qint64 FreeBytesOfFolder(const QString& folder)
     return volume.isValid() ? volume.bytesAvailable() : -1;
 }
 
-CardSpaceMonitor::CardSpaceMonitor(QObject* parent) : QObject(parent)
+// The way back from a question's thread: the answer is posted to the monitor while it
+// lives; its destructor cuts the link under the lock.
+struct CardSpaceMonitor::AnswerLink {
+    QMutex lock;
+    CardSpaceMonitor* monitor = nullptr;
+};
+
+CardSpaceMonitor::CardSpaceMonitor(QObject* parent)
+    : QObject(parent), Link(std::make_shared<AnswerLink>())
 {
-    connect(&Watcher, &QFutureWatcher<qint64>::finished, this, &CardSpaceMonitor::Answered);
+    Link->monitor = this;
     // Free space changes while files are written: ask again now and then.
     Refresh.setInterval(10000);
     connect(&Refresh, &QTimer::timeout, this, &CardSpaceMonitor::Ask);
     Refresh.start();
+}
+
+CardSpaceMonitor::~CardSpaceMonitor()
+{
+    QMutexLocker locker(&Link->lock);
+    Link->monitor = nullptr;
 }
 
 void CardSpaceMonitor::SetCardPath(const QString& cardPath)
@@ -67,20 +84,27 @@ void CardSpaceMonitor::SetByteRate(int byteRate)
 
 void CardSpaceMonitor::Ask()
 {
-    if (Watcher.isRunning()) {
+    if (Asking) {
         Pending = true; // asked again when the running question returns
         return;
     }
+    Asking = true;
     AskedFolder = Folder;
-    const auto ask = freeBytes;
-    const QString folder = Folder;
-    Watcher.setFuture(QtConcurrent::run([ask, folder] { return ask(folder); }));
+    std::thread([link = Link, ask = freeBytes, folder = Folder] {
+        const qint64 answer = ask(folder);
+        QMutexLocker locker(&link->lock);
+        // Posted: a monitor deleted before the event is handled takes the event with it.
+        if (CardSpaceMonitor* monitor = link->monitor)
+            QMetaObject::invokeMethod(
+                monitor, [monitor, answer] { monitor->Answered(answer); }, Qt::QueuedConnection);
+    }).detach();
 }
 
-void CardSpaceMonitor::Answered()
+void CardSpaceMonitor::Answered(qint64 answer)
 {
+    Asking = false;
     if (AskedFolder == Folder) {
-        FreeBytes = Watcher.result();
+        FreeBytes = answer;
         emit freeBytesChanged(FreeBytes);
     }
     if (Pending || AskedFolder != Folder) {

@@ -1,9 +1,11 @@
 #pragma once
 
-#include <QFutureWatcher>
 #include <QObject>
 #include <QString>
 #include <QTimer>
+
+#include <functional>
+#include <memory>
 
 // The folder that holds the files of a card path (a plain prefix): everything up to
 // the last separator, or the working directory when there is none.
@@ -19,15 +21,18 @@ QString CardSpaceText(qint64 freeBytes, int byteRate);
 // Free space of a folder as seen by the worker: -1 when the folder does not exist.
 qint64 FreeBytesOfFolder(const QString& folder);
 
-// Keeps the card read-out current. The volume is asked on a worker thread so that a
+// Keeps the card read-out current. The volume is asked on a thread of its own so that a
 // slow or vanished card never freezes the window; one question at a time, and the
-// newest card path wins.
+// newest card path wins. Nobody waits for that thread: a card that stopped answering
+// neither holds the window nor the program's exit, and an answer that comes after the
+// monitor is gone is dropped.
 class CardSpaceMonitor : public QObject
 {
     Q_OBJECT
 
 public:
     explicit CardSpaceMonitor(QObject* parent = nullptr);
+    ~CardSpaceMonitor() override;
 
     void SetCardPath(const QString& cardPath);
     void SetByteRate(int byteRate);
@@ -41,8 +46,10 @@ signals:
     void freeBytesChanged(qint64 freeBytes); // -1: the folder does not exist
 
 private:
+    struct AnswerLink;
+
     void Ask();
-    void Answered();
+    void Answered(qint64 answer);
     void Show();
 
     QString Folder;
@@ -51,6 +58,7 @@ private:
     qint64 FreeBytes = -2; // -2: not known yet
     bool Pending = false;
     QString CurrentText;
-    QFutureWatcher<qint64> Watcher;
+    bool Asking = false;
+    std::shared_ptr<AnswerLink> Link; // shared with the question's thread
     QTimer Refresh;
 };

@@ -5,6 +5,7 @@
 
 #include "app/prefcodec.h"
 #include "app/preferencevalues.h"
+#include "app/printable.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -23,7 +24,7 @@ const PreferenceRow BuiltinKeywords[] = {
     {"", 0, 0, 0, nullptr, nullptr, 0, 0},
 };
 
-constexpr int LineLimit = 256; // bytes looked at for one line, line end included
+constexpr int LineLimit = PreferenceLineLength;
 
 // The last error met during one read (the outermost one with all its includes), composed
 // into ErrorText when the read ends.
@@ -39,14 +40,16 @@ struct PendingError {
 
 QString ComposeError(const PendingError& error)
 {
-    QString text = PreferenceMessage(error.code) + error.fileName;
+    // The file name and the line come from the user's files: their control characters
+    // are shown escaped, never sent to the terminal that shows the message.
+    QString text = PreferenceMessage(error.code) + PrintableText(error.fileName);
     if (error.withLine) {
         text += QString::fromUtf8("\nв строке ") + QString::number(error.line) + QLatin1Char('\n');
         if (text.size() < ErrorTextLimit) {
             QTextCodec* codec = QTextCodec::codecForName(QByteArray(error.codeTable));
             if (!codec)
                 codec = QTextCodec::codecForName("ISO-8859-1");
-            text += codec->toUnicode(error.text.constData(), int(error.text.size()));
+            text += PrintableText(codec->toUnicode(error.text.constData(), int(error.text.size())));
         }
     }
     return CutToErrorLimit(text);
@@ -55,6 +58,9 @@ QString ComposeError(const PendingError& error)
 // State shared by a read and every file it includes.
 struct ReadSession {
     QStringList openFiles; // canonical names of the files being read, outermost first
+    bool outerOpened = false;
+    QString outerOpenFailure;
+    QHash<QByteArray, QByteArray> refusedLines; // key -> line, single-value rows
     int includedFiles = 0;
     qint64 includedBytes = 0;
     PendingError error;
@@ -231,9 +237,14 @@ int FileReader::read(const QString& name)
     const QFileInfo info(name);
     QFile file(name);
     if (name.isEmpty() || (info.exists() && !info.isFile()) || !file.open(QIODevice::ReadOnly)) {
+        if (depth == 0)
+            session->outerOpenFailure = info.exists() && !info.isFile()
+                                            ? QStringLiteral("not a regular file")
+                                            : file.errorString();
         openError(PrefOpenError);
         return code;
     }
+    session->outerOpened = session->outerOpened || depth == 0;
     session->openFiles.append(info.canonicalFilePath());
     LineSplitter lines(file);
     const char* start = nullptr;
@@ -295,6 +306,10 @@ int FileReader::applyValue(const PreferenceRow& row, Cursor c, bool* endOfFile)
     const int result = StoreValue(row, c);
     if (result != PrefNoError)
         lineError(result, line());
+    if (row.lastIndex == 0 && result != PrefNoError)
+        session->refusedLines.insert(QByteArray(row.key), line());
+    else if (row.lastIndex == 0)
+        session->refusedLines.remove(QByteArray(row.key));
     return PrefNoError;
 }
 
@@ -358,6 +373,9 @@ int PreferenceFile::Read(const QString& fileName)
     ErrorText.clear();
     ReadSession session;
     const int code = FileReader(table, &session, 0).read(fileName);
+    opened = session.outerOpened;
+    openFailure = session.outerOpenFailure;
+    refusedLines = session.refusedLines;
     if (session.error.set)
         ErrorText = ComposeError(session.error);
     return code;

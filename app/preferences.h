@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <cstdint>
 
@@ -130,8 +132,27 @@ public:
     explicit PreferenceFile(const PreferenceRow* table) : table(table) {}
 
     int Read(const QString& fileName);
-    int Write(const QString& fileName);
+    // keptLines: for a key named there, that line is written as it is in place of the
+    // key's value (a line the last read refused, kept for the user to mend).
+    int Write(const QString& fileName, const QHash<QByteArray, QByteArray>& keptLines = {});
+
+    // After Read: whether the file named to it was opened (false: missing, unreadable,
+    // not a regular file). OpenFailure: why the last Read could not open that file, or
+    // why the last Write failed.
+    bool Opened() const { return opened; }
+    QString OpenFailure() const { return openFailure; }
+    // After Read: the lines refused for single-value keys that no later line set, by
+    // key as the table spells it, without their comments.
+    const QHash<QByteArray, QByteArray>& RefusedLines() const { return refusedLines; }
 
 private:
     const PreferenceRow* table;
+    bool opened = false;
+    QString openFailure;
+    QHash<QByteArray, QByteArray> refusedLines;
 };
+
+// Why a card path cannot be stored in the preferences file so that the next start reads
+// it back (a character the CodeTable code page lacks, "<", ">", "*", "?", or a line
+// longer than the reader takes); empty when it can.
+QString WhyPathCannotBeStored(const QString& path);

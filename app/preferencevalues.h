@@ -13,8 +13,9 @@
 namespace PreferenceSyntax
 {
 
-constexpr int TokenLimit = 40;      // characters of one number or Boolean token
-constexpr int ErrorTextLimit = 255; // characters of ErrorText
+constexpr int TokenLimit = 40;            // characters of one number or Boolean token
+constexpr int ErrorTextLimit = 255;       // characters of ErrorText
+constexpr int PreferenceLineLength = 256; // bytes looked at for one line, line end included
 
 inline bool IsBlank(char c)
 {

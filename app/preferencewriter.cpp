@@ -2,8 +2,12 @@
 
 #include "app/preferences.h"
 
+#include "app/prefcodec.h"
 #include "app/preferencevalues.h"
 #include "app/savefile.h"
+
+#include <QCoreApplication>
+#include <QTextCodec>
 
 using namespace PreferenceSyntax;
 
@@ -52,8 +56,14 @@ bool FormatElement(const PreferenceRow& row, uint32_t index, QByteArray* value)
 }
 
 // The lines of one row, each with the line end before it.
-void AppendRow(const PreferenceRow& row, QByteArray* out)
+void AppendRow(const PreferenceRow& row, QByteArray* out,
+               const QHash<QByteArray, QByteArray>& keptLines)
 {
+    const auto kept = keptLines.constFind(QByteArray(row.key));
+    if (row.lastIndex == 0 && kept != keptLines.constEnd()) {
+        *out += "\r\n" + *kept;
+        return;
+    }
     for (uint32_t index = 0; index <= row.lastIndex; ++index) {
         QByteArray value;
         if (!FormatElement(row, index, &value))
@@ -69,7 +79,7 @@ void AppendRow(const PreferenceRow& row, QByteArray* out)
 
 } // namespace
 
-int PreferenceFile::Write(const QString& fileName)
+int PreferenceFile::Write(const QString& fileName, const QHash<QByteArray, QByteArray>& keptLines)
 {
     ErrorText.clear();
     int code = PrefNoError;
@@ -90,13 +100,41 @@ int PreferenceFile::Write(const QString& fileName)
         else if (row->kind < KindBoolean || row->kind > KindText)
             fail(PrefUnknownKind);
         else
-            AppendRow(*row, &out);
+            AppendRow(*row, &out, keptLines);
     }
     out += "\r\n";
 
-    if (!WriteFileSafely(fileName, out).ok) {
+    const FileResult written = WriteFileSafely(fileName, out);
+    openFailure = written.error;
+    if (!written.ok) {
         fail(PrefOpenError);
         return PrefOpenError;
     }
     return code;
+}
+
+QString WhyPathCannotBeStored(const QString& path)
+{
+    const auto tr = [](const char* text) {
+        return QCoreApplication::translate("PreferenceFile", text);
+    };
+    const PreferenceRow* row = PreferenceTable;
+    while (row->kind != 0 && std::strcmp(row->key, "SDpath") != 0)
+        ++row;
+    QTextCodec* codec = PreferenceCodec();
+    if (!codec->canEncode(path))
+        return tr("the code page %1 (CodeTable) has no code for a character of it")
+            .arg(QLatin1String(Preferences.CodeTable));
+    QByteArray value = codec->fromUnicode(path);
+    const int check = CheckText(*row, &value);
+    if (check == PrefAngleBracket)
+        return tr("it holds \"<\" or \">\"");
+    if (check == PrefWildcard)
+        return tr("it holds \"*\" or \"?\"");
+    // The padded key, a blank and the quoted path must end before the reader's line limit.
+    const qsizetype longest = PreferenceLineLength - 1 - KeyFieldWidth - 3;
+    if (check == PrefTextTooLong || value.size() > longest)
+        return tr("it is longer than %1 bytes")
+            .arg(qMin<qsizetype>(longest, qsizetype(row->upper)));
+    return QString();
 }

@@ -5,13 +5,17 @@
 #include "app/plimoappwindow.h"
 #include "app/prefcodec.h"
 #include "app/preferences.h"
+#include "app/preferencevalues.h"
+#include "app/printable.h"
 #include "app/version.h"
+#include "recorder_files/clockfile.h"
 #include "recorder_files/configcheck.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
@@ -20,20 +24,100 @@
 #include <cstdio>
 #include <cstring>
 
-int ReadStartupPreferences(const QString& fileName)
+namespace
 {
-    const bool existed = QFile::exists(fileName);
-    const int code = PreferenceFile(PreferenceTable).Read(fileName);
+
+void SayOnStandardError(const QString& text)
+{
+    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+}
+
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("Startup", text);
+}
+
+const PreferenceRow* RowOfKey(const QByteArray& key)
+{
+    for (const PreferenceRow* row = PreferenceTable; row->kind != 0; ++row) {
+        if (key == row->key)
+            return row;
+    }
+    return nullptr;
+}
+
+QByteArray StoredValue(const PreferenceRow& row)
+{
+    return QByteArray(PreferenceSyntax::Element(row, 0), int(PreferenceSyntax::ElementSize(row)));
+}
+
+} // namespace
+
+int ReadStartupPreferences(const QString& fileName, StartupPreferences* state)
+{
+    PreferenceFile file(PreferenceTable);
+    const int code = file.Read(fileName);
+    const bool exists = QFileInfo::exists(fileName) || QFileInfo(fileName).isSymLink();
     // A file that is not there yet is no fault worth a word; anything else is told
-    // on standard error, so that a mistyped line can be found.
-    if (code != 0 && existed)
-        std::fprintf(stderr, "%s\n", ErrorText.toLocal8Bit().constData());
-    if (code == 1) {
+    // on standard error, so that a mistyped line can be found. ErrorText shows the
+    // characters of the file escaped.
+    if (code != 0 && exists)
+        SayOnStandardError(ErrorText);
+    StartupPreferences read;
+    read.code = code;
+    if (!file.Opened() && exists) {
+        // The user's settings are in there: never replace them with the defaults.
+        read.writeAtExit = false;
+        SayOnStandardError(Tr("Cannot read the preferences file %1: %2. Starting with the "
+                              "defaults; the file is left unchanged.")
+                               .arg(PrintableText(fileName), file.OpenFailure()));
+    }
+    for (auto line = file.RefusedLines().cbegin(); line != file.RefusedLines().cend(); ++line) {
+        if (const PreferenceRow* row = RowOfKey(line.key()))
+            read.refusedLines.insert(line.key(), {line.value(), StoredValue(*row)});
+    }
+    read.cardPath = QByteArray(Preferences.SDpath);
+    const QString clash =
+        ClockNameClash(PrefText(Preferences.CFGname), PrefText(Preferences.TimeName),
+                       Preferences.SetTime != 0, Preferences.DelOldTime != 0);
+    if (!clash.isEmpty())
+        SayOnStandardError(Tr("%1: %2. Save refuses to write the card until the names differ.")
+                               .arg(PrintableText(fileName), clash));
+    if (code == PrefOpenError && read.writeAtExit) {
         // Missing file: create it at once with what we have. An Include of a
         // missing file lands here too, and the rewrite drops that line.
-        PreferenceFile(PreferenceTable).Write(fileName);
+        WritePreferences(fileName, read);
     }
+    if (state)
+        *state = read;
     return code;
+}
+
+bool WritePreferences(const QString& fileName, const StartupPreferences& start)
+{
+    if (!start.writeAtExit)
+        return true;
+    // A line refused at start stays as it was, unless the user has set that value since.
+    QHash<QByteArray, QByteArray> kept;
+    for (auto line = start.refusedLines.cbegin(); line != start.refusedLines.cend(); ++line) {
+        const PreferenceRow* row = RowOfKey(line.key());
+        if (row && StoredValue(*row) == line.value().second)
+            kept.insert(line.key(), line.value().first);
+    }
+    const QString cardPath = PrefText(Preferences.SDpath);
+    if (const QString why = WhyPathCannotBeStored(cardPath); !why.isEmpty()) {
+        SayOnStandardError(Tr("The card path %1 cannot be kept in the preferences file: %2. "
+                              "The path stored before is kept.")
+                               .arg(PrintableText(cardPath), why));
+        qstrncpy(Preferences.SDpath, start.cardPath.constData(), sizeof Preferences.SDpath);
+    }
+    PreferenceFile file(PreferenceTable);
+    if (file.Write(fileName, kept) == PrefOpenError) {
+        SayOnStandardError(Tr("Cannot write the preferences file %1: %2")
+                               .arg(PrintableText(fileName), file.OpenFailure()));
+        return false;
+    }
+    return true;
 }
 
 namespace
@@ -156,11 +240,17 @@ int RunConsole(int argc, char** argv)
     SetUpParser(parser, check);
     parser.process(app);
     QTextStream out(stdout);
+    int result = 0;
     if (BatchOptionsGiven(parser)) {
         QTextStream err(stderr);
-        return RunBatchCommand(parser, PreferencesArgument(parser), out, err);
+        result = RunBatchCommand(parser, PreferencesArgument(parser), out, err);
+    } else {
+        result = CheckConfigFile(parser.value(check), out);
     }
-    return CheckConfigFile(parser.value(check), out);
+    // An explanation or report that did not reach its reader (a full disk, a closed
+    // pipe) is a failure, whatever it says.
+    out.flush();
+    return out.status() == QTextStream::Ok ? result : 2;
 }
 
 } // namespace
@@ -182,7 +272,8 @@ int RunPlimoConfigurator(int argc, char** argv, const StartupHooks* hooks)
     parser.process(app);
     PreferencesFileName = PreferencesArgument(parser);
 
-    ReadStartupPreferences(PreferencesFileName);
+    StartupPreferences preferences;
+    ReadStartupPreferences(PreferencesFileName, &preferences);
     InstallTranslation(app, [](const QString& caption, const QString& text) {
         QMessageBox::warning(nullptr, caption, text);
     });
@@ -194,6 +285,7 @@ int RunPlimoConfigurator(int argc, char** argv, const StartupHooks* hooks)
         hooks->afterShow(window);
     const int result = app.exec();
 
-    PreferenceFile(PreferenceTable).Write(PreferencesFileName);
+    // A failed write is told on standard error; the exit code stays the event loop's.
+    WritePreferences(PreferencesFileName, preferences);
     return result;
 }

@@ -3,6 +3,8 @@
 #   start-up   launch until the window is shown and the event loop idle (median of RUNS)
 #   memory     peak resident set size of those runs (median)
 #   idle CPU   CPU time used while the window stays idle for IDLE_SECONDS (median of IDLE_RUNS)
+#   config.ini reading speed over 10 MB of hostile lines, and the longest freeze of the
+#   window while the form loads the largest file it accepts
 # The programs run alternately, each pair in swapped order every other time, after one
 # discarded warm-up run each. The idle runs of the two programs go side by side: CPU time is
 # counted per process, and it halves the wall time.
@@ -14,11 +16,12 @@ set -euo pipefail
 BUILD=$(cd "${1:-build}" && pwd)
 BARE=$BUILD/bench/bare_window
 PLIMO=$BUILD/bench/plimo_bench
+READ=$BUILD/bench/config_read_bench
 RUNS=${RUNS:-11}
 IDLE_RUNS=${IDLE_RUNS:-3}
 IDLE_SECONDS=${IDLE_SECONDS:-10}
 
-for p in "$BARE" "$PLIMO"; do
+for p in "$BARE" "$PLIMO" "$READ"; do
     [ -x "$p" ] || { echo "missing $p: build first" >&2; exit 1; }
 done
 
@@ -109,4 +112,16 @@ BEGIN {
            ls
     printf "(configurator %.2fx that), peak memory %.1f MiB (configurator %+.1f MiB)\n",
            ps / ls, lr / 1024, (pr - lr) / 1024
+}'
+
+echo
+line=$("$READ" 2>>"$WORK/messages.log") || { echo "config_read_bench failed" >&2; exit 1; }
+speed=$(sed -n 's/.*read_mb_per_s=\([0-9.]*\).*/\1/p' <<<"$line")
+stall=$(sed -n 's/.*load_stall_ms=\([0-9.]*\).*/\1/p' <<<"$line")
+awk -v speed="$speed" -v stall="$stall" 'function verdict(ok) { return ok ? "met" : "MISSED" }
+BEGIN {
+    printf "%-46s %10.1f   >= 50 MB/s   %s\n", "reading config.ini, 10 MB hostile lines (MB/s)",
+           speed, verdict(speed >= 50)
+    printf "%-46s %10.1f   <= 100 ms    %s\n", "longest window freeze loading 1 MiB (ms)",
+           stall, verdict(stall <= 100)
 }'

@@ -16,9 +16,6 @@
 namespace
 {
 
-// A config.ini is a few hundred bytes; anything this large is the wrong file.
-constexpr qint64 MaxPresetSize = 1024 * 1024;
-
 QString Tr(const char* text)
 {
     return QCoreApplication::translate("BatchWrite", text);
@@ -39,11 +36,6 @@ QString Remove(const QString& fileName)
     if (!file.exists() || file.remove() || !file.exists())
         return QString();
     return file.errorString();
-}
-
-bool SameName(const QString& a, const QString& b)
-{
-    return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
 } // namespace
@@ -73,24 +65,6 @@ PresetRead ReadPreset(const QByteArray& bytes, const ComboItems& items)
     result.ok =
         read.stop.reason == ReadStop::EndOfFile && read.lines > 0 && read.linesWithoutEffect == 0;
     return result;
-}
-
-QString NameClash(const BatchOptions& o)
-{
-    const QString ack = QLatin1String(ClockAcknowledgeName());
-    if (o.configName.isEmpty())
-        return Tr("the configuration file name (CFGname) is empty");
-    if ((o.writeClock || o.deleteOldClock) && o.clockName.isEmpty())
-        return Tr("the clock file name (TimeName) is empty");
-    if ((o.writeClock || o.deleteOldClock) && SameName(o.clockName, o.configName))
-        return Tr("the clock file %1 (TimeName) and the configuration file %2 (CFGname) are "
-                  "one file: saving the clock would remove or overwrite the configuration")
-            .arg(o.clockName, o.configName);
-    if (o.deleteOldClock && SameName(ack, o.configName))
-        return Tr("the configuration file (CFGname) is named %1, which is removed with the old "
-                  "clock files")
-            .arg(ack);
-    return QString();
 }
 
 QString CardPathOfFolder(const QString& argument)
@@ -164,9 +138,11 @@ bool ReadPresetFile(const QString& presetName, QByteArray* bytes, QTextStream& o
         out << Tr("cannot read %1: %2").arg(presetName, file.errorString()) << '\n';
         return false;
     }
-    *bytes = file.read(MaxPresetSize + 1);
-    if (bytes->size() > MaxPresetSize) {
-        out << Tr("%1 is larger than %2 bytes: not a config.ini").arg(presetName).arg(MaxPresetSize)
+    *bytes = file.read(MaxConfigFileSize + 1);
+    if (bytes->size() > MaxConfigFileSize) {
+        out << Tr("%1 is larger than %2 bytes: not a config.ini")
+                   .arg(presetName)
+                   .arg(MaxConfigFileSize)
             << '\n';
         return false;
     }
@@ -186,7 +162,8 @@ int WriteCards(const QString& presetName, const QStringList& cards, const ComboI
         ExplainPreset(presetName, bytes, out);
         return 1;
     }
-    const QString clash = NameClash(options);
+    const QString clash = ClockNameClash(options.configName, options.clockName, options.writeClock,
+                                         options.deleteOldClock);
     if (!clash.isEmpty()) {
         out << Tr("nothing written: %1").arg(clash) << '\n';
         return 1;

@@ -43,11 +43,6 @@ struct BatchOptions {
     QDateTime clock; // what the clock file holds; invalid: the moment of each card's write
 };
 
-// Why these names would make a card's save remove or overwrite a file the same save
-// has just written (the card's file system may ignore letter case); empty when they
-// are fine.
-QString NameClash(const BatchOptions& options);
-
 // A --to argument as a card path: a folder, so a missing separator is added.
 QString CardPathOfFolder(const QString& argument);
 

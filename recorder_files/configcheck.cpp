@@ -1,10 +1,11 @@
 // plimo-configurator --check: the reader's own results, in words.
 #include "recorder_files/configcheck.h"
 
+#include "app/printable.h"
+#include "recorder_files/configwriter.h"
 #include "recorder_files/schedule.h"
 
-#include "recorder_files/configwriter.h"
-
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
 #include <QTextStream>
@@ -20,16 +21,7 @@ QString Tr(const char* text)
 // The line as the reader holds it; bytes outside printable ASCII shown as \xNN.
 QString Printable(const QByteArray& bytes)
 {
-    QString text;
-    text.reserve(bytes.size());
-    for (char c : bytes) {
-        const uchar u = uchar(c);
-        if (u >= 32 && u < 127)
-            text += QLatin1Char(c);
-        else
-            text += QStringLiteral("\\x%1").arg(u, 2, 16, QLatin1Char('0'));
-    }
-    return text;
+    return PrintableText(QString::fromLatin1(bytes), true);
 }
 
 QString Quoted(const QByteArray& bytes)
@@ -331,10 +323,23 @@ int CheckConfigDevice(QIODevice& device, QTextStream& out)
 int CheckConfigFile(const QString& fileName, QTextStream& out)
 {
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        out << Tr("cannot read %1: %2").arg(fileName, file.errorString()) << '\n';
+    QString error;
+    if (!file.open(QIODevice::ReadOnly))
+        error = file.errorString();
+    // At most one byte more than any config.ini: a huge file, or a device that never
+    // ends, is refused after that much.
+    const QByteArray bytes = error.isEmpty() ? file.read(MaxConfigFileSize + 1) : QByteArray();
+    if (error.isEmpty() && bytes.size() > MaxConfigFileSize)
+        error = Tr("larger than %1 bytes, not a config.ini").arg(MaxConfigFileSize);
+    else if (error.isEmpty() && file.error() != QFileDevice::NoError)
+        error = file.errorString();
+    if (!error.isEmpty()) {
+        out << Tr("cannot read %1: %2").arg(fileName, error) << '\n';
         out.flush();
         return 2;
     }
-    return CheckConfigDevice(file, out);
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return CheckConfigDevice(buffer, out);
 }

@@ -96,6 +96,8 @@ FileResult ConfigEditWindow::ReadConfig(const QString& fileName, ConfigReadResul
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return {false, file.errorString()};
+    if (file.size() > MaxConfigFileSize)
+        return {false, tr("larger than %1 bytes, not a config.ini").arg(MaxConfigFileSize)};
 
     // The whole file is read into a snapshot of the controls first: each control is then
     // set once, instead of once a line with every read-out refreshed each time.

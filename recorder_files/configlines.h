@@ -7,6 +7,12 @@
 
 constexpr int MaxConfigLineLength = 125; // one character more stops the reading
 
+// The largest config.ini the program reads. The recorder takes lines of at most 125
+// characters and a real file, every setting and timer written, is well under 2 kB; a
+// file above 1 MiB is some other file (a disk image, a log, /dev/zero ...). Refusing it
+// keeps every read short, so the window never freezes on one.
+constexpr qint64 MaxConfigFileSize = 1024 * 1024;
+
 // The separators that swallow the blanks next to them; they also end a keyword.
 inline bool IsSeparator(char c)
 {

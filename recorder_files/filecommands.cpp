@@ -58,6 +58,8 @@ void ConfigEditWindow::ChangePath(const QString& path)
 {
     Trace("ChangePath");
     SetPrefText(Preferences.SDpath, int(sizeof Preferences.SDpath), path);
+    if (const QString why = WhyPathCannotBeStored(path); !why.isEmpty())
+        ShowStatus(tr("This card path cannot be kept in the preferences file: %1").arg(why));
     const QFileInfo config(path + PrefText(Preferences.CFGname));
     // Runs on every keystroke: only a complete name of a file loads, and edits are
     // not replaced unasked (Cancel keeps them and the path as typed).
@@ -109,6 +111,14 @@ void ConfigEditWindow::SaveCurrent()
         return;
     const QString card = configFilePath->text();
     const QString configName = card + PrefText(Preferences.CFGname);
+    // Names that make the clock files one with config.ini: nothing is written at all.
+    const QString clash =
+        ClockNameClash(PrefText(Preferences.CFGname), PrefText(Preferences.TimeName),
+                       Preferences.SetTime != 0, Preferences.DelOldTime != 0);
+    if (!clash.isEmpty()) {
+        WarnFileError(tr("Nothing saved: %1").arg(clash));
+        return;
+    }
     const FileResult config = WriteConfig(configName);
     if (!config.ok) {
         // The old clock files stay: the card holds what it held before.

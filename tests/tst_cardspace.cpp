@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QSemaphore>
 #include <QTemporaryDir>
+#include <QThreadPool>
 #include <QtTest>
 
 class CardSpaceTest : public QObject
@@ -93,6 +94,23 @@ private slots:
         QCOMPARE(monitor.Text(), QString());
         release.release();
         QTRY_COMPARE(monitor.Text(), QStringLiteral("Card: 2.00 GB free, about 69 h at 8000 B/s"));
+    }
+
+    void cardThatNeverAnswersHoldsNothing()
+    {
+        auto gate = std::make_shared<QSemaphore>();
+        auto* monitor = new CardSpaceMonitor;
+        monitor->freeBytes = [gate](const QString&) {
+            gate->acquire();
+            return Q_INT64_C(1000000000);
+        };
+        monitor->SetCardPath(QStringLiteral("/stuck/x"));
+        delete monitor;
+        // At exit the application waits for its thread pool: nothing may be left in it.
+        QVERIFY(QThreadPool::globalInstance()->waitForDone(200));
+        // The answer that comes after the monitor is gone finds nothing to touch.
+        gate->release();
+        QTest::qWait(50);
     }
 
     void mainWindowFollowsByteRateAndPath()

@@ -15,10 +15,14 @@ struct Run {
     QByteArray err;
 };
 
-Run RunProgram(const QStringList& arguments, const QString& folder = QString())
+// standardOutput: a file that takes the program's standard output instead of the test.
+Run RunProgram(const QStringList& arguments, const QString& folder = QString(),
+               const QString& standardOutput = QString())
 {
     QProcess process;
     process.setWorkingDirectory(folder);
+    if (!standardOutput.isEmpty())
+        process.setStandardOutputFile(standardOutput);
     process.start(QStringLiteral(PLIMO_BINARY), arguments);
     Run run;
     if (!process.waitForFinished(30000)) {
@@ -49,16 +53,29 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QByteArray>("said");
+        QTest::addColumn<qint64>("size");            // > 0: the file made that long (sparse)
+        QTest::addColumn<QString>("standardOutput"); // a file instead of the test
         const QByteArray good = "M,8,ulaw\r\nVAS=off\r\nLoop=none\r\nLimit=0,0\r\nEvent=key\r\n";
-        QTest::newRow("every line takes effect") << QStringList() << good << 0 << QByteArray();
+        QTest::newRow("every line takes effect")
+            << QStringList() << good << 0 << QByteArray() << qint64(0) << QString();
         QTest::newRow("with Qt's options")
             << QStringList{"-platform", "offscreen", "-style", "fusion"} << good << 0
-            << QByteArray();
-        QTest::newRow("a line without effect") << QStringList() << QByteArray("Loop=5000\r\n") << 1
-                                               << QByteArray("value 5000 above 4095");
+            << QByteArray() << qint64(0) << QString();
+        QTest::newRow("a line without effect")
+            << QStringList() << QByteArray("Loop=5000\r\n") << 1
+            << QByteArray("value 5000 above 4095") << qint64(0) << QString();
         QTest::newRow("reading stops")
             << QStringList() << QByteArray("VAS=on\r\n\x07Loop=20\r\n") << 1
-            << QByteArray("byte 0x07 at offset 8: reading stops here");
+            << QByteArray("byte 0x07 at offset 8: reading stops here") << qint64(0) << QString();
+        QTest::newRow("good lines beyond any config.ini")
+            << QStringList() << good.repeated(30000) << 2 << QByteArray("not a config.ini")
+            << qint64(0) << QString();
+        QTest::newRow("sparse 200 MB")
+            << QStringList() << QByteArray() << 2 << QByteArray("not a config.ini")
+            << qint64(200 << 20) << QString();
+        QTest::newRow("explanation lost on a full disk")
+            << QStringList() << good << 2 << QByteArray() << qint64(0)
+            << QStringLiteral("/dev/full");
     }
     void check()
     {
@@ -66,9 +83,14 @@ private slots:
         QFETCH(QByteArray, content);
         QFETCH(int, exitCode);
         QFETCH(QByteArray, said);
+        QFETCH(qint64, size);
+        QFETCH(QString, standardOutput);
         WriteAll(Path("config.ini"), content);
+        if (size > 0)
+            QVERIFY(QFile::resize(Path("config.ini"), size));
         const Run run =
-            RunProgram(qtOptions + QStringList{QStringLiteral("--check"), Path("config.ini")});
+            RunProgram(qtOptions + QStringList{QStringLiteral("--check"), Path("config.ini")},
+                       QString(), standardOutput);
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY2(run.out.contains(said), run.out.constData());
         // Checking a file needs no preferences file and writes none.

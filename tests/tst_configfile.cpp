@@ -313,6 +313,7 @@ private slots:
         QTest::newRow("a folder") << "folder.ini" << false;
         QTest::newRow("below a regular file") << "plain/config.ini" << false;
         QTest::newRow("empty file") << "empty.ini" << true;
+        QTest::newRow("larger than any config.ini") << "huge.ini" << false;
     }
     void readResult()
     {
@@ -321,6 +322,8 @@ private slots:
         QVERIFY(QDir(tmp.path()).mkpath(QStringLiteral("folder.ini")));
         QVERIFY(WriteAll(Path(QStringLiteral("plain")), "Loop=20\r\n"));
         QVERIFY(WriteAll(Path(QStringLiteral("empty.ini")), QByteArray()));
+        QVERIFY(
+            WriteAll(Path(QStringLiteral("huge.ini")), QByteArray("Loop=20\r\n").repeated(200000)));
         const QMap<QString, int> before = FormState(*w);
         const FileResult result = w->ReadConfig(Path(name));
         QCOMPARE(result.ok, ok);

@@ -170,6 +170,47 @@ private slots:
         QCOMPARE(ReadAll(Path("clock.txt")), QByteArray("01.01.01\r\n00:05:09\r\n"));
     }
 
+    void namesThatMakeTheClockOneWithTheConfigSaveNothing_data()
+    {
+        QTest::addColumn<QByteArray>("configName");
+        QTest::addColumn<QByteArray>("clockName");
+        QTest::newRow("clock named as config.ini, other case")
+            << QByteArray("config.ini") << QByteArray("CONFIG.INI");
+        QTest::newRow("config.ini named time.ok")
+            << QByteArray("time.ok") << QByteArray("time.ini");
+    }
+    void namesThatMakeTheClockOneWithTheConfigSaveNothing()
+    {
+        QFETCH(QByteArray, configName);
+        QFETCH(QByteArray, clockName);
+        qstrcpy(Preferences.CFGname, configName.constData());
+        qstrcpy(Preferences.TimeName, clockName.constData());
+        WriteAll(Path(configName), "old config");
+        form->configFilePath->setText(Card());
+        SetManualClock();
+        Invoke("SaveCurrent");
+        QCOMPARE(ReadAll(Path(configName)), QByteArray("old config"));
+        QCOMPARE(warnings.size(), 1);
+        QVERIFY(!main->statusBar()->currentMessage().startsWith(QStringLiteral("Saved")));
+    }
+
+    void cardPathThePreferencesCannotHoldIsSaid_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("said");
+        QTest::newRow("plain") << QStringLiteral("/media/card/") << false;
+        QTest::newRow("wildcard") << QStringLiteral("/media/c?rd/") << true;
+        QTest::newRow("outside CP1251") << QString::fromUtf8("/media/カード/") << true;
+    }
+    void cardPathThePreferencesCannotHoldIsSaid()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, said);
+        form->configFilePath->setText(path);
+        QCOMPARE(main->statusBar()->currentMessage().contains(QStringLiteral("cannot be kept")),
+                 said);
+    }
+
     void typingThePathLoadsOnceTheNameIsComplete()
     {
         WriteAll(Path("config.ini"), "Loop=20\r\n");

@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include "app/prefcodec.h"
 #include "app/preferences.h"
 #include "preferencedefaults.h"
 #include "testsupport.h"
@@ -177,6 +178,8 @@ private slots:
     void failedWrite_data();
     void failedWrite();
     void fullCardKeepsOldFile();
+    void cardPathThatCannotBeStored_data();
+    void cardPathThatCannotBeStored();
 
 private:
     QTemporaryDir dir;
@@ -443,6 +446,9 @@ void PreferencesTest::errorText_data()
     QTest::newRow("unknown code page is Latin-1")
         << QByteArray("CodeTable no-such-page\nSDpath \xe9<") << 11
         << "Ошибка задания пути-имени в файле\nt.cfg\nв строке 2\nSDpath \u00e9<";
+    QTest::newRow("control bytes shown escaped")
+        << QByteArray("SizeX \x1b[2J\x7f") << 9
+        << "Ошибка параметра в файле\nt.cfg\nв строке 1\nSizeX \\x1b[2J\\x7f";
     QTest::newRow("line too long")
         << QByteArray(300, 'z') << 3
         << ("Очень много символов в файле\nt.cfg\nв строке 1\n" + QString(256, 'z')).left(255);
@@ -919,6 +925,33 @@ void PreferencesTest::fullCardKeepsOldFile()
     });
     QCOMPARE(result, 0);
     QCOMPARE(ReadAll("full.cfg"), QByteArray("SizeX 5\r\n"));
+}
+
+void PreferencesTest::cardPathThatCannotBeStored_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("storable");
+    QTest::newRow("plain") << "/media/card/" << true;
+    QTest::newRow("Cyrillic in CP1251") << QString::fromUtf8("E:/Путь/") << true;
+    QTest::newRow("outside the code page") << QString::fromUtf8("/media/カード/") << false;
+    QTest::newRow("question mark") << "/media/c?rd/" << false;
+    QTest::newRow("star") << "/media/c*rd/" << false;
+    QTest::newRow("angle bracket") << "/media/<card>/" << false;
+    for (int length : {200, 235, 236, 254, 300})
+        QTest::addRow("%d characters", length) << QString(length, 'p') << (length <= 235);
+}
+
+// A path is storable exactly when the file written with it gives it back.
+void PreferencesTest::cardPathThatCannotBeStored()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, storable);
+    QCOMPARE(WhyPathCannotBeStored(path).isEmpty(), storable);
+    SetPrefText(Preferences.SDpath, int(sizeof Preferences.SDpath), path);
+    QCOMPARE(WriteFile("path.cfg"), 0);
+    ResetPreferences();
+    ReadFile("path.cfg");
+    QCOMPARE(PrefText(Preferences.SDpath) == path, storable);
 }
 
 QTEST_MAIN(PreferencesTest)

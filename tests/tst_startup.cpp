@@ -3,6 +3,7 @@
 #include "testsupport.h"
 
 #include "app/plimoappwindow.h"
+#include "app/prefcodec.h"
 #include "app/preferences.h"
 #include "app/startup.h"
 #include "editor/configeditwindow.h"
@@ -70,6 +71,21 @@ QByteArray StandardErrorOf(const std::function<void()>& body)
         text.append(buffer, qsizetype(n));
     std::fclose(capture);
     return text;
+}
+
+// Runs body in a child process as the user nobody; the body's result, -1 when it died.
+int RunAsNobody(const std::function<int()>& body)
+{
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (setgid(65534) != 0 || setuid(65534) != 0)
+            _exit(99);
+        _exit(body());
+    }
+    int status = 0;
+    if (pid < 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status))
+        return -1;
+    return WEXITSTATUS(status);
 }
 
 } // namespace
@@ -199,6 +215,89 @@ private slots:
                                    "в строке 1\nSizeX 2001\n"));
         QCOMPARE(Preferences.SizeY, 480);
         QCOMPARE(ReadAll("Plimoplayer.cfg"), text);
+    }
+
+    void unreadableFileIsLeftAlone()
+    {
+        // Only a user who cannot read the file shows the fault: root reads anything.
+        const QByteArray text = "SizeX 640\r\nShiftTime 7\r\n";
+        WriteAll("Plimoplayer.cfg", text);
+        QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7777)));
+        QVERIFY(QFile::setPermissions("Plimoplayer.cfg", QFileDevice::WriteOwner));
+        QCOMPARE(chown("Plimoplayer.cfg", 65534, 65534), 0);
+        const int result = RunAsNobody([] {
+            StartupPreferences start;
+            const QByteArray said = StandardErrorOf([&] {
+                ReadStartupPreferences("Plimoplayer.cfg", &start);
+                WritePreferences("Plimoplayer.cfg", start);
+            });
+            return said.contains("Cannot read the preferences file Plimoplayer.cfg") ? 0 : 1;
+        });
+        QCOMPARE(result, 0);
+        QVERIFY(QFile::setPermissions("Plimoplayer.cfg", QFileDevice::ReadOwner));
+        QCOMPARE(ReadAll("Plimoplayer.cfg"), text);
+    }
+
+    void startAndExit_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("setPath"); // set in the form; null: left alone
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<QByteArray>("said");
+        const QString file = QStringLiteral("Plimoplayer.cfg");
+        QTest::newRow("refused card path stays")
+            << file << QByteArray("SDpath \"/media/c?rd/\"\r\n") << QString()
+            << QByteArray("\r\nSDpath \"/media/c?rd/\"\r\n") << QByteArray("файле");
+        QTest::newRow("refused card path replaced by a new one")
+            << file << QByteArray("SDpath \"/media/c?rd/\"\r\n") << QStringLiteral("/media/x/")
+            << QByteArray("\r\nSDpath            \"/media/x/\"\r\n") << QByteArray();
+        QTest::newRow("path the file cannot hold is not written")
+            << file << QByteArray("SDpath \"/media/card/\"\r\n") << QStringLiteral("/media/c*rd/")
+            << QByteArray("\r\nSDpath            \"/media/card/\"\r\n")
+            << QByteArray("cannot be kept in the preferences file");
+        QTest::newRow("failed write is told")
+            << QStringLiteral("missing/Plimoplayer.cfg") << QByteArray() << QString()
+            << QByteArray() << QByteArray("Cannot write the preferences file missing/");
+        QTest::newRow("clock file named as config.ini")
+            << file << QByteArray("TimeName CONFIG.INI\r\n") << QString()
+            << QByteArray("\r\nTimeName          \"CONFIG.INI\"\r\n") << QByteArray("one file");
+        QTest::newRow("config.ini named time.ok")
+            << file << QByteArray("CFGname time.ok\r\n") << QString()
+            << QByteArray("\r\nCFGname           \"time.ok\"\r\n") << QByteArray("time.ok");
+    }
+    void startAndExit()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, before);
+        QFETCH(QString, setPath);
+        QFETCH(QByteArray, after);
+        QFETCH(QByteArray, said);
+        if (!before.isNull())
+            WriteAll(name, before);
+        const QByteArray told = StandardErrorOf([&] {
+            StartupPreferences start;
+            ReadStartupPreferences(name, &start);
+            if (!setPath.isNull())
+                SetPrefText(Preferences.SDpath, int(sizeof Preferences.SDpath), setPath);
+            WritePreferences(name, start);
+        });
+        QVERIFY2(told.contains(said), told.constData());
+        if (!after.isEmpty())
+            QVERIFY2(ReadAll(name).contains(after), ReadAll(name).constData());
+    }
+
+    void doubleDashEndsTheOptions_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("single dash") << QStringLiteral("-my.cfg");
+        QTest::newRow("an option's name") << QStringLiteral("--check");
+    }
+    void doubleDashEndsTheOptions()
+    {
+        QFETCH(QString, name);
+        QCOMPARE(RunOnce({QStringLiteral("--"), name}), 0);
+        QCOMPARE(ReadAll(name), DefaultPreferences());
     }
 
     void translation_data()
