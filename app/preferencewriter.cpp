@@ -113,28 +113,35 @@ int PreferenceFile::Write(const QString& fileName, const QHash<QByteArray, QByte
     return code;
 }
 
+namespace
+{
+
+// The texts of this file, in the translation context PreferenceFile.
+struct PreferenceText {
+    Q_DECLARE_TR_FUNCTIONS(PreferenceFile)
+};
+
+} // namespace
+
 QString WhyPathCannotBeStored(const QString& path)
 {
-    const auto tr = [](const char* text) {
-        return QCoreApplication::translate("PreferenceFile", text);
-    };
     const PreferenceRow* row = PreferenceTable;
     while (row->kind != 0 && std::strcmp(row->key, "SDpath") != 0)
         ++row;
     QTextCodec* codec = PreferenceCodec();
     if (!codec->canEncode(path))
-        return tr("the code page %1 (CodeTable) has no code for a character of it")
+        return PreferenceText::tr("the code page %1 (CodeTable) has no code for a character of it")
             .arg(QLatin1String(Preferences.CodeTable));
     QByteArray value = codec->fromUnicode(path);
     const int check = CheckText(*row, &value);
     if (check == PrefAngleBracket)
-        return tr("it holds \"<\" or \">\"");
+        return PreferenceText::tr("it holds \"<\" or \">\"");
     if (check == PrefWildcard)
-        return tr("it holds \"*\" or \"?\"");
+        return PreferenceText::tr("it holds \"*\" or \"?\"");
     // The padded key, a blank and the quoted path must end before the reader's line limit.
     const qsizetype longest = PreferenceLineLength - 1 - KeyFieldWidth - 3;
     if (check == PrefTextTooLong || value.size() > longest)
-        return tr("it is longer than %1 bytes")
+        return PreferenceText::tr("it is longer than %1 bytes")
             .arg(qMin<qsizetype>(longest, qsizetype(row->upper)));
     return QString();
 }

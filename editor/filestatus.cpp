@@ -9,10 +9,10 @@
 namespace
 {
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("ConfigEditWindow", text);
-}
+// The texts of this file, in the translation context ConfigEditWindow.
+struct FormText {
+    Q_DECLARE_TR_FUNCTIONS(ConfigEditWindow)
+};
 
 QString Shown(const QString& path)
 {
@@ -41,21 +41,25 @@ SaveTarget SaveTargetFor(const QString& cardPath, const QString& configName,
 
     if (cardPath.isEmpty()) {
         target.where = SaveWhere::WorkingFolder;
-        target.text = Tr("No card path: Save writes into the working folder: %1").arg(files);
-        target.question = Tr("The card path is empty. Save writes into the working folder:\n"
-                             "%1\n\nWrite there?")
-                              .arg(shown.join(QLatin1Char('\n')));
+        target.text =
+            FormText::tr("No card path: Save writes into the working folder: %1").arg(files);
+        target.question =
+            FormText::tr("The card path is empty. Save writes into the working folder:\n"
+                         "%1\n\nWrite there?")
+                .arg(shown.join(QLatin1Char('\n')));
     } else if (!EndsInSeparator(cardPath) &&
                QFileInfo(working.absoluteFilePath(cardPath)).isDir()) {
         target.where = SaveWhere::BesideFolder;
-        target.text = Tr("%1 has no separator at the end: Save writes beside the folder, not "
+        target.text =
+            FormText::tr("%1 has no separator at the end: Save writes beside the folder, not "
                          "into it: %2")
-                          .arg(Shown(cardPath), files);
-        target.question = Tr("The card path %1 names a folder but does not end in a separator, "
-                             "so Save writes beside the folder, not into it:\n%2\n\nWrite there?")
-                              .arg(Shown(cardPath), shown.join(QLatin1Char('\n')));
+                .arg(Shown(cardPath), files);
+        target.question =
+            FormText::tr("The card path %1 names a folder but does not end in a separator, "
+                         "so Save writes beside the folder, not into it:\n%2\n\nWrite there?")
+                .arg(Shown(cardPath), shown.join(QLatin1Char('\n')));
     } else {
-        target.text = Tr("Save writes: %1").arg(files);
+        target.text = FormText::tr("Save writes: %1").arg(files);
     }
     return target;
 }
@@ -64,21 +68,23 @@ LoadReport LoadReportFor(const QString& fileName, const ConfigReadResult& read)
 {
     QStringList notes;
     if (read.linesWithoutEffect > 0)
-        notes << Tr("%1 of %2 lines had no effect").arg(read.linesWithoutEffect).arg(read.lines);
+        notes << FormText::tr("%1 of %2 lines had no effect")
+                     .arg(read.linesWithoutEffect)
+                     .arg(read.lines);
     switch (read.stop.reason) {
     case ReadStop::EndOfFile:
         break;
     case ReadStop::UnfinishedLine:
-        notes << Tr("the last line has no line end and was not read");
+        notes << FormText::tr("the last line has no line end and was not read");
         break;
     case ReadStop::ForbiddenByte:
     case ReadStop::LineTooLong:
-        notes
-            << Tr("the reading stopped in line %1, the rest was ignored").arg(read.stop.lineNumber);
+        notes << FormText::tr("the reading stopped in line %1, the rest was ignored")
+                     .arg(read.stop.lineNumber);
         break;
     }
     LoadReport report;
-    report.text = Tr("Loaded file ") + fileName;
+    report.text = FormText::tr("Loaded file ") + fileName;
     if (!notes.isEmpty()) {
         report.text += QStringLiteral(": ") + notes.join(QStringLiteral("; "));
         report.details = true;
@@ -90,11 +96,11 @@ QString TimerTitles(const QList<int>& timers)
 {
     QStringList titles;
     for (int index : timers)
-        titles << QString::asprintf(Tr("Timer %d").toUtf8().constData(), index + 1);
+        titles << QString::asprintf(FormText::tr("Timer %d").toUtf8().constData(), index + 1);
     return titles.join(QStringLiteral(", "));
 }
 
 QString NotRunTitleSuffix()
 {
-    return QStringLiteral(" - ") + Tr("not run by the recorder");
+    return QStringLiteral(" - ") + FormText::tr("not run by the recorder");
 }

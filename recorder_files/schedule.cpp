@@ -8,10 +8,10 @@
 namespace
 {
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("Schedule", text);
-}
+// The texts of this file, in the translation context Schedule.
+struct ScheduleText {
+    Q_DECLARE_TR_FUNCTIONS(Schedule)
+};
 
 bool IsAny(ConfigField field, int value)
 {
@@ -69,12 +69,13 @@ QString ExtraText(const DateExtra& e, const QLocale& locale)
 {
     const QString when = DatePatternText(e.day, e.month, locale);
     if (e.datesInYear == 0 && e.datesInLeapYear == 0)
-        return Tr("timer %1 never fires: %2 does not exist").arg(TimerList(e.timers), when);
-    QString text = Tr("plus %1 min on %2").arg(e.minutes).arg(when);
+        return ScheduleText::tr("timer %1 never fires: %2 does not exist")
+            .arg(TimerList(e.timers), when);
+    QString text = ScheduleText::tr("plus %1 min on %2").arg(e.minutes).arg(when);
     if (e.datesInYear == 0)
-        text += Tr(" (leap years only)");
+        text += ScheduleText::tr(" (leap years only)");
     if (e.overlapMinutes > 0)
-        text += Tr(", writes overlap there for %1 min").arg(e.overlapMinutes);
+        text += ScheduleText::tr(", writes overlap there for %1 min").arg(e.overlapMinutes);
     return text;
 }
 
@@ -207,10 +208,10 @@ QString DatePatternText(int day, int month, const QLocale& locale)
 {
     const QString monthName = month > 0 ? locale.standaloneMonthName(month) : QString();
     if (day > 0 && month > 0)
-        return Tr("%1 %2").arg(day).arg(locale.monthName(month));
+        return ScheduleText::tr("%1 %2").arg(day).arg(locale.monthName(month));
     if (day > 0)
-        return Tr("day %1 of every month").arg(day);
-    return Tr("every day in %1").arg(monthName);
+        return ScheduleText::tr("day %1 of every month").arg(day);
+    return ScheduleText::tr("every day in %1").arg(monthName);
 }
 
 QStringList ScheduleLines(const Schedule& s,
@@ -219,28 +220,32 @@ QStringList ScheduleLines(const Schedule& s,
 {
     QStringList lines;
     if (!s.input.timersEnabled) {
-        lines << Tr("timers off: the recorder writes when its key is pressed");
+        lines << ScheduleText::tr("timers off: the recorder writes when its key is pressed");
         return lines;
     }
-    lines << Tr("records %1 min a day, %2 a day").arg(s.minutes).arg(sizeText(s.minutes, s.bytes));
+    lines << ScheduleText::tr("records %1 min a day, %2 a day")
+                 .arg(s.minutes)
+                 .arg(sizeText(s.minutes, s.bytes));
     for (const DateExtra& e : s.extras)
         lines << ExtraText(e, locale);
     if (s.unlimited)
-        lines << Tr("an unlimited write time is counted up to midnight");
+        lines << ScheduleText::tr("an unlimited write time is counted up to midnight");
     const int overlapping = s.typical.OverlapTimers();
     if (s.overlapMinutes > 0 && (overlapping & (overlapping - 1)) == 0)
-        lines << Tr("timer %1 fires again while it writes: %2 min a day overlap")
+        lines << ScheduleText::tr("timer %1 fires again while it writes: %2 min a day overlap")
                      .arg(TimerList(overlapping))
                      .arg(s.overlapMinutes);
     else if (s.overlapMinutes > 0)
-        lines << Tr("timers %1 overlap for %2 min a day")
+        lines << ScheduleText::tr("timers %1 overlap for %2 min a day")
                      .arg(TimerList(overlapping))
                      .arg(s.overlapMinutes);
     if (s.input.vasEnabled)
-        lines << Tr("VAS on: at most this much, the recorder writes only while it hears sound");
+        lines << ScheduleText::tr(
+            "VAS on: at most this much, the recorder writes only while it hears sound");
     if (s.input.loopSizeMb > 0)
-        lines << Tr("loop writing: the recorder writes over its oldest sound once %1 Mb are "
-                    "full, the card does not fill up")
+        lines << ScheduleText::tr(
+                     "loop writing: the recorder writes over its oldest sound once %1 Mb are "
+                     "full, the card does not fill up")
                      .arg(s.input.loopSizeMb);
     return lines;
 }
@@ -249,8 +254,10 @@ void WriteScheduleSummary(const ConfigSettings& settings, QTextStream& out)
 {
     const Schedule schedule = MakeSchedule(ScheduleInputOf(settings));
     const QStringList lines = ScheduleLines(
-        schedule, [](int, qint64 bytes) { return Tr("%1 bytes").arg(bytes); }, QLocale::c());
-    out << Tr("schedule at %1 bytes per second:").arg(schedule.input.byteRate) << '\n';
+        schedule, [](int, qint64 bytes) { return ScheduleText::tr("%1 bytes").arg(bytes); },
+        QLocale::c());
+    out << ScheduleText::tr("schedule at %1 bytes per second:").arg(schedule.input.byteRate)
+        << '\n';
     for (const QString& line : lines)
         out << "    " << line << '\n';
     out.flush();
