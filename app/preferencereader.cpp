@@ -3,6 +3,7 @@
 
 #include "app/preferences.h"
 
+#include "app/fileplatform.h"
 #include "app/prefcodec.h"
 #include "app/preferencevalues.h"
 
@@ -230,7 +231,8 @@ int FileReader::read(const QString& name)
     // Only regular files are read: a pipe or device could block or never end.
     const QFileInfo info(name);
     QFile file(name);
-    if (name.isEmpty() || (info.exists() && !info.isFile()) || !file.open(QIODevice::ReadOnly)) {
+    QString reason;
+    if (!OpenRegularFileForReading(file, &reason)) {
         openError(PrefOpenError);
         return code;
     }

@@ -1,6 +1,8 @@
 // plimo-configurator --check: the reader's own results, in words.
 #include "recorder_files/configcheck.h"
 
+#include "app/fileplatform.h"
+
 #include "recorder_files/schedule.h"
 
 #include "recorder_files/configwriter.h"
@@ -331,8 +333,9 @@ int CheckConfigDevice(QIODevice& device, QTextStream& out)
 int CheckConfigFile(const QString& fileName, QTextStream& out)
 {
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        out << Tr("cannot read %1: %2").arg(fileName, file.errorString()) << '\n';
+    QString reason;
+    if (!OpenRegularFileForReading(file, &reason)) {
+        out << Tr("cannot read %1: %2").arg(fileName, reason) << '\n';
         out.flush();
         return 2;
     }

@@ -1,5 +1,6 @@
 // WriteConfig and ReadConfig: the form's controls to and from config.ini.
 
+#include "app/fileplatform.h"
 #include "app/savefile.h"
 #include "editor/comboutil.h"
 #include "editor/configeditwindow.h"
@@ -94,8 +95,9 @@ FileResult ConfigEditWindow::WriteConfig(const QString& fileName)
 FileResult ConfigEditWindow::ReadConfig(const QString& fileName)
 {
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return {false, file.errorString()};
+    QString reason;
+    if (!OpenRegularFileForReading(file, &reason))
+        return {false, reason};
 
     // The whole file is read into a snapshot of the controls first: each control is then
     // set once, instead of once a line with every read-out refreshed each time.

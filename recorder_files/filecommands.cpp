@@ -59,8 +59,9 @@ void ConfigEditWindow::ChangePath(const QString& path)
     Trace("ChangePath");
     SetPrefText(Preferences.SDpath, int(sizeof Preferences.SDpath), path);
     const QFileInfo config(path + PrefText(Preferences.CFGname));
-    // Runs on every keystroke: silent, and only a complete name of a file loads.
-    if (config.exists() && !config.isDir())
+    // Runs on every keystroke: silent, and only a complete name of a regular file loads
+    // (a pipe named config.ini would wait for a writer).
+    if (config.isFile())
         LoadFile(config.filePath());
 }
 
