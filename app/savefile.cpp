@@ -60,7 +60,7 @@ QString Write(const QString& fileName, const FileFacts& target, const QByteArray
     if (target.kind == FileKind::Regular && target.links > 1)
         return WriteInPlace(fileName, bytes); // a new file would leave the other names behind
     bool replaceable = true;
-    const QString error = WriteReplacing(fileName, bytes, &replaceable);
+    QString error = WriteReplacing(fileName, bytes, &replaceable);
     if (!replaceable)
         return WriteInPlace(fileName, bytes);
     return error;
