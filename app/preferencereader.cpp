@@ -3,6 +3,7 @@
 
 #include "app/preferences.h"
 
+#include "app/fileplatform.h"
 #include "app/prefcodec.h"
 #include "app/preferencevalues.h"
 #include "app/printable.h"
@@ -236,11 +237,10 @@ int FileReader::read(const QString& name)
     // Only regular files are read: a pipe or device could block or never end.
     const QFileInfo info(name);
     QFile file(name);
-    if (name.isEmpty() || (info.exists() && !info.isFile()) || !file.open(QIODevice::ReadOnly)) {
+    QString reason;
+    if (!OpenRegularFileForReading(file, &reason)) {
         if (depth == 0)
-            session->outerOpenFailure = info.exists() && !info.isFile()
-                                            ? QStringLiteral("not a regular file")
-                                            : file.errorString();
+            session->outerOpenFailure = reason;
         openError(PrefOpenError);
         return code;
     }

@@ -10,11 +10,22 @@ struct FileResult {
     QString error;
 };
 
-// Writes bytes to a file through a temporary file that replaces the old one only
-// when every byte has reached the disk, so a full or pulled card keeps the old file.
-// The file is then read back and compared with the bytes meant for it.
+// Writes bytes to a file so that the file stays what it was: through a temporary file
+// that replaces the old one only when every byte has reached the disk (a full or pulled
+// card keeps the old file), or in place where a replacement would change the file's
+// owner or split it from its other names, or where the folder may not be written. A
+// device is written in place; a pipe or socket is refused. The file is then pushed to
+// its medium and read back from there and compared with the bytes meant for it.
 FileResult WriteFileSafely(const QString& fileName, const QByteArray& bytes);
 
 // Called with the file name between the write and the read-back (tests change the
 // file there to see a mismatch reported).
 extern std::function<void(const QString&)> AfterSafeWriteHook;
+
+// How a written file is pushed to its medium before it is read back: SyncFileAndFolder
+// and DropCachedPages of fileplatform.h; tests put a card that fails or forgets here.
+struct SafeWriteMedium {
+    std::function<QString(const QString&)> sync;
+    std::function<void(const QString&)> dropCachedPages;
+};
+extern SafeWriteMedium Medium;

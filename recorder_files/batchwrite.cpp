@@ -1,6 +1,7 @@
 // plimo-configurator --write: one preset, many cards.
 #include "recorder_files/batchwrite.h"
 
+#include "app/fileplatform.h"
 #include "app/savefile.h"
 #include "recorder_files/clockfile.h"
 #include "recorder_files/configcheck.h"
@@ -134,8 +135,9 @@ void ExplainPreset(const QString& presetName, const QByteArray& bytes, QTextStre
 bool ReadPresetFile(const QString& presetName, QByteArray* bytes, QTextStream& out)
 {
     QFile file(presetName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        out << Tr("cannot read %1: %2").arg(presetName, file.errorString()) << '\n';
+    QString reason;
+    if (!OpenRegularFileForReading(file, &reason)) {
+        out << Tr("cannot read %1: %2").arg(presetName, reason) << '\n';
         return false;
     }
     *bytes = file.read(MaxConfigFileSize + 1);

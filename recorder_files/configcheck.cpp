@@ -1,6 +1,7 @@
 // plimo-configurator --check: the reader's own results, in words.
 #include "recorder_files/configcheck.h"
 
+#include "app/fileplatform.h"
 #include "app/printable.h"
 #include "recorder_files/configwriter.h"
 #include "recorder_files/schedule.h"
@@ -324,16 +325,14 @@ int CheckConfigFile(const QString& fileName, QTextStream& out)
 {
     QFile file(fileName);
     QString error;
-    if (!file.open(QIODevice::ReadOnly))
-        error = file.errorString();
-    // At most one byte more than any config.ini: a huge file, or a device that never
-    // ends, is refused after that much.
-    const QByteArray bytes = error.isEmpty() ? file.read(MaxConfigFileSize + 1) : QByteArray();
-    if (error.isEmpty() && bytes.size() > MaxConfigFileSize)
+    const bool opened = OpenRegularFileForReading(file, &error);
+    // At most one byte more than any config.ini: a huge file is refused after that much.
+    const QByteArray bytes = opened ? file.read(MaxConfigFileSize + 1) : QByteArray();
+    if (opened && bytes.size() > MaxConfigFileSize)
         error = Tr("larger than %1 bytes, not a config.ini").arg(MaxConfigFileSize);
-    else if (error.isEmpty() && file.error() != QFileDevice::NoError)
+    else if (opened && file.error() != QFileDevice::NoError)
         error = file.errorString();
-    if (!error.isEmpty()) {
+    if (!opened || !error.isEmpty()) {
         out << Tr("cannot read %1: %2").arg(fileName, error) << '\n';
         out.flush();
         return 2;

@@ -1,5 +1,6 @@
 // WriteConfig and ReadConfig: the form's controls to and from config.ini.
 
+#include "app/fileplatform.h"
 #include "app/savefile.h"
 #include "editor/comboutil.h"
 #include "editor/configeditwindow.h"
@@ -94,8 +95,9 @@ FileResult ConfigEditWindow::WriteConfig(const QString& fileName)
 FileResult ConfigEditWindow::ReadConfig(const QString& fileName, ConfigReadResult* report)
 {
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return {false, file.errorString()};
+    QString reason;
+    if (!OpenRegularFileForReading(file, &reason))
+        return {false, reason};
     if (file.size() > MaxConfigFileSize)
         return {false, tr("larger than %1 bytes, not a config.ini").arg(MaxConfigFileSize)};
 

@@ -61,9 +61,10 @@ void ConfigEditWindow::ChangePath(const QString& path)
     if (const QString why = WhyPathCannotBeStored(path); !why.isEmpty())
         ShowStatus(tr("This card path cannot be kept in the preferences file: %1").arg(why));
     const QFileInfo config(path + PrefText(Preferences.CFGname));
-    // Runs on every keystroke: only a complete name of a file loads, and edits are
-    // not replaced unasked (Cancel keeps them and the path as typed).
-    if (config.exists() && !config.isDir() && MayReplaceEdits())
+    // Runs on every keystroke: only a complete name of a regular file loads (a pipe
+    // named config.ini would wait for a writer), and edits are not replaced unasked
+    // (Cancel keeps them and the path as typed).
+    if (config.isFile() && MayReplaceEdits())
         LoadAndReport(config.filePath());
 }
 
