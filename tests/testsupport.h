@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QString>
 #include <functional>
+#include <grp.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -36,6 +37,24 @@ inline int RunWithFileSizeLimit(rlim_t limit, const std::function<int()>& body)
         signal(SIGXFSZ, SIG_IGN);
         struct rlimit rl = {limit, limit};
         setrlimit(RLIMIT_FSIZE, &rl);
+        _exit(body());
+    }
+    int status = 0;
+    if (pid < 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status))
+        return -1;
+    return WEXITSTATUS(status);
+}
+
+// Runs body in a child process, as the user nobody when asNobody, killed after five
+// seconds: the body's result, or -1 when the child died or hung.
+inline int RunInChild(bool asNobody, const std::function<int()>& body)
+{
+    constexpr uid_t Nobody = 65534;
+    const pid_t pid = fork();
+    if (pid == 0) {
+        alarm(5);
+        if (asNobody && (setgroups(0, nullptr) != 0 || setgid(Nobody) != 0 || setuid(Nobody) != 0))
+            _exit(99);
         _exit(body());
     }
     int status = 0;

@@ -23,23 +23,6 @@ namespace
 
 constexpr uint Nobody = 65534;
 
-// Runs body in a child process, as the user nobody when asNobody, killed after five
-// seconds: the body's result, or -1 when the child died or hung.
-int RunInChild(bool asNobody, const std::function<int()>& body)
-{
-    const pid_t pid = fork();
-    if (pid == 0) {
-        alarm(5);
-        if (asNobody && (setgroups(0, nullptr) != 0 || setgid(Nobody) != 0 || setuid(Nobody) != 0))
-            _exit(99);
-        _exit(body());
-    }
-    int status = 0;
-    if (pid < 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status))
-        return -1;
-    return WEXITSTATUS(status);
-}
-
 enum class Old { LockedFolder, UsersFile, SharedFile, HardLink, SymLink };
 enum class Reader { StartUp, CardPath, LoadFrom, Check, Preset, Preferences, Include, Save, Clock };
 

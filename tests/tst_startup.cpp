@@ -73,21 +73,6 @@ QByteArray StandardErrorOf(const std::function<void()>& body)
     return text;
 }
 
-// Runs body in a child process as the user nobody; the body's result, -1 when it died.
-int RunAsNobody(const std::function<int()>& body)
-{
-    const pid_t pid = fork();
-    if (pid == 0) {
-        if (setgid(65534) != 0 || setuid(65534) != 0)
-            _exit(99);
-        _exit(body());
-    }
-    int status = 0;
-    if (pid < 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status))
-        return -1;
-    return WEXITSTATUS(status);
-}
-
 } // namespace
 
 class StartupTest : public QObject
@@ -225,7 +210,7 @@ private slots:
         QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7777)));
         QVERIFY(QFile::setPermissions("Plimoplayer.cfg", QFileDevice::WriteOwner));
         QCOMPARE(chown("Plimoplayer.cfg", 65534, 65534), 0);
-        const int result = RunAsNobody([] {
+        const int result = RunInChild(true, [] {
             StartupPreferences start;
             const QByteArray said = StandardErrorOf([&] {
                 ReadStartupPreferences("Plimoplayer.cfg", &start);
