@@ -180,7 +180,7 @@ void ConfigEditWindow::ReportSaved(const QStringList& written)
 FileResult ConfigEditWindow::LoadAndReport(const QString& fileName)
 {
     ConfigReadResult read;
-    const FileResult result = LoadFile(fileName, &read);
+    FileResult result = LoadFile(fileName, &read);
     if (result.ok)
         ShowLoadReport(fileName, read);
     else

@@ -80,7 +80,7 @@ ConfigSettings ConfigEditWindow::Settings() const
 FileResult ConfigEditWindow::WriteConfig(const QString& fileName)
 {
     const ConfigSettings settings = Snapshot(*this);
-    const FileResult written = WriteFileSafely(fileName, FormatConfig(settings));
+    FileResult written = WriteFileSafely(fileName, FormatConfig(settings));
     if (!written.ok)
         return written;
     // A selection without a code was written as item 1: the combo box now shows the
