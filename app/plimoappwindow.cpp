@@ -30,7 +30,9 @@ PlimoAppWindow::PlimoAppWindow() : QMainWindow(nullptr)
     Editor = new ConfigEditWindow(this, "config edit");
     Editor->setFocus();
     setCentralWidget(Editor);
-    statusBar()->showMessage(tr("Ready"), 2000);
+    // A card loaded at start has said what took effect: that report stays.
+    if (statusBar()->currentMessage().isEmpty())
+        statusBar()->showMessage(tr("Ready"), 2000);
     WatchCardSpace();
     FitToScreen(screen()->availableGeometry());
 

@@ -47,9 +47,24 @@ private:
     {
         QVERIFY(QMetaObject::invokeMethod(target, slot));
     }
-    // A load as the user starts it; "path load" types the card path.
+    // A fresh main window whose form starts on the card path.
+    void Open(const QString& card)
+    {
+        delete main;
+        UseFormPreferences(card);
+        main = new PlimoAppWindow;
+        main->setAttribute(Qt::WA_DeleteOnClose, false);
+        main->show();
+        form = main->editor();
+        form->showWarning = [this](const QString&, const QString& text) { warnings << text; };
+        form->showDetails = [this](const QString&, const QString& text) { details << text; };
+    }
+    // A load as the user starts it; "path load" types the card path, "start-up" starts
+    // the program on it.
     void Load(const QString& action)
     {
+        if (action == QLatin1String("start-up"))
+            return Open(Path("card/"));
         if (action == QLatin1String("reload"))
             Invoke(form, "LoadCurrent");
         else if (action == QLatin1String("load from"))
@@ -72,22 +87,17 @@ private slots:
         QVERIFY(QDir().mkpath(Path("card")) && QDir().mkpath(Path("empty")));
         QVERIFY(WriteAll(Path("card/config.ini"), "Loop=60\r\n"));
         QVERIFY(WriteAll(Path("other.ini"), "Loop=80\r\n"));
-        UseFormPreferences(Path("empty/"));
-        main = new PlimoAppWindow;
-        main->setAttribute(Qt::WA_DeleteOnClose, false);
-        main->show();
-        form = main->editor();
         questions.clear();
         warnings.clear();
         details.clear();
-        form->showWarning = [this](const QString&, const QString& text) { warnings << text; };
-        form->showDetails = [this](const QString&, const QString& text) { details << text; };
+        Open(Path("empty/"));
         form->chooseOpenFile = [this](const QString&, const QString&) { return Path("other.ini"); };
         main->chooseFile = [this] { return Path("other.ini"); };
     }
     void cleanup()
     {
         delete main;
+        main = nullptr;
         QDir::setCurrent(oldCurrent);
         QDir(tmp.path()).removeRecursively();
         QDir().mkpath(tmp.path());
@@ -260,6 +270,8 @@ private slots:
         QTest::newRow("main load, control byte")
             << "main load" << QByteArray("Loop=60\r\nx\x01y\r\nLoop=70\r\n")
             << "Loaded file %1: the reading stopped in line 2, the rest was ignored";
+        QTest::newRow("start-up, 1 of 2") << "start-up" << QByteArray("Loop=60\r\nloop=20\r\n")
+                                          << "Loaded file %1: 1 of 2 lines had no effect";
         QTest::newRow("reload, cannot be read")
             << "reload" << QByteArray() << "Cannot read file %1";
     }
@@ -276,7 +288,7 @@ private slots:
             QVERIFY(WriteAll(file, bytes));
         form->chooseOpenFile = [&](const QString&, const QString&) { return file; };
         main->chooseFile = [&] { return file; };
-        if (action != QLatin1String("path load"))
+        if (action != QLatin1String("path load") && action != QLatin1String("start-up"))
             form->configFilePath->setText(Path("card/"));
         main->statusBar()->clearMessage();
         Load(action);
