@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSocketNotifier>
 #include <QtConcurrent/QtConcurrentRun>
 
 namespace
@@ -49,10 +50,24 @@ CardPicker::CardPicker(ConfigEditWindow* form) : QComboBox(form), Form(form)
     connect(this, &QComboBox::activated, this, &CardPicker::Choose);
     connect(Form->configFilePath, &QLineEdit::textChanged, this, &CardPicker::FollowPath);
     connect(&Watcher, &QFutureWatcher<QList<CardVolume>>::finished, this, &CardPicker::Answered);
-    Poll.setInterval(2000);
+    WatchMounts();
+    QTimer::singleShot(0, this, &CardPicker::Refresh);
+}
+
+void CardPicker::WatchMounts()
+{
+    // Linux marks its mount table exceptional (POLLPRI) whenever a volume is mounted or
+    // unmounted: no need to ask the volumes while nothing changes. Elsewhere, and for a
+    // configuration file put on a card, a slow poll.
+    MountTable.setFileName(QStringLiteral("/proc/self/mounts"));
+    const bool watched = MountTable.open(QIODevice::ReadOnly);
+    if (watched) {
+        auto* notifier = new QSocketNotifier(MountTable.handle(), QSocketNotifier::Exception, this);
+        connect(notifier, &QSocketNotifier::activated, this, &CardPicker::Refresh);
+    }
+    Poll.setInterval(watched ? 30000 : 2000);
     connect(&Poll, &QTimer::timeout, this, &CardPicker::Refresh);
     Poll.start();
-    QTimer::singleShot(0, this, &CardPicker::Refresh);
 }
 
 CardPicker* CardPicker::Attach(ConfigEditWindow* form)

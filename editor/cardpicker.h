@@ -3,6 +3,7 @@
 #include "app/cardvolumes.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QFutureWatcher>
 #include <QTimer>
 #include <functional>
@@ -12,8 +13,9 @@ class ConfigEditWindow;
 // The drop-down beside "find": the memory cards mounted now, with their label, size,
 // free space and whether the configuration file is on them. Choosing one puts its folder
 // into "config file path", which loads it as typing would; nothing is chosen for the
-// user. The list is asked for on a worker thread every two seconds, so inserting or
-// removing a card shows without the window waiting for a slow volume.
+// user. The list is asked for on a worker thread whenever the system's mount table changes
+// (and every half minute), so inserting or removing a card shows without the window
+// waiting for a slow volume and without work while nothing changes.
 class CardPicker : public QComboBox
 {
     Q_OBJECT
@@ -26,7 +28,7 @@ public:
 
     // The card finder (tests replace it); runs on a worker thread.
     std::function<QList<CardVolume>()> findCards;
-    // Asks again now (also done every two seconds).
+    // Asks again now (also done when a volume is mounted or unmounted).
     void Refresh();
 
 private:
@@ -34,11 +36,13 @@ private:
     void Show(const QList<CardVolume>& cards);
     void Choose(int index);
     void FollowPath();
+    void WatchMounts();
 
     ConfigEditWindow* Form;
     QList<CardVolume> Cards;
     QFutureWatcher<QList<CardVolume>> Watcher;
     QTimer Poll;
+    QFile MountTable;
 };
 
 // "CARD  15.9 GB, 14.2 GB free, config.ini" as the drop-down shows a card.

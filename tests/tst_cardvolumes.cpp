@@ -4,11 +4,15 @@
 #include "editor/configeditwindow.h"
 #include "formfixture.h"
 
+#include <QDir>
 #include <QLineEdit>
+#include <QProcess>
 #include <QSpinBox>
 #include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <atomic>
+#include <memory>
 
 class CardVolumesTest : public QObject
 {
@@ -131,6 +135,34 @@ private slots:
         picker->Refresh();
         QTRY_COMPARE(picker->count(), 2);
         QCOMPARE(picker->currentIndex(), 0);
+    }
+
+    // A card mounted (here a FAT image through FUSE) is asked for at once, not at the
+    // next slow poll.
+    void mountSeenAtOnce()
+    {
+        QTemporaryDir dir;
+        const QString image = dir.filePath(QStringLiteral("card.img"));
+        const QString mount = dir.filePath(QStringLiteral("card"));
+        QVERIFY(QDir().mkpath(mount));
+        if (QProcess::execute(QStringLiteral("mkfs.vfat"), {"-C", image, "1024"}) != 0)
+            QSKIP("mkfs.vfat is not installed");
+        UseFormPreferences(QString());
+        ConfigEditWindow form(nullptr, "config edit");
+        auto* picker = form.findChild<CardPicker*>();
+        auto asked = std::make_shared<std::atomic<int>>(0);
+        picker->findCards = [asked] {
+            ++*asked;
+            return QList<CardVolume>{};
+        };
+        picker->Refresh();
+        QTRY_VERIFY(*asked >= 1);
+        QTest::qWait(200);
+        const int before = *asked;
+        if (QProcess::execute(QStringLiteral("fusefat"), {"-o", "rw+", image, mount}) != 0)
+            QSKIP("no FUSE here");
+        QTRY_VERIFY_WITH_TIMEOUT(*asked > before, 1500);
+        QProcess::execute(QStringLiteral("fusermount"), {"-u", mount});
     }
 };
 
