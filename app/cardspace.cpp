@@ -3,11 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QMutex>
-#include <QMutexLocker>
 #include <QStorageInfo>
-
-#include <thread>
 
 QString CardFolder(const QString& cardPath)
 {
@@ -42,28 +38,15 @@ qint64 FreeBytesOfFolder(const QString& folder)
     return volume.isValid() ? volume.bytesAvailable() : -1;
 }
 
-// The way back from a question's thread: the answer is posted to the monitor while it
-// lives; its destructor cuts the link under the lock.
-struct CardSpaceMonitor::AnswerLink {
-    QMutex lock;
-    CardSpaceMonitor* monitor = nullptr;
-};
-
-CardSpaceMonitor::CardSpaceMonitor(QObject* parent)
-    : QObject(parent), Link(std::make_shared<AnswerLink>())
+CardSpaceMonitor::CardSpaceMonitor(QObject* parent) : QObject(parent), Question(this)
 {
-    Link->monitor = this;
     // Free space changes while files are written: ask again now and then.
     Refresh.setInterval(10000);
     connect(&Refresh, &QTimer::timeout, this, &CardSpaceMonitor::Ask);
     Refresh.start();
 }
 
-CardSpaceMonitor::~CardSpaceMonitor()
-{
-    QMutexLocker locker(&Link->lock);
-    Link->monitor = nullptr;
-}
+CardSpaceMonitor::~CardSpaceMonitor() = default;
 
 void CardSpaceMonitor::SetCardPath(const QString& cardPath)
 {
@@ -90,14 +73,8 @@ void CardSpaceMonitor::Ask()
     }
     Asking = true;
     AskedFolder = Folder;
-    std::thread([link = Link, ask = freeBytes, folder = Folder] {
-        const qint64 answer = ask(folder);
-        QMutexLocker locker(&link->lock);
-        // Posted: a monitor deleted before the event is handled takes the event with it.
-        if (CardSpaceMonitor* monitor = link->monitor)
-            QMetaObject::invokeMethod(
-                monitor, [monitor, answer] { monitor->Answered(answer); }, Qt::QueuedConnection);
-    }).detach();
+    Question.Ask<qint64>([ask = freeBytes, folder = Folder] { return ask(folder); },
+                         [this](const qint64& answer) { Answered(answer); });
 }
 
 void CardSpaceMonitor::Answered(qint64 answer)

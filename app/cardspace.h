@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/detachedquestion.h"
+
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -46,8 +48,6 @@ signals:
     void freeBytesChanged(qint64 freeBytes); // -1: the folder does not exist
 
 private:
-    struct AnswerLink;
-
     void Ask();
     void Answered(qint64 answer);
     void Show();
@@ -59,6 +59,6 @@ private:
     bool Pending = false;
     QString CurrentText;
     bool Asking = false;
-    std::shared_ptr<AnswerLink> Link; // shared with the question's thread
+    DetachedQuestion Question;
     QTimer Refresh;
 };

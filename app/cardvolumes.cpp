@@ -76,6 +76,17 @@ bool DiskIsRemovable(const QString& disk, const QString& sysBlock)
     return target.contains(QLatin1String("/usb"));
 }
 
+bool MountTableMayHoldCards(const QByteArray& table)
+{
+    // Each line: device, mount point, file-system type, options, two numbers.
+    for (const QByteArray& line : table.split('\n')) {
+        const QList<QByteArray> fields = line.split(' ');
+        if (fields.size() > 2 && CardFileSystem(fields.at(2)))
+            return true;
+    }
+    return false;
+}
+
 QList<CardVolume> FindCardVolumes(const QString& configName)
 {
     QList<CardVolume> cards;

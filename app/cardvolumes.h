@@ -36,6 +36,10 @@ struct CardVolume {
     bool hasConfig = false; // the configuration file name is on it
 };
 
+// Whether a mount table (the text of /proc/self/mounts) names any file system a card
+// can have; when not, there is no card and no volume needs to be asked.
+bool MountTableMayHoldCards(const QByteArray& table);
+
 // The mounted cards, from QStorageInfo::mountedVolumes(); may take long on a slow
 // volume, so call it off the GUI thread.
 QList<CardVolume> FindCardVolumes(const QString& configName);

@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSocketNotifier>
-#include <QtConcurrent/QtConcurrentRun>
 
 namespace
 {
@@ -39,7 +38,7 @@ QString CardVolumeText(const CardVolume& card, const QString& configName)
     return text;
 }
 
-CardPicker::CardPicker(ConfigEditWindow* form) : QComboBox(form), Form(form)
+CardPicker::CardPicker(ConfigEditWindow* form) : QComboBox(form), Form(form), Question(this)
 {
     setObjectName(QStringLiteral("card picker"));
     setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -49,7 +48,6 @@ CardPicker::CardPicker(ConfigEditWindow* form) : QComboBox(form), Form(form)
     Show({});
     connect(this, &QComboBox::activated, this, &CardPicker::Choose);
     connect(Form->configFilePath, &QLineEdit::textChanged, this, &CardPicker::FollowPath);
-    connect(&Watcher, &QFutureWatcher<QList<CardVolume>>::finished, this, &CardPicker::Answered);
     WatchMounts();
     QTimer::singleShot(0, this, &CardPicker::Refresh);
 }
@@ -61,6 +59,10 @@ void CardPicker::WatchMounts()
     // configuration file put on a card, a slow poll.
     MountTable.setFileName(QStringLiteral("/proc/self/mounts"));
     const bool watched = MountTable.open(QIODevice::ReadOnly);
+    mayHoldCards = [this] {
+        return !MountTable.isOpen() ||
+               (MountTable.seek(0) && MountTableMayHoldCards(MountTable.readAll()));
+    };
     if (watched) {
         auto* notifier = new QSocketNotifier(MountTable.handle(), QSocketNotifier::Exception, this);
         connect(notifier, &QSocketNotifier::activated, this, &CardPicker::Refresh);
@@ -85,15 +87,21 @@ CardPicker* CardPicker::Attach(ConfigEditWindow* form)
 
 void CardPicker::Refresh()
 {
-    if (Watcher.isRunning())
+    if (Asking)
         return;
-    const auto find = findCards;
-    Watcher.setFuture(QtConcurrent::run([find] { return find(); }));
+    if (!mayHoldCards()) {
+        Answered({}); // no thread, no volume asked: the usual case without a card
+        return;
+    }
+    Asking = true;
+    Question.Ask<QList<CardVolume>>(findCards, [this](const QList<CardVolume>& cards) {
+        Asking = false;
+        Answered(cards);
+    });
 }
 
-void CardPicker::Answered()
+void CardPicker::Answered(const QList<CardVolume>& cards)
 {
-    const QList<CardVolume> cards = Watcher.result();
     const auto same = [](const CardVolume& a, const CardVolume& b) {
         return a.rootPath == b.rootPath && a.label == b.label && a.hasConfig == b.hasConfig &&
                a.bytesTotal == b.bytesTotal && a.bytesFree / 100000000 == b.bytesFree / 100000000;

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "app/cardvolumes.h"
+#include "app/detachedquestion.h"
 
 #include <QComboBox>
 #include <QFile>
-#include <QFutureWatcher>
 #include <QTimer>
 #include <functional>
 
@@ -26,13 +26,16 @@ public:
     // Creates the picker and puts it right after the form's "find" button.
     static CardPicker* Attach(ConfigEditWindow* form);
 
-    // The card finder (tests replace it); runs on a worker thread.
+    // The card finder (tests replace it); runs on a thread nobody waits for.
     std::function<QList<CardVolume>()> findCards;
+    // Whether any card can be mounted at all, asked on the GUI thread before the finder
+    // (the system's mount table never waits for a volume); tests replace it.
+    std::function<bool()> mayHoldCards;
     // Asks again now (also done when a volume is mounted or unmounted).
     void Refresh();
 
 private:
-    void Answered();
+    void Answered(const QList<CardVolume>& cards);
     void Show(const QList<CardVolume>& cards);
     void Choose(int index);
     void FollowPath();
@@ -40,7 +43,8 @@ private:
 
     ConfigEditWindow* Form;
     QList<CardVolume> Cards;
-    QFutureWatcher<QList<CardVolume>> Watcher;
+    bool Asking = false;
+    DetachedQuestion Question;
     QTimer Poll;
     QFile MountTable;
 };

@@ -97,6 +97,27 @@ private slots:
         QVERIFY(!DiskIsRemovable(QString(), sys.path()));
     }
 
+    // Without a FAT-family file system in the mount table no volume is asked at all.
+    void mountTable_data()
+    {
+        QTest::addColumn<QByteArray>("table");
+        QTest::addColumn<bool>("mayHoldCards");
+        QTest::newRow("system only") << QByteArray("/dev/sda2 / ext4 rw 0 0\n"
+                                                   "tmpfs /run tmpfs rw 0 0\n")
+                                     << false;
+        QTest::newRow("a card") << QByteArray("/dev/sda2 / ext4 rw 0 0\n/dev/sdb1 "
+                                              "/media/u/REC\\040CARD vfat rw 0 0\n")
+                                << true;
+        QTest::newRow("exfat, no line end")
+            << QByteArray("/dev/mmcblk0p1 /mnt exfat rw 0 0") << true;
+        QTest::newRow("empty") << QByteArray() << false;
+    }
+    void mountTable()
+    {
+        QFETCH(QByteArray, table);
+        QTEST(MountTableMayHoldCards(table), "mayHoldCards");
+    }
+
     // Over this machine's real mounts: never the root file system or a pseudo one.
     void mountedVolumes()
     {
@@ -120,6 +141,7 @@ private slots:
         const CardVolume a{card.path(), QStringLiteral("REC"), 16000000000, 14200000000, true};
         const CardVolume b{QStringLiteral("/media/u/OTHER"), QStringLiteral("OTHER"), 8000000000, 1,
                            false};
+        picker->mayHoldCards = [] { return true; };
         picker->findCards = [a, b] { return QList<CardVolume>{a, b}; };
         picker->Refresh();
         QTRY_COMPARE(picker->count(), 3);
@@ -151,6 +173,7 @@ private slots:
         ConfigEditWindow form(nullptr, "config edit");
         auto* picker = form.findChild<CardPicker*>();
         auto asked = std::make_shared<std::atomic<int>>(0);
+        picker->mayHoldCards = [] { return true; }; // fusefat shows as a FUSE file system
         picker->findCards = [asked] {
             ++*asked;
             return QList<CardVolume>{};
