@@ -174,21 +174,21 @@ void ConfigEditWindow::AddFileButtons(QGroupBox* bar, QHBoxLayout* buttons)
          QT_TR_NOOP("Write config file to setting SD card path"), &ConfigEditWindow::SaveCurrent,
          30, QKeySequence::Save, Qt::CTRL | Qt::Key_S},
     };
-    for (const FileButton& spec : fileButtons) {
+    for (const FileButton& entry : fileButtons) {
         // A picture keeps two blanks between itself and the text.
-        auto* button = spec.picture ? new QPushButton(QIcon(QPixmap(spec.picture)),
-                                                      QStringLiteral("  ") + tr(spec.text), bar)
-                                    : new QPushButton(tr(spec.text), bar);
-        button->setObjectName(QString::fromLatin1(spec.name));
-        button->setToolTip(tr(spec.tip));
-        button->setAccessibleName(tr(spec.text));
+        auto* button = entry.picture ? new QPushButton(QIcon(QPixmap(entry.picture)),
+                                                       QStringLiteral("  ") + tr(entry.text), bar)
+                                     : new QPushButton(tr(entry.text), bar);
+        button->setObjectName(QString::fromLatin1(entry.name));
+        button->setToolTip(tr(entry.tip));
+        button->setAccessibleName(tr(entry.text));
         MakeKeyboardButton(button);
-        AddShortcut(button, spec.key, QKeySequence(spec.usualKey));
+        AddShortcut(button, entry.key, QKeySequence(entry.usualKey));
         // A press that slides off the button before release is cancelled: act on the
         // completed click only.
-        connect(button, &QPushButton::clicked, this, spec.slot);
+        connect(button, &QPushButton::clicked, this, entry.slot);
         buttons->addWidget(button, 100);
-        buttons->addStretch(spec.stretchAfter);
+        buttons->addStretch(entry.stretchAfter);
     }
 }
 

@@ -45,11 +45,11 @@ void AddCaptionRow(QGridLayout* grid, int row, QWidget* control, const QString& 
 
 QSpinBox* NewFieldSpinBox(QWidget* parent, ConfigField field)
 {
-    const FieldSpec& spec = Field(field);
+    const FieldSpec& row = Field(field);
     auto* spin = new QSpinBox(parent);
-    spin->setObjectName(QString::fromLatin1(spec.objectName));
-    spin->setRange(spec.minimum, spec.maximum);
-    spin->setSingleStep(spec.step);
+    spin->setObjectName(QString::fromLatin1(row.objectName));
+    spin->setRange(row.minimum, row.maximum);
+    spin->setSingleStep(row.step);
     return spin;
 }
 
