@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QSaveFile>
 
-std::function<void(const QString&)> AfterSafeWriteHook;
 SafeWriteMedium Medium{SyncFileAndFolder, DropCachedPages};
 
 namespace
@@ -98,8 +97,6 @@ FileResult WriteFileSafely(const QString& fileName, const QByteArray& bytes)
         error = WriteInPlace(fileName, bytes);
     } else {
         error = Write(fileName, target, bytes);
-        if (error.isEmpty() && AfterSafeWriteHook)
-            AfterSafeWriteHook(fileName);
         if (error.isEmpty())
             error = Verify(fileName, bytes);
     }

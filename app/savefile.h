@@ -18,12 +18,9 @@ struct FileResult {
 // its medium and read back from there and compared with the bytes meant for it.
 FileResult WriteFileSafely(const QString& fileName, const QByteArray& bytes);
 
-// Called with the file name between the write and the read-back (tests change the
-// file there to see a mismatch reported).
-extern std::function<void(const QString&)> AfterSafeWriteHook;
-
 // How a written file is pushed to its medium before it is read back: SyncFileAndFolder
-// and DropCachedPages of fileplatform.h; tests put a card that fails or forgets here.
+// and DropCachedPages of fileplatform.h, called between the write and the read-back;
+// tests put a card that fails, forgets or changes the file here.
 struct SafeWriteMedium {
     std::function<QString(const QString&)> sync;
     std::function<void(const QString&)> dropCachedPages;

@@ -26,6 +26,7 @@ class FileCommandsTest : public QObject
 
 private:
     QTemporaryDir tmp;
+    const SafeWriteMedium realMedium = Medium;
     QString oldCurrent;
     PlimoAppWindow* main = nullptr;
     ConfigEditWindow* form = nullptr;
@@ -60,7 +61,7 @@ private slots:
     }
     void cleanup()
     {
-        AfterSafeWriteHook = nullptr;
+        Medium = realMedium;
         delete main;
         QDir::setCurrent(oldCurrent);
         QDir(tmp.path()).removeRecursively();
@@ -364,9 +365,10 @@ private slots:
     {
         QFETCH(QString, changed);
         form->configFilePath->setText(Card());
-        AfterSafeWriteHook = [&](const QString& name) {
+        Medium.sync = [&](const QString& name) {
             if (name.endsWith(changed))
                 WriteAll(name, "something else");
+            return realMedium.sync(name);
         };
         Invoke("SaveCurrent");
         QCOMPARE(warnings.size(), 1);
