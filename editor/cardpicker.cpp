@@ -3,6 +3,8 @@
 #include "app/prefcodec.h"
 #include "app/preferences.h"
 #include "editor/configeditwindow.h"
+#include "editor/derived.h"
+#include "editor/filestatus.h"
 
 #include <QBoxLayout>
 #include <QDir>
@@ -13,26 +15,19 @@
 namespace
 {
 
-QString Gigabytes(qint64 bytes)
-{
-    return QString::asprintf("%.1f", double(bytes) / 1e9);
-}
-
 // The card path of a mount point: its folder with the trailing separator.
 QString CardPathOf(const CardVolume& card)
 {
-    QString path = QDir::toNativeSeparators(card.rootPath);
-    if (!path.endsWith(QDir::separator()))
-        path += QDir::separator();
-    return path;
+    return QDir::toNativeSeparators(WithTrailingSeparator(card.rootPath));
 }
 
 } // namespace
 
 QString CardVolumeText(const CardVolume& card, const QString& configName)
 {
-    QString text = CardPicker::tr("%1  %2 GB, %3 GB free")
-                       .arg(card.label, Gigabytes(card.bytesTotal), Gigabytes(card.bytesFree));
+    QString text =
+        CardPicker::tr("%1  %2 GB, %3 GB free")
+            .arg(card.label, GigabytesText(card.bytesTotal, 1), GigabytesText(card.bytesFree, 1));
     if (card.hasConfig)
         text += QStringLiteral(", ") + configName;
     return text;

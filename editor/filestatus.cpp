@@ -19,12 +19,19 @@ QString Shown(const QString& path)
     return QDir::toNativeSeparators(path);
 }
 
+} // namespace
+
 bool EndsInSeparator(const QString& path)
 {
     return path.endsWith(QLatin1Char('/')) || path.endsWith(QLatin1Char('\\'));
 }
 
-} // namespace
+QString WithTrailingSeparator(const QString& folder)
+{
+    if (folder.isEmpty() || EndsInSeparator(folder))
+        return folder;
+    return folder + QLatin1Char('/');
+}
 
 SaveTarget SaveTargetFor(const QString& cardPath, const QString& configName,
                          const QString& clockName, bool writesClock, const QString& workingFolder)

@@ -16,6 +16,12 @@ enum class SaveWhere {
     BesideFolder,  // an existing folder without its separator: the names run on from it
 };
 
+// The card path is a plain prefix; "/" and "\\" both end a folder in it.
+bool EndsInSeparator(const QString& path);
+// A chosen folder as a card path: with its trailing separator, so that the file names
+// land inside it. An empty path stays empty (the working folder).
+QString WithTrailingSeparator(const QString& folder);
+
 struct SaveTarget {
     SaveWhere where = SaveWhere::AsNamed;
     QStringList files; // full paths: the configuration file, then the clock file

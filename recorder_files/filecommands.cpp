@@ -6,6 +6,7 @@
 #include "app/prefcodec.h"
 #include "app/preferences.h"
 #include "app/savefile.h"
+#include "editor/filestatus.h"
 #include "recorder_files/clockfile.h"
 
 #include <QDateEdit>
@@ -22,15 +23,6 @@ namespace
 {
 
 const QString ConfigFilter = QStringLiteral("Config files (*.ini);;All files (*.*)");
-
-// The card path is a plain prefix: a chosen folder needs its separator to name
-// files inside it.
-QString WithTrailingSeparator(const QString& folder)
-{
-    if (folder.isEmpty() || folder.endsWith(QLatin1Char('/')) || folder.endsWith(QLatin1Char('\\')))
-        return folder;
-    return folder + QLatin1Char('/');
-}
 
 } // namespace
 
