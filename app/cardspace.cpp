@@ -1,5 +1,7 @@
 #include "app/cardspace.h"
 
+#include "editor/derived.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -25,8 +27,7 @@ QString RecordingTimeText(qint64 freeBytes, int byteRate)
 QString CardSpaceText(qint64 freeBytes, int byteRate)
 {
     return QCoreApplication::translate("PlimoAppWindow", "Card: %1 GB free, %2 at %3 B/s")
-        .arg(QString::asprintf("%.2f", double(qMax<qint64>(freeBytes, 0)) / 1e9),
-             RecordingTimeText(freeBytes, byteRate))
+        .arg(GigabytesText(freeBytes, 2), RecordingTimeText(freeBytes, byteRate))
         .arg(byteRate);
 }
 

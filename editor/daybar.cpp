@@ -178,7 +178,7 @@ void ScheduleStrip::Update()
 
 void ScheduleStrip::ShowFull()
 {
-    const QString free = QString::asprintf("%.1f", double(qMax<qint64>(FreeBytes, 0)) / 1e9);
+    const QString free = GigabytesText(FreeBytes, 1);
     const int days = DaysUntilFull(Current, FreeBytes, today);
     QString text;
     if (FreeBytes >= 0 && Current.input.timersEnabled && Current.input.loopSizeMb == 0) {

@@ -64,3 +64,8 @@ QString FileSizeText(int minutes, int byteRate, const QString& unitText)
 {
     return QString::asprintf("%0.2f", FileSizeMegabytes(minutes, byteRate)) + unitText;
 }
+
+QString GigabytesText(qint64 bytes, int decimals)
+{
+    return QString::number(double(qMax<qint64>(bytes, 0)) / 1e9, 'f', decimals);
+}

@@ -34,3 +34,6 @@ QString PlayTimeText(int value, uint32_t unit, int byteRate, const QString& zero
 double FileSizeMegabytes(int minutes, int byteRate);
 // That size with two decimals, followed directly by unitText ("0.46Mb").
 QString FileSizeText(int minutes, int byteRate, const QString& unitText);
+
+// Bytes of a volume in decimal gigabytes with the given decimals ("14.2"); below 0 is 0.
+QString GigabytesText(qint64 bytes, int decimals);
