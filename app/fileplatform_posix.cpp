@@ -13,10 +13,10 @@
 namespace
 {
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("FilePlatform", text);
-}
+// The reasons shown in the window's warnings, in the translation context FilePlatform.
+struct FileText {
+    Q_DECLARE_TR_FUNCTIONS(FilePlatform)
+};
 
 QString SystemReason(int error)
 {
@@ -26,10 +26,10 @@ QString SystemReason(int error)
 QString KindReason(mode_t mode)
 {
     if (S_ISDIR(mode))
-        return Tr("It is a folder, not a file");
+        return FileText::tr("It is a folder, not a file");
     if (S_ISFIFO(mode) || S_ISSOCK(mode))
-        return Tr("It is a pipe or socket, not a file");
-    return Tr("It is a device, not a file");
+        return FileText::tr("It is a pipe or socket, not a file");
+    return FileText::tr("It is a device, not a file");
 }
 
 // Opens name with O_NONBLOCK, so that a pipe swapped in after a check cannot make the
@@ -114,7 +114,7 @@ bool OpenRegularFileForReading(QFile& file, QString* reason)
     };
     const QByteArray name = QFile::encodeName(file.fileName());
     if (name.isEmpty() || ::stat(name.constData(), &st) != 0) {
-        *reason = name.isEmpty() ? Tr("No file name") : SystemReason(errno);
+        *reason = name.isEmpty() ? FileText::tr("No file name") : SystemReason(errno);
         return false;
     }
     if (!S_ISREG(st.st_mode)) {

@@ -4,27 +4,27 @@
 <context>
     <name>CardPicker</name>
     <message>
-        <location filename="../editor/cardpicker.cpp" line="34"/>
+        <location filename="../editor/cardpicker.cpp" line="29"/>
         <source>%1  %2 GB, %3 GB free</source>
         <translation>%1  %2 ГБ, свободно %3 ГБ</translation>
     </message>
     <message>
-        <location filename="../editor/cardpicker.cpp" line="45"/>
+        <location filename="../editor/cardpicker.cpp" line="40"/>
         <source>Memory cards mounted now; choose one to load its config file</source>
         <translation>Подключённые карты памяти; выберите карту, чтобы загрузить её файл конфигурации</translation>
     </message>
     <message>
-        <location filename="../editor/cardpicker.cpp" line="46"/>
+        <location filename="../editor/cardpicker.cpp" line="41"/>
         <source>Memory cards</source>
         <translation>Карты памяти</translation>
     </message>
     <message>
-        <location filename="../editor/cardpicker.cpp" line="95"/>
+        <location filename="../editor/cardpicker.cpp" line="113"/>
         <source>no card found</source>
         <translation>карт не найдено</translation>
     </message>
     <message>
-        <location filename="../editor/cardpicker.cpp" line="95"/>
+        <location filename="../editor/cardpicker.cpp" line="113"/>
         <source>choose a card (%1)</source>
         <translation>выберите карту (%1)</translation>
     </message>
@@ -420,12 +420,12 @@
         <translation>Записать файл настроек на заданную SD-карту</translation>
     </message>
     <message>
-        <location filename="../editor/filestatus.cpp" line="45"/>
+        <location filename="../editor/filestatus.cpp" line="52"/>
         <source>No card path: Save writes into the working folder: %1</source>
         <translation>Путь к карте не задан: «Сохранить» пишет в рабочую папку: %1</translation>
     </message>
     <message>
-        <location filename="../editor/filestatus.cpp" line="47"/>
+        <location filename="../editor/filestatus.cpp" line="54"/>
         <source>The card path is empty. Save writes into the working folder:
 %1
 
@@ -436,12 +436,12 @@ Write there?</source>
 Записать туда?</translation>
     </message>
     <message>
-        <location filename="../editor/filestatus.cpp" line="54"/>
+        <location filename="../editor/filestatus.cpp" line="61"/>
         <source>%1 has no separator at the end: Save writes beside the folder, not into it: %2</source>
         <translation>%1 не оканчивается разделителем: «Сохранить» пишет рядом с папкой, а не в неё: %2</translation>
     </message>
     <message>
-        <location filename="../editor/filestatus.cpp" line="58"/>
+        <location filename="../editor/filestatus.cpp" line="65"/>
         <source>The card path %1 names a folder but does not end in a separator, so Save writes beside the folder, not into it:
 %2
 
@@ -452,38 +452,38 @@ Write there?</source>
 Записать туда?</translation>
     </message>
     <message>
-        <location filename="../editor/filestatus.cpp" line="62"/>
+        <location filename="../editor/filestatus.cpp" line="69"/>
         <source>Save writes: %1</source>
         <translation>«Сохранить» пишет: %1</translation>
     </message>
     <message>
-        <location filename="../editor/filestatus.cpp" line="71"/>
+        <location filename="../editor/filestatus.cpp" line="78"/>
         <source>%1 of %2 lines had no effect</source>
         <translation>%1 из %2 строк не подействовали</translation>
     </message>
     <message>
-        <location filename="../editor/filestatus.cpp" line="78"/>
+        <location filename="../editor/filestatus.cpp" line="85"/>
         <source>the last line has no line end and was not read</source>
         <translation>последняя строка не закончена и не прочитана</translation>
     </message>
     <message>
-        <location filename="../editor/filestatus.cpp" line="82"/>
+        <location filename="../editor/filestatus.cpp" line="89"/>
         <source>the reading stopped in line %1, the rest was ignored</source>
         <translation>чтение остановилось на строке %1, остальное пропущено</translation>
     </message>
     <message>
-        <location filename="../editor/filestatus.cpp" line="87"/>
+        <location filename="../editor/filestatus.cpp" line="94"/>
         <source>Loaded file </source>
         <translation>Загружен файл </translation>
     </message>
     <message>
-        <location filename="../editor/filestatus.cpp" line="99"/>
+        <location filename="../editor/filestatus.cpp" line="106"/>
         <location filename="../editor/timerpanel.cpp" line="106"/>
         <source>Timer %d</source>
         <translation>Таймер %d</translation>
     </message>
     <message>
-        <location filename="../editor/filestatus.cpp" line="105"/>
+        <location filename="../editor/filestatus.cpp" line="112"/>
         <source>not run by the recorder</source>
         <translation>диктофон не выполнит</translation>
     </message>
@@ -585,26 +585,26 @@ Write there?</source>
         <translation>Минута</translation>
     </message>
     <message>
-        <location filename="../recorder_files/filecommands.cpp" line="62"/>
+        <location filename="../recorder_files/filecommands.cpp" line="54"/>
         <source>This card path cannot be kept in the preferences file: %1</source>
         <translation>Этот путь к карте нельзя сохранить в файле настроек: %1</translation>
     </message>
     <message>
-        <location filename="../recorder_files/filecommands.cpp" line="88"/>
+        <location filename="../recorder_files/filecommands.cpp" line="80"/>
         <source>Cannot read %1:
 %2</source>
         <translation>Не удалось прочитать %1:
 %2</translation>
     </message>
     <message>
-        <location filename="../recorder_files/filecommands.cpp" line="120"/>
+        <location filename="../recorder_files/filecommands.cpp" line="112"/>
         <source>Nothing saved: %1</source>
         <translation>Ничего не сохранено: %1</translation>
     </message>
     <message>
-        <location filename="../recorder_files/filecommands.cpp" line="102"/>
-        <location filename="../recorder_files/filecommands.cpp" line="126"/>
-        <location filename="../recorder_files/filecommands.cpp" line="136"/>
+        <location filename="../recorder_files/filecommands.cpp" line="94"/>
+        <location filename="../recorder_files/filecommands.cpp" line="118"/>
+        <location filename="../recorder_files/filecommands.cpp" line="128"/>
         <source>Cannot write %1:
 %2</source>
         <translation>Не удалось записать %1:
@@ -616,8 +616,8 @@ Write there?</source>
         <translation>Сохранено и проверено: </translation>
     </message>
     <message>
-        <location filename="../recorder_files/filecommands.cpp" line="171"/>
-        <location filename="../recorder_files/filecommands.cpp" line="173"/>
+        <location filename="../recorder_files/filecommands.cpp" line="163"/>
+        <location filename="../recorder_files/filecommands.cpp" line="165"/>
         <source>File error</source>
         <translation>Ошибка файла</translation>
     </message>
@@ -663,6 +663,29 @@ Write there?</source>
     </message>
 </context>
 <context>
+    <name>FilePlatform</name>
+    <message>
+        <location filename="../app/fileplatform_posix.cpp" line="29"/>
+        <source>It is a folder, not a file</source>
+        <translation>Это папка, а не файл</translation>
+    </message>
+    <message>
+        <location filename="../app/fileplatform_posix.cpp" line="31"/>
+        <source>It is a pipe or socket, not a file</source>
+        <translation>Это канал или сокет, а не файл</translation>
+    </message>
+    <message>
+        <location filename="../app/fileplatform_posix.cpp" line="32"/>
+        <source>It is a device, not a file</source>
+        <translation>Это устройство, а не файл</translation>
+    </message>
+    <message>
+        <location filename="../app/fileplatform_posix.cpp" line="117"/>
+        <source>No file name</source>
+        <translation>Нет имени файла</translation>
+    </message>
+</context>
+<context>
     <name>PlimoAppWindow</name>
     <message>
         <location filename="../app/plimoappwindow.cpp" line="27"/>
@@ -670,32 +693,32 @@ Write there?</source>
         <translation>Настройка плеера Plimo</translation>
     </message>
     <message>
-        <location filename="../app/plimoappwindow.cpp" line="33"/>
+        <location filename="../app/plimoappwindow.cpp" line="35"/>
         <source>Ready</source>
         <translation>Готово</translation>
     </message>
     <message>
-        <location filename="../app/plimoappwindow.cpp" line="112"/>
+        <location filename="../app/plimoappwindow.cpp" line="114"/>
         <source>Loading aborted</source>
         <translation>Загрузка отменена</translation>
     </message>
     <message>
-        <location filename="../app/cardspace.cpp" line="25"/>
+        <location filename="../app/cardspace.cpp" line="23"/>
         <source>about %1 h</source>
         <translation>около %1 ч</translation>
     </message>
     <message>
-        <location filename="../app/cardspace.cpp" line="26"/>
+        <location filename="../app/cardspace.cpp" line="24"/>
         <source>about %1 min</source>
         <translation>около %1 мин</translation>
     </message>
     <message>
-        <location filename="../app/cardspace.cpp" line="31"/>
+        <location filename="../app/cardspace.cpp" line="29"/>
         <source>Card: %1 GB free, %2 at %3 B/s</source>
         <translation>Карта: свободно %1 ГБ, %2 при %3 Б/с</translation>
     </message>
     <message>
-        <location filename="../app/cardspace.cpp" line="122"/>
+        <location filename="../app/cardspace.cpp" line="100"/>
         <source>Card folder not found</source>
         <translation>Папка карты не найдена</translation>
     </message>
