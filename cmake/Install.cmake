@@ -88,6 +88,7 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 # X11 or Wayland are only a recommendation of libqt6gui6, so they are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-# Qt's own dialogs follow the Russian translation when Qt's translations are there.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-gtk-platformtheme, qt6-translations-l10n")
+# Qt's own dialogs follow the Russian translation when Qt's translations are there;
+# the card picker and Eject ask UDisks2 (without it the picker reads the mount table).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-gtk-platformtheme, qt6-translations-l10n, udisks2")
 include(CPack)
