@@ -17,8 +17,9 @@ QString CardFolder(const QString& cardPath);
 // byteRate bytes per second, as the read-out words it.
 QString RecordingTimeText(qint64 freeBytes, int byteRate);
 
-// "Card: 3.71 GB free, about 128 h at 8000 B/s".
-QString CardSpaceText(qint64 freeBytes, int byteRate);
+// "Card: 3.71 GB free, about 128 h at 8000 B/s"; with the card's name (CardIdentityText)
+// "Card REC01 (1A2B-3C4D): 3.71 GB free, ...".
+QString CardSpaceText(qint64 freeBytes, int byteRate, const QString& card = QString());
 
 // Free space of a folder as seen by the worker: -1 when the folder does not exist.
 qint64 FreeBytesOfFolder(const QString& folder);
@@ -38,6 +39,9 @@ public:
 
     void SetCardPath(const QString& cardPath);
     void SetByteRate(int byteRate);
+    // The name of the card the path is on, empty when it is on no card the disk service
+    // knows.
+    void SetCard(const QString& card);
     QString Text() const { return CurrentText; }
 
     // The function that asks the volume (tests replace it).
@@ -55,6 +59,7 @@ private:
     QString Folder;
     QString AskedFolder;
     int ByteRate = 8000;
+    QString Card;
     qint64 FreeBytes = -2; // -2: not known yet
     bool Pending = false;
     QString CurrentText;

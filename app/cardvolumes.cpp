@@ -169,6 +169,13 @@ QList<CardVolume> CardVolumesOf(const QList<DiskVolume>& cards, const QString& c
     return lines;
 }
 
+QString CardIdentityText(const QString& label, const QString& serial)
+{
+    if (label.isEmpty() || serial.isEmpty())
+        return label + serial;
+    return label + QStringLiteral(" (") + serial + QLatin1Char(')');
+}
+
 QString CardName(const DiskVolume& card)
 {
     return card.label.isEmpty() ? QFileInfo(card.mountPoints.value(0)).fileName() : card.label;

@@ -86,6 +86,10 @@ QList<CardVolume> CardVolumesOf(const QList<DiskVolume>& cards, const QString& c
 // The name a card goes by in messages: its label, else its mount point's last part.
 QString CardName(const DiskVolume& card);
 
+// "REC01 (1A2B-3C4D)": a card's label and serial as the window names the card; either
+// alone when the other is empty.
+QString CardIdentityText(const QString& label, const QString& serial);
+
 // What ejecting a card came to.
 struct EjectResult {
     bool ok = false;

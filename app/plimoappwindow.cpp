@@ -2,6 +2,7 @@
 
 #include "app/cardspace.h"
 #include "app/globals.h"
+#include "editor/cardpicker.h"
 #include "editor/configeditwindow.h"
 #include "editor/daybar.h"
 
@@ -58,6 +59,8 @@ void PlimoAppWindow::WatchCardSpace()
         CardSpace->SetCardPath(Editor->CardPath());
     };
     Editor->onCardChanged();
+    if (auto* picker = Editor->findChild<CardPicker*>())
+        connect(picker, &CardPicker::cardOfPathChanged, CardSpace, &CardSpaceMonitor::SetCard);
     connect(CardSpace, &CardSpaceMonitor::freeBytesChanged, Editor->findChild<ScheduleStrip*>(),
             &ScheduleStrip::SetFreeBytes);
 }

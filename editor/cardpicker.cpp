@@ -60,7 +60,7 @@ void CardPicker::BuildEjectButton()
     Eject->setToolTip(
         tr("Unmount the card of the config file path and power it off, to take it out safely"));
     connect(Eject, &QPushButton::clicked, this, &CardPicker::EjectCard);
-    connect(Form->configFilePath, &QLineEdit::textChanged, this, &CardPicker::UpdateEject);
+    connect(Form->configFilePath, &QLineEdit::textChanged, this, &CardPicker::FollowCard);
     showResult = [this](const QString& text) {
         if (auto* main = qobject_cast<QMainWindow*>(window()))
             main->statusBar()->showMessage(text);
@@ -73,8 +73,8 @@ void CardPicker::SetDisks(UDisksClient* disks)
     DiskService = disks;
     disks->setParent(this);
     connect(disks, &UDisksClient::changed, this, &CardPicker::Refresh);
-    connect(disks, &UDisksClient::changed, this, &CardPicker::UpdateEject);
-    UpdateEject();
+    connect(disks, &UDisksClient::changed, this, &CardPicker::FollowCard);
+    FollowCard();
 }
 
 DiskVolume CardPicker::CardOfPath() const
@@ -90,9 +90,11 @@ DiskVolume CardPicker::CardOfPath() const
     return card ? *card : DiskVolume();
 }
 
-void CardPicker::UpdateEject()
+void CardPicker::FollowCard()
 {
-    Eject->setEnabled(!Ejecting && !CardOfPath().object.isEmpty());
+    const DiskVolume card = CardOfPath();
+    Eject->setEnabled(!Ejecting && !card.object.isEmpty());
+    emit cardOfPathChanged(CardIdentityText(card.label, card.serial));
 }
 
 void CardPicker::EjectCard()
@@ -101,7 +103,7 @@ void CardPicker::EjectCard()
     if (Ejecting || card.object.isEmpty() || !Form->MayReplaceEdits())
         return;
     Ejecting = true;
-    UpdateEject();
+    FollowCard();
     showResult(tr("Ejecting %1 ...").arg(CardName(card)));
     DiskService->Eject(card, [this](const EjectResult& result) { Ejected(result); });
 }
@@ -109,7 +111,7 @@ void CardPicker::EjectCard()
 void CardPicker::Ejected(const EjectResult& result)
 {
     Ejecting = false;
-    UpdateEject();
+    FollowCard();
     showResult(result.ok ? tr("%1 can be removed now").arg(result.card)
                          : tr("%1 cannot be removed: %2").arg(result.card, result.error));
 }

@@ -48,6 +48,12 @@ public:
     std::function<void(const QString&)> showResult;
     // Takes the card of the card path out safely: asks first when the form has edits.
     void EjectCard();
+    // The card the card path is on, as the disk service knows it; no object when none.
+    DiskVolume CardOfPath() const;
+
+signals:
+    // The card path is now on this card ("REC01 (1A2B-3C4D)"), or on none (empty).
+    void cardOfPathChanged(const QString& card);
 
 private:
     void Answered(const QList<CardVolume>& cards);
@@ -56,9 +62,8 @@ private:
     void FollowPath();
     void WatchMounts();
     void BuildEjectButton();
-    // The card the card path is on, as the disk service knows it; no object when none.
-    DiskVolume CardOfPath() const;
-    void UpdateEject();
+    // Enables Eject when the card path is on a card, and tells which card it is.
+    void FollowCard();
     void Ejected(const EjectResult& result);
 
     ConfigEditWindow* Form;

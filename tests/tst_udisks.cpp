@@ -1,6 +1,7 @@
 // Cards as the desktop's disk service (UDisks2) knows them: a stand-in service on a
 // private bus serves a FAT card in a USB reader, a card in an SD slot, a busy card, an
 // NTFS USB disk and the system's ext4 root; the card mounts are tmpfs mounts made here.
+#include "app/plimoappwindow.h"
 #include "app/udisks.h"
 #include "editor/cardpicker.h"
 #include "editor/configeditwindow.h"
@@ -9,6 +10,7 @@
 #include "udisksstandin.h"
 
 #include <QJsonArray>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -218,6 +220,19 @@ private slots:
         const DiskVolume card = UDisksCardOfFolder(path);
         QTEST(card.label, "label");
         QTEST(card.serial, "serial");
+    }
+
+    // The status line's card read-out names the card the path is on.
+    void readOutNamesCard()
+    {
+        Serve();
+        UseFormPreferences(Dir.filePath(QStringLiteral("rec01/")));
+        PlimoAppWindow window;
+        QTRY_VERIFY2(
+            window.cardSpaceLabel()->text().startsWith(QLatin1String("Card REC01 (1A2B-3C4D): ")),
+            qPrintable(window.cardSpaceLabel()->text()));
+        window.editor()->configFilePath->setText(Dir.filePath(QStringLiteral("backup/")));
+        QTRY_VERIFY(window.cardSpaceLabel()->text().startsWith(QLatin1String("Card: ")));
     }
 
     // Eject unmounts, then powers the drive off (or ejects the medium where it cannot),
