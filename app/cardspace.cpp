@@ -72,8 +72,9 @@ void CardSpaceMonitor::SetByteRate(int byteRate)
     Show();
 }
 
-void CardSpaceMonitor::SetCard(const QString& card)
+void CardSpaceMonitor::SetCard(const QString& folder, const QString& card)
 {
+    CardFolderOf = folder;
     Card = card;
     Show();
 }
@@ -95,6 +96,7 @@ void CardSpaceMonitor::Answered(qint64 answer)
     Asking = false;
     if (AskedFolder == Folder) {
         FreeBytes = answer;
+        AnsweredFolder = Folder;
         emit freeBytesChanged(FreeBytes);
     }
     if (Pending || AskedFolder != Folder) {
@@ -109,8 +111,10 @@ void CardSpaceMonitor::Show()
     if (FreeBytes == -2)
         return;
     const QString text =
-        FreeBytes < 0 ? QCoreApplication::translate("PlimoAppWindow", "Card folder not found")
-                      : CardSpaceText(FreeBytes, ByteRate, Card);
+        FreeBytes < 0
+            ? QCoreApplication::translate("PlimoAppWindow", "Card folder not found")
+            : CardSpaceText(FreeBytes, ByteRate,
+                            AnsweredFolder == Folder && CardFolderOf == Folder ? Card : QString());
     if (text == CurrentText)
         return;
     CurrentText = text;

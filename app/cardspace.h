@@ -39,9 +39,9 @@ public:
 
     void SetCardPath(const QString& cardPath);
     void SetByteRate(int byteRate);
-    // The name of the card the path is on, empty when it is on no card the disk service
-    // knows.
-    void SetCard(const QString& card);
+    // The name of the card that holds folder (a card path's CardFolder), empty when it is
+    // on no card the disk service knows. Shown once the free space of that folder is.
+    void SetCard(const QString& folder, const QString& card);
     QString Text() const { return CurrentText; }
 
     // The function that asks the volume (tests replace it).
@@ -59,8 +59,10 @@ private:
     QString Folder;
     QString AskedFolder;
     int ByteRate = 8000;
-    QString Card;
-    qint64 FreeBytes = -2; // -2: not known yet
+    QString Card; // the name of the card CardFolderOf is on
+    QString CardFolderOf;
+    QString AnsweredFolder; // the folder FreeBytes is of: the name waits for its figure
+    qint64 FreeBytes = -2;  // -2: not known yet
     bool Pending = false;
     QString CurrentText;
     bool Asking = false;

@@ -94,7 +94,8 @@ void CardPicker::FollowCard()
 {
     const DiskVolume card = CardOfPath();
     Eject->setEnabled(!Ejecting && !card.object.isEmpty());
-    emit cardOfPathChanged(CardIdentityText(card.label, card.serial));
+    emit cardOfPathChanged(CardFolder(Form->configFilePath->text()),
+                           CardIdentityText(card.label, card.serial));
 }
 
 void CardPicker::EjectCard()

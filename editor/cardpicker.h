@@ -52,8 +52,9 @@ public:
     DiskVolume CardOfPath() const;
 
 signals:
-    // The card path is now on this card ("REC01 (1A2B-3C4D)"), or on none (empty).
-    void cardOfPathChanged(const QString& card);
+    // The card path's folder is now on this card ("REC01 (1A2B-3C4D)"), or on none
+    // (empty).
+    void cardOfPathChanged(const QString& folder, const QString& card);
 
 private:
     void Answered(const QList<CardVolume>& cards);
