@@ -132,7 +132,8 @@ void UDisksClient::Subscribe()
     Bus.connect(Service, Root, ObjectManager, QStringLiteral("InterfacesRemoved"), this,
                 SLOT(Ask()));
     Bus.connect(Service, QString(), QStringLiteral("org.freedesktop.DBus.Properties"),
-                QStringLiteral("PropertiesChanged"), this, SLOT(Ask()));
+                QStringLiteral("PropertiesChanged"), this,
+                SLOT(PropertiesChanged(QString, QVariantMap, QStringList)));
     // The service started (or restarted) after us.
     auto* watcher =
         new QDBusServiceWatcher(Service, Bus, QDBusServiceWatcher::WatchForOwnerChange, this);
@@ -147,6 +148,15 @@ QList<DiskVolume> UDisksClient::Cards() const
             cards << volume;
     }
     return cards;
+}
+
+void UDisksClient::PropertiesChanged(const QString& interface, const QVariantMap&,
+                                     const QStringList&)
+{
+    // Jobs and drives report progress and health often: only what the list holds counts.
+    if (interface == BlockInterface || interface == FilesystemInterface ||
+        interface == DriveInterface)
+        Ask();
 }
 
 void UDisksClient::Ask()

@@ -52,6 +52,8 @@ signals:
 
 private slots:
     void Ask();
+    void PropertiesChanged(const QString& interface, const QVariantMap& changed,
+                           const QStringList& invalidated);
 
 private:
     void Subscribe();

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QSocketNotifier>
 #include <QStatusBar>
+#include <utility>
 
 namespace
 {
@@ -155,7 +156,11 @@ CardPicker* CardPicker::Attach(ConfigEditWindow* form)
 
 void CardPicker::Refresh()
 {
-    if (Asking || DiskService->Status() == UDisksClient::State::Asking)
+    if (Asking) {
+        AskAgain = true; // a change while the sizes are asked is not lost
+        return;
+    }
+    if (DiskService->Status() == UDisksClient::State::Asking)
         return; // the disk service's answer, or its time limit, asks again
     std::function<QList<CardVolume>()> find = findCards;
     if (DiskService->Status() == UDisksClient::State::Ready) {
@@ -175,6 +180,8 @@ void CardPicker::Refresh()
     Question.Ask<QList<CardVolume>>(find, [this](const QList<CardVolume>& cards) {
         Asking = false;
         Answered(cards);
+        if (std::exchange(AskAgain, false))
+            Refresh();
     });
 }
 

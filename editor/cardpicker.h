@@ -70,6 +70,7 @@ private:
     ConfigEditWindow* Form;
     QList<CardVolume> Cards;
     bool Asking = false;
+    bool AskAgain = false;
     DetachedQuestion Question;
     QTimer Poll;
     QFile MountTable;
