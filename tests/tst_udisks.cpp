@@ -66,6 +66,7 @@ class UDisksTest : public QObject
                                    {"sdd1", Block("ntfs", "BACKUP", "usbdisk", Mount("backup"))},
                                    {"sde1", Block("vfat", "UNMOUNTED", "usbreader", QString())},
                                    {"sda2", root}}},
+            {"later", QJsonObject{{"sdf1", Block("exfat", "LATE", "usbreader", Mount("late"))}}},
         };
     }
 
@@ -80,7 +81,7 @@ private slots:
         QVERIFY2(Disks.StartBus(), qPrintable(Disks.Error));
         // libdbus takes the system bus from here: the program asks the stand-in.
         qputenv("DBUS_SYSTEM_BUS_ADDRESS", Disks.Address.toUtf8());
-        for (const char* name : {"rec01", "rec02", "busy", "backup"}) {
+        for (const char* name : {"rec01", "rec02", "busy", "backup", "late"}) {
             QVERIFY(QDir().mkpath(Mount(name)));
             if (QProcess::execute(QStringLiteral("mount"),
                                   {"-t", "tmpfs", "-o", "size=8m", "plimocard", Mount(name)}) != 0)
@@ -174,7 +175,8 @@ private slots:
         QCOMPARE(said, QStringList());
     }
 
-    // Only the cards: not the NTFS disk, the root, or a card that is not mounted.
+    // Only the cards: not the NTFS disk, the root, or a card that is not mounted; a card
+    // put in shows when the service reports it.
     void pickerListsCards()
     {
         Serve();
@@ -190,6 +192,8 @@ private slots:
         QCOMPARE(items,
                  (QStringList{"BUSY  0.0 GB, 0.0 GB free", "REC01  0.0 GB, 0.0 GB free, config.ini",
                               "REC02  0.0 GB, 0.0 GB free"}));
+        Disks.Plug();
+        QTRY_COMPARE(picker->count(), 5);
     }
 
     // The card of a folder: the file system mounted at the folder's volume root.

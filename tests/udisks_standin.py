@@ -9,9 +9,12 @@ JSON: {"log": "/path/of/log", "hang": false,
        "blocks": {"sdb1": {"IdType": "vfat", "IdLabel": "REC01", "IdUUID": "1A2B-3C4D",
                            "Drive": "usbreader", "MountPoints": ["/mnt/x"],
                            "Busy": false}, ...}}
-With "hang" the service takes the name but never answers GetManagedObjects.
+With "hang" the service takes the name but never answers GetManagedObjects. On SIGUSR1
+the blocks of "later" (same form as "blocks") come, with InterfacesAdded, as a card
+inserted.
 """
 import json
+import signal
 import sys
 
 import dbus
@@ -94,6 +97,21 @@ class Manager(dbus.service.Object):
         super().__init__(bus, ROOT)
         self.service = service
 
+    @dbus.service.signal(OBJECT_MANAGER, signature="oa{sa{sv}}")
+    def InterfacesAdded(self, path, interfaces):
+        pass
+
+    def plug(self, bus, keep):
+        for name, block in self.service.spec.get("later", {}).items():
+            self.service.spec["blocks"][name] = block
+            keep.append(BlockObject(bus, self.service, name))
+            self.InterfacesAdded(
+                dbus.ObjectPath(self.service.block_path(name)),
+                dbus.Dictionary({BLOCK: self.service.block_properties(name),
+                                 FILESYSTEM: self.service.filesystem_properties(name)},
+                                signature="sa{sv}"))
+        return True
+
     @dbus.service.method(OBJECT_MANAGER, out_signature="a{oa{sa{sv}}}",
                          async_callbacks=("reply", "error"))
     def GetManagedObjects(self, reply, error):
@@ -143,10 +161,12 @@ def main():
     dbus.mainloop.glib.DBusGMainLoop(set_as_default=True)
     bus = dbus.SystemBus()
     service = Service(spec)
-    keep = [Manager(bus, service)]
+    manager = Manager(bus, service)
+    keep = [manager]
     keep += [BlockObject(bus, service, name) for name in spec["blocks"]]
     keep += [DriveObject(bus, service, name) for name in spec["drives"]]
     name = dbus.service.BusName("org.freedesktop.UDisks2", bus)
+    GLib.unix_signal_add(GLib.PRIORITY_DEFAULT, signal.SIGUSR1, manager.plug, bus, keep)
     print("ready", flush=True)
     GLib.MainLoop().run()
     del keep, name

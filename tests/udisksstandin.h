@@ -49,6 +49,13 @@ public:
         return true;
     }
 
+    // The service's "later" blocks come, as a card put in.
+    void Plug() const
+    {
+        if (Service)
+            ::kill(pid_t(Service->processId()), SIGUSR1);
+    }
+
     void StopService()
     {
         if (Service) {
