@@ -80,8 +80,7 @@ private slots:
     void deviceMatchesFile()
     {
         const QByteArray bytes = ReadAll(CheckDir() + QStringLiteral("broken.ini"));
-        QBuffer buffer;
-        buffer.setData(bytes);
+        BoundedReadBuffer buffer(bytes, 100);
         QVERIFY(buffer.open(QIODevice::ReadOnly));
         QString output;
         QTextStream out(&output);
@@ -106,6 +105,8 @@ private slots:
                              << "sets VAS off level to 3 and VAS off time to 4";
         QTest::newRow("unknown keyword")
             << QByteArray("Volume=3") << "no effect: unknown keyword 'Volume'";
+        QTest::newRow("T and a letter")
+            << QByteArray("TA,1.1,8:00,10") << "no effect: unknown keyword 'TA'";
         QTest::newRow("lower case")
             << QByteArray("loop=20") << "no effect: lower-case 'loop': keywords are case-sensitive";
         QTest::newRow("mixed case")
