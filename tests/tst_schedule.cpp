@@ -177,7 +177,7 @@ private slots:
         const auto shown = [strip] {
             return strip->TotalLabel()->text() + QLatin1Char('\n') + strip->NotesLabel()->text();
         };
-        QTRY_VERIFY2(shown().contains(said), qPrintable(shown()));
+        QTRY_VERIFY2_WITH_TIMEOUT(shown().contains(said), qPrintable(shown()), 1000);
     }
 
     // The bar and its read-outs follow the form's timer panels, in the form's size unit.
