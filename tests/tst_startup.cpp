@@ -137,16 +137,14 @@ private slots:
     {
         QString caption, status, objectName;
         bool menus = true;
-        QCOMPARE(RunOnce({},
-                         [&](QMainWindow* window) {
-                             // The title as shown: "[*]" is the place of the unsaved-edits mark.
-                             caption = window->windowTitle().remove(QStringLiteral("[*]"));
-                             status = window->statusBar()->currentMessage();
-                             objectName = window->objectName();
-                             menus =
-                                 window->findChild<QMenuBar*>() || window->findChild<QToolBar*>();
-                         }),
-                 0);
+        const int exitCode = RunOnce({}, [&](QMainWindow* window) {
+            // The title as shown: "[*]" is the place of the unsaved-edits mark.
+            caption = window->windowTitle().remove(QStringLiteral("[*]"));
+            status = window->statusBar()->currentMessage();
+            objectName = window->objectName();
+            menus = window->findChild<QMenuBar*>() || window->findChild<QToolBar*>();
+        });
+        QCOMPARE(exitCode, 0);
         QCOMPARE(caption, QStringLiteral("  Plimo player configurator  v1.4"));
         QCOMPARE(status, QStringLiteral("Ready"));
         QCOMPARE(objectName, QStringLiteral("Plimo main window"));
@@ -155,13 +153,12 @@ private slots:
 
     void optionsChangedInTheFormPersistAtExit()
     {
-        QCOMPARE(RunOnce({},
-                         [](QMainWindow* window) {
-                             auto* form = static_cast<PlimoAppWindow*>(window)->editor();
-                             form->timeSetEnable->setChecked(false);
-                             form->manualTimeEnable->setChecked(true);
-                         }),
-                 0);
+        const int exitCode = RunOnce({}, [](QMainWindow* window) {
+            auto* form = static_cast<PlimoAppWindow*>(window)->editor();
+            form->timeSetEnable->setChecked(false);
+            form->manualTimeEnable->setChecked(true);
+        });
+        QCOMPARE(exitCode, 0);
         const QByteArray written = ReadAll("Plimoplayer.cfg");
         QVERIFY(written.contains("\r\nSetTime           0\r\n"));
         QVERIFY(written.contains("\r\nManualTime        1\r\n"));
