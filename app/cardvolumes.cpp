@@ -104,18 +104,26 @@ CardVolume CardVolumeAt(const QStorageInfo& volume, const QString& label, const 
 
 } // namespace
 
-QList<CardVolume> FindCardVolumes(const QString& configName)
+QList<CardVolume> CardVolumesAmong(const QList<QStorageInfo>& volumes, const QString& configName,
+                                   const std::function<bool(const QByteArray& device)>& removable)
 {
     QList<CardVolume> cards;
-    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+    for (const QStorageInfo& volume : volumes) {
         if (!volume.isValid() || !volume.isReady())
             continue;
         VolumeFacts facts{volume.rootPath(), volume.fileSystemType(), volume.device(), false};
-        facts.removable = DiskIsRemovable(DiskOfDevice(facts.device));
+        facts.removable = removable(facts.device);
         if (IsCardVolume(facts))
             cards << CardVolumeAt(volume, volume.name(), configName);
     }
     return cards;
+}
+
+QList<CardVolume> FindCardVolumes(const QString& configName)
+{
+    return CardVolumesAmong(
+        QStorageInfo::mountedVolumes(), configName,
+        [](const QByteArray& device) { return DiskIsRemovable(DiskOfDevice(device)); });
 }
 
 bool IsCardDisk(const DiskVolume& v)
