@@ -204,7 +204,8 @@ void UDisksClient::Call(const QString& object, const QString& interface, const Q
             });
 }
 
-void UDisksClient::Eject(const DiskVolume& card, std::function<void(const EjectResult&)> done)
+void UDisksClient::Eject(const DiskVolume& card,
+                         const std::function<void(const EjectResult&)>& done)
 {
     const QString name = CardName(card);
     const QString drive = card.driveObject;

@@ -39,7 +39,7 @@ public:
     // Unmounts the card's file system, then powers its drive off where the drive can be,
     // else ejects the medium. done runs on this object's thread with the outcome; the
     // drive is left alone when the unmount fails.
-    void Eject(const DiskVolume& card, std::function<void(const EjectResult&)> done);
+    void Eject(const DiskVolume& card, const std::function<void(const EjectResult&)>& done);
 
     // How long one question may take, in milliseconds.
     static constexpr int AskTimeout = 5000;
