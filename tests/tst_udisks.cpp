@@ -156,6 +156,8 @@ private slots:
         UseFormPreferences(QString());
         ConfigEditWindow form(nullptr, "config edit");
         auto* picker = form.findChild<CardPicker*>();
+        if (hang) // the window is built and shown without waiting for the answer
+            QCOMPARE(picker->Disks()->Status(), UDisksClient::State::Asking);
         QStringList said;
         picker->showResult = [&said](const QString& text) { said << text; };
         picker->mayHoldCards = [] { return true; };
