@@ -57,7 +57,7 @@ test_sanitized() {
 }
 
 SOURCE_GLOBS=(app/*.cpp app/*.h editor/*.cpp editor/*.h recorder_files/*.cpp recorder_files/*.h
-              tests/*.cpp tests/*.h tests/fuzz/*.cpp bench/*.cpp)
+              tests/*.cpp tests/*.h tests/fuzz/*.cpp bench/*.cpp tools/*.cpp)
 
 lint() {
     install_packages clang-format clang-tidy
