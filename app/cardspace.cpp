@@ -45,13 +45,7 @@ qint64 FreeBytesOfFolder(const QString& folder)
     return volume.isValid() ? volume.bytesAvailable() : -1;
 }
 
-CardSpaceMonitor::CardSpaceMonitor(QObject* parent) : QObject(parent), Question(this)
-{
-    // Free space changes while files are written: ask again now and then.
-    Refresh.setInterval(10000);
-    connect(&Refresh, &QTimer::timeout, this, &CardSpaceMonitor::Ask);
-    Refresh.start();
-}
+CardSpaceMonitor::CardSpaceMonitor(QObject* parent) : QObject(parent), Question(this) {}
 
 CardSpaceMonitor::~CardSpaceMonitor() = default;
 
@@ -79,8 +73,15 @@ void CardSpaceMonitor::SetCard(const QString& folder, const QString& card)
     Show();
 }
 
+void CardSpaceMonitor::Refresh()
+{
+    Ask();
+}
+
 void CardSpaceMonitor::Ask()
 {
+    if (Folder.isNull())
+        return; // no card path yet
     if (Asking) {
         Pending = true; // asked again when the running question returns
         return;

@@ -15,7 +15,6 @@
 #include <QPushButton>
 #include <QSocketNotifier>
 #include <QStatusBar>
-#include <utility>
 
 namespace
 {
@@ -49,9 +48,7 @@ CardPicker::CardPicker(ConfigEditWindow* form) : QComboBox(form), Form(form), Qu
     connect(this, &QComboBox::activated, this, &CardPicker::Choose);
     connect(Form->configFilePath, &QLineEdit::textChanged, this, &CardPicker::FollowPath);
     BuildEjectButton();
-    SetDisks(new UDisksClient(this));
     WatchMounts();
-    QTimer::singleShot(0, this, &CardPicker::Refresh);
 }
 
 void CardPicker::BuildEjectButton()
@@ -82,6 +79,8 @@ DiskVolume CardPicker::CardOfPath() const
 {
     // The card path is a prefix: its files lie in the folder up to the last separator.
     // Only mount points are compared, so no volume is asked on the window's thread.
+    if (!DiskService)
+        return {};
     const QList<DiskVolume> cards = DiskService->Cards();
     QStringList mountPoints;
     for (const DiskVolume& card : cards)
@@ -121,8 +120,7 @@ void CardPicker::Ejected(const EjectResult& result)
 void CardPicker::WatchMounts()
 {
     // Linux marks its mount table exceptional (POLLPRI) whenever a volume is mounted or
-    // unmounted: no need to ask the volumes while nothing changes. Elsewhere, and for a
-    // configuration file put on a card, a slow poll.
+    // unmounted: no need to ask the volumes while nothing changes. Elsewhere a poll.
     MountTable.setFileName(QStringLiteral("/proc/self/mounts"));
     const bool watched = MountTable.open(QIODevice::ReadOnly);
     mayHoldCards = [this] {
@@ -131,9 +129,11 @@ void CardPicker::WatchMounts()
     };
     if (watched) {
         auto* notifier = new QSocketNotifier(MountTable.handle(), QSocketNotifier::Exception, this);
-        connect(notifier, &QSocketNotifier::activated, this, &CardPicker::Refresh);
+        connect(notifier, &QSocketNotifier::activated, this, &CardPicker::mountsChanged);
+        connect(this, &CardPicker::mountsChanged, this, &CardPicker::Refresh);
+        return;
     }
-    Poll.setInterval(watched ? 30000 : 2000);
+    Poll.setInterval(2000);
     connect(&Poll, &QTimer::timeout, this, &CardPicker::Refresh);
     Poll.start();
 }
@@ -157,9 +157,11 @@ CardPicker* CardPicker::Attach(ConfigEditWindow* form)
 void CardPicker::Refresh()
 {
     if (Asking) {
-        AskAgain = true; // a change while the sizes are asked is not lost
+        Pending = true; // the answer on its way may be from before this change
         return;
     }
+    if (!DiskService)
+        SetDisks(new UDisksClient(this)); // the bus is first asked once the window is up
     if (DiskService->Status() == UDisksClient::State::Asking)
         return; // the disk service's answer, or its time limit, asks again
     std::function<QList<CardVolume>()> find = findCards;
@@ -180,8 +182,10 @@ void CardPicker::Refresh()
     Question.Ask<QList<CardVolume>>(find, [this](const QList<CardVolume>& cards) {
         Asking = false;
         Answered(cards);
-        if (std::exchange(AskAgain, false))
+        if (Pending) {
+            Pending = false;
             Refresh();
+        }
     });
 }
 

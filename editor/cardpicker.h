@@ -17,8 +17,9 @@ class UDisksClient;
 // into "config file path", which loads it as typing would; nothing is chosen for the
 // user. Which volumes are cards the desktop's disk service (UDisks2) says, as it reports
 // them; where it does not answer, the system's mount table is read instead, whenever it
-// changes (and every half minute). Sizes are asked on a worker thread, so inserting or
-// removing a card shows without the window waiting for a slow volume.
+// changes. Sizes are asked on a worker thread (a change while a question is out is asked
+// again when it returns), so inserting or removing a card shows without the window
+// waiting for a slow volume. The window asks the first time once it has been painted.
 // Beside it, "Eject" unmounts the card the path is on and powers it off.
 class CardPicker : public QComboBox
 {
@@ -38,7 +39,8 @@ public:
     // Asks again now (also done when a volume is mounted or unmounted).
     void Refresh();
 
-    // The disk service the picker asks (tests give another bus).
+    // The disk service the picker asks, from its first Refresh on (tests give another
+    // bus).
     UDisksClient* Disks() const { return DiskService; }
     void SetDisks(UDisksClient* disks);
     // The "Eject" button beside the picker.
@@ -52,6 +54,8 @@ public:
     DiskVolume CardOfPath() const;
 
 signals:
+    // A volume was mounted or unmounted.
+    void mountsChanged();
     // The card path's folder is now on this card ("REC01 (1A2B-3C4D)"), or on none
     // (empty).
     void cardOfPathChanged(const QString& folder, const QString& card);
@@ -70,7 +74,7 @@ private:
     ConfigEditWindow* Form;
     QList<CardVolume> Cards;
     bool Asking = false;
-    bool AskAgain = false;
+    bool Pending = false; // asked again when the running question returns
     DetachedQuestion Question;
     QTimer Poll;
     QFile MountTable;

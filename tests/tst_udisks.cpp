@@ -156,8 +156,6 @@ private slots:
         UseFormPreferences(QString());
         ConfigEditWindow form(nullptr, "config edit");
         auto* picker = form.findChild<CardPicker*>();
-        if (hang) // the window is built and shown without waiting for the answer
-            QCOMPARE(picker->Disks()->Status(), UDisksClient::State::Asking);
         QStringList said;
         picker->showResult = [&said](const QString& text) { said << text; };
         picker->mayHoldCards = [] { return true; };
@@ -168,6 +166,9 @@ private slots:
         if (!bus.isEmpty())
             picker->SetDisks(new UDisksClient(
                 QDBusConnection::connectToBus(bus, QStringLiteral("no bus")), nullptr));
+        picker->Refresh();
+        if (hang) // the question is out; the window goes on without its answer
+            QCOMPARE(picker->Disks()->Status(), UDisksClient::State::Asking);
         QTRY_COMPARE_WITH_TIMEOUT(picker->Disks()->Status(), UDisksClient::State::Unavailable,
                                   UDisksClient::AskTimeout + 3000);
         picker->Refresh();
@@ -186,6 +187,7 @@ private slots:
         ConfigEditWindow form(nullptr, "config edit");
         auto* picker = form.findChild<CardPicker*>();
         picker->findCards = [] { return QList<CardVolume>(); }; // the fallback must not answer
+        picker->Refresh();
         QTRY_COMPARE(picker->count(), 4);
         QStringList items;
         for (int i = 1; i < picker->count(); ++i)
@@ -234,6 +236,7 @@ private slots:
         Serve();
         UseFormPreferences(Dir.filePath(QStringLiteral("rec01/")));
         PlimoAppWindow window;
+        window.show(); // the first questions follow the first paint
         QTRY_VERIFY2(
             window.cardSpaceLabel()->text().startsWith(QLatin1String("Card REC01 (1A2B-3C4D): ")),
             qPrintable(window.cardSpaceLabel()->text()));
@@ -276,6 +279,7 @@ private slots:
         form.askUnsaved = [](const QString&) { return ConfigEditWindow::UnsavedAnswer::Cancel; };
         QPushButton* eject = picker->EjectButton();
         form.configFilePath->setText(Dir.filePath(QStringLiteral("backup/")));
+        picker->Refresh();
         QTRY_COMPARE(picker->Disks()->Status(), UDisksClient::State::Ready);
         QVERIFY(!eject->isEnabled()); // the NTFS disk is no card
         form.configFilePath->setText(Dir.filePath(card) + QLatin1Char('/'));
