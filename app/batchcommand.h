@@ -6,6 +6,10 @@ class QCommandLineParser;
 class QString;
 class QTextStream;
 
+// Reads the preferences as the window would start with them, for a job without a window:
+// a missing file leaves the defaults, and the file is neither created nor rewritten.
+void ReadCommandPreferences(const QString& fileName, QTextStream& err);
+
 // Adds --write, --to, --clock, --no-clock and --keep-old-clock.
 void AddBatchOptions(QCommandLineParser& parser);
 

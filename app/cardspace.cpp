@@ -1,5 +1,6 @@
 #include "app/cardspace.h"
 
+#include "app/cardvolumes.h"
 #include "editor/derived.h"
 
 #include <QCoreApplication>
@@ -24,10 +25,13 @@ QString RecordingTimeText(qint64 freeBytes, int byteRate)
     return QCoreApplication::translate("PlimoAppWindow", "about %1 min").arg(seconds / 60);
 }
 
-QString CardSpaceText(qint64 freeBytes, int byteRate)
+QString CardSpaceText(qint64 freeBytes, int byteRate, bool removable)
 {
-    return QCoreApplication::translate("PlimoAppWindow", "Card: %1 GB free, %2 at %3 B/s")
-        .arg(GigabytesText(freeBytes, 2), RecordingTimeText(freeBytes, byteRate))
+    const char* text =
+        removable ? QT_TRANSLATE_NOOP("PlimoAppWindow", "Card: %1 free, %2 at %3 B/s")
+                  : QT_TRANSLATE_NOOP("PlimoAppWindow", "Folder's disk: %1 free, %2 at %3 B/s");
+    return QCoreApplication::translate("PlimoAppWindow", text)
+        .arg(FreeSpaceText(freeBytes), RecordingTimeText(freeBytes, byteRate))
         .arg(byteRate);
 }
 
@@ -37,6 +41,13 @@ qint64 FreeBytesOfFolder(const QString& folder)
         return -1;
     const QStorageInfo volume(folder);
     return volume.isValid() ? volume.bytesAvailable() : -1;
+}
+
+bool FolderIsOnRemovableDisk(const QString& folder)
+{
+    const QStorageInfo volume(folder);
+    const QString disk = volume.isValid() ? DiskOfDevice(volume.device()) : QString();
+    return !disk.isEmpty() && DiskIsRemovable(disk);
 }
 
 CardSpaceMonitor::CardSpaceMonitor(QObject* parent) : QObject(parent), Question(this)
@@ -74,15 +85,20 @@ void CardSpaceMonitor::Ask()
     }
     Asking = true;
     AskedFolder = Folder;
-    Question.Ask<qint64>([ask = freeBytes, folder = Folder] { return ask(folder); },
-                         [this](const qint64& answer) { Answered(answer); });
+    Question.Ask<VolumeAnswer>(
+        [ask = freeBytes, removable = removable, folder = Folder] {
+            const qint64 free = ask(folder);
+            return VolumeAnswer{free, free >= 0 && removable(folder)};
+        },
+        [this](const VolumeAnswer& answer) { Answered(answer); });
 }
 
-void CardSpaceMonitor::Answered(qint64 answer)
+void CardSpaceMonitor::Answered(const VolumeAnswer& answer)
 {
     Asking = false;
     if (AskedFolder == Folder) {
-        FreeBytes = answer;
+        FreeBytes = answer.freeBytes;
+        Removable = answer.removable;
         emit freeBytesChanged(FreeBytes);
     }
     if (Pending || AskedFolder != Folder) {
@@ -98,7 +114,7 @@ void CardSpaceMonitor::Show()
         return;
     const QString text =
         FreeBytes < 0 ? QCoreApplication::translate("PlimoAppWindow", "Card folder not found")
-                      : CardSpaceText(FreeBytes, ByteRate);
+                      : CardSpaceText(FreeBytes, ByteRate, Removable);
     if (text == CurrentText)
         return;
     CurrentText = text;

@@ -17,11 +17,14 @@ QString CardFolder(const QString& cardPath);
 // byteRate bytes per second, as the read-out words it.
 QString RecordingTimeText(qint64 freeBytes, int byteRate);
 
-// "Card: 3.71 GB free, about 128 h at 8000 B/s".
-QString CardSpaceText(qint64 freeBytes, int byteRate);
+// "Card: 3.71 GB free, about 128 h at 8000 B/s" on a removable volume; on any other
+// "Folder's disk: ...".
+QString CardSpaceText(qint64 freeBytes, int byteRate, bool removable);
 
 // Free space of a folder as seen by the worker: -1 when the folder does not exist.
 qint64 FreeBytesOfFolder(const QString& folder);
+// Whether the folder lies on a disk the kernel counts as removable media.
+bool FolderIsOnRemovableDisk(const QString& folder);
 
 // Keeps the card read-out current. The volume is asked on a thread of its own so that a
 // slow or vanished card never freezes the window; one question at a time, and the
@@ -40,8 +43,9 @@ public:
     void SetByteRate(int byteRate);
     QString Text() const { return CurrentText; }
 
-    // The function that asks the volume (tests replace it).
+    // The functions that ask the volume (tests replace them).
     std::function<qint64(const QString&)> freeBytes = FreeBytesOfFolder;
+    std::function<bool(const QString&)> removable = FolderIsOnRemovableDisk;
 
 signals:
     void textChanged(const QString& text);
@@ -49,13 +53,18 @@ signals:
 
 private:
     void Ask();
-    void Answered(qint64 answer);
+    struct VolumeAnswer {
+        qint64 freeBytes;
+        bool removable;
+    };
+    void Answered(const VolumeAnswer& answer);
     void Show();
 
     QString Folder;
     QString AskedFolder;
     int ByteRate = 8000;
     qint64 FreeBytes = -2; // -2: not known yet
+    bool Removable = false;
     bool Pending = false;
     QString CurrentText;
     bool Asking = false;
