@@ -24,25 +24,6 @@ QString Name(const char* name)
     return QString::fromLatin1(name);
 }
 
-// Items of a combo box filled from a preference list: up to the first empty entry.
-int ListItems(const char (*list)[8])
-{
-    int items = 0;
-    while (items < 8 && list[items][0] != '\0')
-        ++items;
-    return items;
-}
-
-// The preferences as the window would start with them; the file is not created or
-// rewritten.
-void ReadPreferences(const QString& fileName, QTextStream& err)
-{
-    if (!QFile::exists(fileName))
-        return;
-    if (PreferenceFile(PreferenceTable).Read(fileName) != 0)
-        err << ErrorText << '\n';
-}
-
 // The options over SetTime and DelOldTime; false (reason in *error) when they contradict.
 bool ClockOptions(const QCommandLineParser& parser, BatchOptions& o, QString* error)
 {
@@ -91,6 +72,14 @@ bool EjectWritten(const QStringList& folders, const CardEjector& eject, QTextStr
 
 } // namespace
 
+void ReadCommandPreferences(const QString& fileName, QTextStream& err)
+{
+    if (!QFile::exists(fileName))
+        return;
+    if (PreferenceFile(PreferenceTable).Read(fileName) != 0)
+        err << ErrorText << '\n';
+}
+
 void AddBatchOptions(QCommandLineParser& parser)
 {
     parser.addOptions({
@@ -132,12 +121,12 @@ int RunBatchCommand(const QCommandLineParser& parser, const QString& preferences
         error = Tr("--check and --write exclude each other");
     else if (cards.isEmpty())
         error = Tr("--write needs at least one --to folder");
-    ReadPreferences(preferencesFile, err);
+    ReadCommandPreferences(preferencesFile, err);
     BatchOptions options;
     if (error.isEmpty() && ClockOptions(parser, options, &error)) {
         options.configName = PrefText(Preferences.CFGname);
         options.clockName = PrefText(Preferences.TimeName);
-        const ComboItems items{ListItems(Preferences.HSample), ListItems(Preferences.HMode)};
+        const ComboItems items = PreferenceComboItems();
         QStringList written;
         const int result =
             WriteCards(parser.value(Name("write")), cards, items, options, out, &written);

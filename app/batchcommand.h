@@ -10,6 +10,10 @@ class QCommandLineParser;
 class QString;
 class QTextStream;
 
+// Reads the preferences as the window would start with them, for a job without a window:
+// a missing file leaves the defaults, and the file is neither created nor rewritten.
+void ReadCommandPreferences(const QString& fileName, QTextStream& err);
+
 // Takes out safely the cards that hold the folders: one result per folder, in order
 // (the disk service's EjectCardsOfFolders in the program).
 using CardEjector = std::function<QList<EjectResult>(const QStringList& folders)>;

@@ -11,6 +11,7 @@
 #include "app/version.h"
 #include "recorder_files/clockfile.h"
 #include "recorder_files/configcheck.h"
+#include "recorder_files/configsettings.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -182,8 +183,8 @@ bool WantsConsoleOnly(int argc, char** argv)
             continue;
         a += a[1] == '-' ? 2 : 1;
         const size_t length = std::strcspn(a, "=");
-        for (const char* name : {"check", "help", "h", "?", "help-all", "version", "v", "write",
-                                 "to", "clock", "no-clock", "keep-old-clock"}) {
+        for (const char* name : {"check", "free", "from", "help", "h", "?", "help-all", "version",
+                                 "v", "write", "to", "clock", "no-clock", "keep-old-clock"}) {
             if (length == std::strlen(name) && !std::strncmp(a, name, length))
                 return true;
         }
@@ -229,11 +230,51 @@ void SetUpParser(QCommandLineParser& parser, QCommandLineOption& check)
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(check);
+    parser.addOptions({
+        {QStringLiteral("free"),
+         QStringLiteral("With --check: the card's free space, in bytes or with kB, MB, GB "
+                        "(powers of 1000) or KiB, MiB, GiB; the summary ends with the day the "
+                        "card is full."),
+         QStringLiteral("size")},
+        {QStringLiteral("from"),
+         QStringLiteral("With --free: the first day of recording, as YYYY-MM-DD (default: "
+                        "today)."),
+         QStringLiteral("date")},
+    });
     AddBatchOptions(parser);
     parser.addPositionalArgument(QStringLiteral("preferences"),
                                  QStringLiteral("Preferences file (default %1).")
                                      .arg(QLatin1String(DefaultPreferencesFileName)),
                                  QStringLiteral("[preferences]"));
+}
+
+// --free and --from of --check; false (reason in *error) when they are no size or date.
+bool FreeSpaceOptions(const QCommandLineParser& parser, FreeSpacePlan* plan, QString* error)
+{
+    const QString free = QStringLiteral("free");
+    const QString from = QStringLiteral("from");
+    if (!parser.isSet(free) && !parser.isSet(from))
+        return true;
+    if (!parser.isSet(QStringLiteral("check")) || !parser.isSet(free)) {
+        *error = QCoreApplication::translate("ConfigCheck", "--free goes with --check, --from "
+                                                            "with --free");
+        return false;
+    }
+    plan->freeText = parser.value(free);
+    plan->freeBytes = ParseByteSize(plan->freeText);
+    plan->from = parser.isSet(from)
+                     ? QDate::fromString(parser.value(from), QStringLiteral("yyyy-MM-dd"))
+                     : QDate::currentDate();
+    if (plan->freeBytes < 0)
+        *error = QCoreApplication::translate("ConfigCheck", "--free takes bytes or a number "
+                                                            "with kB, MB, GB, KiB, MiB or GiB, "
+                                                            "not %1")
+                     .arg(plan->freeText);
+    else if (!plan->from.isValid())
+        *error =
+            QCoreApplication::translate("ConfigCheck", "--from takes a date as YYYY-MM-DD, not %1")
+                .arg(parser.value(from));
+    return error->isEmpty();
 }
 
 // --check, --write, --help and --version need no window and no display.
@@ -248,13 +289,22 @@ int RunConsole(int argc, char** argv)
     SetUpParser(parser, check);
     parser.process(app);
     QTextStream out(stdout);
+    QTextStream err(stderr);
     int result = 0;
     if (BatchOptionsGiven(parser)) {
-        QTextStream err(stderr);
         result =
             RunBatchCommand(parser, PreferencesArgument(parser), out, err, EjectCardsOfFolders);
     } else {
-        result = CheckConfigFile(parser.value(check), out);
+        // The lines are read as the window would read them: with its lists of items.
+        ReadCommandPreferences(PreferencesArgument(parser), err);
+        FreeSpacePlan plan;
+        QString error;
+        if (FreeSpaceOptions(parser, &plan, &error)) {
+            result = CheckConfigFile(parser.value(check), out, PreferenceComboItems(), plan);
+        } else {
+            err << QCoreApplication::applicationName() << ": " << error << '\n';
+            result = 2;
+        }
     }
     // An explanation or report that did not reach its reader (a full disk, a closed
     // pipe) is a failure, whatever it says.

@@ -192,10 +192,11 @@ private:
     // Tells the user that a file could not be read or written.
     void WarnFileError(const QString& text);
 
-    ConfigSettings Baseline;  // what was last loaded or saved
-    QTimer* Clock = nullptr;  // single shot, one second at a time
-    bool ClockPaused = false; // the window is hidden or minimised
-    QString ConfirmedTarget;  // the unusual Save target the user has agreed to
-    QString DetailsFile;      // the file the load report's details explain
-    QString ReportText;       // the load report while the status line shows it
+    ConfigSettings Baseline;             // what was last loaded or saved
+    QTimer* Clock = nullptr;             // single shot, one second at a time
+    bool ClockPaused = false;            // the window is hidden or minimised
+    QString ConfirmedTarget;             // the unusual Save target the user has agreed to
+    QString DetailsFile;                 // the file the load report's details explain
+    QList<ConfigAssignment> DetailsKept; // the settings that file does not hold
+    QString ReportText;                  // the load report while the status line shows it
 };

@@ -197,6 +197,7 @@ void ConfigEditWindow::ShowLoadReport(const QString& fileName, const ConfigReadR
 {
     const LoadReport report = LoadReportFor(fileName, read);
     DetailsFile = fileName;
+    DetailsKept = read.notInFile;
     ReportText = report.details ? report.text : QString();
     if (QPushButton* details = DetailsButton())
         details->setVisible(report.details);
@@ -226,7 +227,9 @@ void ConfigEditWindow::ShowDetails()
 {
     QString text;
     QTextStream out(&text);
-    CheckConfigFile(DetailsFile, out);
+    CheckConfigFile(DetailsFile, out, {sampleRate->count(), wavType->count()});
+    if (!DetailsKept.isEmpty())
+        out << '\n' << DescribeNotInFile(DetailsKept);
     out.flush();
     const QString title = tr("How the recorder reads %1").arg(DetailsFile);
     if (showDetails)

@@ -123,12 +123,13 @@ namespace
 {
 
 // Prints why the preset is refused: the --check explanation of every line.
-void ExplainPreset(const QString& presetName, const QByteArray& bytes, QTextStream& out)
+void ExplainPreset(const QString& presetName, const QByteArray& bytes, const ComboItems& items,
+                   QTextStream& out)
 {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    CheckConfigDevice(buffer, out);
+    CheckConfigDevice(buffer, out, items);
     out << Tr("nothing written: every line of %1 must take effect").arg(presetName) << '\n';
 }
 
@@ -161,7 +162,7 @@ int WriteCards(const QString& presetName, const QStringList& cards, const ComboI
         return 1;
     const PresetRead preset = ReadPreset(bytes, items);
     if (!preset.ok) {
-        ExplainPreset(presetName, bytes, out);
+        ExplainPreset(presetName, bytes, items, out);
         return 1;
     }
     const QString clash = ClockNameClash(options.configName, options.clockName, options.writeClock,

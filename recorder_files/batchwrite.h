@@ -12,13 +12,6 @@
 
 class QTextStream;
 
-// What the form's combo boxes hold: how many items each has (from the preferences'
-// HSample and HMode lists) decides which "M" lines the form can take.
-struct ComboItems {
-    int sampleRates = 3;
-    int wavTypes = 3;
-};
-
 // The item the form shows at start for a list of that many items: item 1, or the only
 // one, or none (-1).
 int FormStartItem(int items);

@@ -286,7 +286,7 @@ private slots:
         QFETCH(QString, chosen);
         QFETCH(QString, status);
         QFETCH(int, loop);
-        WriteAll(Path("other.ini"), "Loop=60\r\n");
+        WriteAll(Path("other.ini"), "M,8,uLaw\r\nVAS=off\r\nLoop=60\r\nLimit=*,*\r\nEvent=key\r\n");
         QVERIFY(QDir().mkpath(Path("folder.ini")));
         const QString fileName = chosen.isEmpty() ? QString() : Path(chosen);
         main->chooseFile = [&] { return fileName; };
