@@ -82,13 +82,26 @@ template <typename F> F Next(const char* name)
 
 #define NEXT(name) static const auto next = Next<decltype(&::name)>(#name)
 
-// A failing write writes half its bytes first, as a card pulled out mid-write would.
-template <typename Write> ssize_t HalfThenFail(Write write, size_t size)
+// A failing write is a short one first, as on a card pulled out mid-write: half the
+// bytes are written and counted, and the write that follows fails (a caller that takes
+// the short count for the whole loses the rest).
+std::atomic<bool> shortWriteMade{false};
+
+template <typename Write> ssize_t ShortWrite(Write write, size_t size)
 {
-    if (size > 1)
-        (void)write(size / 2);
+    if (size <= 1)
+        return -1; // errno is EIO
+    shortWriteMade = true;
+    return write(size / 2);
+}
+
+// True when this write follows a short one: it fails with EIO, without being counted.
+bool FollowsShortWrite()
+{
+    if (!shortWriteMade.exchange(false))
+        return false;
     errno = EIO;
-    return -1;
+    return true;
 }
 
 } // namespace
@@ -107,6 +120,7 @@ void FaultDisarm()
 {
     armed = false;
     calls = 0;
+    shortWriteMade = false;
     failedCall[0] = '\0';
 }
 
@@ -183,24 +197,30 @@ int creat64(const char* path, mode_t mode)
 ssize_t write(int fd, const void* buffer, size_t size)
 {
     NEXT(write);
+    if (IsFile(fd) && FollowsShortWrite())
+        return -1;
     if (IsFile(fd) && Fails("write"))
-        return HalfThenFail([&](size_t n) { return next(fd, buffer, n); }, size);
+        return ShortWrite([&](size_t n) { return next(fd, buffer, n); }, size);
     return next(fd, buffer, size);
 }
 
 ssize_t pwrite(int fd, const void* buffer, size_t size, off_t at)
 {
     NEXT(pwrite);
+    if (IsFile(fd) && FollowsShortWrite())
+        return -1;
     if (IsFile(fd) && Fails("pwrite"))
-        return HalfThenFail([&](size_t n) { return next(fd, buffer, n, at); }, size);
+        return ShortWrite([&](size_t n) { return next(fd, buffer, n, at); }, size);
     return next(fd, buffer, size, at);
 }
 
 ssize_t pwrite64(int fd, const void* buffer, size_t size, off64_t at)
 {
     NEXT(pwrite64);
+    if (IsFile(fd) && FollowsShortWrite())
+        return -1;
     if (IsFile(fd) && Fails("pwrite"))
-        return HalfThenFail([&](size_t n) { return next(fd, buffer, n, at); }, size);
+        return ShortWrite([&](size_t n) { return next(fd, buffer, n, at); }, size);
     return next(fd, buffer, size, at);
 }
 

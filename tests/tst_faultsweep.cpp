@@ -87,6 +87,30 @@ Outcome RunArmed(bool asNobody, long failAt, const std::function<int(QString*)>&
     return o;
 }
 
+// Runs the program itself: --write of preset to card with the library preloaded,
+// failing the failAt-th call (0: none).
+Outcome RunProgram(const QString& preset, const QString& card, long failAt)
+{
+    QProcess run;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LD_PRELOAD", PLIMO_FAULT_LIBRARY);
+    environment.insert("PLIMO_FAULT_AT", QString::number(failAt));
+    environment.insert("PLIMO_FAULT_TRACE", "1");
+    // The sanitizers' runtime wants to come first; the library hands every call on to it.
+    environment.insert("ASAN_OPTIONS", "detect_leaks=0:verify_asan_link_order=0");
+    run.setProcessEnvironment(environment);
+    run.start(PLIMO_BINARY, {"--write", preset, "--to", card, "--clock",
+                             PresetClock.toString("yyyy-MM-dd HH:mm:ss"), "no-preferences.cfg"});
+    Outcome o;
+    if (!run.waitForFinished(10000) || run.exitStatus() != QProcess::NormalExit)
+        return o;
+    o.died = false;
+    o.code = run.exitCode();
+    o.message = QString::fromLocal8Bit(run.readAllStandardOutput());
+    o.calls = run.readAllStandardError().count("fault point ");
+    return o;
+}
+
 // A preset's config.ini as the form would write it.
 QByteArray PresetBytes()
 {
@@ -262,8 +286,6 @@ private slots:
                                     .arg(failed.failedCall, problem, failed.message)));
             QVERIFY(!failed.failedCall.isEmpty());
             told += failed.code != 0;
-            if (failed.code == 0)
-                qInfo("recovered from %s at %ld", qPrintable(failed.failedCall), point);
         }
         qInfo("%ld injection points, %d failures told, %ld recovered from", count.calls, told,
               count.calls - told);
@@ -272,6 +294,32 @@ private slots:
         QCOMPARE(whole.code, 0);
         for (auto f = files.cbegin(); f != files.cend(); ++f)
             QCOMPARE(ReadAll(Card() + f.key()), f->now);
+    }
+
+    // The built program with the library preloaded, every call failed in turn: --write
+    // exits 2 and prints the system's reason.
+    void programSweep()
+    {
+        files = {{"config.ini", {"VAS=on\r\n", PresetBytes()}},
+                 {"time.ini",
+                  {ClockFileBytes(QDate(2020, 1, 1), QTime(12, 0)),
+                   ClockFileBytes(PresetClock.date(), PresetClock.time())}},
+                 {"time.ok", {QByteArray(), Missing}}};
+        linked.clear();
+        QVERIFY(WriteAll(Path("preset.ini"), Preset));
+        Prepare(Setup::Plain);
+        const Outcome count = RunProgram(Path("preset.ini"), Card(), 0);
+        QVERIFY2(count.code == 0 && Problem(count, Job::Write).isEmpty(),
+                 qPrintable(count.message));
+        for (long point = 1; point <= count.calls; ++point) {
+            Prepare(Setup::Plain);
+            const Outcome failed = RunProgram(Path("preset.ini"), Card(), point);
+            const QString problem = Problem(failed, Job::Write);
+            QVERIFY2(problem.isEmpty(), qPrintable(QStringLiteral("fault at call %1: %2; %3")
+                                                       .arg(point)
+                                                       .arg(problem, failed.message)));
+        }
+        qInfo("%ld injection points", count.calls);
     }
 
     // A file with a second name is written in place: a write that fails half way puts
