@@ -322,6 +322,28 @@ private slots:
         qInfo("%ld injection points", count.calls);
     }
 
+    // A folder named time.ini can be neither replaced nor removed: time.ok stays, so the
+    // recorder never takes a clock from it.
+    void clockFileThatIsAFolder_data()
+    {
+        QTest::addColumn<bool>("writeClock");
+        QTest::newRow("new clock") << true;
+        QTest::newRow("old clock removed only") << false;
+    }
+    void clockFileThatIsAFolder()
+    {
+        QFETCH(bool, writeClock);
+        QDir(Card()).removeRecursively();
+        QVERIFY(QDir().mkpath(Card() + "time.ini/inside"));
+        QVERIFY(WriteAll(Card() + "time.ok", QByteArray()));
+        const ClockUpdateResult result =
+            UpdateClockFiles(Card(), {"time.ini", writeClock, true, "01.01.26\r\n00:00:00\r\n"});
+        QVERIFY(!result.ok);
+        QCOMPARE(result.failedFile, Card() + "time.ini");
+        QVERIFY(!result.error.isEmpty());
+        QVERIFY(QFile::exists(Card() + "time.ok"));
+    }
+
     // A file with a second name is written in place: a write that fails half way puts
     // the old bytes back, and says so; where that fails too, the file is said to be
     // damaged.
