@@ -81,6 +81,10 @@ bool IsWritableInPlace(mode_t mode)
     return S_ISREG(mode) || S_ISCHR(mode) || S_ISBLK(mode);
 }
 
+// The largest file whose old bytes are kept in memory while it is written in place; the
+// recorder's files and the preferences are a few kilobytes.
+constexpr off_t LargestKeptFile = off_t(64) << 20;
+
 // Writes bytes at the current position; 0 or the errno.
 int WriteOn(int fd, const QByteArray& bytes)
 {
@@ -170,6 +174,30 @@ int Restore(int fd, const QByteArray& old, bool changed)
     return 0;
 }
 
+// Keeps the old bytes of the regular file open under fd, writes bytes over them and puts
+// them back after a failure; the outcome in *result.
+void RewriteRegular(int fd, off_t size, const QByteArray& bytes, InPlaceWrite* result)
+{
+    QByteArray old;
+    int error = size > LargestKeptFile ? EFBIG : ReadWhole(fd, size, &old);
+    if (error != 0) {
+        result->error = SystemReason(error);
+        return;
+    }
+    bool changed = false;
+    error = Overwrite(fd, old, bytes, &changed);
+    if (error == 0)
+        return;
+    result->error = SystemReason(error);
+    const int restoreError = Restore(fd, old, changed);
+    if (restoreError != 0) {
+        result->left = InPlaceWrite::Damaged;
+        result->restoreError = SystemReason(restoreError);
+    } else if (changed) {
+        result->left = InPlaceWrite::PutBack;
+    }
+}
+
 } // namespace
 
 QString NotAFileReason(FileKind kind)
@@ -247,31 +275,15 @@ InPlaceWrite WriteInPlace(const QString& fileName, const QByteArray& bytes)
                                      regular ? IsRegular : IsWritableInPlace, &result.error, &st);
     if (fd < 0)
         return result;
-    QByteArray old;
-    bool changed = false;
-    int error = 0;
-    if (!S_ISREG(st.st_mode))
-        error = WriteAt(fd, bytes);
-    else if ((error = ReadWhole(fd, st.st_size, &old)) == 0)
-        error = Overwrite(fd, old, bytes, &changed);
-    if (error != 0) {
+    if (S_ISREG(st.st_mode)) {
+        RewriteRegular(fd, st.st_size, bytes, &result);
+    } else if (const int error = WriteAt(fd, bytes); error != 0) {
         result.error = SystemReason(error);
-        if (S_ISREG(st.st_mode)) {
-            const int restoreError = Restore(fd, old, changed);
-            result.left = restoreError != 0 ? InPlaceWrite::Damaged
-                          : changed         ? InPlaceWrite::PutBack
-                                            : InPlaceWrite::Untouched;
-            if (restoreError != 0)
-                result.restoreError = SystemReason(restoreError);
-        }
-        ::close(fd);
-        return result;
     }
-    if (::close(fd) != 0) {
+    if (::close(fd) != 0 && result.error.isEmpty())
         result.error = SystemReason(errno);
-        return result;
-    }
-    result.left = InPlaceWrite::Written;
+    if (result.error.isEmpty())
+        result.left = InPlaceWrite::Written;
     return result;
 }
 
