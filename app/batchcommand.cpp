@@ -69,14 +69,8 @@ bool ClockOptions(const QCommandLineParser& parser, BatchOptions& o, QString* er
             Tr("--clock takes now or a time as %1, not %2").arg(QLatin1String(ClockFormat), when);
         return false;
     }
-    // 1999 and 2099 would both be written as 99.
-    const int year = o.clock.date().year();
-    if (year < FirstClockYear || year > LastClockYear) {
-        *error = Tr("--clock %1: the clock file holds the year in two digits, so only the years "
-                    "%2 to %3 can be written")
-                     .arg(when)
-                     .arg(FirstClockYear)
-                     .arg(LastClockYear);
+    if (const QString problem = ClockYearProblem(o.clock.date()); !problem.isEmpty()) {
+        *error = QStringLiteral("--clock %1: %2").arg(when, problem);
         return false;
     }
     return true;

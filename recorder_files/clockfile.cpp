@@ -21,6 +21,16 @@ struct ClockFileText {
 
 } // namespace
 
+QString ClockYearProblem(const QDate& date)
+{
+    if (date.year() >= FirstClockYear && date.year() <= LastClockYear)
+        return QString();
+    return ClockFileText::tr("the clock file holds the year in two digits, so only the years %1 "
+                             "to %2 can be written")
+        .arg(FirstClockYear)
+        .arg(LastClockYear);
+}
+
 QString ClockNameClash(const QString& configName, const QString& clockName, bool writeClock,
                        bool deleteOldClock)
 {

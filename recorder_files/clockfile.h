@@ -18,6 +18,10 @@ inline const char* ClockAcknowledgeName()
 constexpr int FirstClockYear = 2000;
 constexpr int LastClockYear = 2099;
 
+// Why a clock of that date cannot be written (1999 and 2099 would both be written as 99);
+// empty when it can.
+QString ClockYearProblem(const QDate& date);
+
 // What a save does with the clock files of a card once config.ini is written: a new
 // clock file (writeClock), the old time.ok and clock file removed (deleteOldClock).
 struct ClockUpdate {

@@ -104,10 +104,12 @@ void ConfigEditWindow::SaveCurrent()
         return;
     const QString card = configFilePath->text();
     const QString configName = card + PrefText(Preferences.CFGname);
-    // Names that make the clock files one with config.ini: nothing is written at all.
-    const QString clash =
-        ClockNameClash(PrefText(Preferences.CFGname), PrefText(Preferences.TimeName),
-                       Preferences.SetTime != 0, Preferences.DelOldTime != 0);
+    // Names that make the clock files one with config.ini, or a clock the file cannot
+    // hold: nothing is written at all.
+    QString clash = ClockNameClash(PrefText(Preferences.CFGname), PrefText(Preferences.TimeName),
+                                   Preferences.SetTime != 0, Preferences.DelOldTime != 0);
+    if (clash.isEmpty() && Preferences.SetTime != 0)
+        clash = ClockYearProblem(setDate->date());
     if (!clash.isEmpty()) {
         WarnFileError(tr("Nothing saved: %1").arg(clash));
         return;
