@@ -11,10 +11,13 @@
 #include "recorder_files/clockfile.h"
 #include "recorder_files/configwriter.h"
 
+#include <QCheckBox>
+#include <QDateEdit>
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QTimeEdit>
 #include <QtTest>
 #include <cstring>
 #include <sys/stat.h>
@@ -190,6 +193,90 @@ class FaultSweepTest : public QObject
         return QString();
     }
 
+    // The old and new files of job in setup, and run: the job itself.
+    void PrepareJob(Job job, Setup setup, std::unique_ptr<ConfigEditWindow>* form,
+                    std::function<int(QString*)>* run)
+    {
+        // In place (hard link, locked folder), the file shrinks in one set-up and grows in
+        // the other.
+        const bool oldLonger = setup != Setup::LockedFolder;
+        const QByteArray padding = oldLonger ? QByteArray(300, ';') + "\r\n" : QByteArray();
+        UseFormPreferences(Card());
+        Preferences.SetTime = job == Job::SaveWithoutClock ? 0 : 1;
+        files.clear();
+        const char* main = job == Job::Preferences ? "Plimoplayer.cfg" : "config.ini";
+        linked = setup == Setup::HardLink ? main : "";
+        if (job == Job::Preferences) {
+            QVERIFY(PreferenceFile(PreferenceTable).Write(Path("expected.cfg")) == 0);
+            const QByteArray now = ReadAll(Path("expected.cfg"));
+            files[main] = {oldLonger ? now + padding : "ToolTip 1\r\n", now};
+            *run = [this](QString* message) {
+                PreferenceFile file(PreferenceTable);
+                const bool written = file.Write(Card() + "Plimoplayer.cfg") == 0;
+                *message = file.OpenFailure();
+                return written ? 0 : 2;
+            };
+            Prepare(setup);
+            return;
+        }
+        files[main] = {oldLonger ? PresetBytes() + padding : "VAS=on\r\n", PresetBytes()};
+        files["time.ini"] = {ClockFileBytes(QDate(2020, 1, 1), QTime(12, 0)),
+                             ClockFileBytes(PresetClock.date(), PresetClock.time())};
+        if (job == Job::SaveWithoutClock)
+            files["time.ini"].now = Missing;
+        if (setup != Setup::LockedFolder) // nobody may not remove it from that folder
+            files["time.ok"] = {QByteArray(), Missing};
+        Prepare(setup);
+        if (job == Job::Write) {
+            QVERIFY(WriteAll(Path("preset.ini"), Preset));
+            *run = [this](QString* message) {
+                BatchOptions options;
+                options.clock = PresetClock;
+                QTextStream out(message);
+                return WriteCards(Path("preset.ini"), {Card()}, ComboItems(), options, out);
+            };
+            return;
+        }
+        // Save: the form loads the old config.ini and shows the preset's clock.
+        *form = std::make_unique<ConfigEditWindow>(nullptr, "config edit");
+        ConfigEditWindow* f = form->get();
+        f->confirmSaveTarget = [](const QString&) { return true; };
+        f->manualTimeEnable->setChecked(true);
+        f->setDate->setDate(PresetClock.date());
+        f->setTime->setTime(PresetClock.time());
+        files[main].now = FormatConfig(f->Settings());
+        *run = [f](QString* message) {
+            f->showWarning = [message](const QString&, const QString& text) { *message = text; };
+            QMetaObject::invokeMethod(f, "SaveCurrent");
+            return message->isEmpty() ? 0 : 2;
+        };
+    }
+
+    // Runs the job once to count its calls, then failing each call in turn, then once
+    // more without a fault; runAt(N) prepares the card and runs it failing call N.
+    void Sweep(Job job, const std::function<Outcome(long)>& runAt)
+    {
+        const Outcome count = runAt(0);
+        QVERIFY2(count.code == 0 && Problem(count, job).isEmpty(), qPrintable(count.message));
+        QVERIFY(count.calls > 0);
+        int told = 0;
+        for (long point = 1; point <= count.calls; ++point) {
+            const Outcome failed = runAt(point);
+            const QString problem = Problem(failed, job);
+            QVERIFY2(problem.isEmpty(),
+                     qPrintable(QStringLiteral("fault at call %1 (%2): %3; %4")
+                                    .arg(point)
+                                    .arg(failed.failedCall, problem, failed.message)));
+            told += failed.code != 0;
+        }
+        qInfo("%ld injection points, %d failures told, %ld recovered from", count.calls, told,
+              count.calls - told);
+        const Outcome whole = runAt(0);
+        QCOMPARE(whole.code, 0);
+        for (auto f = files.cbegin(); f != files.cend(); ++f)
+            QCOMPARE(ReadAll(Card() + f.key()), f->now);
+    }
+
 private slots:
     void initTestCase() { QCOMPARE(chmod(QFile::encodeName(tmp.path()).constData(), 0755), 0); }
 
@@ -217,83 +304,13 @@ private slots:
     {
         QFETCH(Job, job);
         QFETCH(Setup, setup);
-        const bool locked = setup == Setup::LockedFolder;
-        // In place (hard link, locked folder), the file grows in one set-up and shrinks in
-        // the other.
-        const bool oldLonger = setup != Setup::LockedFolder;
-        const QByteArray padding = oldLonger ? QByteArray(300, ';') + "\r\n" : QByteArray();
-        UseFormPreferences(Card());
-        Preferences.SetTime = job == Job::SaveWithoutClock ? 0 : 1;
-        files.clear();
-        linked = setup == Setup::HardLink
-                     ? (job == Job::Preferences ? "Plimoplayer.cfg" : "config.ini")
-                     : QString();
         std::unique_ptr<ConfigEditWindow> form;
         std::function<int(QString*)> run;
-        if (job == Job::Preferences) {
-            QVERIFY(PreferenceFile(PreferenceTable).Write(Path("expected.cfg")) == 0);
-            const QByteArray now = ReadAll(Path("expected.cfg"));
-            files["Plimoplayer.cfg"] = {oldLonger ? now + padding : "ToolTip 1\r\n", now};
+        PrepareJob(job, setup, &form, &run);
+        Sweep(job, [&](long point) {
             Prepare(setup);
-            run = [&](QString* message) {
-                PreferenceFile file(PreferenceTable);
-                const bool written = file.Write(Card() + "Plimoplayer.cfg") == 0;
-                *message = file.OpenFailure();
-                return written ? 0 : 2;
-            };
-        } else {
-            const QByteArray oldConfig = oldLonger ? PresetBytes() + padding : "VAS=on\r\n";
-            files["config.ini"] = {oldConfig, QByteArray()};
-            files["time.ini"] = {ClockFileBytes(QDate(2020, 1, 1), QTime(12, 0)), Missing};
-            if (!locked) // nobody may not remove it from that folder
-                files["time.ok"] = {QByteArray(), Missing};
-            Prepare(setup);
-        }
-        if (job == Job::Write) {
-            QVERIFY(WriteAll(Path("preset.ini"), Preset));
-            files["config.ini"].now = PresetBytes();
-            files["time.ini"].now = ClockFileBytes(PresetClock.date(), PresetClock.time());
-            run = [&](QString* message) {
-                BatchOptions options;
-                options.clock = PresetClock;
-                QTextStream out(message);
-                return WriteCards(Path("preset.ini"), {Card()}, ComboItems(), options, out);
-            };
-        } else if (job != Job::Preferences) {
-            form = std::make_unique<ConfigEditWindow>(nullptr, "config edit");
-            form->confirmSaveTarget = [](const QString&) { return true; };
-            files["config.ini"].now = FormatConfig(form->Settings());
-            if (job == Job::Save)
-                files["time.ini"].now = form->ClockBytes();
-            run = [&](QString* message) {
-                form->showWarning = [&](const QString&, const QString& text) { *message = text; };
-                QMetaObject::invokeMethod(form.get(), "SaveCurrent");
-                return message->isEmpty() ? 0 : 2;
-            };
-        }
-
-        const Outcome count = RunArmed(locked, 0, run);
-        QVERIFY2(count.code == 0 && Problem(count, job).isEmpty(), qPrintable(count.message));
-        QVERIFY(count.calls > 0);
-        int told = 0;
-        for (long point = 1; point <= count.calls; ++point) {
-            Prepare(setup);
-            const Outcome failed = RunArmed(locked, point, run);
-            const QString problem = Problem(failed, job);
-            QVERIFY2(problem.isEmpty(),
-                     qPrintable(QStringLiteral("fault at call %1 (%2): %3; %4")
-                                    .arg(point)
-                                    .arg(failed.failedCall, problem, failed.message)));
-            QVERIFY(!failed.failedCall.isEmpty());
-            told += failed.code != 0;
-        }
-        qInfo("%ld injection points, %d failures told, %ld recovered from", count.calls, told,
-              count.calls - told);
-        Prepare(setup);
-        const Outcome whole = RunArmed(locked, 0, run);
-        QCOMPARE(whole.code, 0);
-        for (auto f = files.cbegin(); f != files.cend(); ++f)
-            QCOMPARE(ReadAll(Card() + f.key()), f->now);
+            return RunArmed(setup == Setup::LockedFolder, point, run);
+        });
     }
 
     // The built program with the library preloaded, every call failed in turn: --write
@@ -307,19 +324,10 @@ private slots:
                  {"time.ok", {QByteArray(), Missing}}};
         linked.clear();
         QVERIFY(WriteAll(Path("preset.ini"), Preset));
-        Prepare(Setup::Plain);
-        const Outcome count = RunProgram(Path("preset.ini"), Card(), 0);
-        QVERIFY2(count.code == 0 && Problem(count, Job::Write).isEmpty(),
-                 qPrintable(count.message));
-        for (long point = 1; point <= count.calls; ++point) {
+        Sweep(Job::Write, [&](long point) {
             Prepare(Setup::Plain);
-            const Outcome failed = RunProgram(Path("preset.ini"), Card(), point);
-            const QString problem = Problem(failed, Job::Write);
-            QVERIFY2(problem.isEmpty(), qPrintable(QStringLiteral("fault at call %1: %2; %3")
-                                                       .arg(point)
-                                                       .arg(problem, failed.message)));
-        }
-        qInfo("%ld injection points", count.calls);
+            return RunProgram(Path("preset.ini"), Card(), point);
+        });
     }
 
     // A folder named time.ini can be neither replaced nor removed: time.ok stays, so the
