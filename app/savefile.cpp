@@ -84,10 +84,13 @@ QString Verify(const QString& fileName, const QByteArray& bytes)
     Medium.dropCachedPages(fileName);
     QFile file(fileName);
     QString reason;
+    const QString cannotRead = QStringLiteral("Cannot read the file back: ");
     if (!OpenRegularFileForReading(file, &reason))
-        return QStringLiteral("Cannot read the file back: ") + reason;
+        return cannotRead + reason;
     // One byte more than expected tells a longer file from an equal one.
     const QByteArray back = file.read(bytes.size() + 1);
+    if (file.error() != QFileDevice::NoError)
+        return cannotRead + file.errorString();
     if (back != bytes)
         return QStringLiteral("The file read back differs from what was written");
     return QString();
