@@ -31,7 +31,7 @@ const QByteArray Preset = "M,11,adpcm\r\nVAS=on\r\nVASon=5,30\r\nEvent=all\r\nT2
 const QDateTime PresetClock(QDate(2026, 12, 8), QTime(6, 0));
 
 enum class Job { Save, SaveWithoutClock, Write, Preferences };
-enum class Setup { Plain, HardLink, LockedFolder };
+enum class Setup { Plain, HardLink, LockedFolder, FatCard };
 
 // What a job run in a child process told: 0 for success, 2 for a failure with message.
 struct Outcome {
@@ -143,7 +143,7 @@ class FaultSweepTest : public QObject
     // Puts the old files on the card.
     void Prepare(Setup setup)
     {
-        QDir(Card()).removeRecursively();
+        QDir(Card()).removeRecursively(); // a FAT card's root stays, emptied
         QFile::remove(Path("other.ini"));
         QVERIFY(QDir().mkpath(Card()));
         for (auto f = files.cbegin(); f != files.cend(); ++f) {
@@ -191,6 +191,27 @@ class FaultSweepTest : public QObject
             ReadAll(Card() + "time.ini") == clock->old && !QFile::exists(Card() + "time.ok"))
             return QStringLiteral("the old time.ini without time.ok");
         return QString();
+    }
+
+    // A FAT file system image mounted with fusefat as the card folder; unmounted with it.
+    struct FatMount {
+        QTemporaryDir images;
+        QString mount;
+        ~FatMount()
+        {
+            if (!mount.isEmpty())
+                QProcess::execute("fusermount", {"-u", mount});
+        }
+    };
+    bool MountFatCard(FatMount* fat)
+    {
+        QDir(Card()).removeRecursively();
+        const QString image = fat->images.filePath("card.img");
+        if (!QDir().mkpath(Card()) || QProcess::execute("mkfs.vfat", {"-C", image, "1024"}) != 0 ||
+            QProcess::execute("fusefat", {"-o", "rw+", image, Card()}) != 0)
+            return false;
+        fat->mount = Card();
+        return true;
     }
 
     // The old and new files of job in setup, and run: the job itself.
@@ -291,7 +312,8 @@ private slots:
         const std::pair<const char*, Setup> setups[] = {
             {"plain folder", Setup::Plain},
             {"hard link", Setup::HardLink},
-            {"folder only root may write", Setup::LockedFolder}};
+            {"folder only root may write", Setup::LockedFolder},
+            {"FAT card", Setup::FatCard}};
         for (const auto& [jobName, job] : jobs) {
             for (const auto& [setupName, setup] : setups) {
                 // Only root may remove the old clock file from that folder.
@@ -304,6 +326,9 @@ private slots:
     {
         QFETCH(Job, job);
         QFETCH(Setup, setup);
+        FatMount fat;
+        if (setup == Setup::FatCard && !MountFatCard(&fat))
+            QSKIP("no FAT card here: mkfs.vfat or FUSE is missing");
         std::unique_ptr<ConfigEditWindow> form;
         std::function<int(QString*)> run;
         PrepareJob(job, setup, &form, &run);
