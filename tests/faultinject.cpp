@@ -134,131 +134,80 @@ const char* FaultFailedCall()
     return failedCall;
 }
 
-int open(const char* path, int flags, ...)
-{
-    va_list args;
-    va_start(args, flags);
-    NEXT(open);
-    const mode_t mode = ModeArgument(flags, args);
-    va_end(args);
-    if (OpensForWriting(flags) && Fails("open"))
-        return -1;
-    return next(path, flags, mode);
-}
+// An open that may create or change a file fails at its turn.
+#define OPEN_CALL(name, params, args)                                                              \
+    int name params                                                                                \
+    {                                                                                              \
+        va_list list;                                                                              \
+        va_start(list, flags);                                                                     \
+        const mode_t mode = ModeArgument(flags, list);                                             \
+        va_end(list);                                                                              \
+        NEXT(name);                                                                                \
+        return OpensForWriting(flags) && Fails(#name) ? -1 : next args;                            \
+    }
 
-int open64(const char* path, int flags, ...)
-{
-    va_list args;
-    va_start(args, flags);
-    NEXT(open64);
-    const mode_t mode = ModeArgument(flags, args);
-    va_end(args);
-    if (OpensForWriting(flags) && Fails("open"))
-        return -1;
-    return next(path, flags, mode);
-}
+OPEN_CALL(open, (const char* path, int flags, ...), (path, flags, mode))
+OPEN_CALL(open64, (const char* path, int flags, ...), (path, flags, mode))
+OPEN_CALL(openat, (int dir, const char* path, int flags, ...), (dir, path, flags, mode))
+OPEN_CALL(openat64, (int dir, const char* path, int flags, ...), (dir, path, flags, mode))
 
-int openat(int dir, const char* path, int flags, ...)
-{
-    va_list args;
-    va_start(args, flags);
-    NEXT(openat);
-    const mode_t mode = ModeArgument(flags, args);
-    va_end(args);
-    if (OpensForWriting(flags) && Fails("openat"))
-        return -1;
-    return next(dir, path, flags, mode);
-}
+// A write fails at its turn after a short write; see ShortWrite.
+#define WRITE_CALL(name, params, args, write)                                                      \
+    ssize_t name params                                                                            \
+    {                                                                                              \
+        NEXT(name);                                                                                \
+        if (IsFile(fd) && FollowsShortWrite())                                                     \
+            return -1;                                                                             \
+        if (IsFile(fd) && Fails(#name))                                                            \
+            return ShortWrite([&](size_t n) { return write; }, size);                              \
+        return next args;                                                                          \
+    }
 
-int openat64(int dir, const char* path, int flags, ...)
-{
-    va_list args;
-    va_start(args, flags);
-    NEXT(openat64);
-    const mode_t mode = ModeArgument(flags, args);
-    va_end(args);
-    if (OpensForWriting(flags) && Fails("openat"))
-        return -1;
-    return next(dir, path, flags, mode);
-}
+WRITE_CALL(write, (int fd, const void* buffer, size_t size), (fd, buffer, size),
+           next(fd, buffer, n))
+WRITE_CALL(pwrite, (int fd, const void* buffer, size_t size, off_t at), (fd, buffer, size, at),
+           next(fd, buffer, n, at))
+WRITE_CALL(pwrite64, (int fd, const void* buffer, size_t size, off64_t at), (fd, buffer, size, at),
+           next(fd, buffer, n, at))
 
-int creat(const char* path, mode_t mode)
-{
-    NEXT(creat);
-    return Fails("creat") ? -1 : next(path, mode);
-}
+// Any other call that changes a file fails at its turn with -1.
+#define FAILING_CALL(name, params, args)                                                           \
+    int name params                                                                                \
+    {                                                                                              \
+        NEXT(name);                                                                                \
+        return Fails(#name) ? -1 : next args;                                                      \
+    }
 
-int creat64(const char* path, mode_t mode)
-{
-    NEXT(creat64);
-    return Fails("creat") ? -1 : next(path, mode);
-}
-
-ssize_t write(int fd, const void* buffer, size_t size)
-{
-    NEXT(write);
-    if (IsFile(fd) && FollowsShortWrite())
-        return -1;
-    if (IsFile(fd) && Fails("write"))
-        return ShortWrite([&](size_t n) { return next(fd, buffer, n); }, size);
-    return next(fd, buffer, size);
-}
-
-ssize_t pwrite(int fd, const void* buffer, size_t size, off_t at)
-{
-    NEXT(pwrite);
-    if (IsFile(fd) && FollowsShortWrite())
-        return -1;
-    if (IsFile(fd) && Fails("pwrite"))
-        return ShortWrite([&](size_t n) { return next(fd, buffer, n, at); }, size);
-    return next(fd, buffer, size, at);
-}
-
-ssize_t pwrite64(int fd, const void* buffer, size_t size, off64_t at)
-{
-    NEXT(pwrite64);
-    if (IsFile(fd) && FollowsShortWrite())
-        return -1;
-    if (IsFile(fd) && Fails("pwrite"))
-        return ShortWrite([&](size_t n) { return next(fd, buffer, n, at); }, size);
-    return next(fd, buffer, size, at);
-}
-
-int ftruncate(int fd, off_t size)
-{
-    NEXT(ftruncate);
-    return Fails("ftruncate") ? -1 : next(fd, size);
-}
-
-int ftruncate64(int fd, off64_t size)
-{
-    NEXT(ftruncate64);
-    return Fails("ftruncate") ? -1 : next(fd, size);
-}
-
-int truncate(const char* path, off_t size)
-{
-    NEXT(truncate);
-    return Fails("truncate") ? -1 : next(path, size);
-}
-
-int truncate64(const char* path, off64_t size)
-{
-    NEXT(truncate64);
-    return Fails("truncate") ? -1 : next(path, size);
-}
-
-int fallocate(int fd, int mode, off_t at, off_t size)
-{
-    NEXT(fallocate);
-    return Fails("fallocate") ? -1 : next(fd, mode, at, size);
-}
-
-int fallocate64(int fd, int mode, off64_t at, off64_t size)
-{
-    NEXT(fallocate64);
-    return Fails("fallocate") ? -1 : next(fd, mode, at, size);
-}
+FAILING_CALL(creat, (const char* path, mode_t mode), (path, mode))
+FAILING_CALL(creat64, (const char* path, mode_t mode), (path, mode))
+FAILING_CALL(ftruncate, (int fd, off_t size), (fd, size))
+FAILING_CALL(ftruncate64, (int fd, off64_t size), (fd, size))
+FAILING_CALL(truncate, (const char* path, off_t size), (path, size))
+FAILING_CALL(truncate64, (const char* path, off64_t size), (path, size))
+FAILING_CALL(fallocate, (int fd, int mode, off_t at, off_t size), (fd, mode, at, size))
+FAILING_CALL(fallocate64, (int fd, int mode, off64_t at, off64_t size), (fd, mode, at, size))
+FAILING_CALL(fsync, (int fd), (fd))
+FAILING_CALL(fdatasync, (int fd), (fd))
+FAILING_CALL(rename, (const char* from, const char* to), (from, to))
+FAILING_CALL(renameat, (int fromDir, const char* from, int toDir, const char* to),
+             (fromDir, from, toDir, to))
+FAILING_CALL(renameat2, (int fromDir, const char* from, int toDir, const char* to, unsigned flags),
+             (fromDir, from, toDir, to, flags))
+FAILING_CALL(link, (const char* from, const char* to), (from, to))
+FAILING_CALL(linkat, (int fromDir, const char* from, int toDir, const char* to, int flags),
+             (fromDir, from, toDir, to, flags))
+FAILING_CALL(unlink, (const char* path), (path))
+FAILING_CALL(unlinkat, (int dir, const char* path, int flags), (dir, path, flags))
+FAILING_CALL(remove, (const char* path), (path))
+FAILING_CALL(chown, (const char* path, uid_t user, gid_t group), (path, user, group))
+FAILING_CALL(fchown, (int fd, uid_t user, gid_t group), (fd, user, group))
+FAILING_CALL(lchown, (const char* path, uid_t user, gid_t group), (path, user, group))
+FAILING_CALL(fchownat, (int dir, const char* path, uid_t user, gid_t group, int flags),
+             (dir, path, user, group, flags))
+FAILING_CALL(chmod, (const char* path, mode_t mode), (path, mode))
+FAILING_CALL(fchmod, (int fd, mode_t mode), (fd, mode))
+FAILING_CALL(fchmodat, (int dir, const char* path, mode_t mode, int flags),
+             (dir, path, mode, flags))
 
 // posix_fallocate returns the error instead of setting errno.
 int posix_fallocate(int fd, off_t at, off_t size)
@@ -271,108 +220,6 @@ int posix_fallocate64(int fd, off64_t at, off64_t size)
 {
     NEXT(posix_fallocate64);
     return Fails("posix_fallocate") ? EIO : next(fd, at, size);
-}
-
-int fsync(int fd)
-{
-    NEXT(fsync);
-    return Fails("fsync") ? -1 : next(fd);
-}
-
-int fdatasync(int fd)
-{
-    NEXT(fdatasync);
-    return Fails("fdatasync") ? -1 : next(fd);
-}
-
-int rename(const char* from, const char* to)
-{
-    NEXT(rename);
-    return Fails("rename") ? -1 : next(from, to);
-}
-
-int renameat(int fromDir, const char* from, int toDir, const char* to)
-{
-    NEXT(renameat);
-    return Fails("renameat") ? -1 : next(fromDir, from, toDir, to);
-}
-
-int renameat2(int fromDir, const char* from, int toDir, const char* to, unsigned flags)
-{
-    NEXT(renameat2);
-    return Fails("renameat2") ? -1 : next(fromDir, from, toDir, to, flags);
-}
-
-int link(const char* from, const char* to)
-{
-    NEXT(link);
-    return Fails("link") ? -1 : next(from, to);
-}
-
-int linkat(int fromDir, const char* from, int toDir, const char* to, int flags)
-{
-    NEXT(linkat);
-    return Fails("linkat") ? -1 : next(fromDir, from, toDir, to, flags);
-}
-
-int unlink(const char* path)
-{
-    NEXT(unlink);
-    return Fails("unlink") ? -1 : next(path);
-}
-
-int unlinkat(int dir, const char* path, int flags)
-{
-    NEXT(unlinkat);
-    return Fails("unlinkat") ? -1 : next(dir, path, flags);
-}
-
-int remove(const char* path)
-{
-    NEXT(remove);
-    return Fails("remove") ? -1 : next(path);
-}
-
-int chown(const char* path, uid_t user, gid_t group)
-{
-    NEXT(chown);
-    return Fails("chown") ? -1 : next(path, user, group);
-}
-
-int fchown(int fd, uid_t user, gid_t group)
-{
-    NEXT(fchown);
-    return Fails("fchown") ? -1 : next(fd, user, group);
-}
-
-int lchown(const char* path, uid_t user, gid_t group)
-{
-    NEXT(lchown);
-    return Fails("lchown") ? -1 : next(path, user, group);
-}
-
-int fchownat(int dir, const char* path, uid_t user, gid_t group, int flags)
-{
-    NEXT(fchownat);
-    return Fails("fchownat") ? -1 : next(dir, path, user, group, flags);
-}
-
-int chmod(const char* path, mode_t mode)
-{
-    NEXT(chmod);
-    return Fails("chmod") ? -1 : next(path, mode);
-}
-
-int fchmod(int fd, mode_t mode)
-{
-    NEXT(fchmod);
-    return Fails("fchmod") ? -1 : next(fd, mode);
-}
-
-int fchmodat(int dir, const char* path, mode_t mode, int flags)
-{
-    NEXT(fchmodat);
-    return Fails("fchmodat") ? -1 : next(dir, path, mode, flags);
 }
 
 } // extern "C"
