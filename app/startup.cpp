@@ -214,10 +214,17 @@ void SetUpParser(QCommandLineParser& parser, QCommandLineOption& check)
         qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(qtOption);
     }
-    parser.setApplicationDescription(
-        QStringLiteral("Plimo player configurator: edits the config.ini of the voice recorder.\n"
-                       "--write exits 0 when every card was written, 1 when nothing was "
-                       "written, 2 when any card failed."));
+    parser.setApplicationDescription(QStringLiteral(
+        "Plimo player configurator: edits the config.ini of the voice recorder.\n"
+        "Without --check or --write it opens the window.\n"
+        "\n"
+        "Exit codes:\n"
+        "  window     0 when the window is closed\n"
+        "  --check    0 every line took effect, 1 a line had no effect,\n"
+        "             2 the file cannot be read\n"
+        "  --write    0 every card written, 1 nothing written (the preset, an option\n"
+        "             or the preferences are at fault), 2 a card failed\n"
+        "  --help, --version  0; an unknown option or a missing value: 1"));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(check);
