@@ -3,6 +3,7 @@
 #include "app/prefcodec.h"
 #include "app/preferences.h"
 #include "recorder_files/batchwrite.h"
+#include "recorder_files/clockfile.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -47,6 +48,10 @@ bool ClockOptions(const QCommandLineParser& parser, BatchOptions& o, QString* er
     if (!o.clock.isValid()) {
         *error =
             Tr("--clock takes now or a time as %1, not %2").arg(QLatin1String(ClockFormat), when);
+        return false;
+    }
+    if (const QString problem = ClockYearProblem(o.clock.date()); !problem.isEmpty()) {
+        *error = QStringLiteral("--clock %1: %2").arg(when, problem);
         return false;
     }
     return true;

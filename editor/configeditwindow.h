@@ -65,8 +65,8 @@ public:
     void AddTimerPanel(QVBoxLayout* column, int index);
 
     // Clock-setting files on the card (the card path is a plain prefix).
-    void DeleteClockFiles(const QString& cardPath);
     FileResult WriteClockFile(const QString& cardPath);
+    QByteArray ClockBytes() const; // the clock file of the set date and time
 
     // The card path, a plain prefix of the recorder files.
     QString CardPath() const;

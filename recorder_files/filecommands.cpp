@@ -104,10 +104,12 @@ void ConfigEditWindow::SaveCurrent()
         return;
     const QString card = configFilePath->text();
     const QString configName = card + PrefText(Preferences.CFGname);
-    // Names that make the clock files one with config.ini: nothing is written at all.
-    const QString clash =
-        ClockNameClash(PrefText(Preferences.CFGname), PrefText(Preferences.TimeName),
-                       Preferences.SetTime != 0, Preferences.DelOldTime != 0);
+    // Names that make the clock files one with config.ini, or a clock the file cannot
+    // hold: nothing is written at all.
+    QString clash = ClockNameClash(PrefText(Preferences.CFGname), PrefText(Preferences.TimeName),
+                                   Preferences.SetTime != 0, Preferences.DelOldTime != 0);
+    if (clash.isEmpty() && Preferences.SetTime != 0)
+        clash = ClockYearProblem(setDate->date());
     if (!clash.isEmpty()) {
         WarnFileError(tr("Nothing saved: %1").arg(clash));
         return;
@@ -119,17 +121,18 @@ void ConfigEditWindow::SaveCurrent()
         return;
     }
     QStringList written(configName);
-    if (Preferences.DelOldTime != 0)
-        DeleteClockFiles(card);
-    if (Preferences.SetTime != 0) {
-        const QString clockName = card + PrefText(Preferences.TimeName);
-        const FileResult clock = WriteClockFile(card);
-        if (!clock.ok) {
-            WarnFileError(tr("Cannot write %1:\n%2").arg(clockName, clock.error));
-            return;
-        }
-        written << clockName;
+    const ClockUpdateResult clock =
+        UpdateClockFiles(card, {PrefText(Preferences.TimeName), Preferences.SetTime != 0,
+                                Preferences.DelOldTime != 0, ClockBytes()});
+    if (!clock.ok) {
+        // config.ini is written; the clock files are left in a state the recorder reads
+        // safely (never an old clock file without time.ok).
+        WarnFileError((clock.removing ? tr("Cannot remove %1:\n%2") : tr("Cannot write %1:\n%2"))
+                          .arg(clock.failedFile, clock.error));
+        return;
     }
+    if (!clock.written.isEmpty())
+        written << clock.written;
     ReportSaved(written);
 }
 
@@ -165,15 +168,12 @@ void ConfigEditWindow::WarnFileError(const QString& text)
         QMessageBox::warning(this, tr("File error"), text);
 }
 
-void ConfigEditWindow::DeleteClockFiles(const QString& cardPath)
+QByteArray ConfigEditWindow::ClockBytes() const
 {
-    // A file that is not there is no failure: nothing to report.
-    QFile::remove(cardPath + QLatin1String(ClockAcknowledgeName()));
-    QFile::remove(cardPath + PrefText(Preferences.TimeName));
+    return ClockFileBytes(setDate->date(), setTime->time());
 }
 
 FileResult ConfigEditWindow::WriteClockFile(const QString& cardPath)
 {
-    return WriteFileSafely(cardPath + PrefText(Preferences.TimeName),
-                           ClockFileBytes(setDate->date(), setTime->time()));
+    return WriteFileSafely(cardPath + PrefText(Preferences.TimeName), ClockBytes());
 }

@@ -42,7 +42,8 @@ private slots:
     {
         QTest::addColumn<QByteArray>("preset");
         QTest::addColumn<QByteArray>("prefs");
-        QTest::addColumn<QStringList>("cards"); // "file:x" a file, "missing:x" nothing
+        QTest::addColumn<QStringList>("cards"); // "file:x" a file, "missing:x" nothing,
+                                                // "link:x" a link to a
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QStringList>(
@@ -93,11 +94,22 @@ private slots:
         QTest::newRow("clock file named as the config file")
             << HandWritten << QByteArray("TimeName CONFIG.INI\n") << QStringList{"a"}
             << QStringList() << 1 << QStringList{"nothing written"} << QByteArray() << false;
-        QTest::newRow("same folder twice")
-            << HandWritten << QByteArray() << QStringList{"a", "./a"} << QStringList() << 2
-            << QStringList{"OK a/ config.ini time.ini",
-                           "FAILED ./a/: the same folder as a/, given already"}
+        QTest::newRow("one folder named four ways")
+            << HandWritten << QByteArray() << QStringList{"a", "a/", "./a", "link:l"}
+            << QStringList() << 0
+            << QStringList{"OK a/ config.ini time.ini", "SKIPPED a/: the same folder as a/",
+                           "SKIPPED ./a/: the same folder as a/",
+                           "SKIPPED l/: the same folder as a/"}
             << QByteArray("now") << true;
+        QTest::newRow("last year the clock file can hold")
+            << HandWritten << QByteArray() << QStringList{"a"}
+            << QStringList{"--clock", "2099-12-31 23:59:59"} << 0
+            << QStringList{"OK a/ config.ini time.ini"}
+            << ClockFileBytes(QDate(2099, 12, 31), QTime(23, 59, 59)) << true;
+        QTest::newRow("a year the clock file cannot hold")
+            << HandWritten << QByteArray() << QStringList{"a"}
+            << QStringList{"--clock", "1999-12-31 23:59:59"} << 1
+            << QStringList{"only the years 2000 to 2099"} << QByteArray() << false;
     }
 
     void writeCards()
@@ -120,6 +132,8 @@ private slots:
             const QString name = card.section(QLatin1Char(':'), -1);
             if (card.startsWith("file:"))
                 WriteAll(dir.filePath(name), "not a folder");
+            else if (card.startsWith("link:"))
+                QVERIFY(QFile::link(QStringLiteral("a"), dir.filePath(name)));
             else if (!card.startsWith("missing:") && dir.mkpath(name))
                 WriteAll(dir.filePath(name + "/time.ok"), "");
             arguments << "--to" << name;
@@ -132,8 +146,9 @@ private slots:
         QCOMPARE(run.exitCode(), exitCode);
 
         if (exitCode == 1) {
+            const QString told = out + QString::fromLocal8Bit(run.readAllStandardError());
             for (const QString& said : lines)
-                QVERIFY2(out.contains(said), qPrintable(out));
+                QVERIFY2(told.contains(said), qPrintable(told));
             QVERIFY(!QFile::exists(dir.filePath("a/config.ini")));
         } else {
             QCOMPARE(out.split(QLatin1Char('\n'), Qt::SkipEmptyParts), lines);
