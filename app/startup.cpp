@@ -181,8 +181,9 @@ bool WantsConsoleOnly(int argc, char** argv)
             continue;
         a += a[1] == '-' ? 2 : 1;
         const size_t length = std::strcspn(a, "=");
-        for (const char* name : {"check", "help", "h", "?", "help-all", "version", "v", "write",
-                                 "to", "clock", "no-clock", "keep-old-clock"}) {
+        for (const char* name :
+             {"check", "help", "h", "?", "help-all", "version", "v", "write", "to", "clock",
+              "no-clock", "keep-old-clock", "record", "verify", "inspect"}) {
             if (length == std::strlen(name) && !std::strncmp(a, name, length))
                 return true;
         }
@@ -217,7 +218,11 @@ void SetUpParser(QCommandLineParser& parser, QCommandLineOption& check)
     parser.setApplicationDescription(
         QStringLiteral("Plimo player configurator: edits the config.ini of the voice recorder.\n"
                        "--write exits 0 when every card was written, 1 when nothing was "
-                       "written, 2 when any card failed."));
+                       "written, 2 when any card failed.\n"
+                       "--verify exits 0 when every card holds the preset, 1 when any "
+                       "differs, 2 when any failed.\n"
+                       "--inspect exits 0 when all is readable, 1 when a recording or "
+                       "config.ini cannot be read, 2 when the folder cannot be read."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(check);
@@ -228,7 +233,8 @@ void SetUpParser(QCommandLineParser& parser, QCommandLineOption& check)
                                  QStringLiteral("[preferences]"));
 }
 
-// --check, --write, --help and --version need no window and no display.
+// --check, --write, --verify, --inspect, --help and --version need no window and no
+// display.
 int RunConsole(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);

@@ -154,7 +154,8 @@ bool ReadPresetFile(const QString& presetName, QByteArray* bytes, QTextStream& o
 } // namespace
 
 int WriteCards(const QString& presetName, const QStringList& cards, const ComboItems& items,
-               const BatchOptions& options, QTextStream& out)
+               const BatchOptions& options, QTextStream& out,
+               const std::function<void(const CardWritten&)>& written)
 {
     QByteArray bytes;
     if (!ReadPresetFile(presetName, &bytes, out))
@@ -178,10 +179,14 @@ int WriteCards(const QString& presetName, const QStringList& cards, const ComboI
         const QString folder = CardPathOfFolder(card);
         const QString canonical = QFileInfo(folder).canonicalFilePath();
         CardResult result;
+        // The moment of this card's clock, fixed here so that the record holds it.
+        BatchOptions cardOptions = options;
+        if (!cardOptions.clock.isValid())
+            cardOptions.clock = QDateTime::currentDateTime();
         if (!canonical.isEmpty() && done.contains(canonical))
             result.error = Tr("the same folder as %1, given already").arg(done.value(canonical));
         else
-            result = WriteCard(folder, config, options);
+            result = WriteCard(folder, config, cardOptions);
         if (!canonical.isEmpty() && !done.contains(canonical))
             done.insert(canonical, folder);
         allWritten = allWritten && result.ok;
@@ -190,6 +195,9 @@ int WriteCards(const QString& presetName, const QStringList& cards, const ComboI
         else
             out << "FAILED " << folder << ": " << result.error << '\n';
         out.flush();
+        if (written)
+            written({folder, result, preset.settings, config,
+                     result.written.contains(options.clockName) ? cardOptions.clock : QDateTime()});
     }
     return allWritten ? 0 : 2;
 }

@@ -273,11 +273,12 @@ qint64 CarriageReturnsInFile(QIODevice& device, qint64 start, const ConfigReadRe
 
 } // namespace
 
-int CheckConfigDevice(QIODevice& device, QTextStream& out)
+int CheckConfigDevice(QIODevice& device, QTextStream& out, bool explainLines)
 {
     const auto explain = [&](const ConfigLine& line, const ParsedLine& parsed) {
-        out << Tr("line %1: %2").arg(line.number).arg(Printable(line.text)) << '\n'
-            << "    " << ExplainConfigLine(parsed) << '\n';
+        if (explainLines)
+            out << Tr("line %1: %2").arg(line.number).arg(Printable(line.text)) << '\n'
+                << "    " << ExplainConfigLine(parsed) << '\n';
     };
     const qint64 start = device.pos();
     ConfigSettings settings;
@@ -296,6 +297,8 @@ int CheckConfigDevice(QIODevice& device, QTextStream& out)
     if (!stop.pending.isEmpty()) {
         ++lines;
         ++failed;
+    }
+    if (!stop.pending.isEmpty() && explainLines) {
         out << Tr("line %1: %2").arg(stop.lineNumber).arg(Printable(stop.pending)) << '\n';
         for (const QString& text : why)
             out << "    " << text << '\n';

@@ -14,8 +14,9 @@ struct ReadStopInfo;
 // the reading stopped before the end), 2 when the file cannot be read.
 int CheckConfigFile(const QString& fileName, QTextStream& out);
 
-// The same over an open device (the file, or bytes in a buffer).
-int CheckConfigDevice(QIODevice& device, QTextStream& out);
+// The same over an open device (the file, or bytes in a buffer). Without explainLines
+// only the verdict and the schedule summary are written.
+int CheckConfigDevice(QIODevice& device, QTextStream& out, bool explainLines = true);
 
 // What one parsed line does, in words ("sets loop size to 20 Mb", "no effect: ...").
 QString ExplainConfigLine(const ParsedLine& parsed);

@@ -2,12 +2,15 @@
 // folder, reload, load from, save as, save, and the clock-setting files.
 #include "editor/configeditwindow.h"
 
+#include "app/cardspace.h"
 #include "app/globals.h"
 #include "app/prefcodec.h"
 #include "app/preferences.h"
 #include "app/savefile.h"
 #include "editor/filestatus.h"
 #include "recorder_files/clockfile.h"
+#include "recorder_files/configwriter.h"
+#include "recorder_files/deployment.h"
 
 #include <QDateEdit>
 #include <QFile>
@@ -115,6 +118,7 @@ void ConfigEditWindow::SaveCurrent()
     const FileResult config = WriteConfig(configName);
     if (!config.ok) {
         // The old clock files stay: the card holds what it held before.
+        RecordSave(card, config.error, false, false);
         WarnFileError(tr("Cannot write %1:\n%2").arg(configName, config.error));
         return;
     }
@@ -125,12 +129,33 @@ void ConfigEditWindow::SaveCurrent()
         const QString clockName = card + PrefText(Preferences.TimeName);
         const FileResult clock = WriteClockFile(card);
         if (!clock.ok) {
+            RecordSave(card, clock.error, true, false);
             WarnFileError(tr("Cannot write %1:\n%2").arg(clockName, clock.error));
             return;
         }
         written << clockName;
     }
     ReportSaved(written);
+    RecordSave(card, QString(), true, Preferences.SetTime != 0);
+}
+
+void ConfigEditWindow::RecordSave(const QString& card, const QString& error, bool configWritten,
+                                  bool clockWritten)
+{
+    const ConfigSettings settings = Settings();
+    const QDateTime clock(setDate->date(), setTime->time());
+    const DeploymentRow row = DeploymentRowFor(
+        CardFolder(card), settings, configWritten ? FormatConfig(settings) : QByteArray(),
+        clockWritten ? clock : QDateTime(), error);
+    const QString record = DefaultDeploymentRecord();
+    if (const QString why = AppendDeployment(record, row); !why.isEmpty()) {
+        // Said, never in the way: the card holds what the save wrote.
+        auto* main = qobject_cast<QMainWindow*>(window());
+        const QString said = main ? main->statusBar()->currentMessage() : QString();
+        ShowStatus((said.isEmpty() ? QString() : said + QStringLiteral(". ")) +
+                       tr("Not recorded in %1: %2").arg(record, why),
+                   0);
+    }
 }
 
 FileResult ConfigEditWindow::LoadFile(const QString& fileName, ConfigReadResult* read)
