@@ -28,11 +28,18 @@ QByteArray Line(const QByteArrayList& fields)
     return fields.join(',') + "\r\n";
 }
 
-// Local time with its offset from UTC: "2026-12-07T16:05:09+01:00".
+// Local time with its offset from UTC: "2026-12-07T16:05:09+01:00", "+00:00" in UTC
+// too (Qt would write "Z" there).
 QString LocalTimeText(const QDateTime& at)
 {
     const QDateTime local = at.toLocalTime();
-    return local.toOffsetFromUtc(local.offsetFromUtc()).toString(Qt::ISODate);
+    const int offset = local.offsetFromUtc();
+    const int minutes = qAbs(offset) / 60;
+    return local.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) +
+           QLatin1Char(offset < 0 ? '-' : '+') +
+           QStringLiteral("%1:%2")
+               .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+               .arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
 } // namespace
