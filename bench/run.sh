@@ -5,6 +5,7 @@
 #   idle CPU   CPU time used while the window stays idle for IDLE_SECONDS (median of IDLE_RUNS)
 #   config.ini reading speed over 10 MB of hostile lines, and the longest freeze of the
 #   window while the form loads the largest file it accepts
+#   recordings: 10,000 WAV files of a card summarised (count, bytes, playing time), warm cache
 # The programs run alternately, each pair in swapped order every other time, after one
 # discarded warm-up run each. The idle runs of the two programs go side by side: CPU time is
 # counted per process, and it halves the wall time.
@@ -17,11 +18,12 @@ BUILD=$(cd "${1:-build}" && pwd)
 BARE=$BUILD/bench/bare_window
 PLIMO=$BUILD/bench/plimo_bench
 READ=$BUILD/bench/config_read_bench
+RECORDINGS=$BUILD/bench/recordings_bench
 RUNS=${RUNS:-11}
 IDLE_RUNS=${IDLE_RUNS:-3}
 IDLE_SECONDS=${IDLE_SECONDS:-10}
 
-for p in "$BARE" "$PLIMO" "$READ"; do
+for p in "$BARE" "$PLIMO" "$READ" "$RECORDINGS"; do
     [ -x "$p" ] || { echo "missing $p: build first" >&2; exit 1; }
 done
 
@@ -124,4 +126,11 @@ BEGIN {
            speed, verdict(speed >= 50)
     printf "%-46s %10.1f   <= 100 ms    %s\n", "longest window freeze loading 1 MiB (ms)",
            stall, verdict(stall <= 100)
+}'
+line=$("$RECORDINGS" 2>>"$WORK/messages.log") || { echo "recordings_bench failed" >&2; exit 1; }
+ms=$(sed -n 's/.*recordings_ms=\([0-9.]*\).*/\1/p' <<<"$line")
+awk -v ms="$ms" 'function verdict(ok) { return ok ? "met" : "MISSED" }
+BEGIN {
+    printf "%-46s %10.1f   < 1000 ms    %s\n", "summarising 10,000 recordings, warm (ms)", ms,
+           verdict(ms < 1000)
 }'

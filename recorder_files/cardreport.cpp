@@ -103,7 +103,9 @@ void WalkFolder(Walk& walk, const QDir& dir, const QString& prefix, int depth)
         }
         if (!IsRecordingName(entry.fileName()))
             continue;
-        const FileKind kind = InspectFile(entry.filePath()).kind;
+        // The listing knows regular files already; the open checks once more.
+        const FileKind kind =
+            entry.isFile() ? FileKind::Regular : InspectFile(entry.filePath()).kind;
         if (kind == FileKind::Regular)
             AddRecording(entry, relative, walk.bounds.headBytes, walk.summary);
         else if (kind != FileKind::Missing) // a dangling link is no recording
