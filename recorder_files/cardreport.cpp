@@ -116,15 +116,21 @@ void WalkFolder(Walk& walk, const QDir& dir, const QString& prefix, int depth)
 
 } // namespace
 
+QFileInfo CardFolderInfo(const QString& folder)
+{
+    const bool slash = folder.size() > 1 && folder.endsWith(QLatin1Char('/'));
+    return QFileInfo(slash ? folder.chopped(1) : folder);
+}
+
 RecordingsSummary SummariseRecordings(const QString& folder, const RecordingBounds& bounds)
 {
     RecordingsSummary summary;
-    const QFileInfo info(folder);
+    const QFileInfo info = CardFolderInfo(folder);
     if (!info.exists())
         summary.error = CardText::tr("no such folder");
     else if (!info.isDir())
         summary.error = CardText::tr("not a folder");
-    else if (!QDir(folder).isReadable())
+    else if (!info.isReadable() || !info.isExecutable())
         summary.error = CardText::tr("the folder cannot be read");
     if (!summary.error.isEmpty())
         return summary;

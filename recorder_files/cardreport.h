@@ -8,6 +8,7 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QFileInfo>
 #include <QString>
 #include <QStringList>
 
@@ -29,6 +30,10 @@ struct RecordingsSummary {
     QStringList skipped;      // "pipe.wav: It is a pipe or socket, not a file"
     bool moreFiles = false;   // a bound was reached: more files not counted
 };
+
+// The folder a --to or --inspect argument names: "card/" of a file named card is that
+// file, not a missing folder.
+QFileInfo CardFolderInfo(const QString& folder);
 
 // Every *.wav under folder, sub-folders included; links to folders are not followed.
 RecordingsSummary SummariseRecordings(const QString& folder, const RecordingBounds& bounds = {});

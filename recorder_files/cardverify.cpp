@@ -161,7 +161,7 @@ CardCheck VerifyCard(const QString& folder, const ConfigSettings& preset, const 
 {
     const QString shown = PrintableText(folder);
     const QString card = CardPathOfFolder(folder);
-    const QFileInfo where(folder);
+    const QFileInfo where = CardFolderInfo(folder);
     QString failure;
     if (folder.isEmpty())
         failure = VerifyText::tr("empty folder name");

@@ -160,7 +160,7 @@ private slots:
                               << 1;
         QTest::newRow("missing folder") << QByteArray() << "/gone"
                                         << "cannot read the card folder: no such folder" << 2;
-        QTest::newRow("file") << QByteArray() << "/f"
+        QTest::newRow("file") << QByteArray() << "/f/"
                               << "cannot read the card folder: not a folder" << 2;
     }
     void folder()
@@ -179,6 +179,25 @@ private slots:
         const CardReport report = InspectCard(dir.path() + where);
         QVERIFY2(report.text.split('\n').contains(line), qPrintable(report.text));
         QCOMPARE(report.exitCode, code);
+    }
+
+    // What the user may not read: the folder (2) or one recording (1).
+    void unreadable_data()
+    {
+        QTest::addColumn<QString>("locked");
+        QTest::addColumn<int>("code");
+        QTest::newRow("folder") << "" << 2;
+        QTest::newRow("recording") << "/A.WAV" << 1;
+    }
+    void unreadable()
+    {
+        QFETCH(QString, locked);
+        QFETCH(int, code);
+        QTemporaryDir dir;
+        QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7777)));
+        QVERIFY(WriteAll(dir.filePath("A.WAV"), WavBytes(7, 8000, 8000)));
+        QVERIFY(QFile::setPermissions(dir.path() + locked, QFileDevice::WriteOwner));
+        QCOMPARE(RunInChild(true, [&] { return InspectCard(dir.path()).exitCode; }), code);
     }
 
     // A real card: a FAT image mounted with fusefat, holding recordings, inspected by the
