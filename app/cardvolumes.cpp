@@ -87,14 +87,15 @@ bool MountTableMayHoldCards(const QByteArray& table)
     return false;
 }
 
-QList<CardVolume> FindCardVolumes(const QString& configName)
+QList<CardVolume> CardVolumesAmong(const QList<QStorageInfo>& volumes, const QString& configName,
+                                   const std::function<bool(const QByteArray& device)>& removable)
 {
     QList<CardVolume> cards;
-    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+    for (const QStorageInfo& volume : volumes) {
         if (!volume.isValid() || !volume.isReady())
             continue;
         VolumeFacts facts{volume.rootPath(), volume.fileSystemType(), volume.device(), false};
-        facts.removable = DiskIsRemovable(DiskOfDevice(facts.device));
+        facts.removable = removable(facts.device);
         if (!IsCardVolume(facts))
             continue;
         CardVolume card;
@@ -106,4 +107,11 @@ QList<CardVolume> FindCardVolumes(const QString& configName)
         cards << card;
     }
     return cards;
+}
+
+QList<CardVolume> FindCardVolumes(const QString& configName)
+{
+    return CardVolumesAmong(
+        QStorageInfo::mountedVolumes(), configName,
+        [](const QByteArray& device) { return DiskIsRemovable(DiskOfDevice(device)); });
 }

@@ -5,7 +5,9 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QStorageInfo>
 #include <QString>
+#include <functional>
 
 struct VolumeFacts {
     QString mountPoint;
@@ -40,6 +42,11 @@ struct CardVolume {
 // can have; when not, there is no card and no volume needs to be asked.
 bool MountTableMayHoldCards(const QByteArray& table);
 
-// The mounted cards, from QStorageInfo::mountedVolumes(); may take long on a slow
-// volume, so call it off the GUI thread.
+// The cards among volumes, each marked when configName is on it; removable tells whether
+// a volume's device is removable media.
+QList<CardVolume> CardVolumesAmong(const QList<QStorageInfo>& volumes, const QString& configName,
+                                   const std::function<bool(const QByteArray& device)>& removable);
+
+// The mounted cards, from QStorageInfo::mountedVolumes() and the kernel's removable flag;
+// may take long on a slow volume, so call it off the GUI thread.
 QList<CardVolume> FindCardVolumes(const QString& configName);

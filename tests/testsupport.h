@@ -2,6 +2,7 @@
 
 // Helpers shared by the test programs.
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QFile>
 #include <QString>
@@ -26,6 +27,44 @@ inline bool WriteAll(const QString& fileName, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
            file.write(bytes) == bytes.size();
 }
+
+// A config.ini of exactly size bytes (3 or more) whose every line takes effect, and that
+// leaves a fresh form as it is: "Event=key" lines and one comment line for the rest.
+inline QByteArray ConfigOfSize(qint64 size)
+{
+    const QByteArray line = "Event=key\r\n";
+    qint64 lines = size / line.size();
+    qint64 rest = size % line.size();
+    if (rest < 3) {
+        rest += line.size();
+        --lines;
+    }
+    return line.repeated(lines) + ';' + QByteArray(rest - 3, 'x') + "\r\n";
+}
+
+// Bytes to be read through a device that counts the reads: a reading loop that does not
+// stop at the end ends the test with that reason instead of running into its time-out.
+class BoundedReadBuffer : public QBuffer
+{
+public:
+    explicit BoundedReadBuffer(const QByteArray& bytes, int maxReads) : MaxReads(maxReads)
+    {
+        setData(bytes);
+    }
+    int reads = 0;
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override
+    {
+        if (++reads > MaxReads)
+            qFatal("read %d times, more than the %d any reading of these bytes needs", reads,
+                   MaxReads);
+        return QBuffer::readData(data, maxSize);
+    }
+
+private:
+    const int MaxReads;
+};
 
 // Runs body in a child process whose files may not grow beyond limit bytes (a card
 // that fills up mid-write; root is not spared by this limit). Returns the body's

@@ -65,6 +65,18 @@ private slots:
             << QByteArray("VAS=on\nLoop=20\n") << QByteArray() << QStringList{"a"} << QStringList()
             << 1 << QStringList{"no carriage return at all", "nothing written"} << QByteArray()
             << false;
+        QTest::newRow("empty preset")
+            << QByteArray() << QByteArray() << QStringList{"a"} << QStringList() << 1
+            << QStringList{"nothing written"} << QByteArray() << false;
+        QTest::newRow("comments only") << QByteArray("; a preset\r\n  ; with nothing in it\r\n")
+                                       << QByteArray() << QStringList{"a"} << QStringList() << 1
+                                       << QStringList{"nothing written"} << QByteArray() << false;
+        QTest::newRow("preset of 1 MiB")
+            << ConfigOfSize(1 << 20) << QByteArray() << QStringList{"a"} << QStringList() << 0
+            << QStringList{"OK a/ config.ini time.ini"} << QByteArray("now") << true;
+        QTest::newRow("preset of 1 MiB and a byte")
+            << ConfigOfSize((1 << 20) + 1) << QByteArray() << QStringList{"a"} << QStringList() << 1
+            << QStringList{"larger than 1048576 bytes"} << QByteArray() << false;
         QTest::newRow("fixed clock, old clock kept")
             << HandWritten << QByteArray() << QStringList{"a"}
             << QStringList{"--clock", "2026-12-08 06:00:00", "--keep-old-clock"} << 0

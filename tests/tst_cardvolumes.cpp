@@ -7,12 +7,31 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSpinBox>
 #include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <atomic>
 #include <memory>
+
+namespace
+{
+
+// A FAT image of 1 MB made and mounted through FUSE at dir/card; empty when that cannot
+// be done here.
+QString MountFatCard(const QTemporaryDir& dir)
+{
+    const QString image = dir.filePath(QStringLiteral("card.img"));
+    const QString mount = dir.filePath(QStringLiteral("card"));
+    if (!QDir().mkpath(mount) ||
+        QProcess::execute(QStringLiteral("mkfs.vfat"), {"-C", image, "1024"}) != 0 ||
+        QProcess::execute(QStringLiteral("fusefat"), {"-o", "rw+", image, mount}) != 0)
+        return QString();
+    return mount;
+}
+
+} // namespace
 
 class CardVolumesTest : public QObject
 {
@@ -127,6 +146,38 @@ private slots:
         }
     }
 
+    // A FAT card in a reader is listed, and marked when the configuration file is on it.
+    void fatCard_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("hasConfig");
+        QTest::newRow("config.ini on it") << "config.ini" << true;
+        QTest::newRow("only a clock file") << "time.ini" << false;
+    }
+    void fatCard()
+    {
+        QFETCH(QString, file);
+        QTemporaryDir dir;
+        const QString mount = MountFatCard(dir);
+        if (mount.isEmpty())
+            QSKIP("no FAT image through FUSE here");
+        const auto unmount = qScopeGuard([mount] {
+            QProcess::execute(QStringLiteral("fusermount"), {"-u", mount});
+        });
+        QFile onCard(mount + QLatin1Char('/') + file);
+        QVERIFY(onCard.open(QIODevice::WriteOnly) && onCard.write("Loop=20\r\n") == 9);
+        onCard.close();
+        // The image is no removable disk: the kernel's flag is answered as a reader's.
+        const auto reader = [](const QByteArray&) { return true; };
+        const QList<CardVolume> cards =
+            CardVolumesAmong({QStorageInfo(mount)}, QStringLiteral("config.ini"), reader);
+        QCOMPARE(cards.size(), 1);
+        QCOMPARE(cards[0].rootPath, mount);
+        QCOMPARE(cards[0].label, QStringLiteral("card"));
+        QVERIFY(cards[0].bytesFree > 0 && cards[0].bytesFree <= cards[0].bytesTotal);
+        QTEST(cards[0].hasConfig, "hasConfig");
+    }
+
     // Nothing is chosen for the user; choosing a card loads its file as typing would.
     void picker()
     {
@@ -138,6 +189,9 @@ private slots:
         ConfigEditWindow form(nullptr, "config edit");
         auto* picker = form.findChild<CardPicker*>();
         QVERIFY(picker);
+        // Before any answer, and while no card is found, it says so.
+        QCOMPARE(picker->count(), 1);
+        QCOMPARE(picker->itemText(0), QStringLiteral("no card found"));
         const CardVolume a{card.path(), QStringLiteral("REC"), 16000000000, 14200000000, true};
         const CardVolume b{QStringLiteral("/media/u/OTHER"), QStringLiteral("OTHER"), 8000000000, 1,
                            false};

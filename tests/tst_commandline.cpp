@@ -70,6 +70,12 @@ private slots:
         QTest::newRow("good lines beyond any config.ini")
             << QStringList() << good.repeated(30000) << 2 << QByteArray("not a config.ini")
             << qint64(0) << QString();
+        QTest::newRow("1 MiB, the most a config.ini holds")
+            << QStringList() << ConfigOfSize(1 << 20) << 0 << QByteArray() << qint64(0)
+            << QString();
+        QTest::newRow("1 MiB and a byte")
+            << QStringList() << ConfigOfSize((1 << 20) + 1) << 2 << QByteArray("not a config.ini")
+            << qint64(0) << QString();
         QTest::newRow("sparse 200 MB")
             << QStringList() << QByteArray() << 2 << QByteArray("not a config.ini")
             << qint64(200 << 20) << QString();

@@ -314,6 +314,8 @@ private slots:
         QTest::newRow("below a regular file") << "plain/config.ini" << false;
         QTest::newRow("empty file") << "empty.ini" << true;
         QTest::newRow("larger than any config.ini") << "huge.ini" << false;
+        QTest::newRow("1 MiB, the most a config.ini holds") << "mib.ini" << true;
+        QTest::newRow("1 MiB and a byte") << "mib+1.ini" << false;
     }
     void readResult()
     {
@@ -324,6 +326,8 @@ private slots:
         QVERIFY(WriteAll(Path(QStringLiteral("empty.ini")), QByteArray()));
         QVERIFY(
             WriteAll(Path(QStringLiteral("huge.ini")), QByteArray("Loop=20\r\n").repeated(200000)));
+        QVERIFY(WriteAll(Path(QStringLiteral("mib.ini")), ConfigOfSize(1 << 20)));
+        QVERIFY(WriteAll(Path(QStringLiteral("mib+1.ini")), ConfigOfSize((1 << 20) + 1)));
         const QMap<QString, int> before = FormState(*w);
         const FileResult result = w->ReadConfig(Path(name));
         QCOMPARE(result.ok, ok);

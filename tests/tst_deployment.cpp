@@ -2,6 +2,7 @@
 // the window; and the window's read-out of the card's recordings and its card report.
 #include "app/cardrecordings.h"
 #include "app/plimoappwindow.h"
+#include "dialogwatch.h"
 #include "editor/configeditwindow.h"
 #include "formfixture.h"
 #include "recorder_files/deployment.h"
@@ -151,6 +152,7 @@ private slots:
         const QString card = dir.filePath("card") + QLatin1Char('/');
         QVERIFY(QDir().mkpath(card));
         UseFormPreferences(card);
+        DialogWatch watch;
         PlimoAppWindow main;
         ConfigEditWindow* form = main.editor();
         form->confirmSaveTarget = [](const QString&) { return true; };
@@ -170,6 +172,7 @@ private slots:
         QVERIFY2(status.startsWith("Saved and verified") &&
                      status.contains("Not recorded in " + record + ": It is a folder"),
                  qPrintable(status));
+        QCOMPARE(watch.opened, QStringList());
     }
 
     // The read-out counts the card's recordings off the window's thread; the card
@@ -182,6 +185,7 @@ private slots:
         QVERIFY(WriteAll(card + "REC/A.WAV", WavBytes(7, 100, 100 * 3000)));
         QVERIFY(WriteAll(card + "REC/B.WAV", WavBytes(7, 100, 100 * 1800)));
         UseFormPreferences(dir.filePath("elsewhere/"));
+        DialogWatch watch;
         PlimoAppWindow main;
         auto* label = main.statusBar()->findChild<QLabel*>("card recordings");
         QVERIFY(label);

@@ -1,5 +1,6 @@
 // The card folder, reload, load from, save as, save and the clock-setting files,
 // with the dialogs replaced by seams.
+#include "dialogwatch.h"
 #include "testsupport.h"
 
 #include "app/plimoappwindow.h"
@@ -12,6 +13,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
@@ -318,6 +320,18 @@ private slots:
         QCOMPARE(form->loopSize->value(), 40);
         form->chooseFolder = [] { return QString(); };
         Invoke("FindConfigFile");
+        QCOMPARE(form->configFilePath->text(), Card());
+        // The real chooser, cancelled: it offers folders only, config.ini is not listed.
+        form->chooseFolder = nullptr;
+        bool foldersOnly = false;
+        DialogWatch watch([&foldersOnly](QWidget* dialog) {
+            auto* chooser = qobject_cast<QFileDialog*>(dialog);
+            foldersOnly = chooser && chooser->fileMode() == QFileDialog::Directory &&
+                          chooser->testOption(QFileDialog::ShowDirsOnly);
+        });
+        Invoke("FindConfigFile");
+        QCOMPARE(watch.opened, QStringList{"file dialog"});
+        QVERIFY(foldersOnly);
         QCOMPARE(form->configFilePath->text(), Card());
     }
 

@@ -1,5 +1,6 @@
 // The guard around the form's edits: the question before edits are replaced, where
 // Save writes, what a load did, and timers the recorder will not run.
+#include "dialogwatch.h"
 #include "testsupport.h"
 
 #include "app/plimoappwindow.h"
@@ -19,6 +20,7 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QtTest>
+#include <memory>
 
 using Answer = ConfigEditWindow::UnsavedAnswer;
 Q_DECLARE_METATYPE(Answer)
@@ -33,6 +35,7 @@ private:
     PlimoAppWindow* main = nullptr;
     ConfigEditWindow* form = nullptr;
     QStringList questions, warnings, details;
+    std::unique_ptr<DialogWatch> dialogs; // every question goes through a seam
 
     QString Path(const QString& name) const { return tmp.path() + QLatin1Char('/') + name; }
     // The loop size written in card/config.ini.
@@ -90,17 +93,21 @@ private slots:
         questions.clear();
         warnings.clear();
         details.clear();
+        dialogs = std::make_unique<DialogWatch>();
         Open(Path("empty/"));
         form->chooseOpenFile = [this](const QString&, const QString&) { return Path("other.ini"); };
         main->chooseFile = [this] { return Path("other.ini"); };
     }
     void cleanup()
     {
+        const QStringList opened = dialogs->opened;
+        dialogs.reset();
         delete main;
         main = nullptr;
         QDir::setCurrent(oldCurrent);
         QDir(tmp.path()).removeRecursively();
         QDir().mkpath(tmp.path());
+        QVERIFY2(opened.isEmpty(), qPrintable("a dialog opened: " + opened.join(", ")));
     }
 
     // Each action that replaces or drops the form's settings, with and without edits,

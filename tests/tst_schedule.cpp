@@ -35,6 +35,21 @@ QColor PixelAt(const QImage& image, const DayBar* bar, int minute)
     return image.pixelColor(p * image.devicePixelRatio());
 }
 
+// Timers 1 and 2 on, every day at 8:00 and at 9:00 for an hour, as the user clicks them.
+void SetTwoDailyHours(ConfigEditWindow* form)
+{
+    form->timersEnable->click();
+    for (int i : {0, 1}) {
+        TimerPanel& p = form->TimerPanels[i];
+        p.timerEnable->click();
+        p.day->setValue(0);
+        p.month->setValue(0);
+        p.hour->setValue(8 + i);
+        p.minut->setValue(0);
+        p.lenght->setValue(60);
+    }
+}
+
 } // namespace
 
 class ScheduleTest : public QObject
@@ -112,6 +127,13 @@ private slots:
         // From 1 June: 14 daily hours fit, the 15th with its extra hour does not.
         QTest::newRow("extra on 15 June")
             << on + "T1,*.*,8:0,60\r\nT2,15.6,20:0,60" << Q_INT64_C(28800000 * 15) << 14;
+        // 28,800,000 bytes on the 1st of each month: 1 June, July and August fit, September
+        // does not.
+        QTest::newRow("1st of every month")
+            << on + "T1,1.*,8:0,60" << Q_INT64_C(100000000) << 30 + 31 + 31;
+        // Every day of January only: ten of them fit, 1 to 10 January 2026.
+        QTest::newRow("every day in January") << on + "T1,*.1,8:0,60" << Q_INT64_C(300000000)
+                                              << 30 + 31 + 31 + 30 + 31 + 30 + 31 + 10;
         QTest::newRow("loop writing") << on + "Loop=20\r\nT1,*.*,8:0,60" << Q_INT64_C(1000) << -1;
         QTest::newRow("nothing written") << on + "T1,31.6,8:0,60" << Q_INT64_C(1000) << -1;
         QTest::newRow("ten years") << on + "T1,*.*,8:0,1" << Q_INT64_C(1) << 0;
@@ -125,6 +147,37 @@ private slots:
         QFETCH(int, days);
         const Schedule s = MakeSchedule(ScheduleInputOf(FromLines(lines)));
         QCOMPARE(DaysUntilFull(s, freeBytes, QDate(2025, 6, 1)), days);
+    }
+
+    // A check box alone, with no figure changed after it, changes the strip.
+    void stripFollowsCheckBoxes_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("said"); // in the total or the notes
+        QTest::newRow("timer 1 off") << "timer 1"
+                                     << "records 60 min a day";
+        QTest::newRow("timers off") << "timers"
+                                    << "timers off";
+        QTest::newRow("VAS on") << "VAS"
+                                << "VAS on";
+    }
+    void stripFollowsCheckBoxes()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, said);
+        ConfigEditWindow form(nullptr, "config edit");
+        auto* strip = form.findChild<ScheduleStrip*>();
+        QVERIFY(strip);
+        SetTwoDailyHours(&form);
+        QTRY_VERIFY(strip->TotalLabel()->text().startsWith(QLatin1String("records 120 min")));
+        QCheckBox* check = box == QLatin1String("timer 1")  ? form.TimerPanels[0].timerEnable
+                           : box == QLatin1String("timers") ? form.timersEnable
+                                                            : form.vasEnable;
+        check->click();
+        const auto shown = [strip] {
+            return strip->TotalLabel()->text() + QLatin1Char('\n') + strip->NotesLabel()->text();
+        };
+        QTRY_VERIFY2_WITH_TIMEOUT(shown().contains(said), qPrintable(shown()), 1000);
     }
 
     // The bar and its read-outs follow the form's timer panels, in the form's size unit.
@@ -149,16 +202,7 @@ private slots:
         auto* strip = form->findChild<ScheduleStrip*>();
         QVERIFY(strip);
         strip->today = QDate(2025, 6, 1);
-        form->timersEnable->click();
-        for (int i : {0, 1}) {
-            TimerPanel& p = form->TimerPanels[i];
-            p.timerEnable->click();
-            p.day->setValue(0);
-            p.month->setValue(0);
-            p.hour->setValue(8 + i);
-            p.minut->setValue(0);
-            p.lenght->setValue(60);
-        }
+        SetTwoDailyHours(form);
         // The free space comes from the main window's card read-out.
         QTemporaryDir card;
         window.cardSpace()->freeBytes = [](const QString&) { return Q_INT64_C(14200000000); };

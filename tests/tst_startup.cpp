@@ -31,6 +31,10 @@ QByteArray DefaultPreferences()
     return ReadAll(QStringLiteral(PLIMO_SOURCE_DIR "/tests/golden/default.cfg"));
 }
 
+// What RunOnce returns when the main window was not shown: a hidden window is never
+// closed by its user, so the run is ended at once instead of hanging.
+constexpr int WindowNotShown = 97;
+
 // Runs the program in-process with "-platform offscreen" plus extra arguments; atShow
 // runs once the window is shown, then the window is closed.
 int RunOnce(const QStringList& extra, const std::function<void(QMainWindow*)>& atShow = {})
@@ -44,12 +48,22 @@ int RunOnce(const QStringList& extra, const std::function<void(QMainWindow*)>& a
     argv.push_back(nullptr);
     int argc = int(storage.size());
     StartupHooks hooks;
+    bool shown = false;
     hooks.afterShow = [&](QMainWindow* window) {
+        shown = window->isVisible();
         if (atShow)
             atShow(window);
-        QTimer::singleShot(0, window, &QWidget::close);
+        QTimer::singleShot(0, window, [window, shown] {
+            if (shown) {
+                window->close();
+            } else {
+                qWarning("the main window was not shown");
+                QCoreApplication::exit(WindowNotShown);
+            }
+        });
     };
-    return RunPlimoConfigurator(argc, argv.data(), &hooks);
+    const int result = RunPlimoConfigurator(argc, argv.data(), &hooks);
+    return shown ? result : WindowNotShown;
 }
 
 // What ReadStartupPreferences prints on standard error.
@@ -67,7 +81,9 @@ QByteArray StandardErrorOf(const std::function<void()>& body)
     QByteArray text;
     char buffer[512];
     size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, capture)) > 0)
+    // Bounded: a few lines are expected, never more than this.
+    for (int reads = 0; reads < 256 && (n = std::fread(buffer, 1, sizeof buffer, capture)) > 0;
+         ++reads)
         text.append(buffer, qsizetype(n));
     std::fclose(capture);
     return text;
@@ -121,13 +137,14 @@ private slots:
     {
         QString caption, status, objectName;
         bool menus = true;
-        RunOnce({}, [&](QMainWindow* window) {
+        const int exitCode = RunOnce({}, [&](QMainWindow* window) {
             // The title as shown: "[*]" is the place of the unsaved-edits mark.
             caption = window->windowTitle().remove(QStringLiteral("[*]"));
             status = window->statusBar()->currentMessage();
             objectName = window->objectName();
             menus = window->findChild<QMenuBar*>() || window->findChild<QToolBar*>();
         });
+        QCOMPARE(exitCode, 0);
         QCOMPARE(caption, QStringLiteral("  Plimo player configurator  v1.4"));
         QCOMPARE(status, QStringLiteral("Ready"));
         QCOMPARE(objectName, QStringLiteral("Plimo main window"));
@@ -136,11 +153,12 @@ private slots:
 
     void optionsChangedInTheFormPersistAtExit()
     {
-        RunOnce({}, [](QMainWindow* window) {
+        const int exitCode = RunOnce({}, [](QMainWindow* window) {
             auto* form = static_cast<PlimoAppWindow*>(window)->editor();
             form->timeSetEnable->setChecked(false);
             form->manualTimeEnable->setChecked(true);
         });
+        QCOMPARE(exitCode, 0);
         const QByteArray written = ReadAll("Plimoplayer.cfg");
         QVERIFY(written.contains("\r\nSetTime           0\r\n"));
         QVERIFY(written.contains("\r\nManualTime        1\r\n"));
@@ -165,7 +183,9 @@ private slots:
         WriteAll("limits.cfg",
                  QStringLiteral("SizeX %1\nSizeY %2\n").arg(sizeX).arg(sizeY).toLatin1());
         QSize max;
-        RunOnce({QStringLiteral("limits.cfg")}, [&](QMainWindow* w) { max = w->maximumSize(); });
+        QCOMPARE(RunOnce({QStringLiteral("limits.cfg")},
+                         [&](QMainWindow* w) { max = w->maximumSize(); }),
+                 0);
         QCOMPARE(max, QSize(maxWidth, maxHeight));
     }
 
