@@ -12,7 +12,8 @@ CardRecordingsMonitor::CardRecordingsMonitor(QObject* parent) : QObject(parent),
 
 void CardRecordingsMonitor::SetCardPath(const QString& cardPath)
 {
-    Folder = CardFolder(cardPath);
+    // No card path means the working folder (often the home folder): no card to count.
+    Folder = cardPath.isEmpty() ? QString() : CardFolder(cardPath);
     Settle.start();
 }
 

@@ -189,6 +189,13 @@ private slots:
         PlimoAppWindow main;
         auto* label = main.statusBar()->findChild<QLabel*>("card recordings");
         QVERIFY(label);
+        // No card path: the working folder is no card, whatever it holds.
+        const QString home = QDir::currentPath();
+        QDir::setCurrent(card + "REC");
+        main.editor()->configFilePath->setText(QString());
+        QTest::qWait(1000);
+        QDir::setCurrent(home);
+        QCOMPARE(label->text(), QString());
         main.editor()->configFilePath->setText(card);
         QTRY_COMPARE(label->text(), QStringLiteral("2 recordings, 1 h 20 min"));
         QString shown;
