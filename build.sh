@@ -10,6 +10,7 @@
 #   ./build.sh package    build the Debian package build/plimo-configurator_*.deb, check it
 #                         with lintian
 #   ./build.sh bench      start-up, memory and idle CPU against a bare Qt window
+#   ./build.sh shots      the README's pictures docs/*.png, the same on every run
 set -euo pipefail
 cd "$(dirname "$0")"
 ROOT=$(pwd)
@@ -56,7 +57,7 @@ test_sanitized() {
 }
 
 SOURCE_GLOBS=(app/*.cpp app/*.h editor/*.cpp editor/*.h recorder_files/*.cpp recorder_files/*.h
-              tests/*.cpp tests/*.h tests/fuzz/*.cpp bench/*.cpp)
+              tests/*.cpp tests/*.h tests/fuzz/*.cpp bench/*.cpp tools/*.cpp)
 
 lint() {
     install_packages clang-format clang-tidy
@@ -137,8 +138,13 @@ bench)
     configure_and_build build
     bench/run.sh build
     ;;
+shots)
+    install_packages "${PACKAGES[@]}"
+    configure_and_build build
+    build/tools/plimo_shots docs build/plimo_ru.qm
+    ;;
 *)
-    echo "usage: $0 {run|test|test-asan|build|lint|fuzz [SECONDS]|package|bench}" >&2
+    echo "usage: $0 {run|test|test-asan|build|lint|fuzz [SECONDS]|package|bench|shots}" >&2
     exit 2
     ;;
 esac

@@ -39,13 +39,7 @@ qint64 FreeBytesOfFolder(const QString& folder)
     return volume.isValid() ? volume.bytesAvailable() : -1;
 }
 
-CardSpaceMonitor::CardSpaceMonitor(QObject* parent) : QObject(parent), Question(this)
-{
-    // Free space changes while files are written: ask again now and then.
-    Refresh.setInterval(10000);
-    connect(&Refresh, &QTimer::timeout, this, &CardSpaceMonitor::Ask);
-    Refresh.start();
-}
+CardSpaceMonitor::CardSpaceMonitor(QObject* parent) : QObject(parent), Question(this) {}
 
 CardSpaceMonitor::~CardSpaceMonitor() = default;
 
@@ -66,8 +60,15 @@ void CardSpaceMonitor::SetByteRate(int byteRate)
     Show();
 }
 
+void CardSpaceMonitor::Refresh()
+{
+    Ask();
+}
+
 void CardSpaceMonitor::Ask()
 {
+    if (Folder.isNull())
+        return; // no card path yet
     if (Asking) {
         Pending = true; // asked again when the running question returns
         return;

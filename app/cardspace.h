@@ -4,7 +4,6 @@
 
 #include <QObject>
 #include <QString>
-#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -23,7 +22,9 @@ QString CardSpaceText(qint64 freeBytes, int byteRate);
 // Free space of a folder as seen by the worker: -1 when the folder does not exist.
 qint64 FreeBytesOfFolder(const QString& folder);
 
-// Keeps the card read-out current. The volume is asked on a thread of its own so that a
+// Keeps the card read-out current. It asks when the card path changes and when told to
+// (after a save, when the window is activated, when a volume is mounted or unmounted),
+// never on a timer. The volume is asked on a thread of its own so that a
 // slow or vanished card never freezes the window; one question at a time, and the
 // newest card path wins. Nobody waits for that thread: a card that stopped answering
 // neither holds the window nor the program's exit, and an answer that comes after the
@@ -38,6 +39,9 @@ public:
 
     void SetCardPath(const QString& cardPath);
     void SetByteRate(int byteRate);
+    // Asks the volume again: free space changes when files are written (after a save,
+    // by another program while the window was in the background, a card swapped).
+    void Refresh();
     QString Text() const { return CurrentText; }
 
     // The function that asks the volume (tests replace it).
@@ -60,5 +64,4 @@ private:
     QString CurrentText;
     bool Asking = false;
     DetachedQuestion Question;
-    QTimer Refresh;
 };

@@ -5,6 +5,7 @@
 #include "app/globals.h"
 #include "app/prefcodec.h"
 #include "app/preferences.h"
+#include "editor/cardpicker.h"
 #include "editor/configeditwindow.h"
 #include "editor/daybar.h"
 #include "editor/formparts.h"
@@ -13,6 +14,7 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPixmap>
@@ -22,6 +24,8 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
+#include <QWindow>
 
 #include "images/appicon.xpm"
 
@@ -42,7 +46,7 @@ PlimoAppWindow::PlimoAppWindow() : QMainWindow(nullptr)
         statusBar()->showMessage(tr("Ready"), 2000);
     WatchCardSpace();
     WatchCardRecordings();
-    FitToScreen(screen()->availableGeometry());
+    FitToScreen(screen()->availableGeometry(), Frame());
 
     chooseFile = [this] {
         return QFileDialog::getOpenFileName(
@@ -65,7 +69,15 @@ void PlimoAppWindow::WatchCardSpace()
         CardSpace->SetByteRate(Editor->ByteRate());
         CardSpace->SetCardPath(Editor->CardPath());
     };
-    Editor->onCardChanged();
+    // Free space changes when files are written: after a save, and whatever another
+    // program wrote while the window was in the background (asked on activation).
+    Editor->onSaved = [this] {
+        CardSpace->Refresh();
+        if (auto* picker = Editor->findChild<CardPicker*>())
+            picker->Refresh(); // the card now holds the configuration file
+    };
+    if (auto* picker = Editor->findChild<CardPicker*>())
+        connect(picker, &CardPicker::mountsChanged, CardSpace, &CardSpaceMonitor::Refresh);
     connect(CardSpace, &CardSpaceMonitor::freeBytesChanged, Editor->findChild<ScheduleStrip*>(),
             &ScheduleStrip::SetFreeBytes);
 }
@@ -90,7 +102,6 @@ void PlimoAppWindow::WatchCardRecordings()
             });
     connect(Editor->configFilePath, &QLineEdit::textChanged, CardRecordings,
             &CardRecordingsMonitor::SetCardPath);
-    CardRecordings->SetCardPath(Editor->CardPath());
 }
 
 void PlimoAppWindow::ShowCardReport()
@@ -109,18 +120,33 @@ void PlimoAppWindow::ShowCardReport()
     });
 }
 
-void PlimoAppWindow::FitToScreen(const QRect& available)
+QMargins PlimoAppWindow::Frame() const
 {
+    const QWindow* handle = windowHandle();
+    if (handle && handle->isVisible() && !handle->frameMargins().isNull())
+        return handle->frameMargins();
+    // Not framed yet: a title bar and thin borders, as most window managers draw them.
+    const int border = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+    const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    return QMargins(border, title + border, border, border);
+}
+
+void PlimoAppWindow::FitToScreen(const QRect& available, const QMargins& frame)
+{
+    const QRect room = available.marginsRemoved(frame);
     auto* scroll = qobject_cast<QScrollArea*>(centralWidget());
     const QSize form = Editor->minimumSizeHint();
     const int statusHeight = statusBar()->sizeHint().height();
-    const bool fits =
-        form.width() <= available.width() && form.height() + statusHeight <= available.height();
+    const bool fits = form.width() <= room.width() && form.height() + statusHeight <= room.height();
     if (fits) {
         if (scroll) {
             scroll->takeWidget();
             setCentralWidget(Editor); // the scroll area goes
         }
+        // The form fits squeezed, but not at the size it asks for.
+        const QSize size = isVisible() ? this->size() : sizeHint();
+        if (size.boundedTo(room.size()) != size)
+            resize(size.boundedTo(room.size()));
         return;
     }
     if (!scroll) {
@@ -131,13 +157,54 @@ void PlimoAppWindow::FitToScreen(const QRect& available)
         scroll->setWidgetResizable(true);
         scroll->setWidget(Editor);
         setCentralWidget(scroll);
+        // The minimum size that the form gave the window goes now, not at the next layout.
+        layout()->activate();
     }
     // The scroll area alone would ask for a fraction of the form: ask for the whole form
     // and room for the vertical scroll bar, as much as the screen gives.
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll);
     const QSize wanted(Editor->sizeHint().width() + scrollBar,
                        Editor->sizeHint().height() + statusHeight);
-    resize(wanted.boundedTo(available.size()));
+    resize(wanted.boundedTo(room.size()));
+}
+
+void PlimoAppWindow::FitFramed()
+{
+    const QRect available = screen()->availableGeometry();
+    FitToScreen(available, Frame());
+    // Where the window manager put the window, the status line may still be below the
+    // screen's edge: move the frame up and left as far as needed, not further.
+    const QRect framed = frameGeometry();
+    QPoint at = framed.topLeft();
+    at.setX(qMax(available.left(), qMin(at.x(), available.right() + 1 - framed.width())));
+    at.setY(qMax(available.top(), qMin(at.y(), available.bottom() + 1 - framed.height())));
+    if (at != framed.topLeft())
+        move(at);
+}
+
+void PlimoAppWindow::StartQuestions()
+{
+    Editor->onCardChanged();
+    CardRecordings->SetCardPath(Editor->CardPath());
+    if (auto* picker = Editor->findChild<CardPicker*>())
+        picker->Refresh();
+}
+
+bool PlimoAppWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::Paint && !Painted) {
+        Painted = true;
+        QTimer::singleShot(0, this, &PlimoAppWindow::StartQuestions);
+    } else if (event->type() == QEvent::WindowActivate) {
+        // The window manager has framed the window by the time it activates it.
+        if (!Framed) {
+            Framed = true;
+            FitFramed();
+        }
+        if (Painted)
+            CardSpace->Refresh();
+    }
+    return QMainWindow::event(event);
 }
 
 void PlimoAppWindow::closeEvent(QCloseEvent* event)

@@ -23,11 +23,13 @@ public:
     CardSpaceMonitor* cardSpace() const { return CardSpace; }
     CardRecordingsMonitor* cardRecordings() const { return CardRecordings; }
 
-    // Puts the form into a scroll area when the window with the whole form would not fit
-    // into available (a screen's available geometry), and sizes the window to fit; on a
-    // screen large enough the form is the central widget as it always was. The
-    // constructor calls it with the screen the window opens on.
-    void FitToScreen(const QRect& available);
+    // Puts the form into a scroll area when the window with the whole form and its frame
+    // (the window manager's title bar and borders) would not fit into available (a
+    // screen's available geometry), and sizes the window to fit; on a screen large enough
+    // the form is the central widget as it always was. The constructor calls it with the
+    // screen the window opens on and an expected frame; once the window manager has
+    // framed the window it is fitted again with the real frame and moved onto the screen.
+    void FitToScreen(const QRect& available, const QMargins& frame = QMargins());
 
     // Seam for the open-file dialog of load(), replaced by tests; returns an empty
     // string when the user cancels.
@@ -37,6 +39,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
 
 private slots:
     void open();
@@ -50,6 +53,18 @@ private:
     // "132 recordings, 41 h 20 min" beside the free space, and "Card report...".
     void WatchCardRecordings();
     void ShowCardReport();
+    // The frame the window has, or before the window manager has framed it, the frame
+    // it is likely to get.
+    QMargins Frame() const;
+    // Fits the window again with its real frame and keeps the frame on the screen.
+    void FitFramed();
+
+    // Asks the card picker and the card read-out for the first time, once the window
+    // has been painted: their threads do not compete with the start-up.
+    void StartQuestions();
+
+    bool Framed = false;  // fitted with the window manager's real frame
+    bool Painted = false; // the first paint is done
 
     ConfigEditWindow* Editor;
     CardSpaceMonitor* CardSpace = nullptr;

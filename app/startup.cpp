@@ -215,14 +215,20 @@ void SetUpParser(QCommandLineParser& parser, QCommandLineOption& check)
         qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(qtOption);
     }
-    parser.setApplicationDescription(
-        QStringLiteral("Plimo player configurator: edits the config.ini of the voice recorder.\n"
-                       "--write exits 0 when every card was written, 1 when nothing was "
-                       "written, 2 when any card failed.\n"
-                       "--verify exits 0 when every card holds the preset, 1 when any "
-                       "differs, 2 when any failed.\n"
-                       "--inspect exits 0 when all is readable, 1 when a recording or "
-                       "config.ini cannot be read, 2 when the folder cannot be read."));
+    parser.setApplicationDescription(QStringLiteral(
+        "Plimo player configurator: edits the config.ini of the voice recorder.\n"
+        "Without --check, --write, --verify or --inspect it opens the window.\n"
+        "\n"
+        "Exit codes:\n"
+        "  window     0 when the window is closed\n"
+        "  --check    0 every line took effect, 1 a line had no effect,\n"
+        "             2 the file cannot be read\n"
+        "  --write    0 every card written, 1 nothing written (the preset, an option\n"
+        "             or the preferences are at fault), 2 a card failed\n"
+        "  --verify   0 every card holds the preset, 1 a card differs, 2 a card failed\n"
+        "  --inspect  0 all readable, 1 a recording or config.ini cannot be read,\n"
+        "             2 the folder cannot be read\n"
+        "  --help, --version  0; an unknown option or a missing value: 1"));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(check);

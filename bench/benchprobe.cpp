@@ -1,6 +1,7 @@
 #include "benchprobe.h"
 
 #include <QAbstractEventDispatcher>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QMainWindow>
 #include <QPixmap>
@@ -36,6 +37,17 @@ bool BenchProbe::PaintWatch::eventFilter(QObject*, QEvent* event)
 {
     if (event->type() == QEvent::Paint)
         painted = true;
+    return false;
+}
+
+bool BenchProbe::PaintCount::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Paint && watched->isWidgetType()) {
+        ++count;
+        if (name)
+            std::fprintf(stderr, "paint %s \"%s\"\n", watched->metaObject()->className(),
+                         qPrintable(watched->objectName()));
+    }
     return false;
 }
 
@@ -95,6 +107,8 @@ void BenchProbe::onIdle(QMainWindow* window)
     if (idleSeconds_ > 0) {
         idleStartCpuNs_ = ClockNs(CLOCK_PROCESS_CPUTIME_ID);
         idleStartWallNs_ = ClockNs(CLOCK_MONOTONIC);
+        idlePaints_.name = std::getenv("PLIMO_BENCH_PAINTS") != nullptr;
+        QCoreApplication::instance()->installEventFilter(&idlePaints_);
         QTimer::singleShot(idleSeconds_ * 1000, window, [this, window] { onIdleEnd(window); });
     } else if (quitAfterShow_ || grabFile_) {
         QMetaObject::invokeMethod(window, &QWidget::close, Qt::QueuedConnection);
@@ -105,6 +119,7 @@ void BenchProbe::onIdleEnd(QMainWindow* window)
 {
     idleCpuMs_ = (ClockNs(CLOCK_PROCESS_CPUTIME_ID) - idleStartCpuNs_) / 1e6;
     idleWallMs_ = (ClockNs(CLOCK_MONOTONIC) - idleStartWallNs_) / 1e6;
+    QCoreApplication::instance()->removeEventFilter(&idlePaints_);
     window->close();
 }
 
@@ -112,7 +127,8 @@ void BenchProbe::report() const
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    std::printf("startup_ms=%.3f peak_rss_kib=%ld idle_cpu_ms=%.3f idle_wall_ms=%.1f\n", startupMs_,
-                usage.ru_maxrss, idleCpuMs_, idleWallMs_);
+    std::printf("startup_ms=%.3f peak_rss_kib=%ld idle_cpu_ms=%.3f idle_wall_ms=%.1f "
+                "idle_paints=%ld\n",
+                startupMs_, usage.ru_maxrss, idleCpuMs_, idleWallMs_, idlePaints_.count);
     std::fflush(stdout);
 }

@@ -19,6 +19,7 @@ class QMainWindow;
 // At the end, report() prints one line:
 //   startup_ms=<launch to idle event loop> peak_rss_kib=<peak resident memory>
 //   idle_cpu_ms=<CPU time while idle> idle_wall_ms=<length of the idle period>
+//   idle_paints=<paint events of all widgets while idle>
 class BenchProbe
 {
 public:
@@ -38,8 +39,16 @@ private:
         bool eventFilter(QObject* watched, QEvent* event) override;
         bool painted = false;
     };
+    // Counts the paint events of every widget while idle; with PLIMO_BENCH_PAINTS set in
+    // the environment it names each painted widget on standard error.
+    struct PaintCount : QObject {
+        bool eventFilter(QObject* watched, QEvent* event) override;
+        long count = 0;
+        bool name = false;
+    };
 
     PaintWatch firstPaint_;
+    PaintCount idlePaints_;
     QMetaObject::Connection idleConnection_;
     bool quitAfterShow_ = false;
     int idleSeconds_ = 0;

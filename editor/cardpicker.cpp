@@ -44,14 +44,12 @@ CardPicker::CardPicker(ConfigEditWindow* form) : QComboBox(form), Form(form), Qu
     connect(this, &QComboBox::activated, this, &CardPicker::Choose);
     connect(Form->configFilePath, &QLineEdit::textChanged, this, &CardPicker::FollowPath);
     WatchMounts();
-    QTimer::singleShot(0, this, &CardPicker::Refresh);
 }
 
 void CardPicker::WatchMounts()
 {
     // Linux marks its mount table exceptional (POLLPRI) whenever a volume is mounted or
-    // unmounted: no need to ask the volumes while nothing changes. Elsewhere, and for a
-    // configuration file put on a card, a slow poll.
+    // unmounted: no need to ask the volumes while nothing changes. Elsewhere a poll.
     MountTable.setFileName(QStringLiteral("/proc/self/mounts"));
     const bool watched = MountTable.open(QIODevice::ReadOnly);
     mayHoldCards = [this] {
@@ -60,9 +58,11 @@ void CardPicker::WatchMounts()
     };
     if (watched) {
         auto* notifier = new QSocketNotifier(MountTable.handle(), QSocketNotifier::Exception, this);
-        connect(notifier, &QSocketNotifier::activated, this, &CardPicker::Refresh);
+        connect(notifier, &QSocketNotifier::activated, this, &CardPicker::mountsChanged);
+        connect(this, &CardPicker::mountsChanged, this, &CardPicker::Refresh);
+        return;
     }
-    Poll.setInterval(watched ? 30000 : 2000);
+    Poll.setInterval(2000);
     connect(&Poll, &QTimer::timeout, this, &CardPicker::Refresh);
     Poll.start();
 }
@@ -82,8 +82,10 @@ CardPicker* CardPicker::Attach(ConfigEditWindow* form)
 
 void CardPicker::Refresh()
 {
-    if (Asking)
+    if (Asking) {
+        Pending = true; // the answer on its way may be from before this change
         return;
+    }
     if (!mayHoldCards()) {
         Answered({}); // no thread, no volume asked: the usual case without a card
         return;
@@ -92,6 +94,10 @@ void CardPicker::Refresh()
     Question.Ask<QList<CardVolume>>(findCards, [this](const QList<CardVolume>& cards) {
         Asking = false;
         Answered(cards);
+        if (Pending) {
+            Pending = false;
+            Refresh();
+        }
     });
 }
 

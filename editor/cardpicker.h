@@ -14,8 +14,9 @@ class ConfigEditWindow;
 // free space and whether the configuration file is on them. Choosing one puts its folder
 // into "config file path", which loads it as typing would; nothing is chosen for the
 // user. The list is asked for on a worker thread whenever the system's mount table changes
-// (and every half minute), so inserting or removing a card shows without the window
-// waiting for a slow volume and without work while nothing changes.
+// (a change while a question is out is asked again when it returns), so inserting or
+// removing a card shows without the window waiting for a slow volume and without work
+// while nothing changes. The window asks the first time once it has been painted.
 class CardPicker : public QComboBox
 {
     Q_OBJECT
@@ -34,6 +35,10 @@ public:
     // Asks again now (also done when a volume is mounted or unmounted).
     void Refresh();
 
+signals:
+    // A volume was mounted or unmounted.
+    void mountsChanged();
+
 private:
     void Answered(const QList<CardVolume>& cards);
     void Show(const QList<CardVolume>& cards);
@@ -44,6 +49,7 @@ private:
     ConfigEditWindow* Form;
     QList<CardVolume> Cards;
     bool Asking = false;
+    bool Pending = false; // asked again when the running question returns
     DetachedQuestion Question;
     QTimer Poll;
     QFile MountTable;

@@ -14,6 +14,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -28,6 +29,7 @@
 #include "images/folder.xpm"
 
 std::function<void(const char*)> ConfigEditWindow::slotTrace;
+std::function<QDateTime()> ConfigEditWindow::clockNow = [] { return QDateTime::currentDateTime(); };
 
 static_assert(sizeof ConfigEditWindow::TimerPanels / sizeof(TimerPanel) == TimerCount,
               "one panel per timer of the recorder");
@@ -194,9 +196,49 @@ void ConfigEditWindow::AddFileButtons(QGroupBox* bar, QHBoxLayout* buttons)
 
 void ConfigEditWindow::StartClock()
 {
-    auto* clock = new QTimer(this);
-    connect(clock, &QTimer::timeout, this, &ConfigEditWindow::Periodic);
-    clock->start(200);
+    Clock = new QTimer(this);
+    Clock->setSingleShot(true);
+    Clock->setTimerType(Qt::PreciseTimer);
+    connect(Clock, &QTimer::timeout, this, &ConfigEditWindow::Periodic);
+    window()->installEventFilter(this); // hidden, minimised, shown again
+    ScheduleTick();
+}
+
+void ConfigEditWindow::ScheduleTick()
+{
+    if (ClockPaused)
+        return;
+    // A few milliseconds into the next second, so the tick never lands just before it.
+    Clock->start(1000 - clockNow().time().msec() + 3);
+}
+
+bool ConfigEditWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != window())
+        return QWidget::eventFilter(watched, event);
+    const auto pause = [this](bool pause) {
+        if (pause == ClockPaused)
+            return;
+        ClockPaused = pause;
+        if (pause)
+            Clock->stop();
+        else
+            Periodic(); // shows the time at once, then wakes each second again
+    };
+    switch (event->type()) {
+    case QEvent::Hide:
+        pause(true);
+        break;
+    case QEvent::Show:
+        pause(window()->isMinimized());
+        break;
+    case QEvent::WindowStateChange:
+        pause(window()->isMinimized() || !window()->isVisible());
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void ConfigEditWindow::ReportCardChanges()

@@ -3,6 +3,7 @@
 #include "app/savefile.h"
 #include "recorder_files/configsettings.h"
 
+#include <QDateTime>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -18,6 +19,7 @@ class QLineEdit;
 class QPushButton;
 class QSpinBox;
 class QTimeEdit;
+class QTimer;
 class QVBoxLayout;
 
 // The controls of one "Timer %d" panel. The form owns them through Qt's parent tree.
@@ -90,8 +92,13 @@ public:
     // Shows the line-by-line explanation of a loaded file.
     std::function<void(const QString& title, const QString& text)> showDetails;
 
+    // Called after a save to the card or to any file wrote its files.
+    std::function<void()> onSaved;
+
     // Called with the slot's name at the start of every slot (tests trace the order).
     static std::function<void(const char*)> slotTrace;
+    // The computer's clock as the clock fields follow it (screenshots fix it).
+    static std::function<QDateTime()> clockNow;
 
     // Controls, in declaration order.
     QLineEdit* configFilePath = nullptr;
@@ -153,6 +160,10 @@ private:
     void BuildButtonBar(QVBoxLayout* mainLayout);
     void AddFileButtons(QGroupBox* bar, QHBoxLayout* buttons);
     void StartClock();
+    // Wakes the clock just after the next whole second, unless the window is hidden or
+    // minimised.
+    void ScheduleTick();
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void ReportCardChanges();
     // Keeps the modified mark, the not-run timers and "Save writes" up to date.
     void WatchEdits();
@@ -185,8 +196,10 @@ private:
     // Tells the user that a file could not be read or written.
     void WarnFileError(const QString& text);
 
-    ConfigSettings Baseline; // what was last loaded or saved
-    QString ConfirmedTarget; // the unusual Save target the user has agreed to
-    QString DetailsFile;     // the file the load report's details explain
-    QString ReportText;      // the load report while the status line shows it
+    ConfigSettings Baseline;  // what was last loaded or saved
+    QTimer* Clock = nullptr;  // single shot, one second at a time
+    bool ClockPaused = false; // the window is hidden or minimised
+    QString ConfirmedTarget;  // the unusual Save target the user has agreed to
+    QString DetailsFile;      // the file the load report's details explain
+    QString ReportText;       // the load report while the status line shows it
 };

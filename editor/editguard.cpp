@@ -152,10 +152,12 @@ bool ConfigEditWindow::ConfirmSaveTarget()
     const SaveTarget target = CurrentSaveTarget(*this);
     if (target.question.isEmpty() || card == ConfirmedTarget)
         return true;
-    const bool confirmed =
-        confirmSaveTarget
-            ? confirmSaveTarget(target.question)
-            : QMessageBox::question(this, tr("Save"), target.question) == QMessageBox::Yes;
+    const bool confirmed = confirmSaveTarget
+                               ? confirmSaveTarget(target.question)
+                               // Enter must not write to the unusual place: No is the default.
+                               : QMessageBox::question(this, tr("Save"), target.question,
+                                                       QMessageBox::Yes | QMessageBox::No,
+                                                       QMessageBox::No) == QMessageBox::Yes;
     if (confirmed)
         ConfirmedTarget = card;
     return confirmed;
@@ -164,13 +166,16 @@ bool ConfigEditWindow::ConfirmSaveTarget()
 void ConfigEditWindow::ReportSaved(const QStringList& written)
 {
     MarkUnmodified();
+    if (onSaved)
+        onSaved();
     const QString saved = tr("Saved and verified: ") + written.join(QStringLiteral(", "));
     const QList<int> notRun = TimersNotRun(Settings());
+    // A save result stays until the next action, like the load report: one card among
+    // many is easily looked at later than two seconds after.
     if (notRun.isEmpty()) {
-        ShowStatus(saved);
+        ShowStatus(saved, 0);
         return;
     }
-    // Lasting: the user has a field to change before the card goes back in.
     ShowStatus(saved + QStringLiteral(". ") +
                    tr("Not run by the recorder: %1 (day, month, hour and minute are all "
                       "\"allways\")")

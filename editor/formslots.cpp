@@ -68,18 +68,16 @@ void ConfigEditWindow::Periodic()
 {
     Trace("Periodic");
     // Whole seconds, and only when they differ from what is shown: the window is not
-    // repainted on every tick.
+    // repainted more than once a second.
     if (!setTime->isEnabled()) {
-        const QTime now = QTime::currentTime();
-        const QTime shown(now.hour(), now.minute(), now.second());
+        const QDateTime now = clockNow();
+        const QTime shown(now.time().hour(), now.time().minute(), now.time().second());
         if (setTime->time() != shown)
             setTime->setTime(shown);
+        if (setDate->date() != now.date())
+            setDate->setDate(now.date());
     }
-    if (!setTime->isEnabled()) {
-        const QDate today = QDate::currentDate();
-        if (setDate->date() != today)
-            setDate->setDate(today);
-    }
+    ScheduleTick();
 }
 
 void ConfigEditWindow::About()

@@ -122,18 +122,18 @@ void ConfigEditWindow::BuildClockGroup(QVBoxLayout* column)
     // en_US "h:mm AP") that the file gets anyway. The date keeps the file's day-first
     // order with four year digits: a two-digit year typed into the editor would land in
     // the 1900s.
-    const QTime now = QTime::currentTime();
+    const QDateTime now = clockNow();
     setTime = new QTimeEdit(group);
     setTime->setDisplayFormat(QStringLiteral("HH:mm:ss"));
     setTime->setEnabled(Preferences.ManualTime != 0);
-    setTime->setTime(QTime(now.hour(), now.minute(), now.second()));
+    setTime->setTime(QTime(now.time().hour(), now.time().minute(), now.time().second()));
     AddCaptionRow(grid, 6, setTime, tr("Set time "),
                   tr("Time will writing to <time.ini> file to SD"));
 
     setDate = new QDateEdit(group);
     setDate->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     setDate->setEnabled(Preferences.ManualTime != 0);
-    setDate->setDate(QDate::currentDate());
+    setDate->setDate(now.date());
     AddCaptionRow(grid, 7, setDate, tr("Set date "),
                   tr("Date will writing to <time.ini> file to SD"));
 }

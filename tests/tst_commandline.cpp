@@ -119,6 +119,10 @@ private slots:
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.out.contains("--check <file>"));
         QVERIFY(run.out.contains("[preferences]"));
+        // The exit codes of every command, as scripts need them.
+        for (const char* said : {"Exit codes:", "window     0", "--check    0", "2 the file cannot",
+                                 "--write    0", "2 a card failed", "unknown option"})
+            QVERIFY2(run.out.contains(said), said);
     }
 };
 

@@ -14,6 +14,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -255,6 +256,23 @@ private slots:
         Invoke(form, "SaveCurrent");
         QCOMPARE(asked.size(), 2);
         QVERIFY(asked[0].contains(Path("cardconfig.ini")));
+    }
+
+    // The real question: Enter answers No, so nothing is written beside the folder.
+    void saveBesideAFolderDefaultsToNo()
+    {
+        form->confirmSaveTarget = nullptr;
+        form->configFilePath->setText(Path("card"));
+        bool asked = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            asked = true;
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        Invoke(form, "SaveCurrent");
+        QVERIFY(asked);
+        QVERIFY(!QFile::exists(Path("cardconfig.ini")));
     }
 
     // After every kind of load: a lasting status, with details when a line had no effect.

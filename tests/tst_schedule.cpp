@@ -196,8 +196,10 @@ private slots:
         QFETCH(QString, total);
         QLocale::setDefault(QLocale(locale));
         PlimoAppWindow window;
-        window.resize(1366, 768);
         window.show();
+        // Once shown the window fits itself to the (small offscreen) screen: larger after.
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.resize(1366, 768);
         ConfigEditWindow* form = window.editor();
         auto* strip = form->findChild<ScheduleStrip*>();
         QVERIFY(strip);

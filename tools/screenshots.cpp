@@ -1,0 +1,219 @@
+// Makes the README's pictures: ./build.sh shots. Everything that could differ between two
+// runs is fixed: Qt's offscreen platform with one 1920x1080 screen, the Fusion style, the
+// clock, the locale, the card's folder and files, its free space and the cards the picker
+// finds. Two runs on one machine give the same bytes.
+//
+// usage: plimo_shots OUTPUT_FOLDER RUSSIAN_QM_FILE
+#include "app/cardspace.h"
+#include "app/plimoappwindow.h"
+#include "app/prefcodec.h"
+#include "app/preferences.h"
+#include "app/startup.h"
+#include "editor/cardpicker.h"
+#include "editor/configeditwindow.h"
+#include "editor/daybar.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFont>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QStyleFactory>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace
+{
+
+const QDateTime ShotClock(QDate(2026, 12, 8), QTime(9, 30, 15));
+const qint64 ShotFreeBytes = Q_INT64_C(14200000000);
+const QString ShotFolder = QStringLiteral("/tmp/plimo-shots");
+
+// A card as the recorder's owner would prepare it: two daily timers, one on a date, and
+// three lines the recorder ignores.
+const QByteArray ShotConfig = "M,8,ulaw\r\nVAS=on\r\nVASon=5,30\r\nVASoff=5,30\r\nLoop=40\r\n"
+                              "Limit=0,0\r\nEvent=all\r\nT1,*.*,8:0,60\r\nT2,*.*,8:30,60\r\n"
+                              "T3,15.6,18:0,60\r\nT4,*,*,*\r\nloop=20\r\nT5,1.1,1:1,1\r\n"
+                              "Limit=5000,1\r\n";
+
+bool WriteFile(const QString& name, const QByteArray& bytes)
+{
+    QFile file(name);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// The offscreen platform with one screen of a fixed size and no window frames.
+void FixScreen()
+{
+    const QString config = ShotFolder + QStringLiteral("/screen.json");
+    WriteFile(config, "{ \"windowFrameMargins\": false, \"screens\": [ { \"name\": \"shots\", "
+                      "\"x\": 0, \"y\": 0, \"width\": 1920, \"height\": 1080, "
+                      "\"logicalDpi\": 96, \"logicalBaseDpi\": 96, \"dpr\": 1 } ] }");
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.toLocal8Bit());
+}
+
+// A main window on the card path with every outside answer fixed, shown and idle.
+PlimoAppWindow* OpenWindow(const QString& cardPath, int width = 0)
+{
+    SetPrefText(Preferences.SDpath, int(sizeof Preferences.SDpath), cardPath);
+    auto* window = new PlimoAppWindow;
+    window->cardSpace()->freeBytes = [](const QString&) { return ShotFreeBytes; };
+    auto* picker = window->editor()->findChild<CardPicker*>();
+    picker->mayHoldCards = [] { return true; };
+    picker->findCards = [] {
+        return QList<CardVolume>{{ShotFolder + QStringLiteral("/card"), QStringLiteral("REC"),
+                                  Q_INT64_C(15931539456), ShotFreeBytes, true}};
+    };
+    auto* strip = window->editor()->findChild<ScheduleStrip*>();
+    strip->today = ShotClock.date();
+    strip->Update();
+    if (width > 0)
+        window->resize(width, window->sizeHint().height());
+    window->show();
+    if (!QTest::qWaitForWindowActive(window))
+        std::fprintf(stderr, "the window was not activated\n");
+    // The card read-out and the picker answer from their threads.
+    QTest::qWait(300);
+    return window;
+}
+
+bool Save(const QImage& image, const QString& folder, const char* name)
+{
+    const QString file = folder + QLatin1Char('/') + QLatin1String(name);
+    if (!image.convertToFormat(QImage::Format_RGB32).save(file, "PNG")) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(file));
+    return true;
+}
+
+// The window with a title bar drawn above it (the offscreen platform has none), and a
+// dialog over its middle.
+QImage WithTitle(QWidget* window, const QImage& dialog = QImage())
+{
+    const QImage body = window->grab().toImage();
+    const int bar = 28;
+    QImage image(body.width(), body.height() + bar, QImage::Format_RGB32);
+    image.fill(QColor(0x30, 0x34, 0x3a));
+    QPainter painter(&image);
+    painter.drawImage(0, bar, body);
+    QFont font = painter.font();
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    QString title = window->windowTitle();
+    title.replace(QStringLiteral("[*]"), window->isWindowModified() ? QStringLiteral("*") : "");
+    painter.drawText(QRect(8, 0, image.width() - 16, bar), Qt::AlignVCenter,
+                     QStringLiteral("Window title: ") + title);
+    if (!dialog.isNull()) {
+        const QPoint at((image.width() - dialog.width()) / 2, bar + body.height() / 3);
+        painter.fillRect(QRect(at, dialog.size()).adjusted(-1, -1, 1, 1), Qt::black);
+        painter.drawImage(at, dialog);
+    }
+    return image;
+}
+
+// The unsaved-edits question that Reload asks, over the window that asks it.
+QImage UnsavedQuestion(PlimoAppWindow* window)
+{
+    QImage shot;
+    ConfigEditWindow* form = window->editor();
+    form->loopSize->setValue(60);
+    QTimer::singleShot(0, window, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        QTest::qWait(50);
+        QImage dialog = box->grab().toImage();
+        // The question's caption, drawn as a window manager would.
+        QImage framed(dialog.width(), dialog.height() + 24, QImage::Format_RGB32);
+        framed.fill(QColor(0x30, 0x34, 0x3a));
+        QPainter painter(&framed);
+        painter.drawImage(0, 24, dialog);
+        QFont font = painter.font();
+        font.setBold(true);
+        painter.setFont(font);
+        painter.setPen(Qt::white);
+        painter.drawText(QRect(6, 0, framed.width() - 12, 24), Qt::AlignVCenter,
+                         box->windowTitle());
+        painter.end();
+        shot = WithTitle(window, framed);
+        box->button(QMessageBox::Cancel)->click();
+    });
+    QMetaObject::invokeMethod(form, "LoadCurrent");
+    return shot;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER RUSSIAN_QM_FILE\n", argv[0]);
+        return 2;
+    }
+    // Both named from where the tool was started.
+    const QString out = QFileInfo(QFile::decodeName(argv[1])).absoluteFilePath();
+    const QString russian = QFileInfo(QFile::decodeName(argv[2])).absoluteFilePath();
+    QDir(ShotFolder).removeRecursively();
+    QDir().mkpath(ShotFolder + QStringLiteral("/card"));
+    QDir().mkpath(ShotFolder + QStringLiteral("/empty"));
+    FixScreen();
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication app(argc, argv);
+    QDir::setCurrent(ShotFolder);
+    const QString card = ShotFolder + QStringLiteral("/card/");
+    if (!WriteFile(card + QStringLiteral("config.ini"), ShotConfig))
+        return 1;
+    ConfigEditWindow::clockNow = [] { return ShotClock; };
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    Preferences.ManualTime = 0;
+    bool ok = true;
+
+    PlimoAppWindow* window = OpenWindow(ShotFolder + QStringLiteral("/empty/"));
+    ok &= Save(window->grab().toImage(), out, "form.png");
+    delete window;
+
+    window = OpenWindow(card, 1366);
+    ok &= Save(window->grab().toImage(), out, "schedule.png");
+    delete window;
+
+    window = OpenWindow(card);
+    ok &= Save(UnsavedQuestion(window), out, "modified.png");
+    delete window;
+
+    // A 1366x768 laptop with a window manager's title bar, scrolled down to Save.
+    window = OpenWindow(card);
+    window->FitToScreen(QRect(0, 0, 1366, 768), QMargins(1, 24, 1, 1));
+    QTest::qWait(50);
+
+    if (auto* scroll = qobject_cast<QScrollArea*>(window->centralWidget()))
+        scroll->ensureWidgetVisible(window->editor()->findChild<QPushButton*>("save"));
+    QTest::qWait(50);
+    ok &= Save(window->grab().toImage(), out, "scrolled_1366x768.png");
+    delete window;
+
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    SetPrefText(Preferences.Language, int(sizeof Preferences.Language), russian);
+    InstallTranslation(app, [&ok](const QString&, const QString& text) {
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+        ok = false;
+    });
+    window = OpenWindow(card);
+    ok &= Save(window->grab().toImage(), out, "form_ru.png");
+    delete window;
+
+    QDir(ShotFolder).removeRecursively();
+    return ok ? 0 : 1;
+}
