@@ -183,8 +183,9 @@ bool WantsConsoleOnly(int argc, char** argv)
             continue;
         a += a[1] == '-' ? 2 : 1;
         const size_t length = std::strcspn(a, "=");
-        for (const char* name : {"check", "free", "from", "help", "h", "?", "help-all", "version",
-                                 "v", "write", "to", "clock", "no-clock", "keep-old-clock"}) {
+        for (const char* name :
+             {"check", "free", "from", "help", "h", "?", "help-all", "version", "v", "write", "to",
+              "clock", "no-clock", "keep-old-clock", "eject", "record", "verify", "inspect"}) {
             if (length == std::strlen(name) && !std::strncmp(a, name, length))
                 return true;
         }
@@ -218,7 +219,7 @@ void SetUpParser(QCommandLineParser& parser, QCommandLineOption& check)
     }
     parser.setApplicationDescription(QStringLiteral(
         "Plimo player configurator: edits the config.ini of the voice recorder.\n"
-        "Without --check or --write it opens the window.\n"
+        "Without --check, --write, --verify or --inspect it opens the window.\n"
         "\n"
         "Exit codes:\n"
         "  window     0 when the window is closed\n"
@@ -226,6 +227,9 @@ void SetUpParser(QCommandLineParser& parser, QCommandLineOption& check)
         "             2 the file cannot be read\n"
         "  --write    0 every card written, 1 nothing written (the preset, an option\n"
         "             or the preferences are at fault), 2 a card failed\n"
+        "  --verify   0 every card holds the preset, 1 a card differs, 2 a card failed\n"
+        "  --inspect  0 all readable, 1 a recording or config.ini cannot be read,\n"
+        "             2 the folder cannot be read\n"
         "  --help, --version  0; an unknown option or a missing value: 1"));
     parser.addHelpOption();
     parser.addVersionOption();
@@ -277,7 +281,8 @@ bool FreeSpaceOptions(const QCommandLineParser& parser, FreeSpacePlan* plan, QSt
     return error->isEmpty();
 }
 
-// --check, --write, --help and --version need no window and no display.
+// --check, --write, --verify, --inspect, --help and --version need no window and no
+// display.
 int RunConsole(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);

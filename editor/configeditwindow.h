@@ -186,6 +186,10 @@ private:
     bool ConfirmSaveTarget();
     // "Saved and verified", and which timers the recorder will not run.
     void ReportSaved(const QStringList& written);
+    // Appends the save to the record of card writes; a record that cannot be written is
+    // said in the status line.
+    void RecordSave(const QString& card, const QString& error, bool configWritten,
+                    bool clockWritten);
     void ShowLoadReport(const QString& fileName, const ConfigReadResult& read);
     void ShowDetails();
     QPushButton* DetailsButton();

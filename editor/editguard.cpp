@@ -5,6 +5,7 @@
 #include "app/prefcodec.h"
 #include "app/preferences.h"
 #include "editor/filestatus.h"
+#include "editor/formparts.h"
 #include "recorder_files/configcheck.h"
 #include "recorder_files/configwriter.h"
 
@@ -43,6 +44,8 @@ QStatusBar* StatusBarOf(QWidget* form)
     return main ? main->statusBar() : nullptr;
 }
 
+} // namespace
+
 void ShowTextDialog(QWidget* parent, const QString& title, const QString& text)
 {
     QDialog dialog(parent);
@@ -59,8 +62,6 @@ void ShowTextDialog(QWidget* parent, const QString& title, const QString& text)
     dialog.resize(720, 420);
     dialog.exec();
 }
-
-} // namespace
 
 void ConfigEditWindow::BuildSaveTargetLine(QVBoxLayout* mainLayout)
 {

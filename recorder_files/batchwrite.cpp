@@ -141,7 +141,8 @@ bool ReadPresetFile(const QString& presetName, QByteArray* bytes, QTextStream& o
 } // namespace
 
 int WriteCards(const QString& presetName, const QStringList& cards, const ComboItems& items,
-               const BatchOptions& options, QTextStream& out, QStringList* written)
+               const BatchOptions& options, QTextStream& out,
+               const std::function<void(const CardWritten&)>& written)
 {
     QByteArray bytes;
     if (!ReadPresetFile(presetName, &bytes, out))
@@ -171,17 +172,22 @@ int WriteCards(const QString& presetName, const QStringList& cards, const ComboI
             out.flush();
             continue;
         }
-        const CardResult result = WriteCard(folder, config, options);
+        // The moment of this card's clock, fixed here so that the record holds it.
+        BatchOptions cardOptions = options;
+        if (!cardOptions.clock.isValid())
+            cardOptions.clock = QDateTime::currentDateTime();
+        const CardResult result = WriteCard(folder, config, cardOptions);
         if (!canonical.isEmpty())
             done.insert(canonical, folder);
         allWritten = allWritten && result.ok;
-        if (result.ok && written)
-            *written << folder;
         if (result.ok)
             out << "OK " << folder << ' ' << result.written.join(QLatin1Char(' ')) << '\n';
         else
             out << "FAILED " << folder << ": " << result.error << '\n';
         out.flush();
+        if (written)
+            written({folder, result, preset.settings, config,
+                     result.written.contains(options.clockName) ? cardOptions.clock : QDateTime()});
     }
     return allWritten ? 0 : 2;
 }

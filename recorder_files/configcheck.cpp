@@ -357,11 +357,12 @@ qint64 CarriageReturnsInFile(QIODevice& device, qint64 start, const ConfigReadRe
 } // namespace
 
 int CheckConfigDevice(QIODevice& device, QTextStream& out, const ComboItems& items,
-                      const FreeSpacePlan& plan)
+                      const FreeSpacePlan& plan, bool explainLines)
 {
     const auto explain = [&](const ConfigLine& line, const ParsedLine& parsed) {
-        out << Tr("line %1: %2").arg(line.number).arg(Printable(line.text)) << '\n'
-            << "    " << ExplainConfigLine(parsed) << '\n';
+        if (explainLines)
+            out << Tr("line %1: %2").arg(line.number).arg(Printable(line.text)) << '\n'
+                << "    " << ExplainConfigLine(parsed) << '\n';
     };
     const qint64 start = device.pos();
     ConfigSettings settings;
@@ -377,7 +378,7 @@ int CheckConfigDevice(QIODevice& device, QTextStream& out, const ComboItems& ite
     const int failed = read.linesWithoutEffect;
 
     const QStringList why = ExplainReadStop(stop, CarriageReturnsInFile(device, start, read));
-    if (!stop.pending.isEmpty()) {
+    if (!stop.pending.isEmpty() && explainLines) {
         out << Tr("line %1: %2").arg(stop.lineNumber).arg(Printable(stop.pending)) << '\n';
         for (const QString& text : why)
             out << "    " << text << '\n';

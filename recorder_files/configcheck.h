@@ -23,9 +23,10 @@ int CheckConfigFile(const QString& fileName, QTextStream& out, const ComboItems&
                     const FreeSpacePlan& plan = FreeSpacePlan());
 int CheckConfigFile(const QString& fileName, QTextStream& out);
 
-// The same over an open device (the file, or bytes in a buffer).
+// The same over an open device (the file, or bytes in a buffer). Without explainLines
+// only the verdict and the schedule summary are written.
 int CheckConfigDevice(QIODevice& device, QTextStream& out, const ComboItems& items,
-                      const FreeSpacePlan& plan = FreeSpacePlan());
+                      const FreeSpacePlan& plan = FreeSpacePlan(), bool explainLines = true);
 int CheckConfigDevice(QIODevice& device, QTextStream& out);
 
 // What one parsed line does, in words ("sets loop size to 20 Mb", "no effect: ...").

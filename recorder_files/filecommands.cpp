@@ -2,12 +2,15 @@
 // folder, reload, load from, save as, save, and the clock-setting files.
 #include "editor/configeditwindow.h"
 
+#include "app/cardspace.h"
 #include "app/globals.h"
 #include "app/prefcodec.h"
 #include "app/preferences.h"
 #include "app/savefile.h"
 #include "editor/filestatus.h"
 #include "recorder_files/clockfile.h"
+#include "recorder_files/configwriter.h"
+#include "recorder_files/deployment.h"
 
 #include <QDateEdit>
 #include <QFile>
@@ -117,6 +120,7 @@ void ConfigEditWindow::SaveCurrent()
     const FileResult config = WriteConfig(configName);
     if (!config.ok) {
         // The old clock files stay: the card holds what it held before.
+        RecordSave(card, config.error, false, false);
         WarnFileError(tr("Cannot write %1:\n%2").arg(configName, config.error));
         return;
     }
@@ -127,6 +131,7 @@ void ConfigEditWindow::SaveCurrent()
     if (!clock.ok) {
         // config.ini is written; the clock files are left in a state the recorder reads
         // safely (never an old clock file without time.ok).
+        RecordSave(card, clock.error, true, !clock.written.isEmpty());
         WarnFileError((clock.removing ? tr("Cannot remove %1:\n%2") : tr("Cannot write %1:\n%2"))
                           .arg(clock.failedFile, clock.error));
         return;
@@ -134,6 +139,26 @@ void ConfigEditWindow::SaveCurrent()
     if (!clock.written.isEmpty())
         written << clock.written;
     ReportSaved(written);
+    RecordSave(card, QString(), true, !clock.written.isEmpty());
+}
+
+void ConfigEditWindow::RecordSave(const QString& card, const QString& error, bool configWritten,
+                                  bool clockWritten)
+{
+    const ConfigSettings settings = Settings();
+    const QDateTime clock(setDate->date(), setTime->time());
+    const DeploymentRow row = DeploymentRowFor(
+        CardFolder(card), settings, configWritten ? FormatConfig(settings) : QByteArray(),
+        clockWritten ? clock : QDateTime(), error);
+    const QString record = DefaultDeploymentRecord();
+    if (const QString why = AppendDeployment(record, row); !why.isEmpty()) {
+        // Said, never in the way: the card holds what the save wrote.
+        auto* main = qobject_cast<QMainWindow*>(window());
+        const QString said = main ? main->statusBar()->currentMessage() : QString();
+        ShowStatus((said.isEmpty() ? QString() : said + QStringLiteral(". ")) +
+                       tr("Not recorded in %1: %2").arg(record, why),
+                   0);
+    }
 }
 
 FileResult ConfigEditWindow::LoadFile(const QString& fileName, ConfigReadResult* read)
