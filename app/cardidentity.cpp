@@ -23,10 +23,26 @@ QString SerialOfDevice(const QByteArray& device)
     return QString();
 }
 
+CardIdentitySource& Source()
+{
+    static CardIdentitySource source;
+    return source;
+}
+
 } // namespace
+
+void SetCardIdentitySource(CardIdentitySource source)
+{
+    Source() = std::move(source);
+}
 
 CardIdentity CardIdentityOf(const QString& folder)
 {
+    if (Source()) {
+        const CardIdentity known = Source()(folder);
+        if (!known.label.isEmpty() || !known.serial.isEmpty())
+            return known;
+    }
     const QStorageInfo volume(folder);
     if (!volume.isValid())
         return {};

@@ -1,5 +1,7 @@
 #include "app/plimoappwindow.h"
 
+#include "app/cardidentity.h"
+
 #include "app/cardrecordings.h"
 #include "app/cardspace.h"
 #include "app/globals.h"
@@ -18,6 +20,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -79,6 +82,11 @@ void PlimoAppWindow::WatchCardSpace()
     if (auto* picker = Editor->findChild<CardPicker*>()) {
         connect(picker, &CardPicker::mountsChanged, CardSpace, &CardSpaceMonitor::Refresh);
         connect(picker, &CardPicker::cardOfPathChanged, CardSpace, &CardSpaceMonitor::SetCard);
+        // The record of a save names the card as the disk service knows it.
+        SetCardIdentitySource([picker = QPointer<CardPicker>(picker)](const QString& folder) {
+            const DiskVolume card = picker ? picker->CardOfFolder(folder) : DiskVolume();
+            return CardIdentity{card.label, card.serial};
+        });
     }
     connect(CardSpace, &CardSpaceMonitor::freeBytesChanged, Editor->findChild<ScheduleStrip*>(),
             &ScheduleStrip::SetFreeBytes);

@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "app/batchcommand.h"
+#include "app/cardidentity.h"
 #include "app/globals.h"
 #include "app/plimoappwindow.h"
 #include "app/prefcodec.h"
@@ -297,6 +298,11 @@ int RunConsole(int argc, char** argv)
     QTextStream err(stderr);
     int result = 0;
     if (BatchOptionsGiven(parser)) {
+        // The record of each card names it as the disk service knows it.
+        SetCardIdentitySource([](const QString& folder) {
+            const DiskVolume card = UDisksCardOfFolder(folder);
+            return CardIdentity{card.label, card.serial};
+        });
         result =
             RunBatchCommand(parser, PreferencesArgument(parser), out, err, EjectCardsOfFolders);
     } else {

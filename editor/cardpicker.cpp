@@ -78,6 +78,11 @@ void CardPicker::SetDisks(UDisksClient* disks)
 DiskVolume CardPicker::CardOfPath() const
 {
     // The card path is a prefix: its files lie in the folder up to the last separator.
+    return CardOfFolder(CardFolder(Form->configFilePath->text()));
+}
+
+DiskVolume CardPicker::CardOfFolder(const QString& folder) const
+{
     // Only mount points are compared, so no volume is asked on the window's thread.
     if (!DiskService)
         return {};
@@ -85,7 +90,6 @@ DiskVolume CardPicker::CardOfPath() const
     QStringList mountPoints;
     for (const DiskVolume& card : cards)
         mountPoints << card.mountPoints;
-    const QString folder = CardFolder(Form->configFilePath->text());
     const DiskVolume* card = CardDiskAt(cards, MountRootOf(folder, mountPoints));
     return card ? *card : DiskVolume();
 }

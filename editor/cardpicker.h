@@ -52,6 +52,8 @@ public:
     void EjectCard();
     // The card the card path is on, as the disk service knows it; no object when none.
     DiskVolume CardOfPath() const;
+    // The same for a folder.
+    DiskVolume CardOfFolder(const QString& folder) const;
 
 signals:
     // A volume was mounted or unmounted.

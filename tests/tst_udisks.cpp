@@ -299,7 +299,8 @@ private slots:
     }
 
     // --write ... --eject: each card written and verified comes out, one line each; a card
-    // whose write failed stays in; a card that cannot be ejected is exit 2.
+    // whose write failed stays in; a card that cannot be ejected is exit 2. The record of
+    // the writes names each card by the label and serial UDisks2 gives.
     void ejectCommand_data()
     {
         QTest::addColumn<QStringList>("cards");
@@ -307,20 +308,23 @@ private slots:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<QStringList>("calls");
+        QTest::addColumn<QString>("recorded");
         QTest::newRow("written and ejected")
             << QStringList{"rec01"} << true << 0 << QStringList{"EJECTED %rec01/ REC01"}
-            << QStringList{"Unmount " + Blocks + "sdb1", "PowerOff " + Drives + "usbreader"};
+            << QStringList{"Unmount " + Blocks + "sdb1", "PowerOff " + Drives + "usbreader"}
+            << "rec01/,REC01,1A2B-3C4D,";
         QTest::newRow("failed write stays in, busy card reported")
             << QStringList{"missing", "busy"} << true << 2
             << QStringList{"NOT EJECTED %busy/: Error unmounting /dev/sdc1: target is busy"}
-            << QStringList{"Unmount " + Blocks + "sdc1"};
+            << QStringList{"Unmount " + Blocks + "sdc1"} << QString();
         QTest::newRow("not a card") << QStringList{"backup"} << true << 2
                                     << QStringList{"NOT EJECTED %backup/: not on a removable "
                                                    "card that UDisks2 knows"}
-                                    << QStringList();
+                                    << QStringList() << QString();
         QTest::newRow("no disk service")
             << QStringList{"rec01"} << false << 2
-            << QStringList{"NOT EJECTED %rec01/: UDisks2 does not answer"} << QStringList();
+            << QStringList{"NOT EJECTED %rec01/: UDisks2 does not answer"} << QStringList()
+            << QString();
     }
     void ejectCommand()
     {
@@ -331,7 +335,8 @@ private slots:
             Serve();
         QTemporaryDir work;
         QVERIFY(WriteAll(work.filePath(QStringLiteral("preset.ini")), "Loop=40\r\n"));
-        QStringList arguments{"--write", "preset.ini", "--eject", "--no-clock"};
+        QStringList arguments{"--write",  "preset.ini", "--eject",
+                              "--record", "record.csv", "--no-clock"};
         for (const QString& card : cards)
             arguments << "--to" << Dir.filePath(card);
         QProcess run;
@@ -346,6 +351,11 @@ private slots:
         QVERIFY2(!out.contains(QLatin1String("EJECTED " + Dir.filePath("missing").toUtf8())),
                  qPrintable(out));
         QTEST(Disks.Calls(), "calls");
+        QFETCH(QString, recorded);
+        QFile record(work.filePath(QStringLiteral("record.csv")));
+        QVERIFY(record.open(QIODevice::ReadOnly));
+        const QString rows = QString::fromUtf8(record.readAll());
+        QVERIFY2(rows.contains(recorded), qPrintable(rows));
     }
 };
 
