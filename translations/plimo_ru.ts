@@ -4,418 +4,786 @@
 <context>
     <name>CardPicker</name>
     <message>
-        <location filename="../editor/cardpicker.cpp" line="29"/>
+        <location filename="../editor/cardpicker.cpp" line="33"/>
         <source>%1  %2 GB, %3 GB free</source>
         <translation>%1  %2 ГБ, свободно %3 ГБ</translation>
     </message>
     <message>
-        <location filename="../editor/cardpicker.cpp" line="40"/>
+        <location filename="../editor/cardpicker.cpp" line="44"/>
         <source>Memory cards mounted now; choose one to load its config file</source>
         <translation>Подключённые карты памяти; выберите карту, чтобы загрузить её файл конфигурации</translation>
     </message>
     <message>
-        <location filename="../editor/cardpicker.cpp" line="41"/>
+        <location filename="../editor/cardpicker.cpp" line="45"/>
         <source>Memory cards</source>
         <translation>Карты памяти</translation>
     </message>
     <message>
-        <location filename="../editor/cardpicker.cpp" line="113"/>
+        <location filename="../editor/cardpicker.cpp" line="56"/>
+        <source>Eject</source>
+        <translation>Извлечь</translation>
+    </message>
+    <message>
+        <location filename="../editor/cardpicker.cpp" line="59"/>
+        <source>Unmount the card of the config file path and power it off, to take it out safely</source>
+        <translation>Отмонтировать карту, на которой лежит файл настроек, и отключить её питание, чтобы безопасно вынуть</translation>
+    </message>
+    <message>
+        <location filename="../editor/cardpicker.cpp" line="112"/>
+        <source>Ejecting %1 ...</source>
+        <translation>Извлечение %1 ...</translation>
+    </message>
+    <message>
+        <location filename="../editor/cardpicker.cpp" line="120"/>
+        <source>%1 can be removed now</source>
+        <translation>%1 можно вынимать</translation>
+    </message>
+    <message>
+        <location filename="../editor/cardpicker.cpp" line="121"/>
+        <source>%1 cannot be removed: %2</source>
+        <translation>%1 нельзя извлечь: %2</translation>
+    </message>
+    <message>
+        <location filename="../editor/cardpicker.cpp" line="211"/>
         <source>no card found</source>
         <translation>карт не найдено</translation>
     </message>
     <message>
-        <location filename="../editor/cardpicker.cpp" line="113"/>
+        <location filename="../editor/cardpicker.cpp" line="211"/>
         <source>choose a card (%1)</source>
         <translation>выберите карту (%1)</translation>
     </message>
 </context>
 <context>
+    <name>CardReport</name>
+    <message>
+        <location filename="../recorder_files/cardreport.cpp" line="43"/>
+        <location filename="../recorder_files/cardreport.cpp" line="61"/>
+        <location filename="../recorder_files/cardreport.cpp" line="63"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardreport.cpp" line="99"/>
+        <source>%1/: the folder cannot be read</source>
+        <translation>%1/: папку не удаётся прочитать</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardreport.cpp" line="113"/>
+        <source>%1: skipped: %2</source>
+        <translation>%1: пропущен: %2</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardreport.cpp" line="130"/>
+        <source>no such folder</source>
+        <translation>нет такой папки</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardreport.cpp" line="132"/>
+        <source>not a folder</source>
+        <translation>это не папка</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardreport.cpp" line="134"/>
+        <source>the folder cannot be read</source>
+        <translation>папку не удаётся прочитать</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardreport.cpp" line="147"/>
+        <source>%1 min</source>
+        <translation>%1 мин</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardreport.cpp" line="148"/>
+        <source>%1 h %2 min</source>
+        <translation>%1 ч %2 мин</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardreport.cpp" line="156"/>
+        <source>1 recording</source>
+        <translation>1 запись</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardreport.cpp" line="156"/>
+        <source>%1 recordings</source>
+        <translation>записей: %1</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardreport.cpp" line="157"/>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardreport.cpp" line="170"/>
+        <source>larger than %1 bytes</source>
+        <translation>больше %1 байт</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardreport.cpp" line="190"/>
+        <source>%1: none on the card</source>
+        <translation>%1: на карте нет</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardreport.cpp" line="196"/>
+        <source>%1: cannot read it: %2</source>
+        <translation>%1: не удаётся прочитать: %2</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardreport.cpp" line="217"/>
+        <source>no config.ini to tell when it is full</source>
+        <translation>нет config.ini, чтобы сказать, когда карта заполнится</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardreport.cpp" line="220"/>
+        <source>never full</source>
+        <translation>не заполнится никогда</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardreport.cpp" line="222"/>
+        <source>not full within %1 days</source>
+        <translation>не заполнится за %1 дн.</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardreport.cpp" line="223"/>
+        <source>full after %1 days (on %2)</source>
+        <translation>заполнится через %1 дн. (%2)</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardreport.cpp" line="234"/>
+        <source>clock set: %1 present</source>
+        <translation>часы установлены: %1 есть</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardreport.cpp" line="236"/>
+        <source>%1 waiting: the recorder has not read it yet (no %2)</source>
+        <translation>%1 ждёт: диктофон его ещё не прочитал (нет %2)</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardreport.cpp" line="238"/>
+        <source>no clock file</source>
+        <translation>нет файла часов</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardreport.cpp" line="245"/>
+        <source>recordings: none</source>
+        <translation>записи: нет</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardreport.cpp" line="247"/>
+        <source>recordings: %1, %2 bytes, playing %3, oldest %4, newest %5</source>
+        <translation>записи: %1, %2 байт, звучание %3, самая старая %4, самая новая %5</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardreport.cpp" line="257"/>
+        <source>more files not counted</source>
+        <translation>остальные файлы не подсчитаны</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardreport.cpp" line="266"/>
+        <source>card %1</source>
+        <translation>карта %1</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardreport.cpp" line="269"/>
+        <source>cannot read the card folder: %1</source>
+        <translation>не удаётся прочитать папку карты: %1</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardreport.cpp" line="281"/>
+        <source>free space: %1 GB (%2 bytes), %3</source>
+        <translation>свободно: %1 ГБ (%2 байт), %3</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardreport.cpp" line="286"/>
+        <source>free space: unknown</source>
+        <translation>свободно: неизвестно</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardreport.cpp" line="288"/>
+        <source>clock: %1</source>
+        <translation>часы: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CardVerify</name>
+    <message>
+        <location filename="../recorder_files/cardverify.cpp" line="23"/>
+        <source>on</source>
+        <translation>вкл</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardverify.cpp" line="23"/>
+        <source>off</source>
+        <translation>выкл</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardverify.cpp" line="28"/>
+        <source>disable</source>
+        <translation>выкл</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardverify.cpp" line="34"/>
+        <location filename="../recorder_files/cardverify.cpp" line="40"/>
+        <source>item %1</source>
+        <translation>пункт %1</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardverify.cpp" line="62"/>
+        <source>unlimited</source>
+        <translation>без лимита</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardverify.cpp" line="62"/>
+        <source>%1 min</source>
+        <translation>%1 мин</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardverify.cpp" line="73"/>
+        <source>%1 %2 (preset) / %3 (card)</source>
+        <translation>%1 %2 (образец) / %3 (карта)</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardverify.cpp" line="75"/>
+        <source>%1 %2 / %3</source>
+        <translation>%1 %2 / %3</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardverify.cpp" line="84"/>
+        <source>timer %1</source>
+        <translation>таймер %1</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardverify.cpp" line="88"/>
+        <source>timer %1 date</source>
+        <translation>таймер %1: дата</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardverify.cpp" line="89"/>
+        <source>timer %1 start</source>
+        <translation>таймер %1: начало</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardverify.cpp" line="90"/>
+        <source>timer %1 length</source>
+        <translation>таймер %1: длительность</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardverify.cpp" line="99"/>
+        <source>sample rate</source>
+        <translation>частота дискретизации</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardverify.cpp" line="101"/>
+        <source>wav type</source>
+        <translation>тип WAV</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardverify.cpp" line="103"/>
+        <source>VAS</source>
+        <translation>VAS</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardverify.cpp" line="105"/>
+        <source>VAS on level</source>
+        <translation>порог старта VAS</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardverify.cpp" line="107"/>
+        <source>VAS on time</source>
+        <translation>задержка старта VAS</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardverify.cpp" line="109"/>
+        <source>VAS off level</source>
+        <translation>порог останова VAS</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardverify.cpp" line="111"/>
+        <source>VAS off time</source>
+        <translation>задержка останова VAS</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardverify.cpp" line="114"/>
+        <source>loop size</source>
+        <translation>размер цикла</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardverify.cpp" line="115"/>
+        <source>limit max</source>
+        <translation>макс. размер</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardverify.cpp" line="116"/>
+        <source>limit min</source>
+        <translation>мин. размер</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardverify.cpp" line="117"/>
+        <source>timers</source>
+        <translation>таймеры</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardverify.cpp" line="141"/>
+        <location filename="../recorder_files/cardverify.cpp" line="149"/>
+        <source>line %1 %2: %3</source>
+        <translation>строка %1 %2: %3</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardverify.cpp" line="153"/>
+        <source>no settings in the file</source>
+        <translation>в файле нет настроек</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardverify.cpp" line="167"/>
+        <source>empty folder name</source>
+        <translation>пустое имя папки</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardverify.cpp" line="169"/>
+        <source>no such folder</source>
+        <translation>нет такой папки</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardverify.cpp" line="171"/>
+        <source>not a folder</source>
+        <translation>это не папка</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardverify.cpp" line="173"/>
+        <source>the folder cannot be read</source>
+        <translation>папку не удаётся прочитать</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardverify.cpp" line="179"/>
+        <source>no %1</source>
+        <translation>нет %1</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardverify.cpp" line="185"/>
+        <source>cannot read %1: %2</source>
+        <translation>не удаётся прочитать %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardverify.cpp" line="201"/>
+        <source>cannot read the preset %1: %2</source>
+        <translation>не удаётся прочитать образец %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardverify.cpp" line="211"/>
+        <source>nothing compared: every line of %1 must take effect</source>
+        <translation>ничего не сравнено: каждая строка %1 должна действовать</translation>
+    </message>
+</context>
+<context>
     <name>ClockFile</name>
     <message>
-        <location filename="../recorder_files/clockfile.cpp" line="30"/>
+        <location filename="../recorder_files/clockfile.cpp" line="28"/>
+        <source>the clock file holds the year in two digits, so only the years %1 to %2 can be written</source>
+        <translation>в файле часов год записан двумя цифрами, поэтому записать можно только годы с %1 по %2</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/clockfile.cpp" line="43"/>
         <source>the configuration file name (CFGname) is empty</source>
         <translation>имя файла конфигурации (CFGname) пустое</translation>
     </message>
     <message>
-        <location filename="../recorder_files/clockfile.cpp" line="32"/>
+        <location filename="../recorder_files/clockfile.cpp" line="45"/>
         <source>the clock file name (TimeName) is empty</source>
         <translation>имя файла часов (TimeName) пустое</translation>
     </message>
     <message>
-        <location filename="../recorder_files/clockfile.cpp" line="34"/>
+        <location filename="../recorder_files/clockfile.cpp" line="47"/>
         <source>the clock file %1 (TimeName) and the configuration file %2 (CFGname) are one file: saving the clock would remove or overwrite the configuration</source>
         <translation>файл часов %1 (TimeName) и файл конфигурации %2 (CFGname) — один и тот же файл: запись часов удалила бы или перезаписала конфигурацию</translation>
     </message>
     <message>
-        <location filename="../recorder_files/clockfile.cpp" line="39"/>
+        <location filename="../recorder_files/clockfile.cpp" line="52"/>
         <source>the configuration file (CFGname) is named %1, which is removed with the old clock files</source>
         <translation>файл конфигурации (CFGname) называется %1, а этот файл удаляется вместе со старыми файлами часов</translation>
     </message>
 </context>
 <context>
+    <name>ConfigCheck</name>
+    <message>
+        <location filename="../app/startup.cpp" line="264"/>
+        <source>--free goes with --check, --from with --free</source>
+        <translation>--free используется вместе с --check, --from — вместе с --free</translation>
+    </message>
+    <message>
+        <location filename="../app/startup.cpp" line="274"/>
+        <source>--free takes bytes or a number with kB, MB, GB, KiB, MiB or GiB, not %1</source>
+        <translation>--free принимает байты или число с kB, MB, GB, KiB, MiB или GiB, а не %1</translation>
+    </message>
+    <message>
+        <location filename="../app/startup.cpp" line="280"/>
+        <source>--from takes a date as YYYY-MM-DD, not %1</source>
+        <translation>--from принимает дату в виде YYYY-MM-DD, а не %1</translation>
+    </message>
+</context>
+<context>
     <name>ConfigEditWindow</name>
     <message>
-        <location filename="../editor/configeditwindow.cpp" line="85"/>
+        <location filename="../editor/configeditwindow.cpp" line="87"/>
         <source>Config file path</source>
         <translation>Путь к файлу настроек</translation>
     </message>
     <message>
-        <location filename="../editor/configeditwindow.cpp" line="95"/>
+        <location filename="../editor/configeditwindow.cpp" line="97"/>
         <source>Path to SD flash card</source>
         <translation>Путь к SD-карте</translation>
     </message>
     <message>
-        <location filename="../editor/configeditwindow.cpp" line="99"/>
+        <location filename="../editor/configeditwindow.cpp" line="101"/>
         <source>find</source>
         <translation>найти</translation>
     </message>
     <message>
-        <location filename="../editor/configeditwindow.cpp" line="102"/>
+        <location filename="../editor/configeditwindow.cpp" line="104"/>
         <source>Find SD flash card</source>
         <translation>Найти SD-карту</translation>
     </message>
     <message>
-        <location filename="../editor/configeditwindow.cpp" line="111"/>
+        <location filename="../editor/configeditwindow.cpp" line="113"/>
         <source>About this programm</source>
         <translation>О программе</translation>
     </message>
     <message>
-        <location filename="../editor/settingsgroups.cpp" line="44"/>
+        <location filename="../editor/settingsgroups.cpp" line="41"/>
         <source>WAV file format setting</source>
         <translation>Формат WAV-файла</translation>
     </message>
     <message>
-        <location filename="../editor/settingsgroups.cpp" line="50"/>
+        <location filename="../editor/settingsgroups.cpp" line="47"/>
         <source>WAV compess  type</source>
         <translation>Тип сжатия WAV</translation>
     </message>
     <message>
-        <location filename="../editor/settingsgroups.cpp" line="51"/>
+        <location filename="../editor/settingsgroups.cpp" line="48"/>
         <source>Set compression mode for *.wav files</source>
         <translation>Режим сжатия файлов *.wav</translation>
     </message>
     <message>
-        <location filename="../editor/settingsgroups.cpp" line="55"/>
+        <location filename="../editor/settingsgroups.cpp" line="52"/>
         <source>Sample rate</source>
         <translation>Частота дискретизации</translation>
     </message>
     <message>
-        <location filename="../editor/settingsgroups.cpp" line="55"/>
+        <location filename="../editor/settingsgroups.cpp" line="52"/>
         <source>Set sample rate for *.wav files</source>
         <translation>Частота дискретизации файлов *.wav</translation>
     </message>
     <message>
-        <location filename="../editor/settingsgroups.cpp" line="59"/>
+        <location filename="../editor/settingsgroups.cpp" line="56"/>
         <source>Bytes per second</source>
         <translation>Байт в секунду</translation>
     </message>
     <message>
-        <location filename="../editor/settingsgroups.cpp" line="59"/>
+        <location filename="../editor/settingsgroups.cpp" line="56"/>
         <source>Result byte rate stream</source>
         <translation>Итоговый поток, байт/с</translation>
     </message>
     <message>
-        <location filename="../editor/settingsgroups.cpp" line="66"/>
+        <location filename="../editor/settingsgroups.cpp" line="63"/>
         <source>VAS mode setting</source>
         <translation>Запись по голосу (VAS)</translation>
     </message>
     <message>
-        <location filename="../editor/settingsgroups.cpp" line="71"/>
+        <location filename="../editor/settingsgroups.cpp" line="68"/>
         <source>VAS mode enable</source>
         <translation>Включить VAS</translation>
     </message>
     <message>
-        <location filename="../editor/settingsgroups.cpp" line="72"/>
+        <location filename="../editor/settingsgroups.cpp" line="69"/>
         <source>Enable/disable begin writing as voice activated</source>
         <translation>Включает и выключает запуск записи по голосу</translation>
     </message>
     <message>
-        <location filename="../editor/settingsgroups.cpp" line="81"/>
+        <location filename="../editor/settingsgroups.cpp" line="78"/>
         <source>VAS on level</source>
         <translation>Порог старта</translation>
     </message>
     <message>
-        <location filename="../editor/settingsgroups.cpp" line="82"/>
+        <location filename="../editor/settingsgroups.cpp" line="79"/>
         <source>Level as voice activated writing begin</source>
         <translation>Уровень звука, при котором начинается запись</translation>
     </message>
     <message>
-        <location filename="../editor/settingsgroups.cpp" line="83"/>
+        <location filename="../editor/settingsgroups.cpp" line="80"/>
         <source>VAS on time</source>
         <translation>Задержка старта</translation>
     </message>
     <message>
-        <location filename="../editor/settingsgroups.cpp" line="84"/>
+        <location filename="../editor/settingsgroups.cpp" line="81"/>
         <source>Time wait as voice activated writing begin</source>
         <translation>Сколько ждать перед началом записи по голосу</translation>
     </message>
     <message>
-        <location filename="../editor/settingsgroups.cpp" line="85"/>
+        <location filename="../editor/settingsgroups.cpp" line="82"/>
         <source>VAS off level</source>
         <translation>Порог останова</translation>
     </message>
     <message>
-        <location filename="../editor/settingsgroups.cpp" line="86"/>
+        <location filename="../editor/settingsgroups.cpp" line="83"/>
         <source>Level as voice activated writing stop</source>
         <translation>Уровень звука, при котором запись останавливается</translation>
     </message>
     <message>
-        <location filename="../editor/settingsgroups.cpp" line="87"/>
+        <location filename="../editor/settingsgroups.cpp" line="84"/>
         <source>VAS off time</source>
         <translation>Задержка останова</translation>
     </message>
     <message>
-        <location filename="../editor/settingsgroups.cpp" line="88"/>
+        <location filename="../editor/settingsgroups.cpp" line="85"/>
         <source>Time wait as voice activated writing stop</source>
         <translation>Сколько ждать перед остановом записи</translation>
     </message>
     <message>
-        <location filename="../editor/settingsgroups.cpp" line="99"/>
+        <location filename="../editor/settingsgroups.cpp" line="96"/>
         <source>Current time setting</source>
         <translation>Установка часов</translation>
     </message>
     <message>
-        <location filename="../editor/settingsgroups.cpp" line="105"/>
+        <location filename="../editor/settingsgroups.cpp" line="102"/>
         <source>Enable time set</source>
         <translation>Устанавливать часы</translation>
     </message>
     <message>
-        <location filename="../editor/settingsgroups.cpp" line="106"/>
+        <location filename="../editor/settingsgroups.cpp" line="103"/>
         <source>Enable write to SD time set file</source>
         <translation>Записывать на SD-карту файл установки часов</translation>
     </message>
     <message>
-        <location filename="../editor/settingsgroups.cpp" line="111"/>
+        <location filename="../editor/settingsgroups.cpp" line="108"/>
         <source>Delete old time set file</source>
         <translation>Удалять старый файл часов</translation>
     </message>
     <message>
-        <location filename="../editor/settingsgroups.cpp" line="112"/>
+        <location filename="../editor/settingsgroups.cpp" line="109"/>
         <source>Delete old time set file &lt;time.cfg&gt; and &lt;time.ok&gt; from SD</source>
         <translation>Удалять с SD-карты старые файлы &lt;time.cfg&gt; и &lt;time.ok&gt;</translation>
     </message>
     <message>
-        <location filename="../editor/settingsgroups.cpp" line="117"/>
+        <location filename="../editor/settingsgroups.cpp" line="114"/>
         <source>Enable manual time setting</source>
         <translation>Задать время вручную</translation>
     </message>
     <message>
-        <location filename="../editor/settingsgroups.cpp" line="118"/>
+        <location filename="../editor/settingsgroups.cpp" line="115"/>
         <source>Enable manual time setting as dialog</source>
         <translation>Задавать дату и время вручную в этом окне</translation>
     </message>
     <message>
-        <location filename="../editor/settingsgroups.cpp" line="130"/>
+        <location filename="../editor/settingsgroups.cpp" line="127"/>
         <source>Set time </source>
         <translation>Время </translation>
     </message>
     <message>
-        <location filename="../editor/settingsgroups.cpp" line="131"/>
+        <location filename="../editor/settingsgroups.cpp" line="128"/>
         <source>Time will writing to &lt;time.ini&gt; file to SD</source>
         <translation>Время, которое будет записано в файл &lt;time.ini&gt; на SD-карте</translation>
     </message>
     <message>
-        <location filename="../editor/settingsgroups.cpp" line="137"/>
+        <location filename="../editor/settingsgroups.cpp" line="134"/>
         <source>Set date </source>
         <translation>Дата </translation>
     </message>
     <message>
-        <location filename="../editor/settingsgroups.cpp" line="138"/>
+        <location filename="../editor/settingsgroups.cpp" line="135"/>
         <source>Date will writing to &lt;time.ini&gt; file to SD</source>
         <translation>Дата, которая будет записана в файл &lt;time.ini&gt; на SD-карте</translation>
     </message>
     <message>
-        <location filename="../editor/settingsgroups.cpp" line="143"/>
+        <location filename="../editor/settingsgroups.cpp" line="140"/>
         <source>Timers enable</source>
         <translation>Таймеры</translation>
     </message>
     <message>
-        <location filename="../editor/settingsgroups.cpp" line="148"/>
+        <location filename="../editor/settingsgroups.cpp" line="145"/>
         <source>Start at timers enable</source>
         <translation>Запуск по таймерам</translation>
     </message>
     <message>
-        <location filename="../editor/settingsgroups.cpp" line="149"/>
+        <location filename="../editor/settingsgroups.cpp" line="146"/>
         <source>Enable begin writing as timers event</source>
         <translation>Начинать запись по событиям таймеров</translation>
     </message>
     <message>
-        <location filename="../editor/settingsgroups.cpp" line="155"/>
+        <location filename="../editor/settingsgroups.cpp" line="152"/>
         <source>Loop write setting</source>
         <translation>Циклическая запись</translation>
     </message>
     <message>
         <location filename="../editor/formslots.cpp" line="49"/>
-        <location filename="../editor/settingsgroups.cpp" line="193"/>
+        <location filename="../editor/settingsgroups.cpp" line="190"/>
         <source>disable</source>
         <translation>выкл</translation>
     </message>
     <message>
         <location filename="../editor/daybar.cpp" line="167"/>
         <location filename="../editor/formslots.cpp" line="52"/>
-        <location filename="../editor/settingsgroups.cpp" line="158"/>
-        <location filename="../editor/settingsgroups.cpp" line="179"/>
+        <location filename="../editor/settingsgroups.cpp" line="155"/>
+        <location filename="../editor/settingsgroups.cpp" line="176"/>
         <source>Mb</source>
         <translation>МБ</translation>
     </message>
     <message>
-        <location filename="../editor/settingsgroups.cpp" line="158"/>
+        <location filename="../editor/settingsgroups.cpp" line="155"/>
         <source>Loop size</source>
         <translation>Размер цикла</translation>
     </message>
     <message>
-        <location filename="../editor/settingsgroups.cpp" line="159"/>
+        <location filename="../editor/settingsgroups.cpp" line="156"/>
         <source>File size for loop writing</source>
         <translation>Размер файла при циклической записи</translation>
     </message>
     <message>
-        <location filename="../editor/settingsgroups.cpp" line="162"/>
+        <location filename="../editor/settingsgroups.cpp" line="159"/>
         <source>Loop time</source>
         <translation>Время цикла</translation>
     </message>
     <message>
-        <location filename="../editor/settingsgroups.cpp" line="162"/>
+        <location filename="../editor/settingsgroups.cpp" line="159"/>
         <source>Time loop writing</source>
         <translation>Длительность циклической записи</translation>
     </message>
     <message>
-        <location filename="../editor/settingsgroups.cpp" line="167"/>
+        <location filename="../editor/settingsgroups.cpp" line="164"/>
         <source>File limit setting</source>
         <translation>Пределы размера файла</translation>
     </message>
     <message>
-        <location filename="../editor/settingsgroups.cpp" line="171"/>
+        <location filename="../editor/settingsgroups.cpp" line="168"/>
         <source>kb</source>
         <translation>КБ</translation>
     </message>
     <message>
-        <location filename="../editor/settingsgroups.cpp" line="171"/>
+        <location filename="../editor/settingsgroups.cpp" line="168"/>
         <source>Limit min size</source>
         <translation>Мин. размер</translation>
     </message>
     <message>
-        <location filename="../editor/settingsgroups.cpp" line="172"/>
+        <location filename="../editor/settingsgroups.cpp" line="169"/>
         <source>File smaller this size will deleted</source>
         <translation>Файлы меньше этого размера удаляются</translation>
     </message>
     <message>
-        <location filename="../editor/settingsgroups.cpp" line="175"/>
+        <location filename="../editor/settingsgroups.cpp" line="172"/>
         <source>Limit min time</source>
         <translation>Мин. время</translation>
     </message>
     <message>
-        <location filename="../editor/settingsgroups.cpp" line="176"/>
+        <location filename="../editor/settingsgroups.cpp" line="173"/>
         <source>Play time for file minimal size</source>
         <translation>Длительность звучания файла минимального размера</translation>
     </message>
     <message>
-        <location filename="../editor/settingsgroups.cpp" line="179"/>
+        <location filename="../editor/settingsgroups.cpp" line="176"/>
         <source>Limit max size</source>
         <translation>Макс. размер</translation>
     </message>
     <message>
-        <location filename="../editor/settingsgroups.cpp" line="180"/>
+        <location filename="../editor/settingsgroups.cpp" line="177"/>
         <source>Writing file this size will stopped.</source>
         <translation>На этом размере запись файла останавливается.</translation>
     </message>
     <message>
-        <location filename="../editor/settingsgroups.cpp" line="183"/>
+        <location filename="../editor/settingsgroups.cpp" line="180"/>
         <source>Limit max time</source>
         <translation>Макс. время</translation>
     </message>
     <message>
-        <location filename="../editor/settingsgroups.cpp" line="184"/>
+        <location filename="../editor/settingsgroups.cpp" line="181"/>
         <source>Play time for file maximal size</source>
         <translation>Длительность звучания файла максимального размера</translation>
     </message>
     <message>
-        <location filename="../editor/configeditwindow.cpp" line="138"/>
+        <location filename="../editor/configeditwindow.cpp" line="140"/>
         <source>enable tool tip</source>
         <translation>показывать подсказки</translation>
     </message>
     <message>
-        <location filename="../editor/configeditwindow.cpp" line="141"/>
+        <location filename="../editor/configeditwindow.cpp" line="143"/>
         <source>Help tool tips enable</source>
         <translation>Включить всплывающие подсказки</translation>
     </message>
     <message>
-        <location filename="../editor/configeditwindow.cpp" line="164"/>
+        <location filename="../editor/configeditwindow.cpp" line="166"/>
         <source>Load from</source>
         <translation>Открыть</translation>
     </message>
     <message>
-        <location filename="../editor/configeditwindow.cpp" line="165"/>
+        <location filename="../editor/configeditwindow.cpp" line="167"/>
         <source>Load config file from any path and file name</source>
         <translation>Загрузить файл настроек из любой папки и под любым именем</translation>
     </message>
     <message>
-        <location filename="../editor/configeditwindow.cpp" line="167"/>
+        <location filename="../editor/configeditwindow.cpp" line="169"/>
         <source>Save as</source>
         <translation>Сохранить как</translation>
     </message>
     <message>
-        <location filename="../editor/configeditwindow.cpp" line="168"/>
+        <location filename="../editor/configeditwindow.cpp" line="170"/>
         <source>Save config file to any path and file name</source>
         <translation>Сохранить файл настроек в любую папку под любым именем</translation>
     </message>
     <message>
-        <location filename="../editor/configeditwindow.cpp" line="170"/>
+        <location filename="../editor/configeditwindow.cpp" line="172"/>
         <source>Reload</source>
         <translation>Перечитать</translation>
     </message>
     <message>
-        <location filename="../editor/configeditwindow.cpp" line="171"/>
+        <location filename="../editor/configeditwindow.cpp" line="173"/>
         <source>Load config file from setting SD card path</source>
         <translation>Загрузить файл настроек с заданной SD-карты</translation>
     </message>
     <message>
-        <location filename="../editor/editguard.cpp" line="71"/>
+        <location filename="../editor/editguard.cpp" line="72"/>
         <source>The files Save writes</source>
         <translation>Файлы, которые записывает «Сохранить»</translation>
     </message>
     <message>
-        <location filename="../editor/editguard.cpp" line="128"/>
+        <location filename="../editor/editguard.cpp" line="129"/>
         <source>The form has changes that are not saved.</source>
         <translation>В форме есть несохранённые изменения.</translation>
     </message>
     <message>
-        <location filename="../editor/editguard.cpp" line="135"/>
+        <location filename="../editor/editguard.cpp" line="136"/>
         <source>Unsaved changes</source>
         <translation>Несохранённые изменения</translation>
     </message>
     <message>
-        <location filename="../editor/editguard.cpp" line="157"/>
-        <location filename="../editor/configeditwindow.cpp" line="173"/>
+        <location filename="../editor/editguard.cpp" line="158"/>
+        <location filename="../editor/configeditwindow.cpp" line="175"/>
         <source>Save</source>
         <translation>Сохранить</translation>
     </message>
     <message>
-        <location filename="../editor/editguard.cpp" line="174"/>
+        <location filename="../editor/editguard.cpp" line="180"/>
         <source>Not run by the recorder: %1 (day, month, hour and minute are all &quot;allways&quot;)</source>
         <translation>Диктофон не выполнит: %1 (день, месяц, час и минута — все «всегда»)</translation>
     </message>
     <message>
-        <location filename="../editor/editguard.cpp" line="187"/>
+        <location filename="../editor/editguard.cpp" line="193"/>
         <source>Cannot read file </source>
         <translation>Не удаётся прочитать файл </translation>
     </message>
     <message>
-        <location filename="../editor/editguard.cpp" line="208"/>
+        <location filename="../editor/editguard.cpp" line="215"/>
         <source>Details...</source>
         <translation>Подробно...</translation>
     </message>
     <message>
-        <location filename="../editor/editguard.cpp" line="210"/>
+        <location filename="../editor/editguard.cpp" line="217"/>
         <source>How the recorder reads each line of the loaded file</source>
         <translation>Как диктофон читает каждую строку загруженного файла</translation>
     </message>
     <message>
-        <location filename="../editor/editguard.cpp" line="226"/>
+        <location filename="../editor/editguard.cpp" line="235"/>
         <source>How the recorder reads %1</source>
         <translation>Как диктофон читает %1</translation>
     </message>
     <message>
-        <location filename="../editor/configeditwindow.cpp" line="174"/>
+        <location filename="../editor/configeditwindow.cpp" line="176"/>
         <source>Write config file to setting SD card path</source>
         <translation>Записать файл настроек на заданную SD-карту</translation>
     </message>
@@ -472,18 +840,28 @@ Write there?</source>
         <translation>чтение остановилось на строке %1, остальное пропущено</translation>
     </message>
     <message>
-        <location filename="../editor/filestatus.cpp" line="94"/>
+        <location filename="../editor/filestatus.cpp" line="95"/>
+        <source>1 setting is not in the file and keeps the form&apos;s value</source>
+        <translation>Одной настройки нет в файле, она сохраняет значение из формы</translation>
+    </message>
+    <message>
+        <location filename="../editor/filestatus.cpp" line="98"/>
+        <source>%1 settings are not in the file and keep the form&apos;s values</source>
+        <translation>Настроек нет в файле, они сохраняют значения из формы: %1</translation>
+    </message>
+    <message>
+        <location filename="../editor/filestatus.cpp" line="100"/>
         <source>Loaded file </source>
         <translation>Загружен файл </translation>
     </message>
     <message>
-        <location filename="../editor/filestatus.cpp" line="106"/>
+        <location filename="../editor/filestatus.cpp" line="112"/>
         <location filename="../editor/timerpanel.cpp" line="106"/>
         <source>Timer %d</source>
         <translation>Таймер %d</translation>
     </message>
     <message>
-        <location filename="../editor/filestatus.cpp" line="112"/>
+        <location filename="../editor/filestatus.cpp" line="118"/>
         <source>not run by the recorder</source>
         <translation>диктофон не выполнит</translation>
     </message>
@@ -495,12 +873,12 @@ Write there?</source>
         <translation>без лимита</translation>
     </message>
     <message>
-        <location filename="../editor/formslots.cpp" line="88"/>
+        <location filename="../editor/formslots.cpp" line="86"/>
         <source>About Plimo player configurator</source>
         <translation>О программе «Настройка плеера Plimo»</translation>
     </message>
     <message>
-        <location filename="../editor/formslots.cpp" line="89"/>
+        <location filename="../editor/formslots.cpp" line="87"/>
         <source>This programm make or change configuration files as SD based voice recorder.
 <byte value="xd"/>Written by the Plimo configurator developers.</source>
         <translation>Программа создаёт и изменяет файлы настроек диктофонов с SD-картой.
@@ -585,44 +963,56 @@ Write there?</source>
         <translation>Минута</translation>
     </message>
     <message>
-        <location filename="../recorder_files/filecommands.cpp" line="54"/>
+        <location filename="../recorder_files/filecommands.cpp" line="57"/>
         <source>This card path cannot be kept in the preferences file: %1</source>
         <translation>Этот путь к карте нельзя сохранить в файле настроек: %1</translation>
     </message>
     <message>
-        <location filename="../recorder_files/filecommands.cpp" line="80"/>
+        <location filename="../recorder_files/filecommands.cpp" line="83"/>
         <source>Cannot read %1:
 %2</source>
         <translation>Не удалось прочитать %1:
 %2</translation>
     </message>
     <message>
-        <location filename="../recorder_files/filecommands.cpp" line="112"/>
+        <location filename="../recorder_files/filecommands.cpp" line="117"/>
         <source>Nothing saved: %1</source>
         <translation>Ничего не сохранено: %1</translation>
     </message>
     <message>
-        <location filename="../recorder_files/filecommands.cpp" line="94"/>
-        <location filename="../recorder_files/filecommands.cpp" line="118"/>
-        <location filename="../recorder_files/filecommands.cpp" line="128"/>
+        <location filename="../recorder_files/filecommands.cpp" line="135"/>
+        <source>Cannot remove %1:
+%2</source>
+        <translation>Не удалось удалить %1:
+%2</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/filecommands.cpp" line="159"/>
+        <source>Not recorded in %1: %2</source>
+        <translation>Не записано в %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/filecommands.cpp" line="97"/>
+        <location filename="../recorder_files/filecommands.cpp" line="124"/>
+        <location filename="../recorder_files/filecommands.cpp" line="135"/>
         <source>Cannot write %1:
 %2</source>
         <translation>Не удалось записать %1:
 %2</translation>
     </message>
     <message>
-        <location filename="../editor/editguard.cpp" line="166"/>
+        <location filename="../editor/editguard.cpp" line="171"/>
         <source>Saved and verified: </source>
         <translation>Сохранено и проверено: </translation>
     </message>
     <message>
-        <location filename="../recorder_files/filecommands.cpp" line="163"/>
-        <location filename="../recorder_files/filecommands.cpp" line="165"/>
+        <location filename="../recorder_files/filecommands.cpp" line="191"/>
+        <location filename="../recorder_files/filecommands.cpp" line="193"/>
         <source>File error</source>
         <translation>Ошибка файла</translation>
     </message>
     <message>
-        <location filename="../editor/configeditwindow.cpp" line="112"/>
+        <location filename="../editor/configeditwindow.cpp" line="114"/>
         <source>About</source>
         <translation>О программе</translation>
     </message>
@@ -663,6 +1053,14 @@ Write there?</source>
     </message>
 </context>
 <context>
+    <name>Deployment</name>
+    <message>
+        <location filename="../recorder_files/deployment.cpp" line="115"/>
+        <source>cannot create the folder %1</source>
+        <translation>не удаётся создать папку %1</translation>
+    </message>
+</context>
+<context>
     <name>FilePlatform</name>
     <message>
         <location filename="../app/fileplatform_posix.cpp" line="29"/>
@@ -680,7 +1078,7 @@ Write there?</source>
         <translation>Это устройство, а не файл</translation>
     </message>
     <message>
-        <location filename="../app/fileplatform_posix.cpp" line="117"/>
+        <location filename="../app/fileplatform_posix.cpp" line="245"/>
         <source>No file name</source>
         <translation>Нет имени файла</translation>
     </message>
@@ -688,37 +1086,62 @@ Write there?</source>
 <context>
     <name>PlimoAppWindow</name>
     <message>
-        <location filename="../app/plimoappwindow.cpp" line="27"/>
+        <location filename="../app/plimoappwindow.cpp" line="41"/>
         <source>Plimo player configurator</source>
         <translation>Настройка плеера Plimo</translation>
     </message>
     <message>
-        <location filename="../app/plimoappwindow.cpp" line="35"/>
+        <location filename="../app/plimoappwindow.cpp" line="49"/>
         <source>Ready</source>
         <translation>Готово</translation>
     </message>
     <message>
-        <location filename="../app/plimoappwindow.cpp" line="114"/>
+        <location filename="../app/plimoappwindow.cpp" line="100"/>
+        <source>Card report...</source>
+        <translation>Отчёт о карте...</translation>
+    </message>
+    <message>
+        <location filename="../app/plimoappwindow.cpp" line="102"/>
+        <source>What is on the card: config.ini, free space, clock file and recordings</source>
+        <translation>Что есть на карте: config.ini, свободное место, файл часов и записи</translation>
+    </message>
+    <message>
+        <location filename="../app/plimoappwindow.cpp" line="125"/>
+        <source>Card report of %1</source>
+        <translation>Отчёт о карте %1</translation>
+    </message>
+    <message>
+        <location filename="../app/plimoappwindow.cpp" line="238"/>
         <source>Loading aborted</source>
         <translation>Загрузка отменена</translation>
     </message>
     <message>
-        <location filename="../app/cardspace.cpp" line="23"/>
+        <location filename="../app/cardspace.cpp" line="24"/>
         <source>about %1 h</source>
         <translation>около %1 ч</translation>
     </message>
     <message>
-        <location filename="../app/cardspace.cpp" line="24"/>
+        <location filename="../app/cardspace.cpp" line="25"/>
         <source>about %1 min</source>
         <translation>около %1 мин</translation>
     </message>
     <message>
-        <location filename="../app/cardspace.cpp" line="29"/>
-        <source>Card: %1 GB free, %2 at %3 B/s</source>
-        <translation>Карта: свободно %1 ГБ, %2 при %3 Б/с</translation>
+        <location filename="../app/cardspace.cpp" line="35"/>
+        <source>Card %1: %2 free, %3 at %4 B/s</source>
+        <translation>Карта %1: свободно %2, %3 при %4 Б/с</translation>
     </message>
     <message>
-        <location filename="../app/cardspace.cpp" line="100"/>
+        <location filename="../app/cardspace.cpp" line="38"/>
+        <source>Card: %1 free, %2 at %3 B/s</source>
+        <translation>Карта: свободно %1, %2 при %3 Б/с</translation>
+    </message>
+    <message>
+        <location filename="../app/cardspace.cpp" line="39"/>
+        <source>Folder&apos;s disk: %1 free, %2 at %3 B/s</source>
+        <translation>Диск папки: свободно %1, %2 при %3 Б/с</translation>
+    </message>
+    <message>
+        <location filename="../app/cardspace.cpp" line="131"/>
         <source>Card folder not found</source>
         <translation>Папка карты не найдена</translation>
     </message>
@@ -747,84 +1170,132 @@ Write there?</source>
     </message>
 </context>
 <context>
+    <name>SafeWrite</name>
+    <message>
+        <location filename="../app/savefile.cpp" line="29"/>
+        <source>%1; the file holds its old contents again</source>
+        <translation>%1; в файле снова прежнее содержимое</translation>
+    </message>
+    <message>
+        <location filename="../app/savefile.cpp" line="31"/>
+        <source>%1; putting the old contents back failed too (%2): the file may be damaged and must be written again</source>
+        <translation>%1; вернуть прежнее содержимое тоже не удалось (%2): файл может быть повреждён, его нужно записать заново</translation>
+    </message>
+</context>
+<context>
     <name>Schedule</name>
     <message>
-        <location filename="../recorder_files/schedule.cpp" line="72"/>
+        <location filename="../recorder_files/schedule.cpp" line="244"/>
         <source>timer %1 never fires: %2 does not exist</source>
         <translation>таймер %1 никогда не сработает: %2 не бывает</translation>
     </message>
     <message>
-        <location filename="../recorder_files/schedule.cpp" line="74"/>
+        <location filename="../recorder_files/schedule.cpp" line="246"/>
+        <source>plus %1 min in all on %2, where timers %3 fire together</source>
+        <translation>плюс всего %1 мин %2, когда таймеры %3 срабатывают вместе</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/schedule.cpp" line="250"/>
         <source>plus %1 min on %2</source>
         <translation>плюс %1 мин %2</translation>
     </message>
     <message>
-        <location filename="../recorder_files/schedule.cpp" line="76"/>
+        <location filename="../recorder_files/schedule.cpp" line="252"/>
         <source> (leap years only)</source>
         <translation> (только в високосные годы)</translation>
     </message>
     <message>
-        <location filename="../recorder_files/schedule.cpp" line="78"/>
+        <location filename="../recorder_files/schedule.cpp" line="254"/>
         <source>, writes overlap there for %1 min</source>
         <translation>, записи там перекрываются на %1 мин</translation>
     </message>
     <message>
-        <location filename="../recorder_files/schedule.cpp" line="211"/>
+        <location filename="../recorder_files/schedule.cpp" line="389"/>
         <source>%1 %2</source>
         <translation>%1 %2</translation>
     </message>
     <message>
-        <location filename="../recorder_files/schedule.cpp" line="213"/>
+        <location filename="../recorder_files/schedule.cpp" line="391"/>
         <source>day %1 of every month</source>
         <translation>%1-го числа каждого месяца</translation>
     </message>
     <message>
-        <location filename="../recorder_files/schedule.cpp" line="214"/>
+        <location filename="../recorder_files/schedule.cpp" line="392"/>
         <source>every day in %1</source>
         <translation>каждый день, месяц %1</translation>
     </message>
     <message>
-        <location filename="../recorder_files/schedule.cpp" line="223"/>
+        <location filename="../recorder_files/schedule.cpp" line="401"/>
         <source>timers off: the recorder writes when its key is pressed</source>
         <translation>таймеры выключены: диктофон пишет по нажатию кнопки</translation>
     </message>
     <message>
-        <location filename="../recorder_files/schedule.cpp" line="226"/>
+        <location filename="../recorder_files/schedule.cpp" line="404"/>
         <source>records %1 min a day, %2 a day</source>
         <translation>записывает %1 мин в день, %2 в день</translation>
     </message>
     <message>
-        <location filename="../recorder_files/schedule.cpp" line="232"/>
+        <location filename="../recorder_files/schedule.cpp" line="410"/>
         <source>an unlimited write time is counted up to midnight</source>
         <translation>неограниченное время записи считается до полуночи</translation>
     </message>
     <message>
-        <location filename="../recorder_files/schedule.cpp" line="235"/>
+        <location filename="../recorder_files/schedule.cpp" line="413"/>
         <source>timer %1 fires again while it writes: %2 min a day overlap</source>
         <translation>таймер %1 срабатывает снова во время записи: %2 мин в день перекрываются</translation>
     </message>
     <message>
-        <location filename="../recorder_files/schedule.cpp" line="239"/>
+        <location filename="../recorder_files/schedule.cpp" line="417"/>
         <source>timers %1 overlap for %2 min a day</source>
         <translation>таймеры %1 перекрываются на %2 мин в день</translation>
     </message>
     <message>
-        <location filename="../recorder_files/schedule.cpp" line="243"/>
+        <location filename="../recorder_files/schedule.cpp" line="421"/>
         <source>VAS on: at most this much, the recorder writes only while it hears sound</source>
         <translation>VAS включён: не больше этого, диктофон пишет только пока слышит звук</translation>
     </message>
     <message>
-        <location filename="../recorder_files/schedule.cpp" line="246"/>
+        <location filename="../recorder_files/schedule.cpp" line="424"/>
         <source>loop writing: the recorder writes over its oldest sound once %1 Mb are full, the card does not fill up</source>
         <translation>циклическая запись: заполнив %1 Мб, диктофон пишет поверх самых старых записей, карта не заполняется</translation>
     </message>
     <message>
-        <location filename="../recorder_files/schedule.cpp" line="257"/>
-        <source>%1 bytes</source>
-        <translation>%1 байт</translation>
+        <location filename="../recorder_files/schedule.cpp" line="434"/>
+        <source>with %1 free from %2</source>
+        <translation>при %1 свободного места с %2</translation>
     </message>
     <message>
-        <location filename="../recorder_files/schedule.cpp" line="259"/>
+        <location filename="../recorder_files/schedule.cpp" line="439"/>
+        <source>%1: the timers are off, the key decides when it fills</source>
+        <translation>%1: таймеры выключены, когда карта заполнится, решает кнопка</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/schedule.cpp" line="444"/>
+        <source>%1: never full</source>
+        <translation>%1: не заполнится никогда</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/schedule.cpp" line="446"/>
+        <source>%1: not full within %2 days (ten years)</source>
+        <translation>%1: не заполнится за %2 дн. (десять лет)</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/schedule.cpp" line="449"/>
+        <source>%1: full after %2 days (on %3)</source>
+        <translation>%1: заполнится через %2 дн. (%3)</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/schedule.cpp" line="484"/>
+        <source>%1 (%2 bytes)</source>
+        <translation>%1 (%2 байт)</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/schedule.cpp" line="485"/>
+        <source>Mb</source>
+        <translation>МБ</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/schedule.cpp" line="489"/>
         <source>schedule at %1 bytes per second:</source>
         <translation>расписание при %1 байт в секунду:</translation>
     </message>
@@ -836,24 +1307,24 @@ Write there?</source>
         <source>Timers over a day</source>
         <translation>Таймеры за сутки</translation>
     </message>
+</context>
+<context>
+    <name>UDisksClient</name>
     <message>
-        <location filename="../editor/daybar.cpp" line="186"/>
-        <source>this card (%1 GB free) does not fill up with these timers</source>
-        <translation>эта карта (свободно %1 ГБ) с этими таймерами не заполнится</translation>
+        <location filename="../app/udisks.cpp" line="94"/>
+        <source>UDisks2 did not answer in time</source>
+        <translation>UDisks2 не ответил вовремя</translation>
     </message>
     <message>
-        <location filename="../editor/daybar.cpp" line="188"/>
-        <source>this card (%1 GB free) lasts more than 10 years</source>
-        <translation>этой карты (свободно %1 ГБ) хватит больше чем на 10 лет</translation>
+        <location filename="../app/udisks.cpp" line="96"/>
+        <location filename="../app/udisks.cpp" line="249"/>
+        <source>UDisks2 does not answer</source>
+        <translation>UDisks2 не отвечает</translation>
     </message>
-    <message numerus="yes">
-        <location filename="../editor/daybar.cpp" line="190"/>
-        <source>this card (%1 GB free) is full after %n days</source>
-        <translation>
-            <numerusform>эта карта (свободно %1 ГБ) заполнится через %n день</numerusform>
-            <numerusform>эта карта (свободно %1 ГБ) заполнится через %n дня</numerusform>
-            <numerusform>эта карта (свободно %1 ГБ) заполнится через %n дней</numerusform>
-        </translation>
+    <message>
+        <location filename="../app/udisks.cpp" line="248"/>
+        <source>not on a removable card that UDisks2 knows</source>
+        <translation>не на съёмной карте, известной UDisks2</translation>
     </message>
 </context>
 </TS>
