@@ -18,10 +18,10 @@ namespace
 
 const char* const ClockFormat = "yyyy-MM-dd HH:mm:ss";
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("BatchCommand", text);
-}
+// The texts are written Text::tr("...") so that lupdate finds them.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(BatchCommand)
+};
 
 QString Name(const char* name)
 {
@@ -35,7 +35,7 @@ bool ClockOptions(const QCommandLineParser& parser, BatchOptions& o, QString* er
     o.deleteOldClock = Preferences.DelOldTime != 0 && !parser.isSet(Name("keep-old-clock"));
     if (parser.isSet(Name("no-clock"))) {
         if (parser.isSet(Name("clock"))) {
-            *error = Tr("--clock and --no-clock exclude each other");
+            *error = Text::tr("--clock and --no-clock exclude each other");
             return false;
         }
         o.writeClock = false;
@@ -49,8 +49,8 @@ bool ClockOptions(const QCommandLineParser& parser, BatchOptions& o, QString* er
         return true;
     o.clock = QDateTime::fromString(when, QLatin1String(ClockFormat));
     if (!o.clock.isValid()) {
-        *error =
-            Tr("--clock takes now or a time as %1, not %2").arg(QLatin1String(ClockFormat), when);
+        *error = Text::tr("--clock takes now or a time as %1, not %2")
+                     .arg(QLatin1String(ClockFormat), when);
         return false;
     }
     if (const QString problem = ClockYearProblem(o.clock.date()); !problem.isEmpty()) {
@@ -92,31 +92,33 @@ void AddBatchOptions(QCommandLineParser& parser)
 {
     parser.addOptions({
         {Name("write"),
-         Tr("Write the configuration saved in <preset> (a config.ini) to every --to folder, "
-            "as \"save\" would; no window is opened."),
+         Text::tr("Write the configuration saved in <preset> (a config.ini) to every --to folder, "
+                  "as \"save\" would; no window is opened."),
          Name("preset")},
-        {Name("to"), Tr("A card folder to write to; may be given many times."), Name("folder")},
+        {Name("to"), Text::tr("A card folder to write to; may be given many times."),
+         Name("folder")},
         {Name("clock"),
-         Tr("Write the clock file with this time: now, or \"%1\" (default: as SetTime says, "
-            "with the time of each write).")
+         Text::tr("Write the clock file with this time: now, or \"%1\" (default: as SetTime says, "
+                  "with the time of each write).")
              .arg(QLatin1String(ClockFormat)),
          Name("time")},
-        {Name("no-clock"), Tr("Write no clock file.")},
-        {Name("keep-old-clock"), Tr("Leave the old clock files (time.ok and TimeName) alone.")},
+        {Name("no-clock"), Text::tr("Write no clock file.")},
+        {Name("keep-old-clock"),
+         Text::tr("Leave the old clock files (time.ok and TimeName) alone.")},
         {Name("eject"),
-         Tr("Once every card is written, unmount and power off each card written and "
-            "verified, so that it can be taken out.")},
+         Text::tr("Once every card is written, unmount and power off each card written and "
+                  "verified, so that it can be taken out.")},
         {Name("record"),
-         Tr("Append the rows of this --write to <file> instead of deployments.csv in the "
-            "user's data folder."),
+         Text::tr("Append the rows of this --write to <file> instead of deployments.csv in the "
+                  "user's data folder."),
          Name("file")},
         {Name("verify"),
-         Tr("Compare the config.ini of every --to folder with <preset>, setting by setting; "
-            "nothing is written."),
+         Text::tr("Compare the config.ini of every --to folder with <preset>, setting by setting; "
+                  "nothing is written."),
          Name("preset")},
         {Name("inspect"),
-         Tr("Report what is on the card in <folder>: config.ini, free space, clock file and "
-            "recordings."),
+         Text::tr("Report what is on the card in <folder>: config.ini, free space, clock file and "
+                  "recordings."),
          Name("folder")},
     });
 }
@@ -146,7 +148,7 @@ std::function<void(const CardWritten&)> Recorder(const QString& recordFile, QTex
                              w.result.ok ? QString() : w.result.error);
         if (const QString error = AppendDeployment(recordFile, row); !error.isEmpty()) {
             err << QCoreApplication::applicationName() << ": "
-                << Tr("%1 not recorded in %2: %3").arg(w.folder, recordFile, error) << '\n';
+                << Text::tr("%1 not recorded in %2: %3").arg(w.folder, recordFile, error) << '\n';
             err.flush();
         }
     };
@@ -194,15 +196,16 @@ QString CommandError(const QCommandLineParser& parser)
         commands += parser.isSet(Name(name)) ? 1 : 0;
     const bool writing = parser.isSet(Name("write"));
     if (commands > 1)
-        return Tr("--check, --write, --verify and --inspect exclude each other");
+        return Text::tr("--check, --write, --verify and --inspect exclude each other");
     if (!writing && (parser.isSet(Name("clock")) || parser.isSet(Name("no-clock")) ||
                      parser.isSet(Name("keep-old-clock")) || parser.isSet(Name("record")) ||
                      parser.isSet(Name("eject"))))
-        return Tr("--clock, --no-clock, --keep-old-clock, --record and --eject go with --write");
+        return Text::tr(
+            "--clock, --no-clock, --keep-old-clock, --record and --eject go with --write");
     if (parser.isSet(Name("to")) && !writing && !parser.isSet(Name("verify")))
-        return Tr("--to goes with --write or --verify");
+        return Text::tr("--to goes with --write or --verify");
     if ((writing || parser.isSet(Name("verify"))) && parser.values(Name("to")).isEmpty())
-        return Tr("--write and --verify need at least one --to folder");
+        return Text::tr("--write and --verify need at least one --to folder");
     return QString();
 }
 

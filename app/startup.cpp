@@ -35,10 +35,10 @@ void SayOnStandardError(const QString& text)
     std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
 }
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("Startup", text);
-}
+// The texts are written Text::tr("...") so that lupdate finds them.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Startup)
+};
 
 const PreferenceRow* RowOfKey(const QByteArray& key)
 {
@@ -71,8 +71,8 @@ int ReadStartupPreferences(const QString& fileName, StartupPreferences* state)
     if (!file.Opened() && exists) {
         // The user's settings are in there: never replace them with the defaults.
         read.writeAtExit = false;
-        SayOnStandardError(Tr("Cannot read the preferences file %1: %2. Starting with the "
-                              "defaults; the file is left unchanged.")
+        SayOnStandardError(Text::tr("Cannot read the preferences file %1: %2. Starting with the "
+                                    "defaults; the file is left unchanged.")
                                .arg(PrintableText(fileName), file.OpenFailure()));
     }
     for (auto line = file.RefusedLines().cbegin(); line != file.RefusedLines().cend(); ++line) {
@@ -84,8 +84,9 @@ int ReadStartupPreferences(const QString& fileName, StartupPreferences* state)
         ClockNameClash(PrefText(Preferences.CFGname), PrefText(Preferences.TimeName),
                        Preferences.SetTime != 0, Preferences.DelOldTime != 0);
     if (!clash.isEmpty())
-        SayOnStandardError(Tr("%1: %2. Save refuses to write the card until the names differ.")
-                               .arg(PrintableText(fileName), clash));
+        SayOnStandardError(
+            Text::tr("%1: %2. Save refuses to write the card until the names differ.")
+                .arg(PrintableText(fileName), clash));
     if (code == PrefOpenError && read.writeAtExit) {
         // Missing file: create it at once with what we have. An Include of a
         // missing file lands here too, and the rewrite drops that line.
@@ -109,14 +110,14 @@ bool WritePreferences(const QString& fileName, const StartupPreferences& start)
     }
     const QString cardPath = PrefText(Preferences.SDpath);
     if (const QString why = WhyPathCannotBeStored(cardPath); !why.isEmpty()) {
-        SayOnStandardError(Tr("The card path %1 cannot be kept in the preferences file: %2. "
-                              "The path stored before is kept.")
+        SayOnStandardError(Text::tr("The card path %1 cannot be kept in the preferences file: %2. "
+                                    "The path stored before is kept.")
                                .arg(PrintableText(cardPath), why));
         qstrncpy(Preferences.SDpath, start.cardPath.constData(), sizeof Preferences.SDpath);
     }
     PreferenceFile file(PreferenceTable);
     if (file.Write(fileName, kept) == PrefOpenError) {
-        SayOnStandardError(Tr("Cannot write the preferences file %1: %2")
+        SayOnStandardError(Text::tr("Cannot write the preferences file %1: %2")
                                .arg(PrintableText(fileName), file.OpenFailure()));
         return false;
     }

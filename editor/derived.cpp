@@ -2,6 +2,8 @@
 
 #include "recorder_files/recorderfields.h"
 
+#include <QCoreApplication>
+
 #include <cstring>
 
 namespace
@@ -72,5 +74,5 @@ QString GigabytesText(qint64 bytes, int decimals)
 
 QString FreeSpaceText(qint64 bytes)
 {
-    return GigabytesText(bytes, 2) + QStringLiteral(" GB");
+    return QCoreApplication::translate("PlimoAppWindow", "%1 GB").arg(GigabytesText(bytes, 2));
 }

@@ -17,10 +17,10 @@
 namespace
 {
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("BatchWrite", text);
-}
+// The texts are written Text::tr("...") so that lupdate finds them.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(BatchWrite)
+};
 
 // The safe write's verdict as the rest of this file wants it: empty when the bytes
 // were written and read back unchanged, otherwise the reason.
@@ -73,18 +73,18 @@ CardResult WriteCard(const QString& folder, const QByteArray& config, const Batc
     const bool slash = folder.size() > 1 && folder.endsWith(QLatin1Char('/'));
     const QFileInfo where(slash ? folder.chopped(1) : folder);
     if (folder.isEmpty())
-        r.error = Tr("empty folder name");
+        r.error = Text::tr("empty folder name");
     else if (!where.exists())
-        r.error = Tr("no such folder");
+        r.error = Text::tr("no such folder");
     else if (!where.isDir())
-        r.error = Tr("not a folder");
+        r.error = Text::tr("not a folder");
     if (!r.error.isEmpty())
         return r;
 
     QString error = SafeWrite(folder + o.configName, config);
     if (!error.isEmpty()) {
         // The old clock files stay: the card holds what it held before.
-        r.error = Tr("cannot write %1: %2").arg(o.configName, error);
+        r.error = Text::tr("cannot write %1: %2").arg(o.configName, error);
         return r;
     }
     r.written << o.configName;
@@ -94,8 +94,8 @@ CardResult WriteCard(const QString& folder, const QByteArray& config, const Batc
                                   ClockFileBytes(at.date(), at.time())});
     if (!clock.ok) {
         const QString name = QFileInfo(clock.failedFile).fileName();
-        r.error = (clock.removing ? Tr("%1 written; cannot remove %2: %3")
-                                  : Tr("%1 written; cannot write %2: %3"))
+        r.error = (clock.removing ? Text::tr("%1 written; cannot remove %2: %3")
+                                  : Text::tr("%1 written; cannot write %2: %3"))
                       .arg(o.configName, name, clock.error);
         return r;
     }
@@ -116,7 +116,7 @@ void ExplainPreset(const QString& presetName, const QByteArray& bytes, const Com
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     CheckConfigDevice(buffer, out, items);
-    out << Tr("nothing written: every line of %1 must take effect").arg(presetName) << '\n';
+    out << Text::tr("nothing written: every line of %1 must take effect").arg(presetName) << '\n';
 }
 
 bool ReadPresetFile(const QString& presetName, QByteArray* bytes, QTextStream& out)
@@ -124,12 +124,12 @@ bool ReadPresetFile(const QString& presetName, QByteArray* bytes, QTextStream& o
     QFile file(presetName);
     QString reason;
     if (!OpenRegularFileForReading(file, &reason)) {
-        out << Tr("cannot read %1: %2").arg(presetName, reason) << '\n';
+        out << Text::tr("cannot read %1: %2").arg(presetName, reason) << '\n';
         return false;
     }
     *bytes = file.read(MaxConfigFileSize + 1);
     if (bytes->size() > MaxConfigFileSize) {
-        out << Tr("%1 is larger than %2 bytes: not a config.ini")
+        out << Text::tr("%1 is larger than %2 bytes: not a config.ini")
                    .arg(presetName)
                    .arg(MaxConfigFileSize)
             << '\n';
@@ -155,7 +155,7 @@ int WriteCards(const QString& presetName, const QStringList& cards, const ComboI
     const QString clash = ClockNameClash(options.configName, options.clockName, options.writeClock,
                                          options.deleteOldClock);
     if (!clash.isEmpty()) {
-        out << Tr("nothing written: %1").arg(clash) << '\n';
+        out << Text::tr("nothing written: %1").arg(clash) << '\n';
         return 1;
     }
 
@@ -168,7 +168,7 @@ int WriteCards(const QString& presetName, const QStringList& cards, const ComboI
         if (!canonical.isEmpty() && done.contains(canonical)) {
             // One card named twice (a/, ./a, a link to it) is written once.
             out << "SKIPPED " << folder << ": "
-                << Tr("the same folder as %1").arg(done.value(canonical)) << '\n';
+                << Text::tr("the same folder as %1").arg(done.value(canonical)) << '\n';
             out.flush();
             continue;
         }

@@ -15,10 +15,10 @@
 namespace
 {
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("ConfigCheck", text);
-}
+// The texts are written Text::tr("...") so that lupdate finds them.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ConfigCheck)
+};
 
 // The line as the reader holds it; bytes outside printable ASCII shown as \xNN.
 QString Printable(const QByteArray& bytes)
@@ -35,7 +35,7 @@ QString SampleRateText(int index)
 {
     if (index < 0 || index >= SampleRateCount)
         return QString::number(index);
-    return Tr("%1 samples per second (item %2)")
+    return Text::tr("%1 samples per second (item %2)")
         .arg(SampleRates[index].samplesPerSecond)
         .arg(index);
 }
@@ -44,13 +44,13 @@ QString WavTypeText(int index)
 {
     if (index < 0 || index >= WavTypeCount)
         return QString::number(index);
-    return Tr("%1 (item %2)").arg(QLatin1String(WavTypes[index].title)).arg(index);
+    return Text::tr("%1 (item %2)").arg(QLatin1String(WavTypes[index].title)).arg(index);
 }
 
 QString SizeText(int value, const char* unit)
 {
     if (value == 0)
-        return Tr("disable");
+        return Text::tr("disable");
     return QString::number(value) + QLatin1Char(' ') + QLatin1String(unit);
 }
 
@@ -61,7 +61,7 @@ QString TimerField(ConfigField field, int value, int width = 0)
 
 QString OnOff(int value)
 {
-    return value != 0 ? Tr("on") : Tr("off");
+    return value != 0 ? Text::tr("on") : Text::tr("off");
 }
 
 // One assignment in words, as a line that sets it alone would tell it.
@@ -69,32 +69,32 @@ QString DescribeOne(const ConfigAssignment& a)
 {
     switch (a.field) {
     case ConfigField::SampleRate:
-        return Tr("sets sample rate to %1").arg(SampleRateText(a.value));
+        return Text::tr("sets sample rate to %1").arg(SampleRateText(a.value));
     case ConfigField::WavType:
-        return Tr("sets wav type to %1").arg(WavTypeText(a.value));
+        return Text::tr("sets wav type to %1").arg(WavTypeText(a.value));
     case ConfigField::VasEnable:
-        return Tr("switches VAS %1").arg(OnOff(a.value));
+        return Text::tr("switches VAS %1").arg(OnOff(a.value));
     case ConfigField::VasOnLevel:
-        return Tr("sets VAS on level to %1").arg(a.value);
+        return Text::tr("sets VAS on level to %1").arg(a.value);
     case ConfigField::VasOffLevel:
-        return Tr("sets VAS off level to %1").arg(a.value);
+        return Text::tr("sets VAS off level to %1").arg(a.value);
     case ConfigField::VasOnTime:
-        return Tr("sets VAS on time to %1").arg(a.value);
+        return Text::tr("sets VAS on time to %1").arg(a.value);
     case ConfigField::VasOffTime:
-        return Tr("sets VAS off time to %1").arg(a.value);
+        return Text::tr("sets VAS off time to %1").arg(a.value);
     case ConfigField::LoopSize:
-        return a.value == 0 ? Tr("switches loop writing off")
-                            : Tr("sets loop size to %1 Mb").arg(a.value);
+        return a.value == 0 ? Text::tr("switches loop writing off")
+                            : Text::tr("sets loop size to %1 Mb").arg(a.value);
     case ConfigField::LimitMax:
-        return Tr("sets limit max to %1").arg(SizeText(a.value, "Mb"));
+        return Text::tr("sets limit max to %1").arg(SizeText(a.value, "Mb"));
     case ConfigField::LimitMin:
-        return Tr("sets limit min to %1").arg(SizeText(a.value, "kb"));
+        return Text::tr("sets limit min to %1").arg(SizeText(a.value, "kb"));
     case ConfigField::TimersEnable:
-        return Tr("switches timers %1").arg(OnOff(a.value));
+        return Text::tr("switches timers %1").arg(OnOff(a.value));
     case ConfigField::TimerEnable:
-        return Tr("switches timer %1 %2").arg(a.panel + 1).arg(OnOff(a.value));
+        return Text::tr("switches timer %1 %2").arg(a.panel + 1).arg(OnOff(a.value));
     default: // month, day, hour, minute, length of a timer
-        return Tr("sets timer %1 %2 to %3")
+        return Text::tr("sets timer %1 %2 to %3")
             .arg(a.panel + 1)
             .arg(QLatin1String(Field(a.field).word))
             .arg(a.value);
@@ -106,14 +106,16 @@ QString DescribeOne(const ConfigAssignment& a)
 QString DescribePair(const ConfigAssignment& a, const ConfigAssignment& b)
 {
     if (a.field == ConfigField::SampleRate && b.field == ConfigField::WavType)
-        return Tr("sets sample rate to %1 and wav type to %2")
+        return Text::tr("sets sample rate to %1 and wav type to %2")
             .arg(SampleRateText(a.value), WavTypeText(b.value));
     if (a.field == ConfigField::VasOnLevel && b.field == ConfigField::VasOnTime)
-        return Tr("sets VAS on level to %1 and VAS on time to %2").arg(a.value).arg(b.value);
+        return Text::tr("sets VAS on level to %1 and VAS on time to %2").arg(a.value).arg(b.value);
     if (a.field == ConfigField::VasOffLevel && b.field == ConfigField::VasOffTime)
-        return Tr("sets VAS off level to %1 and VAS off time to %2").arg(a.value).arg(b.value);
+        return Text::tr("sets VAS off level to %1 and VAS off time to %2")
+            .arg(a.value)
+            .arg(b.value);
     if (a.field == ConfigField::LimitMax && b.field == ConfigField::LimitMin)
-        return Tr("sets limit max to %1 and limit min to %2")
+        return Text::tr("sets limit max to %1 and limit min to %2")
             .arg(SizeText(a.value, "Mb"), SizeText(b.value, "kb"));
     return QString();
 }
@@ -136,8 +138,8 @@ QString DescribeTimerOn(const QList<ConfigAssignment>& sets, qsizetype i)
                          TimerField(ConfigField::TimerMonth, month) + QLatin1Char(' ') +
                          TimerField(ConfigField::TimerHour, hour) + QLatin1Char(':') +
                          TimerField(ConfigField::TimerMinute, minute, 2);
-    const QString lasting = length == 0 ? Tr("unlimited") : Tr("%1 min").arg(length);
-    return Tr("switches timer %1 on: %2, %3").arg(a.panel + 1).arg(when, lasting);
+    const QString lasting = length == 0 ? Text::tr("unlimited") : Text::tr("%1 min").arg(length);
+    return Text::tr("switches timer %1 on: %2, %3").arg(a.panel + 1).arg(when, lasting);
 }
 
 // The assignments of one line in words; those that one line always sets together are
@@ -163,36 +165,36 @@ QString WhyNoEffect(const ParsedLine& p)
 {
     switch (p.issue) {
     case LineIssue::UnknownKeyword:
-        return Tr("unknown keyword %1").arg(Quoted(p.word));
+        return Text::tr("unknown keyword %1").arg(Quoted(p.word));
     case LineIssue::WrongCase:
         if (p.word == p.word.toLower())
-            return Tr("lower-case %1: keywords are case-sensitive").arg(Quoted(p.word));
-        return Tr("%1 is not %2: keywords are case-sensitive")
+            return Text::tr("lower-case %1: keywords are case-sensitive").arg(Quoted(p.word));
+        return Text::tr("%1 is not %2: keywords are case-sensitive")
             .arg(Quoted(p.word), Quoted(p.expected));
     case LineIssue::UnknownValue:
-        return Tr("unknown value %1: expected %2")
+        return Text::tr("unknown value %1: expected %2")
             .arg(Quoted(p.word), QString::fromLatin1(p.expected));
     case LineIssue::Malformed: {
         const QString where =
             p.word.isEmpty()
-                ? Tr("the line ends at column %1").arg(p.value + 1)
-                : Tr("cannot read %1 at column %2").arg(Quoted(p.word)).arg(p.value + 1);
-        return Tr("%1, expected %2").arg(where, QString::fromLatin1(p.expected));
+                ? Text::tr("the line ends at column %1").arg(p.value + 1)
+                : Text::tr("cannot read %1 at column %2").arg(Quoted(p.word)).arg(p.value + 1);
+        return Text::tr("%1, expected %2").arg(where, QString::fromLatin1(p.expected));
     }
     case LineIssue::ValueAboveLimit:
-        return Tr("value %1 above %2 for %3")
+        return Text::tr("value %1 above %2 for %3")
             .arg(p.value)
             .arg(p.limit)
             .arg(QString::fromLatin1(p.word));
     case LineIssue::LoopZero:
-        return Tr("loop size 0 is not accepted: Loop=none switches loop writing off");
+        return Text::tr("loop size 0 is not accepted: Loop=none switches loop writing off");
     case LineIssue::UnknownRateCode:
-        return Tr("unknown sample-rate code %1: expected %2")
+        return Text::tr("unknown sample-rate code %1: expected %2")
             .arg(Quoted(p.word), QString::fromLatin1(p.expected));
     case LineIssue::TimerDoesNotExist:
-        return Tr("timer %1 does not exist").arg(QString::fromLatin1(p.word));
+        return Text::tr("timer %1 does not exist").arg(QString::fromLatin1(p.word));
     case LineIssue::NotUsed:
-        return Tr("%1 lines are ignored").arg(Quoted(p.word));
+        return Text::tr("%1 lines are ignored").arg(Quoted(p.word));
     default:
         return QString();
     }
@@ -211,19 +213,19 @@ QString ExplainParsed(const ParsedLine& p)
     case LineIssue::None:
         return sets;
     case LineIssue::IgnoredTail:
-        return Tr("%1; %2 after the number is ignored").arg(sets, Quoted(p.word));
+        return Text::tr("%1; %2 after the number is ignored").arg(sets, Quoted(p.word));
     case LineIssue::UnknownWavType:
-        return Tr("%1; wav type unchanged: unknown type word %2, expected %3")
+        return Text::tr("%1; wav type unchanged: unknown type word %2, expected %3")
             .arg(sets, Quoted(p.word), QString::fromLatin1(p.expected));
     case LineIssue::TimerOutOfRange:
-        return Tr("%1 %2 out of range: timer %3 switched off")
+        return Text::tr("%1 %2 out of range: timer %3 switched off")
             .arg(QString::fromLatin1(p.word))
             .arg(p.value)
             .arg(p.panel + 1);
     case LineIssue::TimerAllUnspecified:
-        return Tr("every date and time field is '*': timer %1 switched off").arg(p.panel + 1);
+        return Text::tr("every date and time field is '*': timer %1 switched off").arg(p.panel + 1);
     default:
-        return Tr("no effect: %1").arg(WhyNoEffect(p));
+        return Text::tr("no effect: %1").arg(WhyNoEffect(p));
     }
 }
 
@@ -231,8 +233,9 @@ QString ExplainParsed(const ParsedLine& p)
 QString WhyItemLacks(const ConfigAssignment& a)
 {
     if (a.field == ConfigField::SampleRate)
-        return Tr("the sample-rate list of the preferences (HSample) has no item %1").arg(a.value);
-    return Tr("the WAV-type list of the preferences (HMode) has no item %1").arg(a.value);
+        return Text::tr("the sample-rate list of the preferences (HSample) has no item %1")
+            .arg(a.value);
+    return Text::tr("the WAV-type list of the preferences (HMode) has no item %1").arg(a.value);
 }
 
 } // namespace
@@ -246,13 +249,14 @@ QString ExplainConfigLine(const ParsedLine& p)
         why << WhyItemLacks(a);
     if (p.sets.isEmpty()) { // the "M" line, with neither of its items taken
         if (p.issue == LineIssue::UnknownWavType)
-            why << Tr("unknown type word %1, expected %2")
+            why << Text::tr("unknown type word %1, expected %2")
                        .arg(Quoted(p.word), QString::fromLatin1(p.expected));
-        return Tr("no effect: %1").arg(why.join(QStringLiteral("; ")));
+        return Text::tr("no effect: %1").arg(why.join(QStringLiteral("; ")));
     }
     QStringList parts(ExplainParsed(p));
     for (const ConfigAssignment& a : p.lacking)
-        parts << Tr("%1 unchanged: %2").arg(QLatin1String(Field(a.field).word), WhyItemLacks(a));
+        parts << Text::tr("%1 unchanged: %2")
+                     .arg(QLatin1String(Field(a.field).word), WhyItemLacks(a));
     return parts.join(QStringLiteral("; "));
 }
 
@@ -260,8 +264,8 @@ QString DescribeNotInFile(const QList<ConfigAssignment>& kept)
 {
     if (kept.isEmpty())
         return QString();
-    QString text = Tr("Not in the file, these settings keep the form's values (Save writes "
-                      "them):") +
+    QString text = Text::tr("Not in the file, these settings keep the form's values (Save writes "
+                            "them):") +
                    QLatin1Char('\n');
     for (const ConfigAssignment& a : kept) {
         const QString word = QLatin1String(Field(a.field).word);
@@ -286,7 +290,7 @@ QString DescribeNotInFile(const QList<ConfigAssignment>& kept)
             value = SizeText(a.value, "kb");
             break;
         case ConfigField::TimerEnable:
-            name = Tr("timer %1").arg(a.panel + 1);
+            name = Text::tr("timer %1").arg(a.panel + 1);
             value = OnOff(a.value);
             break;
         case ConfigField::TimerMonth:
@@ -294,13 +298,13 @@ QString DescribeNotInFile(const QList<ConfigAssignment>& kept)
         case ConfigField::TimerHour:
         case ConfigField::TimerMinute:
         case ConfigField::TimerLength:
-            name = Tr("timer %1 %2").arg(a.panel + 1).arg(word);
+            name = Text::tr("timer %1 %2").arg(a.panel + 1).arg(word);
             value = TimerField(a.field, a.value);
             break;
         default:
             break;
         }
-        text += QStringLiteral("    ") + Tr("%1: %2").arg(name, value) + QLatin1Char('\n');
+        text += QStringLiteral("    ") + Text::tr("%1: %2").arg(name, value) + QLatin1Char('\n');
     }
     return text;
 }
@@ -311,22 +315,22 @@ QStringList ExplainReadStop(const ReadStopInfo& stop, qint64 carriageReturns)
     const bool oneLine = carriageReturns == 0 && (stop.reason == ReadStop::LineTooLong ||
                                                   stop.reason == ReadStop::UnfinishedLine);
     if (oneLine)
-        lines << Tr("no carriage return at all: the file is read as one line");
+        lines << Text::tr("no carriage return at all: the file is read as one line");
     switch (stop.reason) {
     case ReadStop::EndOfFile:
         break;
     case ReadStop::UnfinishedLine:
-        lines << Tr("last line has no carriage return and is not applied");
+        lines << Text::tr("last line has no carriage return and is not applied");
         break;
     case ReadStop::ForbiddenByte:
-        lines << Tr("byte 0x%1 at offset %2: reading stops here, the rest of the file is "
-                    "ignored")
+        lines << Text::tr("byte 0x%1 at offset %2: reading stops here, the rest of the file is "
+                          "ignored")
                      .arg(stop.byte, 2, 16, QLatin1Char('0'))
                      .arg(stop.offset);
         break;
     case ReadStop::LineTooLong:
-        lines << Tr("line of %1 characters: reading stops here, the rest of the file is "
-                    "ignored")
+        lines << Text::tr("line of %1 characters: reading stops here, the rest of the file is "
+                          "ignored")
                      .arg(stop.pending.size());
         break;
     }
@@ -361,7 +365,7 @@ int CheckConfigDevice(QIODevice& device, QTextStream& out, const ComboItems& ite
 {
     const auto explain = [&](const ConfigLine& line, const ParsedLine& parsed) {
         if (explainLines)
-            out << Tr("line %1: %2").arg(line.number).arg(Printable(line.text)) << '\n'
+            out << Text::tr("line %1: %2").arg(line.number).arg(Printable(line.text)) << '\n'
                 << "    " << ExplainConfigLine(parsed) << '\n';
     };
     const qint64 start = device.pos();
@@ -369,7 +373,7 @@ int CheckConfigDevice(QIODevice& device, QTextStream& out, const ComboItems& ite
     const ConfigReadResult read =
         ReadConfigSettings(device, settings, items.sampleRates, items.wavTypes, explain);
     if (read.deviceError) {
-        out << Tr("cannot read the file: %1").arg(device.errorString()) << '\n';
+        out << Text::tr("cannot read the file: %1").arg(device.errorString()) << '\n';
         out.flush();
         return 2;
     }
@@ -379,7 +383,7 @@ int CheckConfigDevice(QIODevice& device, QTextStream& out, const ComboItems& ite
 
     const QStringList why = ExplainReadStop(stop, CarriageReturnsInFile(device, start, read));
     if (!stop.pending.isEmpty() && explainLines) {
-        out << Tr("line %1: %2").arg(stop.lineNumber).arg(Printable(stop.pending)) << '\n';
+        out << Text::tr("line %1: %2").arg(stop.lineNumber).arg(Printable(stop.pending)) << '\n';
         for (const QString& text : why)
             out << "    " << text << '\n';
     } else {
@@ -389,16 +393,17 @@ int CheckConfigDevice(QIODevice& device, QTextStream& out, const ComboItems& ite
 
     const bool restIgnored =
         stop.reason == ReadStop::ForbiddenByte || stop.reason == ReadStop::LineTooLong;
-    const QString count = lines == 1 ? Tr("1 line") : Tr("%1 lines").arg(lines);
+    const QString count = lines == 1 ? Text::tr("1 line") : Text::tr("%1 lines").arg(lines);
     if (lines == 0 && !restIgnored)
-        out << Tr("no settings in the file") << '\n';
+        out << Text::tr("no settings in the file") << '\n';
     else if (failed == 0 && !restIgnored)
-        out << Tr("every line took effect (%1)").arg(count) << '\n';
+        out << Text::tr("every line took effect (%1)").arg(count) << '\n';
     else if (failed == 0)
-        out << Tr("every line read took effect (%1); the rest of the file was not read").arg(count)
+        out << Text::tr("every line read took effect (%1); the rest of the file was not read")
+                   .arg(count)
             << '\n';
     else
-        out << Tr("%1 of %2 did not take effect").arg(failed).arg(count) << '\n';
+        out << Text::tr("%1 of %2 did not take effect").arg(failed).arg(count) << '\n';
     WriteScheduleSummary(settings, out, plan);
     out.flush();
     // A file that sets nothing (a failed copy, an empty file) is no configuration.
@@ -424,11 +429,11 @@ int CheckConfigFile(const QString& fileName, QTextStream& out, const ComboItems&
     // At most one byte more than any config.ini: a huge file is refused after that much.
     const QByteArray bytes = opened ? file.read(MaxConfigFileSize + 1) : QByteArray();
     if (opened && bytes.size() > MaxConfigFileSize)
-        error = Tr("larger than %1 bytes, not a config.ini").arg(MaxConfigFileSize);
+        error = Text::tr("larger than %1 bytes, not a config.ini").arg(MaxConfigFileSize);
     else if (opened && file.error() != QFileDevice::NoError)
         error = file.errorString();
     if (!opened || !error.isEmpty()) {
-        out << Tr("cannot read %1: %2").arg(fileName, error) << '\n';
+        out << Text::tr("cannot read %1: %2").arg(fileName, error) << '\n';
         out.flush();
         return 2;
     }

@@ -8,10 +8,10 @@
 namespace
 {
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("WavHeader", text);
-}
+// The texts are written Text::tr("...") so that lupdate finds them.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(WavHeader)
+};
 
 quint32 U32(const QByteArray& bytes, qint64 at)
 {
@@ -55,13 +55,13 @@ QString WavFormatName(int formatTag)
         if (f.tag == formatTag)
             return QString::fromLatin1(f.name);
     }
-    return Tr("format %1").arg(formatTag);
+    return Text::tr("format %1").arg(formatTag);
 }
 
 WavInfo ReadWavHeader(const QByteArray& head, qint64 fileSize)
 {
     if (head.size() < 12 || !head.startsWith("RIFF") || head.mid(8, 4) != "WAVE")
-        return Failed(Tr("not a WAV file"));
+        return Failed(Text::tr("not a WAV file"));
     WavInfo info;
     bool haveFormat = false;
     // Chunk offsets stay within the bytes read; a size beyond them ends the walk.
@@ -71,17 +71,17 @@ WavInfo ReadWavHeader(const QByteArray& head, qint64 fileSize)
         const qint64 body = at + 8;
         if (id == "fmt ") {
             if (size < 16 || body + 16 > head.size())
-                return Failed(Tr("fmt chunk too short"));
+                return Failed(Text::tr("fmt chunk too short"));
             info.formatTag = U16(head, body);
             info.bytesPerSecond = U32(head, body + 8);
             haveFormat = true;
         } else if (id == "data") {
             if (!haveFormat)
-                return Failed(Tr("data chunk before the fmt chunk"));
+                return Failed(Text::tr("data chunk before the fmt chunk"));
             if (!KnownFormat(info.formatTag))
-                return Failed(Tr("unknown WAV format %1").arg(info.formatTag));
+                return Failed(Text::tr("unknown WAV format %1").arg(info.formatTag));
             if (info.bytesPerSecond <= 0)
-                return Failed(Tr("0 bytes per second in the fmt chunk"));
+                return Failed(Text::tr("0 bytes per second in the fmt chunk"));
             info.dataBytes = qBound(qint64(0), fileSize - body, size);
             info.milliseconds = info.dataBytes * 1000 / info.bytesPerSecond;
             info.ok = true;
@@ -89,7 +89,7 @@ WavInfo ReadWavHeader(const QByteArray& head, qint64 fileSize)
         }
         at = body + size + (size & 1);
     }
-    return Failed(haveFormat
-                      ? Tr("no data chunk in the first %1 KiB").arg(WavHeaderReadLimit / 1024)
-                      : Tr("no fmt chunk in the first %1 KiB").arg(WavHeaderReadLimit / 1024));
+    return Failed(
+        haveFormat ? Text::tr("no data chunk in the first %1 KiB").arg(WavHeaderReadLimit / 1024)
+                   : Text::tr("no fmt chunk in the first %1 KiB").arg(WavHeaderReadLimit / 1024));
 }

@@ -2,6 +2,147 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>BatchCommand</name>
+    <message>
+        <location filename="../app/batchcommand.cpp" line="38"/>
+        <source>--clock and --no-clock exclude each other</source>
+        <translation>--clock и --no-clock исключают друг друга</translation>
+    </message>
+    <message>
+        <location filename="../app/batchcommand.cpp" line="52"/>
+        <source>--clock takes now or a time as %1, not %2</source>
+        <translation>--clock принимает now или время в виде %1, а не %2</translation>
+    </message>
+    <message>
+        <location filename="../app/batchcommand.cpp" line="95"/>
+        <source>Write the configuration saved in &lt;preset&gt; (a config.ini) to every --to folder, as &quot;save&quot; would; no window is opened.</source>
+        <translation>Записать конфигурацию из &lt;preset&gt; (файл config.ini) в каждую папку --to, как это делает «Сохранить»; окно не открывается.</translation>
+    </message>
+    <message>
+        <location filename="../app/batchcommand.cpp" line="98"/>
+        <source>A card folder to write to; may be given many times.</source>
+        <translation>Папка карты, в которую писать; можно указать много раз.</translation>
+    </message>
+    <message>
+        <location filename="../app/batchcommand.cpp" line="101"/>
+        <source>Write the clock file with this time: now, or &quot;%1&quot; (default: as SetTime says, with the time of each write).</source>
+        <translation>Записать файл часов с этим временем: now или «%1» (по умолчанию — как велит SetTime, со временем каждой записи).</translation>
+    </message>
+    <message>
+        <location filename="../app/batchcommand.cpp" line="105"/>
+        <source>Write no clock file.</source>
+        <translation>Не записывать файл часов.</translation>
+    </message>
+    <message>
+        <location filename="../app/batchcommand.cpp" line="107"/>
+        <source>Leave the old clock files (time.ok and TimeName) alone.</source>
+        <translation>Не трогать старые файлы часов (time.ok и TimeName).</translation>
+    </message>
+    <message>
+        <location filename="../app/batchcommand.cpp" line="109"/>
+        <source>Once every card is written, unmount and power off each card written and verified, so that it can be taken out.</source>
+        <translation>Когда все карты записаны, отмонтировать и отключить каждую записанную и проверенную карту, чтобы её можно было вынуть.</translation>
+    </message>
+    <message>
+        <location filename="../app/batchcommand.cpp" line="112"/>
+        <source>Append the rows of this --write to &lt;file&gt; instead of deployments.csv in the user&apos;s data folder.</source>
+        <translation>Дописать строки этого --write в &lt;file&gt; вместо deployments.csv в папке данных пользователя.</translation>
+    </message>
+    <message>
+        <location filename="../app/batchcommand.cpp" line="116"/>
+        <source>Compare the config.ini of every --to folder with &lt;preset&gt;, setting by setting; nothing is written.</source>
+        <translation>Сравнить config.ini каждой папки --to с &lt;preset&gt; настройку за настройкой; ничего не записывается.</translation>
+    </message>
+    <message>
+        <location filename="../app/batchcommand.cpp" line="120"/>
+        <source>Report what is on the card in &lt;folder&gt;: config.ini, free space, clock file and recordings.</source>
+        <translation>Сообщить, что есть на карте в &lt;folder&gt;: config.ini, свободное место, файл часов и записи.</translation>
+    </message>
+    <message>
+        <location filename="../app/batchcommand.cpp" line="151"/>
+        <source>%1 not recorded in %2: %3</source>
+        <translation>%1 не записано в %2: %3</translation>
+    </message>
+    <message>
+        <location filename="../app/batchcommand.cpp" line="199"/>
+        <source>--check, --write, --verify and --inspect exclude each other</source>
+        <translation>--check, --write, --verify и --inspect исключают друг друга</translation>
+    </message>
+    <message>
+        <location filename="../app/batchcommand.cpp" line="203"/>
+        <source>--clock, --no-clock, --keep-old-clock, --record and --eject go with --write</source>
+        <translation>--clock, --no-clock, --keep-old-clock, --record и --eject используются вместе с --write</translation>
+    </message>
+    <message>
+        <location filename="../app/batchcommand.cpp" line="206"/>
+        <source>--to goes with --write or --verify</source>
+        <translation>--to используется вместе с --write или --verify</translation>
+    </message>
+    <message>
+        <location filename="../app/batchcommand.cpp" line="208"/>
+        <source>--write and --verify need at least one --to folder</source>
+        <translation>--write и --verify требуют хотя бы одну папку --to</translation>
+    </message>
+</context>
+<context>
+    <name>BatchWrite</name>
+    <message>
+        <location filename="../recorder_files/batchwrite.cpp" line="76"/>
+        <source>empty folder name</source>
+        <translation>пустое имя папки</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/batchwrite.cpp" line="78"/>
+        <source>no such folder</source>
+        <translation>нет такой папки</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/batchwrite.cpp" line="80"/>
+        <source>not a folder</source>
+        <translation>это не папка</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/batchwrite.cpp" line="87"/>
+        <source>cannot write %1: %2</source>
+        <translation>не удаётся записать %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/batchwrite.cpp" line="97"/>
+        <source>%1 written; cannot remove %2: %3</source>
+        <translation>%1 записан; не удаётся удалить %2: %3</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/batchwrite.cpp" line="98"/>
+        <source>%1 written; cannot write %2: %3</source>
+        <translation>%1 записан; не удаётся записать %2: %3</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/batchwrite.cpp" line="119"/>
+        <source>nothing written: every line of %1 must take effect</source>
+        <translation>ничего не записано: каждая строка %1 должна действовать</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/batchwrite.cpp" line="127"/>
+        <source>cannot read %1: %2</source>
+        <translation>не удаётся прочитать %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/batchwrite.cpp" line="132"/>
+        <source>%1 is larger than %2 bytes: not a config.ini</source>
+        <translation>%1 больше %2 байт: это не config.ini</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/batchwrite.cpp" line="158"/>
+        <source>nothing written: %1</source>
+        <translation>ничего не записано: %1</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/batchwrite.cpp" line="171"/>
+        <source>the same folder as %1</source>
+        <translation>та же папка, что и %1</translation>
+    </message>
+</context>
+<context>
     <name>CardPicker</name>
     <message>
         <location filename="../editor/cardpicker.cpp" line="33"/>
@@ -405,19 +546,346 @@
 <context>
     <name>ConfigCheck</name>
     <message>
-        <location filename="../app/startup.cpp" line="264"/>
+        <location filename="../app/startup.cpp" line="265"/>
         <source>--free goes with --check, --from with --free</source>
         <translation>--free используется вместе с --check, --from — вместе с --free</translation>
     </message>
     <message>
-        <location filename="../app/startup.cpp" line="274"/>
+        <location filename="../app/startup.cpp" line="275"/>
         <source>--free takes bytes or a number with kB, MB, GB, KiB, MiB or GiB, not %1</source>
         <translation>--free принимает байты или число с kB, MB, GB, KiB, MiB или GiB, а не %1</translation>
     </message>
     <message>
-        <location filename="../app/startup.cpp" line="280"/>
+        <location filename="../app/startup.cpp" line="281"/>
         <source>--from takes a date as YYYY-MM-DD, not %1</source>
         <translation>--from принимает дату в виде YYYY-MM-DD, а не %1</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="38"/>
+        <source>%1 samples per second (item %2)</source>
+        <translation>%1 отсчётов в секунду (пункт %2)</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="47"/>
+        <source>%1 (item %2)</source>
+        <translation>%1 (пункт %2)</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="53"/>
+        <source>disable</source>
+        <translation>выкл</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="64"/>
+        <source>on</source>
+        <translation>вкл</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="64"/>
+        <source>off</source>
+        <translation>выкл</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="72"/>
+        <source>sets sample rate to %1</source>
+        <translation>задаёт частоту дискретизации %1</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="74"/>
+        <source>sets wav type to %1</source>
+        <translation>задаёт тип WAV %1</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="76"/>
+        <source>switches VAS %1</source>
+        <translation>VAS: %1</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="78"/>
+        <source>sets VAS on level to %1</source>
+        <translation>задаёт порог старта VAS %1</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="80"/>
+        <source>sets VAS off level to %1</source>
+        <translation>задаёт порог останова VAS %1</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="82"/>
+        <source>sets VAS on time to %1</source>
+        <translation>задаёт задержку старта VAS %1</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="84"/>
+        <source>sets VAS off time to %1</source>
+        <translation>задаёт задержку останова VAS %1</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="86"/>
+        <source>switches loop writing off</source>
+        <translation>выключает циклическую запись</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="87"/>
+        <source>sets loop size to %1 Mb</source>
+        <translation>задаёт размер цикла %1 МБ</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="89"/>
+        <source>sets limit max to %1</source>
+        <translation>задаёт макс. размер %1</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="91"/>
+        <source>sets limit min to %1</source>
+        <translation>задаёт мин. размер %1</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="93"/>
+        <source>switches timers %1</source>
+        <translation>таймеры: %1</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="95"/>
+        <source>switches timer %1 %2</source>
+        <translation>таймер %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="97"/>
+        <source>sets timer %1 %2 to %3</source>
+        <translation>задаёт таймеру %1 %2 = %3</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="109"/>
+        <source>sets sample rate to %1 and wav type to %2</source>
+        <translation>задаёт частоту дискретизации %1 и тип WAV %2</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="112"/>
+        <source>sets VAS on level to %1 and VAS on time to %2</source>
+        <translation>задаёт порог старта VAS %1 и задержку старта VAS %2</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="114"/>
+        <source>sets VAS off level to %1 and VAS off time to %2</source>
+        <translation>задаёт порог останова VAS %1 и задержку останова VAS %2</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="118"/>
+        <source>sets limit max to %1 and limit min to %2</source>
+        <translation>задаёт макс. размер %1 и мин. размер %2</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="141"/>
+        <source>unlimited</source>
+        <translation>без лимита</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="141"/>
+        <source>%1 min</source>
+        <translation>%1 мин</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="142"/>
+        <source>switches timer %1 on: %2, %3</source>
+        <translation>включает таймер %1: %2, %3</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="168"/>
+        <source>unknown keyword %1</source>
+        <translation>неизвестное ключевое слово %1</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="171"/>
+        <source>lower-case %1: keywords are case-sensitive</source>
+        <translation>%1 строчными буквами: регистр в ключевых словах важен</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="172"/>
+        <source>%1 is not %2: keywords are case-sensitive</source>
+        <translation>%1 — не %2: регистр в ключевых словах важен</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="175"/>
+        <source>unknown value %1: expected %2</source>
+        <translation>неизвестное значение %1: ожидалось %2</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="180"/>
+        <source>the line ends at column %1</source>
+        <translation>строка кончается на позиции %1</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="181"/>
+        <source>cannot read %1 at column %2</source>
+        <translation>не удаётся прочитать %1 на позиции %2</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="182"/>
+        <source>%1, expected %2</source>
+        <translation>%1, ожидалось %2</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="185"/>
+        <source>value %1 above %2 for %3</source>
+        <translation>значение %1 больше %2 для %3</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="190"/>
+        <source>loop size 0 is not accepted: Loop=none switches loop writing off</source>
+        <translation>размер цикла 0 не принимается: циклическую запись выключает Loop=none</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="192"/>
+        <source>unknown sample-rate code %1: expected %2</source>
+        <translation>неизвестный код частоты дискретизации %1: ожидалось %2</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="195"/>
+        <source>timer %1 does not exist</source>
+        <translation>таймера %1 нет</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="197"/>
+        <source>%1 lines are ignored</source>
+        <translation>строки %1 пропускаются</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="216"/>
+        <source>%1; %2 after the number is ignored</source>
+        <translation>%1; %2 после числа пропущено</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="218"/>
+        <source>%1; wav type unchanged: unknown type word %2, expected %3</source>
+        <translation>%1; тип WAV не изменён: неизвестное слово типа %2, ожидалось %3</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="221"/>
+        <source>%1 %2 out of range: timer %3 switched off</source>
+        <translation>%1 %2 вне диапазона: таймер %3 выключен</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="226"/>
+        <source>every date and time field is &apos;*&apos;: timer %1 switched off</source>
+        <translation>все поля даты и времени — «*»: таймер %1 выключен</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="228"/>
+        <location filename="../recorder_files/configcheck.cpp" line="254"/>
+        <source>no effect: %1</source>
+        <translation>не действует: %1</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="236"/>
+        <source>the sample-rate list of the preferences (HSample) has no item %1</source>
+        <translation>в списке частот дискретизации из настроек программы (HSample) нет пункта %1</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="238"/>
+        <source>the WAV-type list of the preferences (HMode) has no item %1</source>
+        <translation>в списке типов WAV из настроек программы (HMode) нет пункта %1</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="252"/>
+        <source>unknown type word %1, expected %2</source>
+        <translation>неизвестное слово типа %1, ожидалось %2</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="258"/>
+        <source>%1 unchanged: %2</source>
+        <translation>%1 не изменён: %2</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="267"/>
+        <source>Not in the file, these settings keep the form&apos;s values (Save writes them):</source>
+        <translation>Этих настроек нет в файле, они сохраняют значения из формы («Сохранить» их запишет):</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="293"/>
+        <source>timer %1</source>
+        <translation>таймер %1</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="301"/>
+        <source>timer %1 %2</source>
+        <translation>таймер %1 %2</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="307"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="318"/>
+        <source>no carriage return at all: the file is read as one line</source>
+        <translation>нет ни одного возврата каретки: файл читается как одна строка</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="323"/>
+        <source>last line has no carriage return and is not applied</source>
+        <translation>в последней строке нет возврата каретки, она не применяется</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="326"/>
+        <source>byte 0x%1 at offset %2: reading stops here, the rest of the file is ignored</source>
+        <translation>байт 0x%1 по смещению %2: чтение здесь останавливается, остаток файла пропускается</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="332"/>
+        <source>line of %1 characters: reading stops here, the rest of the file is ignored</source>
+        <translation>строка длиной %1 символов: чтение здесь останавливается, остаток файла пропускается</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="368"/>
+        <location filename="../recorder_files/configcheck.cpp" line="386"/>
+        <source>line %1: %2</source>
+        <translation>строка %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="376"/>
+        <source>cannot read the file: %1</source>
+        <translation>не удаётся прочитать файл: %1</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="396"/>
+        <source>1 line</source>
+        <translation>1 строка</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="396"/>
+        <source>%1 lines</source>
+        <translation>%1 стр.</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="398"/>
+        <source>no settings in the file</source>
+        <translation>в файле нет настроек</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="400"/>
+        <source>every line took effect (%1)</source>
+        <translation>все строки подействовали (%1)</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="402"/>
+        <source>every line read took effect (%1); the rest of the file was not read</source>
+        <translation>все прочитанные строки подействовали (%1); остаток файла не прочитан</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="406"/>
+        <source>%1 of %2 did not take effect</source>
+        <translation>не подействовали: %1 из %2</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="432"/>
+        <source>larger than %1 bytes, not a config.ini</source>
+        <translation>больше %1 байт, это не config.ini</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="436"/>
+        <source>cannot read %1: %2</source>
+        <translation>не удаётся прочитать %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1145,6 +1613,11 @@ Write there?</source>
         <source>Card folder not found</source>
         <translation>Папка карты не найдена</translation>
     </message>
+    <message>
+        <location filename="../editor/derived.cpp" line="77"/>
+        <source>%1 GB</source>
+        <translation>%1 ГБ</translation>
+    </message>
 </context>
 <context>
     <name>PreferenceFile</name>
@@ -1257,7 +1730,7 @@ Write there?</source>
     <message>
         <location filename="../recorder_files/schedule.cpp" line="424"/>
         <source>loop writing: the recorder writes over its oldest sound once %1 Mb are full, the card does not fill up</source>
-        <translation>циклическая запись: заполнив %1 Мб, диктофон пишет поверх самых старых записей, карта не заполняется</translation>
+        <translation>циклическая запись: заполнив %1 МБ, диктофон пишет поверх самых старых записей, карта не заполняется</translation>
     </message>
     <message>
         <location filename="../recorder_files/schedule.cpp" line="434"/>
@@ -1309,6 +1782,29 @@ Write there?</source>
     </message>
 </context>
 <context>
+    <name>Startup</name>
+    <message>
+        <location filename="../app/startup.cpp" line="74"/>
+        <source>Cannot read the preferences file %1: %2. Starting with the defaults; the file is left unchanged.</source>
+        <translation>Не удаётся прочитать файл настроек программы %1: %2. Программа запускается с настройками по умолчанию, файл не изменяется.</translation>
+    </message>
+    <message>
+        <location filename="../app/startup.cpp" line="88"/>
+        <source>%1: %2. Save refuses to write the card until the names differ.</source>
+        <translation>%1: %2. «Сохранить» не будет писать на карту, пока имена не станут разными.</translation>
+    </message>
+    <message>
+        <location filename="../app/startup.cpp" line="113"/>
+        <source>The card path %1 cannot be kept in the preferences file: %2. The path stored before is kept.</source>
+        <translation>Путь к карте %1 нельзя сохранить в файле настроек программы: %2. Остаётся прежний сохранённый путь.</translation>
+    </message>
+    <message>
+        <location filename="../app/startup.cpp" line="120"/>
+        <source>Cannot write the preferences file %1: %2</source>
+        <translation>Не удаётся записать файл настроек программы %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>UDisksClient</name>
     <message>
         <location filename="../app/udisks.cpp" line="94"/>
@@ -1325,6 +1821,49 @@ Write there?</source>
         <location filename="../app/udisks.cpp" line="248"/>
         <source>not on a removable card that UDisks2 knows</source>
         <translation>не на съёмной карте, известной UDisks2</translation>
+    </message>
+</context>
+<context>
+    <name>WavHeader</name>
+    <message>
+        <location filename="../recorder_files/wavheader.cpp" line="58"/>
+        <source>format %1</source>
+        <translation>формат %1</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/wavheader.cpp" line="64"/>
+        <source>not a WAV file</source>
+        <translation>это не WAV-файл</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/wavheader.cpp" line="74"/>
+        <source>fmt chunk too short</source>
+        <translation>блок fmt слишком короткий</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/wavheader.cpp" line="80"/>
+        <source>data chunk before the fmt chunk</source>
+        <translation>блок data стоит перед блоком fmt</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/wavheader.cpp" line="82"/>
+        <source>unknown WAV format %1</source>
+        <translation>неизвестный формат WAV %1</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/wavheader.cpp" line="84"/>
+        <source>0 bytes per second in the fmt chunk</source>
+        <translation>0 байт в секунду в блоке fmt</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/wavheader.cpp" line="93"/>
+        <source>no data chunk in the first %1 KiB</source>
+        <translation>нет блока data в первых %1 КиБ</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/wavheader.cpp" line="94"/>
+        <source>no fmt chunk in the first %1 KiB</source>
+        <translation>нет блока fmt в первых %1 КиБ</translation>
     </message>
 </context>
 </TS>
