@@ -71,6 +71,24 @@ bool ClockOptions(const QCommandLineParser& parser, BatchOptions& o, QString* er
     return true;
 }
 
+// One line per folder: "EJECTED <folder> <card>" or "NOT EJECTED <folder>: <reason>".
+// True when every card came out.
+bool EjectWritten(const QStringList& folders, const CardEjector& eject, QTextStream& out)
+{
+    const QList<EjectResult> results = eject(folders);
+    bool all = results.size() == folders.size();
+    for (int i = 0; i < folders.size() && i < results.size(); ++i) {
+        const EjectResult& result = results.at(i);
+        all = all && result.ok;
+        if (result.ok)
+            out << "EJECTED " << folders.at(i) << ' ' << result.card << '\n';
+        else
+            out << "NOT EJECTED " << folders.at(i) << ": " << result.error << '\n';
+        out.flush();
+    }
+    return all;
+}
+
 } // namespace
 
 void AddBatchOptions(QCommandLineParser& parser)
@@ -88,12 +106,15 @@ void AddBatchOptions(QCommandLineParser& parser)
          Name("time")},
         {Name("no-clock"), Tr("Write no clock file.")},
         {Name("keep-old-clock"), Tr("Leave the old clock files (time.ok and TimeName) alone.")},
+        {Name("eject"),
+         Tr("Once every card is written, unmount and power off each card written and "
+            "verified, so that it can be taken out.")},
     });
 }
 
 bool BatchOptionsGiven(const QCommandLineParser& parser)
 {
-    for (const char* name : {"write", "to", "clock", "no-clock", "keep-old-clock"}) {
+    for (const char* name : {"write", "to", "clock", "no-clock", "keep-old-clock", "eject"}) {
         if (parser.isSet(Name(name)))
             return true;
     }
@@ -101,12 +122,12 @@ bool BatchOptionsGiven(const QCommandLineParser& parser)
 }
 
 int RunBatchCommand(const QCommandLineParser& parser, const QString& preferencesFile,
-                    QTextStream& out, QTextStream& err)
+                    QTextStream& out, QTextStream& err, const CardEjector& eject)
 {
     QString error;
     const QStringList cards = parser.values(Name("to"));
     if (!parser.isSet(Name("write")))
-        error = Tr("--to, --clock, --no-clock and --keep-old-clock go with --write");
+        error = Tr("--to, --clock, --no-clock, --keep-old-clock and --eject go with --write");
     else if (parser.isSet(Name("check")))
         error = Tr("--check and --write exclude each other");
     else if (cards.isEmpty())
@@ -117,7 +138,12 @@ int RunBatchCommand(const QCommandLineParser& parser, const QString& preferences
         options.configName = PrefText(Preferences.CFGname);
         options.clockName = PrefText(Preferences.TimeName);
         const ComboItems items{ListItems(Preferences.HSample), ListItems(Preferences.HMode)};
-        return WriteCards(parser.value(Name("write")), cards, items, options, out);
+        QStringList written;
+        const int result =
+            WriteCards(parser.value(Name("write")), cards, items, options, out, &written);
+        if (!parser.isSet(Name("eject")) || written.isEmpty() || !eject)
+            return result;
+        return EjectWritten(written, eject, out) ? result : 2;
     }
     err << QCoreApplication::applicationName() << ": " << error << '\n';
     return 1;

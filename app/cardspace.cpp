@@ -24,11 +24,17 @@ QString RecordingTimeText(qint64 freeBytes, int byteRate)
     return QCoreApplication::translate("PlimoAppWindow", "about %1 min").arg(seconds / 60);
 }
 
-QString CardSpaceText(qint64 freeBytes, int byteRate)
+QString CardSpaceText(qint64 freeBytes, int byteRate, const QString& card)
 {
-    return QCoreApplication::translate("PlimoAppWindow", "Card: %1 GB free, %2 at %3 B/s")
-        .arg(GigabytesText(freeBytes, 2), RecordingTimeText(freeBytes, byteRate))
-        .arg(byteRate);
+    const QString free = GigabytesText(freeBytes, 2);
+    const QString time = RecordingTimeText(freeBytes, byteRate);
+    const QString rate = QString::number(byteRate);
+    // One arg() with every value: a label with a "%" in it stays as it is.
+    if (card.isEmpty())
+        return QCoreApplication::translate("PlimoAppWindow", "Card: %1 GB free, %2 at %3 B/s")
+            .arg(free, time, rate);
+    return QCoreApplication::translate("PlimoAppWindow", "Card %1: %2 GB free, %3 at %4 B/s")
+        .arg(card, free, time, rate);
 }
 
 qint64 FreeBytesOfFolder(const QString& folder)
@@ -60,6 +66,13 @@ void CardSpaceMonitor::SetByteRate(int byteRate)
     Show();
 }
 
+void CardSpaceMonitor::SetCard(const QString& folder, const QString& card)
+{
+    CardFolderOf = folder;
+    Card = card;
+    Show();
+}
+
 void CardSpaceMonitor::Refresh()
 {
     Ask();
@@ -84,6 +97,7 @@ void CardSpaceMonitor::Answered(qint64 answer)
     Asking = false;
     if (AskedFolder == Folder) {
         FreeBytes = answer;
+        AnsweredFolder = Folder;
         emit freeBytesChanged(FreeBytes);
     }
     if (Pending || AskedFolder != Folder) {
@@ -98,8 +112,10 @@ void CardSpaceMonitor::Show()
     if (FreeBytes == -2)
         return;
     const QString text =
-        FreeBytes < 0 ? QCoreApplication::translate("PlimoAppWindow", "Card folder not found")
-                      : CardSpaceText(FreeBytes, ByteRate);
+        FreeBytes < 0
+            ? QCoreApplication::translate("PlimoAppWindow", "Card folder not found")
+            : CardSpaceText(FreeBytes, ByteRate,
+                            AnsweredFolder == Folder && CardFolderOf == Folder ? Card : QString());
     if (text == CurrentText)
         return;
     CurrentText = text;

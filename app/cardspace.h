@@ -16,8 +16,9 @@ QString CardFolder(const QString& cardPath);
 // byteRate bytes per second, as the read-out words it.
 QString RecordingTimeText(qint64 freeBytes, int byteRate);
 
-// "Card: 3.71 GB free, about 128 h at 8000 B/s".
-QString CardSpaceText(qint64 freeBytes, int byteRate);
+// "Card: 3.71 GB free, about 128 h at 8000 B/s"; with the card's name (CardIdentityText)
+// "Card REC01 (1A2B-3C4D): 3.71 GB free, ...".
+QString CardSpaceText(qint64 freeBytes, int byteRate, const QString& card = QString());
 
 // Free space of a folder as seen by the worker: -1 when the folder does not exist.
 qint64 FreeBytesOfFolder(const QString& folder);
@@ -39,6 +40,9 @@ public:
 
     void SetCardPath(const QString& cardPath);
     void SetByteRate(int byteRate);
+    // The name of the card that holds folder (a card path's CardFolder), empty when it is
+    // on no card the disk service knows. Shown once the free space of that folder is.
+    void SetCard(const QString& folder, const QString& card);
     // Asks the volume again: free space changes when files are written (after a save,
     // by another program while the window was in the background, a card swapped).
     void Refresh();
@@ -59,7 +63,10 @@ private:
     QString Folder;
     QString AskedFolder;
     int ByteRate = 8000;
-    qint64 FreeBytes = -2; // -2: not known yet
+    QString Card; // the name of the card CardFolderOf is on
+    QString CardFolderOf;
+    QString AnsweredFolder; // the folder FreeBytes is of: the name waits for its figure
+    qint64 FreeBytes = -2;  // -2: not known yet
     bool Pending = false;
     QString CurrentText;
     bool Asking = false;

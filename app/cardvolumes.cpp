@@ -87,6 +87,23 @@ bool MountTableMayHoldCards(const QByteArray& table)
     return false;
 }
 
+namespace
+{
+
+// The picker's line of a mounted volume; label empty: the mount point's last part.
+CardVolume CardVolumeAt(const QStorageInfo& volume, const QString& label, const QString& configName)
+{
+    CardVolume card;
+    card.rootPath = volume.rootPath();
+    card.label = label.isEmpty() ? QFileInfo(card.rootPath).fileName() : label;
+    card.bytesTotal = volume.bytesTotal();
+    card.bytesFree = volume.bytesAvailable();
+    card.hasConfig = QFileInfo::exists(QDir(card.rootPath).filePath(configName));
+    return card;
+}
+
+} // namespace
+
 QList<CardVolume> CardVolumesAmong(const QList<QStorageInfo>& volumes, const QString& configName,
                                    const std::function<bool(const QByteArray& device)>& removable)
 {
@@ -96,15 +113,8 @@ QList<CardVolume> CardVolumesAmong(const QList<QStorageInfo>& volumes, const QSt
             continue;
         VolumeFacts facts{volume.rootPath(), volume.fileSystemType(), volume.device(), false};
         facts.removable = removable(facts.device);
-        if (!IsCardVolume(facts))
-            continue;
-        CardVolume card;
-        card.rootPath = volume.rootPath();
-        card.label = volume.name().isEmpty() ? QFileInfo(card.rootPath).fileName() : volume.name();
-        card.bytesTotal = volume.bytesTotal();
-        card.bytesFree = volume.bytesAvailable();
-        card.hasConfig = QFileInfo::exists(QDir(card.rootPath).filePath(configName));
-        cards << card;
+        if (IsCardVolume(facts))
+            cards << CardVolumeAt(volume, volume.name(), configName);
     }
     return cards;
 }
@@ -114,4 +124,67 @@ QList<CardVolume> FindCardVolumes(const QString& configName)
     return CardVolumesAmong(
         QStorageInfo::mountedVolumes(), configName,
         [](const QByteArray& device) { return DiskIsRemovable(DiskOfDevice(device)); });
+}
+
+bool IsCardDisk(const DiskVolume& v)
+{
+    if (v.fileSystem != QLatin1String("vfat") && v.fileSystem != QLatin1String("exfat"))
+        return false;
+    const DiskDrive& d = v.drive;
+    const bool removable = d.removable || d.mediaRemovable ||
+                           d.connectionBus == QLatin1String("usb") ||
+                           d.connectionBus == QLatin1String("sdio");
+    return !v.mountPoints.isEmpty() && !v.driveObject.isEmpty() && removable && !v.hintSystem &&
+           !v.hintIgnore;
+}
+
+QString MountRootOf(const QString& path, const QStringList& mountPoints)
+{
+    const QString clean = QDir::cleanPath(QDir::fromNativeSeparators(path));
+    QString root;
+    for (const QString& point : mountPoints) {
+        const QString mount = QDir::cleanPath(point);
+        const bool holds = clean == mount || mount == QLatin1String("/") ||
+                           clean.startsWith(mount + QLatin1Char('/'));
+        if (holds && mount.size() > root.size())
+            root = mount;
+    }
+    return root;
+}
+
+const DiskVolume* CardDiskAt(const QList<DiskVolume>& volumes, const QString& root)
+{
+    if (root.isEmpty())
+        return nullptr;
+    const QString clean = QDir::cleanPath(root);
+    for (const DiskVolume& volume : volumes) {
+        for (const QString& point : volume.mountPoints) {
+            if (IsCardDisk(volume) && QDir::cleanPath(point) == clean)
+                return &volume;
+        }
+    }
+    return nullptr;
+}
+
+QList<CardVolume> CardVolumesOf(const QList<DiskVolume>& cards, const QString& configName)
+{
+    QList<CardVolume> lines;
+    for (const DiskVolume& card : cards) {
+        const QStorageInfo volume(card.mountPoints.value(0));
+        if (volume.isValid() && volume.isReady())
+            lines << CardVolumeAt(volume, card.label, configName);
+    }
+    return lines;
+}
+
+QString CardIdentityText(const QString& label, const QString& serial)
+{
+    if (label.isEmpty() || serial.isEmpty())
+        return label + serial;
+    return label + QStringLiteral(" (") + serial + QLatin1Char(')');
+}
+
+QString CardName(const DiskVolume& card)
+{
+    return card.label.isEmpty() ? QFileInfo(card.mountPoints.value(0)).fileName() : card.label;
 }

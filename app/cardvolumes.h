@@ -7,6 +7,7 @@
 #include <QList>
 #include <QStorageInfo>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 struct VolumeFacts {
@@ -50,3 +51,55 @@ QList<CardVolume> CardVolumesAmong(const QList<QStorageInfo>& volumes, const QSt
 // The mounted cards, from QStorageInfo::mountedVolumes() and the kernel's removable flag;
 // may take long on a slow volume, so call it off the GUI thread.
 QList<CardVolume> FindCardVolumes(const QString& configName);
+
+// What the system's disk service (UDisks2) tells of a file system and of its drive.
+struct DiskDrive {
+    bool removable = false;      // the drive's medium can be taken out
+    bool mediaRemovable = false; // (a card reader is often only this one)
+    QString connectionBus;       // "usb", "sdio", "" ...
+    bool canPowerOff = false;
+};
+
+struct DiskVolume {
+    QString object;     // the block's D-Bus object path
+    QString device;     // "/dev/sdb1"
+    QString fileSystem; // "vfat", "exfat", "ntfs", "ext4" ...
+    QString label;      // the volume's name, "REC01"
+    QString serial;     // a FAT volume's ID, "1A2B-3C4D"
+    QStringList mountPoints;
+    bool hintSystem = false; // the system's own (internal) disk
+    bool hintIgnore = false; // not to be shown to the user
+    qint64 size = 0;
+    QString driveObject; // the drive's D-Bus object path, empty without one
+    DiskDrive drive;
+};
+
+// A card: FAT or exFAT, mounted, on a drive whose medium comes out (or a card reader on
+// USB or SD), and not one the system keeps for itself or hides.
+bool IsCardDisk(const DiskVolume& volume);
+
+// The mount point among mountPoints that holds path (the longest that is path or one of
+// its parents); empty when none does. Only the text is compared: no volume is asked.
+QString MountRootOf(const QString& path, const QStringList& mountPoints);
+
+// The card mounted at root (a volume root, as QStorageInfo::rootPath() gives it) among
+// volumes, or nullptr.
+const DiskVolume* CardDiskAt(const QList<DiskVolume>& volumes, const QString& root);
+
+// The picker's lines for the cards the disk service knows: size and free space asked of
+// each mount point (may take long on a slow volume: off the GUI thread).
+QList<CardVolume> CardVolumesOf(const QList<DiskVolume>& cards, const QString& configName);
+
+// The name a card goes by in messages: its label, else its mount point's last part.
+QString CardName(const DiskVolume& card);
+
+// "REC01 (1A2B-3C4D)": a card's label and serial as the window names the card; either
+// alone when the other is empty.
+QString CardIdentityText(const QString& label, const QString& serial);
+
+// What ejecting a card came to.
+struct EjectResult {
+    bool ok = false;
+    QString card;  // CardName of the card
+    QString error; // why it cannot be removed (the disk service's reason)
+};

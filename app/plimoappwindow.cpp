@@ -68,8 +68,10 @@ void PlimoAppWindow::WatchCardSpace()
         if (auto* picker = Editor->findChild<CardPicker*>())
             picker->Refresh(); // the card now holds the configuration file
     };
-    if (auto* picker = Editor->findChild<CardPicker*>())
+    if (auto* picker = Editor->findChild<CardPicker*>()) {
         connect(picker, &CardPicker::mountsChanged, CardSpace, &CardSpaceMonitor::Refresh);
+        connect(picker, &CardPicker::cardOfPathChanged, CardSpace, &CardSpaceMonitor::SetCard);
+    }
     connect(CardSpace, &CardSpaceMonitor::freeBytesChanged, Editor->findChild<ScheduleStrip*>(),
             &ScheduleStrip::SetFreeBytes);
 }

@@ -7,6 +7,7 @@
 #include "app/preferences.h"
 #include "app/preferencevalues.h"
 #include "app/printable.h"
+#include "app/udisks.h"
 #include "app/version.h"
 #include "recorder_files/clockfile.h"
 #include "recorder_files/configcheck.h"
@@ -250,7 +251,8 @@ int RunConsole(int argc, char** argv)
     int result = 0;
     if (BatchOptionsGiven(parser)) {
         QTextStream err(stderr);
-        result = RunBatchCommand(parser, PreferencesArgument(parser), out, err);
+        result =
+            RunBatchCommand(parser, PreferencesArgument(parser), out, err, EjectCardsOfFolders);
     } else {
         result = CheckConfigFile(parser.value(check), out);
     }

@@ -84,10 +84,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 # dpkg-shlibdeps finds the Qt libraries the program links (libqt6core6, libqt6gui6,
-# libqt6widgets6, libqt6core5compat6); the platform plugins that let it open a window on
-# X11 or Wayland are only a recommendation of libqt6gui6, so they are named here.
+# libqt6widgets6, libqt6core5compat6, libqt6dbus6); the platform plugins that let it open a
+# window on X11 or Wayland are only a recommendation of libqt6gui6, so they are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-# Qt's own dialogs follow the Russian translation when Qt's translations are there.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-gtk-platformtheme, qt6-translations-l10n")
+# Qt's own dialogs follow the Russian translation when Qt's translations are there;
+# the card picker and Eject ask UDisks2 (without it the picker reads the mount table).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-gtk-platformtheme, qt6-translations-l10n, udisks2")
 include(CPack)

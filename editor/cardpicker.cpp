@@ -1,7 +1,9 @@
 #include "editor/cardpicker.h"
 
+#include "app/cardspace.h"
 #include "app/prefcodec.h"
 #include "app/preferences.h"
+#include "app/udisks.h"
 #include "editor/configeditwindow.h"
 #include "editor/derived.h"
 #include "editor/filestatus.h"
@@ -9,8 +11,10 @@
 #include <QBoxLayout>
 #include <QDir>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QPushButton>
 #include <QSocketNotifier>
+#include <QStatusBar>
 
 namespace
 {
@@ -43,7 +47,74 @@ CardPicker::CardPicker(ConfigEditWindow* form) : QComboBox(form), Form(form), Qu
     Show({});
     connect(this, &QComboBox::activated, this, &CardPicker::Choose);
     connect(Form->configFilePath, &QLineEdit::textChanged, this, &CardPicker::FollowPath);
+    BuildEjectButton();
     WatchMounts();
+}
+
+void CardPicker::BuildEjectButton()
+{
+    Eject = new QPushButton(tr("Eject"), Form);
+    Eject->setObjectName(QStringLiteral("eject"));
+    Eject->setToolTip(
+        tr("Unmount the card of the config file path and power it off, to take it out safely"));
+    connect(Eject, &QPushButton::clicked, this, &CardPicker::EjectCard);
+    connect(Form->configFilePath, &QLineEdit::textChanged, this, &CardPicker::FollowCard);
+    showResult = [this](const QString& text) {
+        if (auto* main = qobject_cast<QMainWindow*>(window()))
+            main->statusBar()->showMessage(text);
+    };
+}
+
+void CardPicker::SetDisks(UDisksClient* disks)
+{
+    delete DiskService;
+    DiskService = disks;
+    disks->setParent(this);
+    connect(disks, &UDisksClient::changed, this, &CardPicker::Refresh);
+    connect(disks, &UDisksClient::changed, this, &CardPicker::FollowCard);
+    FollowCard();
+}
+
+DiskVolume CardPicker::CardOfPath() const
+{
+    // The card path is a prefix: its files lie in the folder up to the last separator.
+    // Only mount points are compared, so no volume is asked on the window's thread.
+    if (!DiskService)
+        return {};
+    const QList<DiskVolume> cards = DiskService->Cards();
+    QStringList mountPoints;
+    for (const DiskVolume& card : cards)
+        mountPoints << card.mountPoints;
+    const QString folder = CardFolder(Form->configFilePath->text());
+    const DiskVolume* card = CardDiskAt(cards, MountRootOf(folder, mountPoints));
+    return card ? *card : DiskVolume();
+}
+
+void CardPicker::FollowCard()
+{
+    const DiskVolume card = CardOfPath();
+    Eject->setEnabled(!Ejecting && !card.object.isEmpty());
+    emit cardOfPathChanged(CardFolder(Form->configFilePath->text()),
+                           CardIdentityText(card.label, card.serial));
+}
+
+void CardPicker::EjectCard()
+{
+    const DiskVolume card = CardOfPath();
+    if (Ejecting || card.object.isEmpty() || !Form->MayReplaceEdits())
+        return;
+    Ejecting = true;
+    FollowCard();
+    showResult(tr("Ejecting %1 ...").arg(CardName(card)));
+    DiskService->Eject(card, [this](const EjectResult& result) { Ejected(result); });
+}
+
+void CardPicker::Ejected(const EjectResult& result)
+{
+    Ejecting = false;
+    FollowCard();
+    showResult(result.ok ? tr("%1 can be removed now").arg(result.card)
+                         : tr("%1 cannot be removed: %2").arg(result.card, result.error));
 }
 
 void CardPicker::WatchMounts()
@@ -75,7 +146,10 @@ CardPicker* CardPicker::Attach(ConfigEditWindow* form)
     if (row) {
         picker->setParent(find->parentWidget());
         row->insertWidget(row->indexOf(find) + 1, picker);
+        picker->Eject->setParent(find->parentWidget());
+        row->insertWidget(row->indexOf(picker) + 1, picker->Eject);
         QWidget::setTabOrder(find, picker);
+        QWidget::setTabOrder(picker, picker->Eject);
     }
     return picker;
 }
@@ -86,12 +160,26 @@ void CardPicker::Refresh()
         Pending = true; // the answer on its way may be from before this change
         return;
     }
-    if (!mayHoldCards()) {
+    if (!DiskService)
+        SetDisks(new UDisksClient(this)); // the bus is first asked once the window is up
+    if (DiskService->Status() == UDisksClient::State::Asking)
+        return; // the disk service's answer, or its time limit, asks again
+    std::function<QList<CardVolume>()> find = findCards;
+    if (DiskService->Status() == UDisksClient::State::Ready) {
+        const QList<DiskVolume> cards = DiskService->Cards();
+        if (cards.isEmpty()) {
+            Answered({});
+            return;
+        }
+        find = [cards, configName = PrefText(Preferences.CFGname)] {
+            return CardVolumesOf(cards, configName);
+        };
+    } else if (!mayHoldCards()) {
         Answered({}); // no thread, no volume asked: the usual case without a card
         return;
     }
     Asking = true;
-    Question.Ask<QList<CardVolume>>(findCards, [this](const QList<CardVolume>& cards) {
+    Question.Ask<QList<CardVolume>>(find, [this](const QList<CardVolume>& cards) {
         Asking = false;
         Answered(cards);
         if (Pending) {

@@ -9,14 +9,18 @@
 #include <functional>
 
 class ConfigEditWindow;
+class QPushButton;
+class UDisksClient;
 
 // The drop-down beside "find": the memory cards mounted now, with their label, size,
 // free space and whether the configuration file is on them. Choosing one puts its folder
 // into "config file path", which loads it as typing would; nothing is chosen for the
-// user. The list is asked for on a worker thread whenever the system's mount table changes
-// (a change while a question is out is asked again when it returns), so inserting or
-// removing a card shows without the window waiting for a slow volume and without work
-// while nothing changes. The window asks the first time once it has been painted.
+// user. Which volumes are cards the desktop's disk service (UDisks2) says, as it reports
+// them; where it does not answer, the system's mount table is read instead, whenever it
+// changes. Sizes are asked on a worker thread (a change while a question is out is asked
+// again when it returns), so inserting or removing a card shows without the window
+// waiting for a slow volume. The window asks the first time once it has been painted.
+// Beside it, "Eject" unmounts the card the path is on and powers it off.
 class CardPicker : public QComboBox
 {
     Q_OBJECT
@@ -35,9 +39,26 @@ public:
     // Asks again now (also done when a volume is mounted or unmounted).
     void Refresh();
 
+    // The disk service the picker asks, from its first Refresh on (tests give another
+    // bus).
+    UDisksClient* Disks() const { return DiskService; }
+    void SetDisks(UDisksClient* disks);
+    // The "Eject" button beside the picker.
+    QPushButton* EjectButton() const { return Eject; }
+    // Where the outcome of an ejection is said: the window's status line (tests replace
+    // it).
+    std::function<void(const QString&)> showResult;
+    // Takes the card of the card path out safely: asks first when the form has edits.
+    void EjectCard();
+    // The card the card path is on, as the disk service knows it; no object when none.
+    DiskVolume CardOfPath() const;
+
 signals:
     // A volume was mounted or unmounted.
     void mountsChanged();
+    // The card path's folder is now on this card ("REC01 (1A2B-3C4D)"), or on none
+    // (empty).
+    void cardOfPathChanged(const QString& folder, const QString& card);
 
 private:
     void Answered(const QList<CardVolume>& cards);
@@ -45,6 +66,10 @@ private:
     void Choose(int index);
     void FollowPath();
     void WatchMounts();
+    void BuildEjectButton();
+    // Enables Eject when the card path is on a card, and tells which card it is.
+    void FollowCard();
+    void Ejected(const EjectResult& result);
 
     ConfigEditWindow* Form;
     QList<CardVolume> Cards;
@@ -53,6 +78,9 @@ private:
     DetachedQuestion Question;
     QTimer Poll;
     QFile MountTable;
+    UDisksClient* DiskService = nullptr;
+    QPushButton* Eject = nullptr;
+    bool Ejecting = false;
 };
 
 // "CARD  15.9 GB, 14.2 GB free, config.ini" as the drop-down shows a card.

@@ -154,7 +154,7 @@ bool ReadPresetFile(const QString& presetName, QByteArray* bytes, QTextStream& o
 } // namespace
 
 int WriteCards(const QString& presetName, const QStringList& cards, const ComboItems& items,
-               const BatchOptions& options, QTextStream& out)
+               const BatchOptions& options, QTextStream& out, QStringList* written)
 {
     QByteArray bytes;
     if (!ReadPresetFile(presetName, &bytes, out))
@@ -185,6 +185,8 @@ int WriteCards(const QString& presetName, const QStringList& cards, const ComboI
         if (!canonical.isEmpty() && !done.contains(canonical))
             done.insert(canonical, folder);
         allWritten = allWritten && result.ok;
+        if (result.ok && written)
+            *written << folder;
         if (result.ok)
             out << "OK " << folder << ' ' << result.written.join(QLatin1Char(' ')) << '\n';
         else

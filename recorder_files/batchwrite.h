@@ -59,5 +59,6 @@ CardResult WriteCard(const QString& folder, const QByteArray& config, const Batc
 // The whole command: reads the preset, writes every card in order and prints one line
 // per card. Returns 0 when every card was written, 1 when nothing was written because
 // the preset or the names are at fault (the reason printed), 2 when any card failed.
+// written, when given, receives the folders written and verified, in order.
 int WriteCards(const QString& presetName, const QStringList& cards, const ComboItems& items,
-               const BatchOptions& options, QTextStream& out);
+               const BatchOptions& options, QTextStream& out, QStringList* written = nullptr);

@@ -525,8 +525,9 @@ void FormTest::focusFollowsCreationOrder()
         QWidget* parent = w->parentWidget();
         const bool inner =
             qobject_cast<QAbstractSpinBox*>(parent) || qobject_cast<QComboBox*>(parent);
-        // The card picker beside "find" is an addition outside this order.
-        const bool picker = w->objectName() == QLatin1String("card picker");
+        // The card picker and "eject" beside "find" are additions outside this order.
+        const bool picker = w->objectName() == QLatin1String("card picker") ||
+                            w->objectName() == QLatin1String("eject");
         if (!inner && !picker && (w->focusPolicy() & Qt::TabFocus))
             chain << w;
         w = w->nextInFocusChain();

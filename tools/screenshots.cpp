@@ -60,6 +60,9 @@ void FixScreen()
                       "\"x\": 0, \"y\": 0, \"width\": 1920, \"height\": 1080, "
                       "\"logicalDpi\": 96, \"logicalBaseDpi\": 96, \"dpr\": 1 } ] }");
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.toLocal8Bit());
+    // The picker lists the cards given below, not the ones this machine's disk service
+    // (UDisks2) knows.
+    qputenv("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent/plimo-shots-bus");
 }
 
 // A main window on the card path with every outside answer fixed, shown and idle.
