@@ -18,8 +18,9 @@ namespace
 // A child that is not opaque (the clock editor, each second) has the group box paint
 // beneath it; the style works out where the title goes on every paint, and that text
 // layout costs more than the rest of the repaint. Where the title and the frame go is
-// kept per size, title, font and style; a paint that misses the title draws the frame
-// alone, the same pixels the whole group box would give there.
+// kept per size, title, font, alignment, direction and style, worked out at the first
+// paint below the top edge; a paint that misses the title draws the frame alone, the
+// same pixels the whole group box would give there.
 class FormGroupBox : public QGroupBox
 {
 public:
@@ -49,6 +50,8 @@ private:
         QSize size;
         QString title;
         QFont font;
+        Qt::Alignment alignment;
+        Qt::LayoutDirection direction = Qt::LeftToRight;
         const QStyle* style = nullptr;
         QRect titleArea;
         QRect frame;
@@ -56,19 +59,23 @@ private:
 
     bool TitleMissedBy(const QStyleOptionGroupBox& option, const QRegion& region)
     {
-        if (isCheckable() || (option.subControls & QStyle::SC_GroupBoxFrame) == 0)
+        // A whole paint (the top edge is in it) draws it all: nothing to work out.
+        if (isCheckable() || (option.subControls & QStyle::SC_GroupBoxFrame) == 0 ||
+            region.boundingRect().top() <= 0)
             return false;
         if (Places.size != size() || Places.title != title() || Places.font != font() ||
+            Places.alignment != alignment() || Places.direction != layoutDirection() ||
             Places.style != style()) {
             Places = {size(),
                       title(),
                       font(),
+                      alignment(),
+                      layoutDirection(),
                       style(),
                       style()->subControlRect(QStyle::CC_GroupBox, &option,
                                               QStyle::SC_GroupBoxLabel, this),
                       style()->subControlRect(QStyle::CC_GroupBox, &option,
                                               QStyle::SC_GroupBoxFrame, this)};
-            return false; // the first paint at a new placement draws it all
         }
         return !region.intersects(Places.titleArea);
     }
