@@ -81,9 +81,9 @@ fuzz() { # seconds
     # Only the fuzz targets: the library is instrumented for them alone.
     cmake -S "$ROOT" -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DPLIMO_FUZZ=ON \
         -DBUILD_TESTING=ON >/dev/null
-    cmake --build build-fuzz -j "$JOBS" --target fuzz_preferences fuzz_config
+    cmake --build build-fuzz -j "$JOBS" --target fuzz_preferences fuzz_config fuzz_wav
     local name corpus
-    for name in fuzz_preferences fuzz_config; do
+    for name in fuzz_preferences fuzz_config fuzz_wav; do
         corpus=$ROOT/build-fuzz/corpus_${name#fuzz_}
         mkdir -p "$corpus"
         cp -n tests/fuzz/corpus_${name#fuzz_}/* "$corpus"/ 2>/dev/null || true

@@ -3,6 +3,10 @@
 #include "app/prefcodec.h"
 #include "app/preferences.h"
 #include "recorder_files/batchwrite.h"
+#include "recorder_files/cardreport.h"
+#include "recorder_files/cardverify.h"
+#include "recorder_files/clockfile.h"
+#include "recorder_files/deployment.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -22,25 +26,6 @@ QString Tr(const char* text)
 QString Name(const char* name)
 {
     return QString::fromLatin1(name);
-}
-
-// Items of a combo box filled from a preference list: up to the first empty entry.
-int ListItems(const char (*list)[8])
-{
-    int items = 0;
-    while (items < 8 && list[items][0] != '\0')
-        ++items;
-    return items;
-}
-
-// The preferences as the window would start with them; the file is not created or
-// rewritten.
-void ReadPreferences(const QString& fileName, QTextStream& err)
-{
-    if (!QFile::exists(fileName))
-        return;
-    if (PreferenceFile(PreferenceTable).Read(fileName) != 0)
-        err << ErrorText << '\n';
 }
 
 // The options over SetTime and DelOldTime; false (reason in *error) when they contradict.
@@ -68,6 +53,10 @@ bool ClockOptions(const QCommandLineParser& parser, BatchOptions& o, QString* er
             Tr("--clock takes now or a time as %1, not %2").arg(QLatin1String(ClockFormat), when);
         return false;
     }
+    if (const QString problem = ClockYearProblem(o.clock.date()); !problem.isEmpty()) {
+        *error = QStringLiteral("--clock %1: %2").arg(when, problem);
+        return false;
+    }
     return true;
 }
 
@@ -91,6 +80,14 @@ bool EjectWritten(const QStringList& folders, const CardEjector& eject, QTextStr
 
 } // namespace
 
+void ReadCommandPreferences(const QString& fileName, QTextStream& err)
+{
+    if (!QFile::exists(fileName))
+        return;
+    if (PreferenceFile(PreferenceTable).Read(fileName) != 0)
+        err << ErrorText << '\n';
+}
+
 void AddBatchOptions(QCommandLineParser& parser)
 {
     parser.addOptions({
@@ -109,42 +106,126 @@ void AddBatchOptions(QCommandLineParser& parser)
         {Name("eject"),
          Tr("Once every card is written, unmount and power off each card written and "
             "verified, so that it can be taken out.")},
+        {Name("record"),
+         Tr("Append the rows of this --write to <file> instead of deployments.csv in the "
+            "user's data folder."),
+         Name("file")},
+        {Name("verify"),
+         Tr("Compare the config.ini of every --to folder with <preset>, setting by setting; "
+            "nothing is written."),
+         Name("preset")},
+        {Name("inspect"),
+         Tr("Report what is on the card in <folder>: config.ini, free space, clock file and "
+            "recordings."),
+         Name("folder")},
     });
 }
 
 bool BatchOptionsGiven(const QCommandLineParser& parser)
 {
-    for (const char* name : {"write", "to", "clock", "no-clock", "keep-old-clock", "eject"}) {
+    for (const char* name : {"write", "to", "clock", "no-clock", "keep-old-clock", "eject",
+                             "record", "verify", "inspect"}) {
         if (parser.isSet(Name(name)))
             return true;
     }
     return false;
 }
 
+namespace
+{
+
+// Appends one row per card to the record; a row that cannot be written is told on
+// standard error and leaves the card's result alone.
+std::function<void(const CardWritten&)> Recorder(const QString& recordFile, QTextStream& err,
+                                                 const QString& configName)
+{
+    return [recordFile, &err, configName](const CardWritten& w) {
+        const bool configWritten = w.result.written.contains(configName);
+        const DeploymentRow row =
+            DeploymentRowFor(w.folder, w.settings, configWritten ? w.config : QByteArray(), w.clock,
+                             w.result.ok ? QString() : w.result.error);
+        if (const QString error = AppendDeployment(recordFile, row); !error.isEmpty()) {
+            err << QCoreApplication::applicationName() << ": "
+                << Tr("%1 not recorded in %2: %3").arg(w.folder, recordFile, error) << '\n';
+            err.flush();
+        }
+    };
+}
+
+int RunWrite(const QCommandLineParser& parser, const QStringList& cards, QTextStream& out,
+             QTextStream& err, const CardEjector& eject, QString* error)
+{
+    BatchOptions options;
+    if (!ClockOptions(parser, options, error))
+        return -1;
+    options.configName = PrefText(Preferences.CFGname);
+    options.clockName = PrefText(Preferences.TimeName);
+    const QString record =
+        parser.isSet(Name("record")) ? parser.value(Name("record")) : DefaultDeploymentRecord();
+    const auto recordRow = Recorder(record, err, options.configName);
+    QStringList written; // the folders written and verified, to eject
+    const int result = WriteCards(parser.value(Name("write")), cards, PreferenceComboItems(),
+                                  options, out, [&](const CardWritten& card) {
+                                      recordRow(card);
+                                      if (card.result.ok)
+                                          written << card.folder;
+                                  });
+    if (!parser.isSet(Name("eject")) || written.isEmpty() || !eject)
+        return result;
+    return EjectWritten(written, eject, out) ? result : 2;
+}
+
+int RunInspect(const QCommandLineParser& parser, QTextStream& out)
+{
+    CardReportOptions options;
+    options.configName = PrefText(Preferences.CFGname);
+    options.clockName = PrefText(Preferences.TimeName);
+    options.items = PreferenceComboItems();
+    const CardReport report = InspectCard(parser.value(Name("inspect")), options);
+    out << report.text;
+    return report.exitCode;
+}
+
+// Why the options given do not make one command; empty when they do.
+QString CommandError(const QCommandLineParser& parser)
+{
+    int commands = 0;
+    for (const char* name : {"check", "write", "verify", "inspect"})
+        commands += parser.isSet(Name(name)) ? 1 : 0;
+    const bool writing = parser.isSet(Name("write"));
+    if (commands > 1)
+        return Tr("--check, --write, --verify and --inspect exclude each other");
+    if (!writing && (parser.isSet(Name("clock")) || parser.isSet(Name("no-clock")) ||
+                     parser.isSet(Name("keep-old-clock")) || parser.isSet(Name("record")) ||
+                     parser.isSet(Name("eject"))))
+        return Tr("--clock, --no-clock, --keep-old-clock, --record and --eject go with --write");
+    if (parser.isSet(Name("to")) && !writing && !parser.isSet(Name("verify")))
+        return Tr("--to goes with --write or --verify");
+    if ((writing || parser.isSet(Name("verify"))) && parser.values(Name("to")).isEmpty())
+        return Tr("--write and --verify need at least one --to folder");
+    return QString();
+}
+
+} // namespace
+
 int RunBatchCommand(const QCommandLineParser& parser, const QString& preferencesFile,
                     QTextStream& out, QTextStream& err, const CardEjector& eject)
 {
-    QString error;
+    QString error = CommandError(parser);
     const QStringList cards = parser.values(Name("to"));
-    if (!parser.isSet(Name("write")))
-        error = Tr("--to, --clock, --no-clock, --keep-old-clock and --eject go with --write");
-    else if (parser.isSet(Name("check")))
-        error = Tr("--check and --write exclude each other");
-    else if (cards.isEmpty())
-        error = Tr("--write needs at least one --to folder");
-    ReadPreferences(preferencesFile, err);
-    BatchOptions options;
-    if (error.isEmpty() && ClockOptions(parser, options, &error)) {
-        options.configName = PrefText(Preferences.CFGname);
-        options.clockName = PrefText(Preferences.TimeName);
-        const ComboItems items{ListItems(Preferences.HSample), ListItems(Preferences.HMode)};
-        QStringList written;
-        const int result =
-            WriteCards(parser.value(Name("write")), cards, items, options, out, &written);
-        if (!parser.isSet(Name("eject")) || written.isEmpty() || !eject)
+    ReadCommandPreferences(preferencesFile, err);
+    if (error.isEmpty() && parser.isSet(Name("inspect")))
+        return RunInspect(parser, out);
+    if (error.isEmpty() && parser.isSet(Name("verify")))
+        return VerifyCards(parser.value(Name("verify")), cards, PreferenceComboItems(),
+                           PrefText(Preferences.CFGname), out);
+    if (error.isEmpty()) {
+        const int result = RunWrite(parser, cards, out, err, eject, &error);
+        if (result >= 0)
             return result;
-        return EjectWritten(written, eject, out) ? result : 2;
     }
     err << QCoreApplication::applicationName() << ": " << error << '\n';
-    return 1;
+    // A mistaken command line: --write writes nothing (1), --verify and --inspect read
+    // nothing (2).
+    return parser.isSet(Name("verify")) || parser.isSet(Name("inspect")) ? 2 : 1;
 }

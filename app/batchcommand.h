@@ -1,6 +1,7 @@
 #pragma once
 
-// The --write command line: options, preferences, then recorder_files/batchwrite.
+// The card commands --write, --verify and --inspect: options, preferences, then
+// recorder_files/batchwrite, cardverify and cardreport.
 
 #include "app/cardvolumes.h"
 
@@ -10,19 +11,26 @@ class QCommandLineParser;
 class QString;
 class QTextStream;
 
+// Reads the preferences as the window would start with them, for a job without a window:
+// a missing file leaves the defaults, and the file is neither created nor rewritten.
+void ReadCommandPreferences(const QString& fileName, QTextStream& err);
+
 // Takes out safely the cards that hold the folders: one result per folder, in order
 // (the disk service's EjectCardsOfFolders in the program).
 using CardEjector = std::function<QList<EjectResult>(const QStringList& folders)>;
 
-// Adds --write, --to, --clock, --no-clock, --keep-old-clock and --eject.
+// Adds --write, --to, --clock, --no-clock, --keep-old-clock, --eject, --record, --verify
+// and --inspect.
 void AddBatchOptions(QCommandLineParser& parser);
 
 // True when any of those options was given.
 bool BatchOptionsGiven(const QCommandLineParser& parser);
 
-// Runs --write with the preferences file read, never rewritten; with --eject, each card
-// written and verified is then ejected through eject. Returns the exit code: 0 every
-// card written (and ejected), 1 nothing written (preset, options or names at fault), 2
-// any card failed or stayed in.
+// Runs the command with the preferences file read, never rewritten. Returns the exit
+// code. --write: 0 every card written (and, with --eject, ejected), 1 nothing written
+// (preset, options or names at fault), 2 any card failed or stayed in; with --eject each
+// card written and verified is then ejected through eject. --verify: 0 every card the
+// same, 1 any differs, 2 any failed. --inspect: 0 all readable, 1 a recording or
+// config.ini unreadable, 2 the folder unreadable.
 int RunBatchCommand(const QCommandLineParser& parser, const QString& preferencesFile,
                     QTextStream& out, QTextStream& err, const CardEjector& eject = {});

@@ -1,5 +1,6 @@
 #include "app/cardspace.h"
 
+#include "app/cardvolumes.h"
 #include "editor/derived.h"
 
 #include <QCoreApplication>
@@ -24,17 +25,19 @@ QString RecordingTimeText(qint64 freeBytes, int byteRate)
     return QCoreApplication::translate("PlimoAppWindow", "about %1 min").arg(seconds / 60);
 }
 
-QString CardSpaceText(qint64 freeBytes, int byteRate, const QString& card)
+QString CardSpaceText(qint64 freeBytes, int byteRate, bool removable, const QString& card)
 {
-    const QString free = GigabytesText(freeBytes, 2);
+    const QString free = FreeSpaceText(freeBytes);
     const QString time = RecordingTimeText(freeBytes, byteRate);
     const QString rate = QString::number(byteRate);
     // One arg() with every value: a label with a "%" in it stays as it is.
-    if (card.isEmpty())
-        return QCoreApplication::translate("PlimoAppWindow", "Card: %1 GB free, %2 at %3 B/s")
-            .arg(free, time, rate);
-    return QCoreApplication::translate("PlimoAppWindow", "Card %1: %2 GB free, %3 at %4 B/s")
-        .arg(card, free, time, rate);
+    if (!card.isEmpty())
+        return QCoreApplication::translate("PlimoAppWindow", "Card %1: %2 free, %3 at %4 B/s")
+            .arg(card, free, time, rate);
+    const char* text =
+        removable ? QT_TRANSLATE_NOOP("PlimoAppWindow", "Card: %1 free, %2 at %3 B/s")
+                  : QT_TRANSLATE_NOOP("PlimoAppWindow", "Folder's disk: %1 free, %2 at %3 B/s");
+    return QCoreApplication::translate("PlimoAppWindow", text).arg(free, time, rate);
 }
 
 qint64 FreeBytesOfFolder(const QString& folder)
@@ -43,6 +46,13 @@ qint64 FreeBytesOfFolder(const QString& folder)
         return -1;
     const QStorageInfo volume(folder);
     return volume.isValid() ? volume.bytesAvailable() : -1;
+}
+
+bool FolderIsOnRemovableDisk(const QString& folder)
+{
+    const QStorageInfo volume(folder);
+    const QString disk = volume.isValid() ? DiskOfDevice(volume.device()) : QString();
+    return !disk.isEmpty() && DiskIsRemovable(disk);
 }
 
 CardSpaceMonitor::CardSpaceMonitor(QObject* parent) : QObject(parent), Question(this) {}
@@ -88,15 +98,20 @@ void CardSpaceMonitor::Ask()
     }
     Asking = true;
     AskedFolder = Folder;
-    Question.Ask<qint64>([ask = freeBytes, folder = Folder] { return ask(folder); },
-                         [this](const qint64& answer) { Answered(answer); });
+    Question.Ask<VolumeAnswer>(
+        [ask = freeBytes, removable = removable, folder = Folder] {
+            const qint64 free = ask(folder);
+            return VolumeAnswer{free, free >= 0 && removable(folder)};
+        },
+        [this](const VolumeAnswer& answer) { Answered(answer); });
 }
 
-void CardSpaceMonitor::Answered(qint64 answer)
+void CardSpaceMonitor::Answered(const VolumeAnswer& answer)
 {
     Asking = false;
     if (AskedFolder == Folder) {
-        FreeBytes = answer;
+        FreeBytes = answer.freeBytes;
+        Removable = answer.removable;
         AnsweredFolder = Folder;
         emit freeBytesChanged(FreeBytes);
     }
@@ -114,7 +129,7 @@ void CardSpaceMonitor::Show()
     const QString text =
         FreeBytes < 0
             ? QCoreApplication::translate("PlimoAppWindow", "Card folder not found")
-            : CardSpaceText(FreeBytes, ByteRate,
+            : CardSpaceText(FreeBytes, ByteRate, Removable,
                             AnsweredFolder == Folder && CardFolderOf == Folder ? Card : QString());
     if (text == CurrentText)
         return;

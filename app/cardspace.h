@@ -16,12 +16,16 @@ QString CardFolder(const QString& cardPath);
 // byteRate bytes per second, as the read-out words it.
 QString RecordingTimeText(qint64 freeBytes, int byteRate);
 
-// "Card: 3.71 GB free, about 128 h at 8000 B/s"; with the card's name (CardIdentityText)
-// "Card REC01 (1A2B-3C4D): 3.71 GB free, ...".
-QString CardSpaceText(qint64 freeBytes, int byteRate, const QString& card = QString());
+// "Card: 3.71 GB free, about 128 h at 8000 B/s" on a removable volume, "Folder's disk: ..."
+// on any other; with the card's name (CardIdentityText) "Card REC01 (1A2B-3C4D): 3.71 GB
+// free, ...".
+QString CardSpaceText(qint64 freeBytes, int byteRate, bool removable,
+                      const QString& card = QString());
 
 // Free space of a folder as seen by the worker: -1 when the folder does not exist.
 qint64 FreeBytesOfFolder(const QString& folder);
+// Whether the folder lies on a disk the kernel counts as removable media.
+bool FolderIsOnRemovableDisk(const QString& folder);
 
 // Keeps the card read-out current. It asks when the card path changes and when told to
 // (after a save, when the window is activated, when a volume is mounted or unmounted),
@@ -48,8 +52,9 @@ public:
     void Refresh();
     QString Text() const { return CurrentText; }
 
-    // The function that asks the volume (tests replace it).
+    // The functions that ask the volume (tests replace them).
     std::function<qint64(const QString&)> freeBytes = FreeBytesOfFolder;
+    std::function<bool(const QString&)> removable = FolderIsOnRemovableDisk;
 
 signals:
     void textChanged(const QString& text);
@@ -57,7 +62,11 @@ signals:
 
 private:
     void Ask();
-    void Answered(qint64 answer);
+    struct VolumeAnswer {
+        qint64 freeBytes;
+        bool removable;
+    };
+    void Answered(const VolumeAnswer& answer);
     void Show();
 
     QString Folder;
@@ -67,6 +76,7 @@ private:
     QString CardFolderOf;
     QString AnsweredFolder; // the folder FreeBytes is of: the name waits for its figure
     qint64 FreeBytes = -2;  // -2: not known yet
+    bool Removable = false;
     bool Pending = false;
     QString CurrentText;
     bool Asking = false;

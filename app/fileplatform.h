@@ -7,6 +7,7 @@
 // FlushFileBuffers on the file and its volume, and an open with FILE_FLAG_NO_BUFFERING,
 // which makes the system write out and forget the file's cached data).
 
+#include <QByteArray>
 #include <QString>
 
 class QFile;
@@ -16,7 +17,8 @@ enum class FileKind { Missing, Regular, Folder, Device, PipeOrSocket };
 // What a name stands for, symbolic links followed; found without opening it.
 struct FileFacts {
     FileKind kind = FileKind::Missing;
-    qint64 links = 0; // names of a regular file (hard links)
+    qint64 links = 0;           // names of a regular file (hard links)
+    bool folderWritable = true; // new names can be made beside it (links followed)
 };
 
 FileFacts InspectFile(const QString& fileName);
@@ -29,9 +31,24 @@ QString NotAFileReason(FileKind kind);
 // open that could wait for a writer.
 bool OpenRegularFileForReading(QFile& file, QString* reason);
 
-// Opens an existing regular file or device for writing in place, truncating a regular
-// file. A pipe or socket is refused, without waiting for a reader.
-bool OpenExistingForWriting(QFile& file, QString* reason);
+// Writes bytes over an existing regular file or device in place. A regular file is never
+// cut first: its old bytes are kept in memory, room for a longer file is reserved before
+// a byte changes (a full card fails there), the new bytes go over the old from the start
+// and the file is then cut to the new length. After a failure the old bytes are written
+// back. A pipe or socket is refused, without waiting for a reader.
+struct InPlaceWrite {
+    enum Left { Written, Untouched, PutBack, Damaged };
+    Left left = Written;
+    QString error;        // why the write failed
+    QString restoreError; // why putting the old bytes back failed (Damaged)
+};
+InPlaceWrite WriteInPlace(const QString& fileName, const QByteArray& bytes);
+
+// Writes all bytes to the open handle; empty, or the system's reason for failing.
+QString WriteToHandle(int handle, const QByteArray& bytes);
+
+// Forces what was written under handle onto the medium; empty, or the system's reason.
+QString SyncHandle(int handle);
 
 // Gives the new file open under handle the owner, group and mode of the file it is
 // about to replace. False when the process may not: replacing would then hand the file

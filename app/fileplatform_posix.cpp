@@ -33,28 +33,34 @@ QString KindReason(mode_t mode)
 }
 
 // Opens name with O_NONBLOCK, so that a pipe swapped in after a check cannot make the
-// open wait, and hands the descriptor to file in blocking mode once fstat agrees.
-bool OpenChecked(QFile& file, int flags, bool (*accept)(mode_t), QString* reason)
+// open wait; the descriptor, in blocking mode once fstat agrees, or -1 with *reason.
+int OpenCheckedHandle(const QString& fileName, int flags, bool (*accept)(mode_t), QString* reason,
+                      struct stat* st)
 {
-    const QByteArray name = QFile::encodeName(file.fileName());
+    const QByteArray name = QFile::encodeName(fileName);
     const int fd = ::open(name.constData(), flags | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         *reason = SystemReason(errno);
-        return false;
+        return -1;
     }
-    struct stat st {
-    };
-    if (::fstat(fd, &st) != 0 || !accept(st.st_mode)) {
-        *reason = st.st_mode == 0 ? SystemReason(errno) : KindReason(st.st_mode);
+    *st = {};
+    if (::fstat(fd, st) != 0 || !accept(st->st_mode)) {
+        *reason = st->st_mode == 0 ? SystemReason(errno) : KindReason(st->st_mode);
         ::close(fd);
-        return false;
+        return -1;
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    if ((flags & O_ACCMODE) != O_RDONLY && S_ISREG(st.st_mode) && ::ftruncate(fd, 0) != 0) {
-        *reason = SystemReason(errno);
-        ::close(fd);
+    return fd;
+}
+
+// The same, handed to file.
+bool OpenChecked(QFile& file, int flags, bool (*accept)(mode_t), QString* reason)
+{
+    struct stat st {
+    };
+    const int fd = OpenCheckedHandle(file.fileName(), flags, accept, reason, &st);
+    if (fd < 0)
         return false;
-    }
     const QIODevice::OpenMode mode =
         (flags & O_ACCMODE) == O_RDONLY ? QIODevice::ReadOnly : QIODevice::WriteOnly;
     if (!file.open(fd, mode, QFileDevice::AutoCloseHandle)) {
@@ -73,6 +79,123 @@ bool IsRegular(mode_t mode)
 bool IsWritableInPlace(mode_t mode)
 {
     return S_ISREG(mode) || S_ISCHR(mode) || S_ISBLK(mode);
+}
+
+// The largest file whose old bytes are kept in memory while it is written in place; the
+// recorder's files and the preferences are a few kilobytes.
+constexpr off_t LargestKeptFile = off_t(64) << 20;
+
+// Writes bytes at the current position; 0 or the errno.
+int WriteOn(int fd, const QByteArray& bytes)
+{
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return n < 0 ? errno : EIO;
+        done += n;
+    }
+    return 0;
+}
+
+// Writes bytes from the start of the file (or onto a device); 0 or the errno.
+int WriteAt(int fd, const QByteArray& bytes)
+{
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n =
+            ::pwrite(fd, bytes.constData() + done, size_t(bytes.size() - done), off_t(done));
+        if (n < 0 && errno == ESPIPE) // a device without positions
+            return WriteOn(fd, bytes.mid(done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return n < 0 ? errno : EIO;
+        done += n;
+    }
+    return 0;
+}
+
+// The whole file of size bytes; 0 or the errno.
+int ReadWhole(int fd, off_t size, QByteArray* bytes)
+{
+    bytes->resize(qsizetype(size));
+    qint64 done = 0;
+    while (done < size) {
+        const ssize_t n = ::pread(fd, bytes->data() + done, size_t(size - done), off_t(done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        if (n == 0) // cut meanwhile: what is there is the old file
+            break;
+        done += n;
+    }
+    bytes->resize(qsizetype(done));
+    return 0;
+}
+
+// The new bytes over the old ones: room first, then the bytes, then the new length.
+// *changed once a byte of the file may differ. 0 or the errno.
+int Overwrite(int fd, const QByteArray& old, const QByteArray& bytes, bool* changed)
+{
+    if (bytes.size() > old.size()) {
+        // Where the file system cannot reserve room, the restore below still holds.
+        const int reserved = ::posix_fallocate(fd, 0, off_t(bytes.size()));
+        if (reserved != 0 && reserved != EOPNOTSUPP && reserved != EINVAL)
+            return reserved;
+    }
+    *changed = true;
+    if (const int error = WriteAt(fd, bytes); error != 0)
+        return error;
+    if (old.size() > bytes.size() && ::ftruncate(fd, off_t(bytes.size())) != 0)
+        return errno;
+    return 0;
+}
+
+// Puts the old bytes and length back after a failed overwrite; 0 or the errno.
+int Restore(int fd, const QByteArray& old, bool changed)
+{
+    if (changed) {
+        if (const int error = WriteAt(fd, old); error != 0)
+            return error;
+    }
+    struct stat st {
+    };
+    if (::fstat(fd, &st) != 0)
+        return errno;
+    // A reservation that failed half way may have made the file longer.
+    if (st.st_size != off_t(old.size()) && ::ftruncate(fd, off_t(old.size())) != 0)
+        return errno;
+    if (changed && ::fsync(fd) != 0)
+        return errno;
+    return 0;
+}
+
+// Keeps the old bytes of the regular file open under fd, writes bytes over them and puts
+// them back after a failure; the outcome in *result.
+void RewriteRegular(int fd, off_t size, const QByteArray& bytes, InPlaceWrite* result)
+{
+    QByteArray old;
+    int error = size > LargestKeptFile ? EFBIG : ReadWhole(fd, size, &old);
+    if (error != 0) {
+        result->error = SystemReason(error);
+        return;
+    }
+    bool changed = false;
+    error = Overwrite(fd, old, bytes, &changed);
+    if (error == 0)
+        return;
+    result->error = SystemReason(error);
+    const int restoreError = Restore(fd, old, changed);
+    if (restoreError != 0) {
+        result->left = InPlaceWrite::Damaged;
+        result->restoreError = SystemReason(restoreError);
+    } else if (changed) {
+        result->left = InPlaceWrite::PutBack;
+    }
 }
 
 } // namespace
@@ -97,8 +220,13 @@ FileFacts InspectFile(const QString& fileName)
     };
     if (fileName.isEmpty() || ::stat(QFile::encodeName(fileName).constData(), &st) != 0)
         return {};
-    if (S_ISREG(st.st_mode))
-        return {FileKind::Regular, qint64(st.st_nlink)};
+    if (S_ISREG(st.st_mode)) {
+        // The folder that holds the file itself, where a symbolic link points elsewhere.
+        const QFileInfo info(fileName);
+        const QString folder = QFileInfo(info.canonicalFilePath()).absolutePath();
+        const bool writable = ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) == 0;
+        return {FileKind::Regular, qint64(st.st_nlink), writable};
+    }
     if (S_ISDIR(st.st_mode))
         return {FileKind::Folder, 0};
     if (S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode))
@@ -124,9 +252,39 @@ bool OpenRegularFileForReading(QFile& file, QString* reason)
     return OpenChecked(file, O_RDONLY, IsRegular, reason);
 }
 
-bool OpenExistingForWriting(QFile& file, QString* reason)
+QString WriteToHandle(int handle, const QByteArray& bytes)
 {
-    return OpenChecked(file, O_WRONLY, IsWritableInPlace, reason);
+    return WriteAt(handle, bytes) == 0 ? QString() : SystemReason(errno);
+}
+
+QString SyncHandle(int handle)
+{
+    return ::fsync(handle) == 0 ? QString() : SystemReason(errno);
+}
+
+InPlaceWrite WriteInPlace(const QString& fileName, const QByteArray& bytes)
+{
+    InPlaceWrite result;
+    result.left = InPlaceWrite::Untouched;
+    struct stat st {
+    };
+    const bool regular =
+        ::stat(QFile::encodeName(fileName).constData(), &st) == 0 && S_ISREG(st.st_mode);
+    // A device is written as it is: there is nothing to keep or to cut.
+    const int fd = OpenCheckedHandle(fileName, regular ? O_RDWR : O_WRONLY,
+                                     regular ? IsRegular : IsWritableInPlace, &result.error, &st);
+    if (fd < 0)
+        return result;
+    if (S_ISREG(st.st_mode)) {
+        RewriteRegular(fd, st.st_size, bytes, &result);
+    } else if (const int error = WriteAt(fd, bytes); error != 0) {
+        result.error = SystemReason(error);
+    }
+    if (::close(fd) != 0 && result.error.isEmpty())
+        result.error = SystemReason(errno);
+    if (result.error.isEmpty())
+        result.left = InPlaceWrite::Written;
+    return result;
 }
 
 bool TakeOverOwner(int handle, const QString& replacedFile)
@@ -142,10 +300,11 @@ bool TakeOverOwner(int handle, const QString& replacedFile)
         return false;
     // The mode is copied once more because a change of owner clears the set-id bits.
     // Where modes cannot be set (FAT) the file system's own mode stands: no reason to
-    // give up the replacement.
+    // give up the replacement. Any other failure (an I/O error) would hand the file a
+    // new mode: it is written in place instead.
     const mode_t mode = old.st_mode & 07777;
-    if ((now.st_mode & 07777) != mode)
-        (void)::fchmod(handle, mode);
+    if ((now.st_mode & 07777) != mode && ::fchmod(handle, mode) != 0)
+        return errno == EPERM || errno == EOPNOTSUPP;
     return true;
 }
 

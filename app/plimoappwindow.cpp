@@ -1,17 +1,24 @@
 #include "app/plimoappwindow.h"
 
+#include "app/cardrecordings.h"
 #include "app/cardspace.h"
 #include "app/globals.h"
+#include "app/prefcodec.h"
+#include "app/preferences.h"
 #include "editor/cardpicker.h"
 #include "editor/configeditwindow.h"
 #include "editor/daybar.h"
+#include "editor/formparts.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -38,6 +45,7 @@ PlimoAppWindow::PlimoAppWindow() : QMainWindow(nullptr)
     if (statusBar()->currentMessage().isEmpty())
         statusBar()->showMessage(tr("Ready"), 2000);
     WatchCardSpace();
+    WatchCardRecordings();
     FitToScreen(screen()->availableGeometry(), Frame());
 
     chooseFile = [this] {
@@ -74,6 +82,44 @@ void PlimoAppWindow::WatchCardSpace()
     }
     connect(CardSpace, &CardSpaceMonitor::freeBytesChanged, Editor->findChild<ScheduleStrip*>(),
             &ScheduleStrip::SetFreeBytes);
+}
+
+void PlimoAppWindow::WatchCardRecordings()
+{
+    auto* label = new QLabel(statusBar());
+    label->setObjectName(QStringLiteral("card recordings"));
+    statusBar()->addPermanentWidget(label);
+    auto* report = new QPushButton(tr("Card report..."), statusBar());
+    report->setObjectName(QStringLiteral("card report"));
+    report->setToolTip(tr("What is on the card: config.ini, free space, clock file and "
+                          "recordings"));
+    statusBar()->addPermanentWidget(report);
+    connect(report, &QPushButton::clicked, this, &PlimoAppWindow::ShowCardReport);
+    ReportAsker = new CardReportAsker(this);
+    CardRecordings = new CardRecordingsMonitor(this);
+    connect(CardRecordings, &CardRecordingsMonitor::textChanged, label,
+            [label](const QString& text) {
+                label->setText(text);
+                label->setMinimumWidth(label->sizeHint().width());
+            });
+    connect(Editor->configFilePath, &QLineEdit::textChanged, CardRecordings,
+            &CardRecordingsMonitor::SetCardPath);
+}
+
+void PlimoAppWindow::ShowCardReport()
+{
+    CardReportOptions options;
+    options.configName = PrefText(Preferences.CFGname);
+    options.clockName = PrefText(Preferences.TimeName);
+    options.items = {Editor->sampleRate->count(), Editor->wavType->count()};
+    const QString folder = CardFolder(Editor->CardPath());
+    ReportAsker->Ask(folder, options, [this, folder](const CardReport& report) {
+        const QString title = tr("Card report of %1").arg(folder);
+        if (showReport)
+            showReport(title, report.text);
+        else
+            ShowTextDialog(this, title, report.text);
+    });
 }
 
 QMargins PlimoAppWindow::Frame() const
@@ -141,6 +187,7 @@ void PlimoAppWindow::FitFramed()
 void PlimoAppWindow::StartQuestions()
 {
     Editor->onCardChanged();
+    CardRecordings->SetCardPath(Editor->CardPath());
     if (auto* picker = Editor->findChild<CardPicker*>())
         picker->Refresh();
 }

@@ -3,6 +3,8 @@
 #include <QMainWindow>
 #include <functional>
 
+class CardRecordingsMonitor;
+class CardReportAsker;
 class CardSpaceMonitor;
 class ConfigEditWindow;
 class QLabel;
@@ -19,6 +21,7 @@ public:
     // The permanent read-out of the card's free space at the right of the status line.
     QLabel* cardSpaceLabel() const { return CardSpaceLabel; }
     CardSpaceMonitor* cardSpace() const { return CardSpace; }
+    CardRecordingsMonitor* cardRecordings() const { return CardRecordings; }
 
     // Puts the form into a scroll area when the window with the whole form and its frame
     // (the window manager's title bar and borders) would not fit into available (a
@@ -31,6 +34,8 @@ public:
     // Seam for the open-file dialog of load(), replaced by tests; returns an empty
     // string when the user cancels.
     std::function<QString()> chooseFile;
+    // Seam for the window that shows the card report, replaced by tests.
+    std::function<void(const QString& title, const QString& text)> showReport;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -45,6 +50,9 @@ private slots:
 
 private:
     void WatchCardSpace();
+    // "132 recordings, 41 h 20 min" beside the free space, and "Card report...".
+    void WatchCardRecordings();
+    void ShowCardReport();
     // The frame the window has, or before the window manager has framed it, the frame
     // it is likely to get.
     QMargins Frame() const;
@@ -61,4 +69,6 @@ private:
     ConfigEditWindow* Editor;
     CardSpaceMonitor* CardSpace = nullptr;
     QLabel* CardSpaceLabel = nullptr;
+    CardRecordingsMonitor* CardRecordings = nullptr;
+    CardReportAsker* ReportAsker = nullptr;
 };

@@ -68,6 +68,14 @@ struct PreferenceValues {
 };
 
 extern PreferenceValues Preferences;
+
+// Items of a combo box filled from a preference list (HSample, HMode): the entries up to
+// the first empty one, at most eight.
+int PreferenceListItems(const char (*list)[8]);
+// How many items the form's "sample rate" and "wav type" boxes hold with the
+// preferences' HSample and HMode: what every reader of a config.ini decides with.
+struct ComboItems;
+ComboItems PreferenceComboItems();
 extern const PreferenceRow PreferenceTable[];
 
 // The message of the last error of a read or write, at most 255 characters.

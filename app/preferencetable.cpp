@@ -2,6 +2,8 @@
 
 #include "app/preferences.h"
 
+#include "recorder_files/configsettings.h"
+
 namespace
 {
 
@@ -50,3 +52,16 @@ const PreferenceRow PreferenceTable[] = {
     {"CardFullDays", KindText, 0, 4, Preferences.CardFullDays, nullptr, 0, SkipEmptyElements},
     {"", 0, 0, 0, nullptr, nullptr, 0, 0},
 };
+
+int PreferenceListItems(const char (*list)[8])
+{
+    int items = 0;
+    while (items < 8 && list[items][0] != '\0')
+        ++items;
+    return items;
+}
+
+ComboItems PreferenceComboItems()
+{
+    return {PreferenceListItems(Preferences.HSample), PreferenceListItems(Preferences.HMode)};
+}

@@ -2,6 +2,7 @@
 
 #include "app/fileplatform.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 
@@ -10,45 +11,52 @@ SafeWriteMedium Medium{SyncFileAndFolder, DropCachedPages};
 namespace
 {
 
+// The texts of this file, in the translation context SafeWrite.
+struct SafeWriteText {
+    Q_DECLARE_TR_FUNCTIONS(SafeWrite)
+};
+
 // Writes over the existing file, where a replacement is impossible or would change the
-// file. A write that fails half way leaves the file cut short: the price of keeping its
-// owner and its other names when it cannot be replaced.
-QString WriteInPlace(const QString& fileName, const QByteArray& bytes)
+// file, and says what the file holds after a failure.
+QString InPlace(const QString& fileName, const QByteArray& bytes)
 {
-    QFile file(fileName);
-    QString reason;
-    if (!OpenExistingForWriting(file, &reason))
-        return reason;
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        return file.errorString();
-    file.close();
-    if (file.error() != QFileDevice::NoError)
-        return file.errorString();
-    return QString();
+    const InPlaceWrite written = WriteInPlace(fileName, bytes);
+    switch (written.left) {
+    case InPlaceWrite::Written:
+    case InPlaceWrite::Untouched:
+        return written.error;
+    case InPlaceWrite::PutBack:
+        return SafeWriteText::tr("%1; the file holds its old contents again").arg(written.error);
+    case InPlaceWrite::Damaged:
+        return SafeWriteText::tr("%1; putting the old contents back failed too (%2): the file "
+                                 "may be damaged and must be written again")
+            .arg(written.error, written.restoreError);
+    }
+    return written.error;
 }
 
 // Writes through a temporary file that is renamed over the old one (QSaveFile follows
-// symbolic links and keeps the mode). In a folder the user may not write, QSaveFile
-// writes the file in place instead. *replaceable is false, and nothing is written, when
-// the new file could not be given the old one's owner and group.
+// symbolic links and keeps the mode). *replaceable is false, and nothing is written, when
+// the new file could not be given the old one's owner and group. The bytes and the sync
+// go through the handle, so that a failure reports the system's reason.
 QString WriteReplacing(const QString& fileName, const QByteArray& bytes, bool* replaceable)
 {
     QSaveFile file(fileName);
-    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
-    *replaceable = TakeOverOwner(int(file.handle()), fileName);
+    const int handle = int(file.handle());
+    *replaceable = TakeOverOwner(handle, fileName);
     if (!*replaceable) {
         file.cancelWriting(); // the temporary file goes with file
         return QString();
     }
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        QString reason = file.errorString();
+    QString reason = WriteToHandle(handle, bytes);
+    if (reason.isEmpty())
+        reason = SyncHandle(handle);
+    if (!reason.isEmpty()) {
         file.cancelWriting();
         return reason;
     }
-    // commit() has been seen to miss a failed last flush: both are checked. It syncs
-    // the temporary file before the rename.
     if (!file.commit())
         return file.errorString();
     return QString();
@@ -56,12 +64,14 @@ QString WriteReplacing(const QString& fileName, const QByteArray& bytes, bool* r
 
 QString Write(const QString& fileName, const FileFacts& target, const QByteArray& bytes)
 {
-    if (target.kind == FileKind::Regular && target.links > 1)
-        return WriteInPlace(fileName, bytes); // a new file would leave the other names behind
+    // A new file would leave the other names behind; a folder the user may not write
+    // takes no temporary file.
+    if (target.kind == FileKind::Regular && (target.links > 1 || !target.folderWritable))
+        return InPlace(fileName, bytes);
     bool replaceable = true;
     QString error = WriteReplacing(fileName, bytes, &replaceable);
     if (!replaceable)
-        return WriteInPlace(fileName, bytes);
+        return InPlace(fileName, bytes);
     return error;
 }
 
@@ -74,10 +84,13 @@ QString Verify(const QString& fileName, const QByteArray& bytes)
     Medium.dropCachedPages(fileName);
     QFile file(fileName);
     QString reason;
+    const QString cannotRead = QStringLiteral("Cannot read the file back: ");
     if (!OpenRegularFileForReading(file, &reason))
-        return QStringLiteral("Cannot read the file back: ") + reason;
+        return cannotRead + reason;
     // One byte more than expected tells a longer file from an equal one.
     const QByteArray back = file.read(bytes.size() + 1);
+    if (file.error() != QFileDevice::NoError)
+        return cannotRead + file.errorString();
     if (back != bytes)
         return QStringLiteral("The file read back differs from what was written");
     return QString();
@@ -94,7 +107,7 @@ FileResult WriteFileSafely(const QString& fileName, const QByteArray& bytes)
     } else if (target.kind == FileKind::Device) {
         // Never replaced (as root a rename would replace the device node itself); there
         // is nothing to read back from a device.
-        error = WriteInPlace(fileName, bytes);
+        error = InPlace(fileName, bytes);
     } else {
         error = Write(fileName, target, bytes);
         if (error.isEmpty())

@@ -13,9 +13,11 @@ struct FileResult {
 // Writes bytes to a file so that the file stays what it was: through a temporary file
 // that replaces the old one only when every byte has reached the disk (a full or pulled
 // card keeps the old file), or in place where a replacement would change the file's
-// owner or split it from its other names, or where the folder may not be written. A
-// device is written in place; a pipe or socket is refused. The file is then pushed to
-// its medium and read back from there and compared with the bytes meant for it.
+// owner or split it from its other names, or where the folder may not be written: in
+// place the file is never cut first, and a failure puts its old bytes back. A device is
+// written in place; a pipe or socket is refused. The file is then pushed to its medium
+// and read back from there and compared with the bytes meant for it. Every failure
+// carries the system's reason.
 FileResult WriteFileSafely(const QString& fileName, const QByteArray& bytes);
 
 // How a written file is pushed to its medium before it is read back: SyncFileAndFolder

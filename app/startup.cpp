@@ -11,6 +11,7 @@
 #include "app/version.h"
 #include "recorder_files/clockfile.h"
 #include "recorder_files/configcheck.h"
+#include "recorder_files/configsettings.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -182,8 +183,9 @@ bool WantsConsoleOnly(int argc, char** argv)
             continue;
         a += a[1] == '-' ? 2 : 1;
         const size_t length = std::strcspn(a, "=");
-        for (const char* name : {"check", "help", "h", "?", "help-all", "version", "v", "write",
-                                 "to", "clock", "no-clock", "keep-old-clock"}) {
+        for (const char* name :
+             {"check", "free", "from", "help", "h", "?", "help-all", "version", "v", "write", "to",
+              "clock", "no-clock", "keep-old-clock", "eject", "record", "verify", "inspect"}) {
             if (length == std::strlen(name) && !std::strncmp(a, name, length))
                 return true;
         }
@@ -217,7 +219,7 @@ void SetUpParser(QCommandLineParser& parser, QCommandLineOption& check)
     }
     parser.setApplicationDescription(QStringLiteral(
         "Plimo player configurator: edits the config.ini of the voice recorder.\n"
-        "Without --check or --write it opens the window.\n"
+        "Without --check, --write, --verify or --inspect it opens the window.\n"
         "\n"
         "Exit codes:\n"
         "  window     0 when the window is closed\n"
@@ -225,10 +227,24 @@ void SetUpParser(QCommandLineParser& parser, QCommandLineOption& check)
         "             2 the file cannot be read\n"
         "  --write    0 every card written, 1 nothing written (the preset, an option\n"
         "             or the preferences are at fault), 2 a card failed\n"
+        "  --verify   0 every card holds the preset, 1 a card differs, 2 a card failed\n"
+        "  --inspect  0 all readable, 1 a recording or config.ini cannot be read,\n"
+        "             2 the folder cannot be read\n"
         "  --help, --version  0; an unknown option or a missing value: 1"));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(check);
+    parser.addOptions({
+        {QStringLiteral("free"),
+         QStringLiteral("With --check: the card's free space, in bytes or with kB, MB, GB "
+                        "(powers of 1000) or KiB, MiB, GiB; the summary ends with the day the "
+                        "card is full."),
+         QStringLiteral("size")},
+        {QStringLiteral("from"),
+         QStringLiteral("With --free: the first day of recording, as YYYY-MM-DD (default: "
+                        "today)."),
+         QStringLiteral("date")},
+    });
     AddBatchOptions(parser);
     parser.addPositionalArgument(QStringLiteral("preferences"),
                                  QStringLiteral("Preferences file (default %1).")
@@ -236,7 +252,37 @@ void SetUpParser(QCommandLineParser& parser, QCommandLineOption& check)
                                  QStringLiteral("[preferences]"));
 }
 
-// --check, --write, --help and --version need no window and no display.
+// --free and --from of --check; false (reason in *error) when they are no size or date.
+bool FreeSpaceOptions(const QCommandLineParser& parser, FreeSpacePlan* plan, QString* error)
+{
+    const QString free = QStringLiteral("free");
+    const QString from = QStringLiteral("from");
+    if (!parser.isSet(free) && !parser.isSet(from))
+        return true;
+    if (!parser.isSet(QStringLiteral("check")) || !parser.isSet(free)) {
+        *error = QCoreApplication::translate("ConfigCheck", "--free goes with --check, --from "
+                                                            "with --free");
+        return false;
+    }
+    plan->freeText = parser.value(free);
+    plan->freeBytes = ParseByteSize(plan->freeText);
+    plan->from = parser.isSet(from)
+                     ? QDate::fromString(parser.value(from), QStringLiteral("yyyy-MM-dd"))
+                     : QDate::currentDate();
+    if (plan->freeBytes < 0)
+        *error = QCoreApplication::translate("ConfigCheck", "--free takes bytes or a number "
+                                                            "with kB, MB, GB, KiB, MiB or GiB, "
+                                                            "not %1")
+                     .arg(plan->freeText);
+    else if (!plan->from.isValid())
+        *error =
+            QCoreApplication::translate("ConfigCheck", "--from takes a date as YYYY-MM-DD, not %1")
+                .arg(parser.value(from));
+    return error->isEmpty();
+}
+
+// --check, --write, --verify, --inspect, --help and --version need no window and no
+// display.
 int RunConsole(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
@@ -248,13 +294,22 @@ int RunConsole(int argc, char** argv)
     SetUpParser(parser, check);
     parser.process(app);
     QTextStream out(stdout);
+    QTextStream err(stderr);
     int result = 0;
     if (BatchOptionsGiven(parser)) {
-        QTextStream err(stderr);
         result =
             RunBatchCommand(parser, PreferencesArgument(parser), out, err, EjectCardsOfFolders);
     } else {
-        result = CheckConfigFile(parser.value(check), out);
+        // The lines are read as the window would read them: with its lists of items.
+        ReadCommandPreferences(PreferencesArgument(parser), err);
+        FreeSpacePlan plan;
+        QString error;
+        if (FreeSpaceOptions(parser, &plan, &error)) {
+            result = CheckConfigFile(parser.value(check), out, PreferenceComboItems(), plan);
+        } else {
+            err << QCoreApplication::applicationName() << ": " << error << '\n';
+            result = 2;
+        }
     }
     // An explanation or report that did not reach its reader (a full disk, a closed
     // pipe) is a failure, whatever it says.

@@ -8,6 +8,7 @@
 #   idle CPU   CPU time used while the windows stay idle IDLE_SECONDS side by side
 #   config.ini reading speed over 10 MB of hostile lines, and the longest freeze of the
 #   window while the form loads the largest file it accepts
+#   recordings: 10,000 WAV files of a card summarised (count, bytes, playing time), warm cache
 # The start-up runs go in pairs, in swapped order every other time, after one discarded
 # warm-up run each; a second set of pairs starts the configurator with the Russian
 # translation loaded.
@@ -21,12 +22,13 @@ BUILD=$(cd "${1:-build}" && pwd)
 BARE=$BUILD/bench/bare_window
 PLIMO=$BUILD/bench/plimo_bench
 READ=$BUILD/bench/config_read_bench
+RECORDINGS=$BUILD/bench/recordings_bench
 QM=$BUILD/plimo_ru.qm
 RUNS=${RUNS:-15}
 IDLE_SECONDS=${IDLE_SECONDS:-60}
 BEFORE=${BEFORE:-}
 
-for p in "$BARE" "$PLIMO" "$READ" "$QM" ${BEFORE:+"$BEFORE"}; do
+for p in "$BARE" "$PLIMO" "$READ" "$RECORDINGS" "$QM" ${BEFORE:+"$BEFORE"}; do
     [ -e "$p" ] || { echo "missing $p: build first" >&2; exit 1; }
 done
 
@@ -152,4 +154,19 @@ BEGIN {
            speed, verdict(speed >= 50)
     printf "%-46s %10.1f   <= 100 ms    %s\n", "longest window freeze loading 1 MiB (ms)",
            stall, verdict(stall <= 100)
+}'
+
+line=$("$BUILD/bench/schedule_bench") || { echo "schedule_bench failed" >&2; exit 1; }
+ms=$(sed -n 's/.*schedule_ms=\([0-9.]*\).*/\1/p' <<<"$line")
+awk -v ms="$ms" 'BEGIN {
+    printf "%-46s %10.1f   <= 50 ms     %s\n", "schedule of the heaviest timers, ten years (ms)",
+           ms, ms <= 50 ? "met" : "MISSED"
+}'
+
+line=$("$RECORDINGS" 2>>"$WORK/messages.log") || { echo "recordings_bench failed" >&2; exit 1; }
+ms=$(sed -n 's/.*recordings_ms=\([0-9.]*\).*/\1/p' <<<"$line")
+awk -v ms="$ms" 'function verdict(ok) { return ok ? "met" : "MISSED" }
+BEGIN {
+    printf "%-46s %10.1f   < 1000 ms    %s\n", "summarising 10,000 recordings, warm (ms)", ms,
+           verdict(ms < 1000)
 }'

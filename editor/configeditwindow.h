@@ -65,8 +65,8 @@ public:
     void AddTimerPanel(QVBoxLayout* column, int index);
 
     // Clock-setting files on the card (the card path is a plain prefix).
-    void DeleteClockFiles(const QString& cardPath);
     FileResult WriteClockFile(const QString& cardPath);
+    QByteArray ClockBytes() const; // the clock file of the set date and time
 
     // The card path, a plain prefix of the recorder files.
     QString CardPath() const;
@@ -186,16 +186,21 @@ private:
     bool ConfirmSaveTarget();
     // "Saved and verified", and which timers the recorder will not run.
     void ReportSaved(const QStringList& written);
+    // Appends the save to the record of card writes; a record that cannot be written is
+    // said in the status line.
+    void RecordSave(const QString& card, const QString& error, bool configWritten,
+                    bool clockWritten);
     void ShowLoadReport(const QString& fileName, const ConfigReadResult& read);
     void ShowDetails();
     QPushButton* DetailsButton();
     // Tells the user that a file could not be read or written.
     void WarnFileError(const QString& text);
 
-    ConfigSettings Baseline;  // what was last loaded or saved
-    QTimer* Clock = nullptr;  // single shot, one second at a time
-    bool ClockPaused = false; // the window is hidden or minimised
-    QString ConfirmedTarget;  // the unusual Save target the user has agreed to
-    QString DetailsFile;      // the file the load report's details explain
-    QString ReportText;       // the load report while the status line shows it
+    ConfigSettings Baseline;             // what was last loaded or saved
+    QTimer* Clock = nullptr;             // single shot, one second at a time
+    bool ClockPaused = false;            // the window is hidden or minimised
+    QString ConfirmedTarget;             // the unusual Save target the user has agreed to
+    QString DetailsFile;                 // the file the load report's details explain
+    QList<ConfigAssignment> DetailsKept; // the settings that file does not hold
+    QString ReportText;                  // the load report while the status line shows it
 };

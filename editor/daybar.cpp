@@ -178,17 +178,11 @@ void ScheduleStrip::Update()
 
 void ScheduleStrip::ShowFull()
 {
-    const QString free = GigabytesText(FreeBytes, 1);
-    const int days = DaysUntilFull(Current, FreeBytes, today);
+    // The wording of --check --free, with the card's free space and today.
+    int days = -1;
     QString text;
-    if (FreeBytes >= 0 && Current.input.timersEnabled && Current.input.loopSizeMb == 0) {
-        if (days < 0)
-            text = tr("this card (%1 GB free) does not fill up with these timers").arg(free);
-        else if (days >= ScheduleHorizonDays)
-            text = tr("this card (%1 GB free) lasts more than 10 years").arg(free);
-        else
-            text = tr("this card (%1 GB free) is full after %n days", nullptr, days).arg(free);
-    }
+    if (FreeBytes >= 0 && Current.input.timersEnabled && Current.input.loopSizeMb == 0)
+        text = CardFullText(Current, FreeBytes, FreeSpaceText(FreeBytes), today, &days);
     QPalette warning = Total->palette();
     warning.setColor(QPalette::WindowText, WarningColour);
     const bool soon = !text.isEmpty() && days >= 0 && days < CardFullWarningDays();

@@ -69,3 +69,8 @@ QString GigabytesText(qint64 bytes, int decimals)
 {
     return QString::number(double(qMax<qint64>(bytes, 0)) / 1e9, 'f', decimals);
 }
+
+QString FreeSpaceText(qint64 bytes)
+{
+    return GigabytesText(bytes, 2) + QStringLiteral(" GB");
+}

@@ -37,3 +37,6 @@ QString FileSizeText(int minutes, int byteRate, const QString& unitText);
 
 // Bytes of a volume in decimal gigabytes with the given decimals ("14.2"); below 0 is 0.
 QString GigabytesText(qint64 bytes, int decimals);
+// The free space of the card's volume as the status line and the day strip both give it:
+// "0.27 GB".
+QString FreeSpaceText(qint64 bytes);

@@ -5,6 +5,7 @@
 #include "app/prefcodec.h"
 #include "app/preferences.h"
 #include "editor/filestatus.h"
+#include "editor/formparts.h"
 #include "recorder_files/configcheck.h"
 #include "recorder_files/configwriter.h"
 
@@ -43,6 +44,8 @@ QStatusBar* StatusBarOf(QWidget* form)
     return main ? main->statusBar() : nullptr;
 }
 
+} // namespace
+
 void ShowTextDialog(QWidget* parent, const QString& title, const QString& text)
 {
     QDialog dialog(parent);
@@ -59,8 +62,6 @@ void ShowTextDialog(QWidget* parent, const QString& title, const QString& text)
     dialog.resize(720, 420);
     dialog.exec();
 }
-
-} // namespace
 
 void ConfigEditWindow::BuildSaveTargetLine(QVBoxLayout* mainLayout)
 {
@@ -197,6 +198,7 @@ void ConfigEditWindow::ShowLoadReport(const QString& fileName, const ConfigReadR
 {
     const LoadReport report = LoadReportFor(fileName, read);
     DetailsFile = fileName;
+    DetailsKept = read.notInFile;
     ReportText = report.details ? report.text : QString();
     if (QPushButton* details = DetailsButton())
         details->setVisible(report.details);
@@ -226,7 +228,9 @@ void ConfigEditWindow::ShowDetails()
 {
     QString text;
     QTextStream out(&text);
-    CheckConfigFile(DetailsFile, out);
+    CheckConfigFile(DetailsFile, out, {sampleRate->count(), wavType->count()});
+    if (!DetailsKept.isEmpty())
+        out << '\n' << DescribeNotInFile(DetailsKept);
     out.flush();
     const QString title = tr("How the recorder reads %1").arg(DetailsFile);
     if (showDetails)

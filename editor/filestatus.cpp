@@ -90,6 +90,12 @@ LoadReport LoadReportFor(const QString& fileName, const ConfigReadResult& read)
                      .arg(read.stop.lineNumber);
         break;
     }
+    const qsizetype kept = read.notInFile.size();
+    if (kept == 1)
+        notes << FormText::tr("1 setting is not in the file and keeps the form's value");
+    else if (kept > 1)
+        notes
+            << FormText::tr("%1 settings are not in the file and keep the form's values").arg(kept);
     LoadReport report;
     report.text = FormText::tr("Loaded file ") + fileName;
     if (!notes.isEmpty()) {

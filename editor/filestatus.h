@@ -35,8 +35,10 @@ SaveTarget SaveTargetFor(const QString& cardPath, const QString& configName,
                          const QString& clockName, bool writesClock, const QString& workingFolder);
 
 struct LoadReport {
-    QString text;         // "Loaded file X", with what had no effect after a colon
-    bool details = false; // some line had no effect or the reading stopped early
+    // "Loaded file X", with what had no effect and how many settings the file does not
+    // hold after a colon
+    QString text;
+    bool details = false; // any of those: Details tells them
 };
 
 LoadReport LoadReportFor(const QString& fileName, const ConfigReadResult& read);

@@ -51,3 +51,6 @@ void MakeKeyboardButton(QPushButton* button);
 // and usual where the platform has none (some give no key for "Save As").
 void AddShortcut(QPushButton* button, QKeySequence::StandardKey standard,
                  const QKeySequence& usual);
+
+// A modal window showing text in a fixed font, read-only, with a Close button.
+void ShowTextDialog(QWidget* parent, const QString& title, const QString& text);

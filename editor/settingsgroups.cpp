@@ -25,13 +25,10 @@ QComboBox* NewListCombo(QWidget* parent, ConfigField field, const char (*list)[8
     auto* box = new QComboBox(parent);
     box->setObjectName(QString::fromLatin1(Field(field).objectName));
     box->setEditable(false);
-    int inserted = 0;
-    for (int entry = 0; entry < 8; ++entry) {
-        if (list[entry][0] == '\0')
-            break;
+    for (int entry = 0; entry < PreferenceListItems(list); ++entry) {
         // The entry may fill all eight bytes when the file was hand-edited.
         QByteArray text(list[entry], int(qstrnlen(list[entry], 8)));
-        box->insertItem(inserted++, PrefText(text.constData()));
+        box->insertItem(entry, PrefText(text.constData()));
     }
     SetCurrentItem(box, FallbackItem);
     return box;

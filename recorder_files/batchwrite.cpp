@@ -30,15 +30,6 @@ QString SafeWrite(const QString& fileName, const QByteArray& bytes)
     return written.ok ? QString() : written.error;
 }
 
-// A file that is not there is no failure; one that stays after removing it is.
-QString Remove(const QString& fileName)
-{
-    QFile file(fileName);
-    if (!file.exists() || file.remove() || !file.exists())
-        return QString();
-    return file.errorString();
-}
-
 } // namespace
 
 int FormStartItem(int items)
@@ -97,24 +88,19 @@ CardResult WriteCard(const QString& folder, const QByteArray& config, const Batc
         return r;
     }
     r.written << o.configName;
-    if (o.deleteOldClock) {
-        for (const QString& name : {QString::fromLatin1(ClockAcknowledgeName()), o.clockName}) {
-            error = Remove(folder + name);
-            if (!error.isEmpty()) {
-                r.error = Tr("%1 written; cannot remove %2: %3").arg(o.configName, name, error);
-                return r;
-            }
-        }
+    const QDateTime at = o.clock.isValid() ? o.clock : QDateTime::currentDateTime();
+    const ClockUpdateResult clock =
+        UpdateClockFiles(folder, {o.clockName, o.writeClock, o.deleteOldClock,
+                                  ClockFileBytes(at.date(), at.time())});
+    if (!clock.ok) {
+        const QString name = QFileInfo(clock.failedFile).fileName();
+        r.error = (clock.removing ? Tr("%1 written; cannot remove %2: %3")
+                                  : Tr("%1 written; cannot write %2: %3"))
+                      .arg(o.configName, name, clock.error);
+        return r;
     }
-    if (o.writeClock) {
-        const QDateTime at = o.clock.isValid() ? o.clock : QDateTime::currentDateTime();
-        error = SafeWrite(folder + o.clockName, ClockFileBytes(at.date(), at.time()));
-        if (!error.isEmpty()) {
-            r.error = Tr("%1 written; cannot write %2: %3").arg(o.configName, o.clockName, error);
-            return r;
-        }
+    if (!clock.written.isEmpty())
         r.written << o.clockName;
-    }
     r.ok = true;
     return r;
 }
@@ -123,12 +109,13 @@ namespace
 {
 
 // Prints why the preset is refused: the --check explanation of every line.
-void ExplainPreset(const QString& presetName, const QByteArray& bytes, QTextStream& out)
+void ExplainPreset(const QString& presetName, const QByteArray& bytes, const ComboItems& items,
+                   QTextStream& out)
 {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    CheckConfigDevice(buffer, out);
+    CheckConfigDevice(buffer, out, items);
     out << Tr("nothing written: every line of %1 must take effect").arg(presetName) << '\n';
 }
 
@@ -154,14 +141,15 @@ bool ReadPresetFile(const QString& presetName, QByteArray* bytes, QTextStream& o
 } // namespace
 
 int WriteCards(const QString& presetName, const QStringList& cards, const ComboItems& items,
-               const BatchOptions& options, QTextStream& out, QStringList* written)
+               const BatchOptions& options, QTextStream& out,
+               const std::function<void(const CardWritten&)>& written)
 {
     QByteArray bytes;
     if (!ReadPresetFile(presetName, &bytes, out))
         return 1;
     const PresetRead preset = ReadPreset(bytes, items);
     if (!preset.ok) {
-        ExplainPreset(presetName, bytes, out);
+        ExplainPreset(presetName, bytes, items, out);
         return 1;
     }
     const QString clash = ClockNameClash(options.configName, options.clockName, options.writeClock,
@@ -177,21 +165,29 @@ int WriteCards(const QString& presetName, const QStringList& cards, const ComboI
     for (const QString& card : cards) {
         const QString folder = CardPathOfFolder(card);
         const QString canonical = QFileInfo(folder).canonicalFilePath();
-        CardResult result;
-        if (!canonical.isEmpty() && done.contains(canonical))
-            result.error = Tr("the same folder as %1, given already").arg(done.value(canonical));
-        else
-            result = WriteCard(folder, config, options);
-        if (!canonical.isEmpty() && !done.contains(canonical))
+        if (!canonical.isEmpty() && done.contains(canonical)) {
+            // One card named twice (a/, ./a, a link to it) is written once.
+            out << "SKIPPED " << folder << ": "
+                << Tr("the same folder as %1").arg(done.value(canonical)) << '\n';
+            out.flush();
+            continue;
+        }
+        // The moment of this card's clock, fixed here so that the record holds it.
+        BatchOptions cardOptions = options;
+        if (!cardOptions.clock.isValid())
+            cardOptions.clock = QDateTime::currentDateTime();
+        const CardResult result = WriteCard(folder, config, cardOptions);
+        if (!canonical.isEmpty())
             done.insert(canonical, folder);
         allWritten = allWritten && result.ok;
-        if (result.ok && written)
-            *written << folder;
         if (result.ok)
             out << "OK " << folder << ' ' << result.written.join(QLatin1Char(' ')) << '\n';
         else
             out << "FAILED " << folder << ": " << result.error << '\n';
         out.flush();
+        if (written)
+            written({folder, result, preset.settings, config,
+                     result.written.contains(options.clockName) ? cardOptions.clock : QDateTime()});
     }
     return allWritten ? 0 : 2;
 }

@@ -9,15 +9,9 @@
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QTextStream;
-
-// What the form's combo boxes hold: how many items each has (from the preferences'
-// HSample and HMode lists) decides which "M" lines the form can take.
-struct ComboItems {
-    int sampleRates = 3;
-    int wavTypes = 3;
-};
 
 // The item the form shows at start for a list of that many items: item 1, or the only
 // one, or none (-1).
@@ -56,9 +50,19 @@ struct CardResult {
 // fresh clock file; every write read back and compared.
 CardResult WriteCard(const QString& folder, const QByteArray& config, const BatchOptions& options);
 
+// One card's write as it ended, for the record of card writes.
+struct CardWritten {
+    QString folder;
+    CardResult result;
+    ConfigSettings settings; // what the preset gives
+    QByteArray config;       // the config.ini bytes meant for the card
+    QDateTime clock;         // what the clock file holds when it was written
+};
+
 // The whole command: reads the preset, writes every card in order and prints one line
-// per card. Returns 0 when every card was written, 1 when nothing was written because
-// the preset or the names are at fault (the reason printed), 2 when any card failed.
-// written, when given, receives the folders written and verified, in order.
+// per card; written, when given, sees every card's result. Returns 0 when every card
+// was written, 1 when nothing was written because the preset or the names are at fault
+// (the reason printed), 2 when any card failed.
 int WriteCards(const QString& presetName, const QStringList& cards, const ComboItems& items,
-               const BatchOptions& options, QTextStream& out, QStringList* written = nullptr);
+               const BatchOptions& options, QTextStream& out,
+               const std::function<void(const CardWritten&)>& written = {});

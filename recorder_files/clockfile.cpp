@@ -1,6 +1,9 @@
 #include "recorder_files/clockfile.h"
 
+#include "app/savefile.h"
+
 #include <QCoreApplication>
+#include <QFile>
 
 QByteArray ClockFileBytes(const QDate& date, const QTime& time)
 {
@@ -17,6 +20,16 @@ struct ClockFileText {
 };
 
 } // namespace
+
+QString ClockYearProblem(const QDate& date)
+{
+    if (date.year() >= FirstClockYear && date.year() <= LastClockYear)
+        return QString();
+    return ClockFileText::tr("the clock file holds the year in two digits, so only the years %1 "
+                             "to %2 can be written")
+        .arg(FirstClockYear)
+        .arg(LastClockYear);
+}
 
 QString ClockNameClash(const QString& configName, const QString& clockName, bool writeClock,
                        bool deleteOldClock)
@@ -41,4 +54,46 @@ QString ClockNameClash(const QString& configName, const QString& clockName, bool
                    "clock files")
             .arg(ack);
     return QString();
+}
+
+namespace
+{
+
+// A file that is not there is no failure; one that stays after removing it is.
+QString Remove(const QString& fileName)
+{
+    QFile file(fileName);
+    if (!file.exists() || file.remove() || !file.exists())
+        return QString();
+    return file.errorString();
+}
+
+} // namespace
+
+ClockUpdateResult UpdateClockFiles(const QString& cardPath, const ClockUpdate& update)
+{
+    ClockUpdateResult result;
+    const QString clock = cardPath + update.clockName;
+    const QString ack = cardPath + QLatin1String(ClockAcknowledgeName());
+    const auto failed = [&](const QString& file, bool removing, const QString& error) {
+        result.ok = false;
+        result.failedFile = file;
+        result.removing = removing;
+        result.error = error;
+        return result;
+    };
+    if (update.writeClock) {
+        const FileResult written = WriteFileSafely(clock, update.clockBytes);
+        if (!written.ok)
+            return failed(clock, false, written.error);
+        result.written = clock;
+    }
+    if (update.deleteOldClock) {
+        const QStringList order = update.writeClock ? QStringList{ack} : QStringList{clock, ack};
+        for (const QString& file : order) {
+            if (const QString error = Remove(file); !error.isEmpty())
+                return failed(file, true, error);
+        }
+    }
+    return result;
 }

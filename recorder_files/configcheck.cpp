@@ -2,6 +2,7 @@
 #include "recorder_files/configcheck.h"
 
 #include "app/fileplatform.h"
+#include "app/preferences.h"
 #include "app/printable.h"
 #include "recorder_files/configwriter.h"
 #include "recorder_files/schedule.h"
@@ -199,7 +200,11 @@ QString WhyNoEffect(const ParsedLine& p)
 
 } // namespace
 
-QString ExplainConfigLine(const ParsedLine& p)
+namespace
+{
+
+// The line without what the form's lists lack.
+QString ExplainParsed(const ParsedLine& p)
 {
     QString sets = DescribeSets(p.sets);
     switch (p.issue) {
@@ -220,6 +225,84 @@ QString ExplainConfigLine(const ParsedLine& p)
     default:
         return Tr("no effect: %1").arg(WhyNoEffect(p));
     }
+}
+
+// Why an item the line selects is not taken: the combo box has no such item.
+QString WhyItemLacks(const ConfigAssignment& a)
+{
+    if (a.field == ConfigField::SampleRate)
+        return Tr("the sample-rate list of the preferences (HSample) has no item %1").arg(a.value);
+    return Tr("the WAV-type list of the preferences (HMode) has no item %1").arg(a.value);
+}
+
+} // namespace
+
+QString ExplainConfigLine(const ParsedLine& p)
+{
+    if (p.lacking.isEmpty())
+        return ExplainParsed(p);
+    QStringList why;
+    for (const ConfigAssignment& a : p.lacking)
+        why << WhyItemLacks(a);
+    if (p.sets.isEmpty()) { // the "M" line, with neither of its items taken
+        if (p.issue == LineIssue::UnknownWavType)
+            why << Tr("unknown type word %1, expected %2")
+                       .arg(Quoted(p.word), QString::fromLatin1(p.expected));
+        return Tr("no effect: %1").arg(why.join(QStringLiteral("; ")));
+    }
+    QStringList parts(ExplainParsed(p));
+    for (const ConfigAssignment& a : p.lacking)
+        parts << Tr("%1 unchanged: %2").arg(QLatin1String(Field(a.field).word), WhyItemLacks(a));
+    return parts.join(QStringLiteral("; "));
+}
+
+QString DescribeNotInFile(const QList<ConfigAssignment>& kept)
+{
+    if (kept.isEmpty())
+        return QString();
+    QString text = Tr("Not in the file, these settings keep the form's values (Save writes "
+                      "them):") +
+                   QLatin1Char('\n');
+    for (const ConfigAssignment& a : kept) {
+        const QString word = QLatin1String(Field(a.field).word);
+        QString name = word;
+        QString value = QString::number(a.value);
+        switch (a.field) {
+        case ConfigField::SampleRate:
+            value = SampleRateText(a.value);
+            break;
+        case ConfigField::WavType:
+            value = WavTypeText(a.value);
+            break;
+        case ConfigField::VasEnable:
+        case ConfigField::TimersEnable:
+            value = OnOff(a.value);
+            break;
+        case ConfigField::LoopSize:
+        case ConfigField::LimitMax:
+            value = SizeText(a.value, "Mb");
+            break;
+        case ConfigField::LimitMin:
+            value = SizeText(a.value, "kb");
+            break;
+        case ConfigField::TimerEnable:
+            name = Tr("timer %1").arg(a.panel + 1);
+            value = OnOff(a.value);
+            break;
+        case ConfigField::TimerMonth:
+        case ConfigField::TimerDay:
+        case ConfigField::TimerHour:
+        case ConfigField::TimerMinute:
+        case ConfigField::TimerLength:
+            name = Tr("timer %1 %2").arg(a.panel + 1).arg(word);
+            value = TimerField(a.field, a.value);
+            break;
+        default:
+            break;
+        }
+        text += QStringLiteral("    ") + Tr("%1: %2").arg(name, value) + QLatin1Char('\n');
+    }
+    return text;
 }
 
 QStringList ExplainReadStop(const ReadStopInfo& stop, qint64 carriageReturns)
@@ -273,29 +356,29 @@ qint64 CarriageReturnsInFile(QIODevice& device, qint64 start, const ConfigReadRe
 
 } // namespace
 
-int CheckConfigDevice(QIODevice& device, QTextStream& out)
+int CheckConfigDevice(QIODevice& device, QTextStream& out, const ComboItems& items,
+                      const FreeSpacePlan& plan, bool explainLines)
 {
     const auto explain = [&](const ConfigLine& line, const ParsedLine& parsed) {
-        out << Tr("line %1: %2").arg(line.number).arg(Printable(line.text)) << '\n'
-            << "    " << ExplainConfigLine(parsed) << '\n';
+        if (explainLines)
+            out << Tr("line %1: %2").arg(line.number).arg(Printable(line.text)) << '\n'
+                << "    " << ExplainConfigLine(parsed) << '\n';
     };
     const qint64 start = device.pos();
     ConfigSettings settings;
     const ConfigReadResult read =
-        ReadConfigSettings(device, settings, SampleRateCount, WavTypeCount, explain);
+        ReadConfigSettings(device, settings, items.sampleRates, items.wavTypes, explain);
     if (read.deviceError) {
         out << Tr("cannot read the file: %1").arg(device.errorString()) << '\n';
         out.flush();
         return 2;
     }
     const ReadStopInfo& stop = read.stop;
-    int lines = read.lines;
-    int failed = read.linesWithoutEffect;
+    const int lines = read.lines;
+    const int failed = read.linesWithoutEffect;
 
     const QStringList why = ExplainReadStop(stop, CarriageReturnsInFile(device, start, read));
-    if (!stop.pending.isEmpty()) {
-        ++lines;
-        ++failed;
+    if (!stop.pending.isEmpty() && explainLines) {
         out << Tr("line %1: %2").arg(stop.lineNumber).arg(Printable(stop.pending)) << '\n';
         for (const QString& text : why)
             out << "    " << text << '\n';
@@ -316,12 +399,24 @@ int CheckConfigDevice(QIODevice& device, QTextStream& out)
             << '\n';
     else
         out << Tr("%1 of %2 did not take effect").arg(failed).arg(count) << '\n';
-    WriteScheduleSummary(settings, out);
+    WriteScheduleSummary(settings, out, plan);
     out.flush();
-    return failed == 0 && !restIgnored ? 0 : 1;
+    // A file that sets nothing (a failed copy, an empty file) is no configuration.
+    return lines > 0 && failed == 0 && !restIgnored ? 0 : 1;
+}
+
+int CheckConfigDevice(QIODevice& device, QTextStream& out)
+{
+    return CheckConfigDevice(device, out, PreferenceComboItems());
 }
 
 int CheckConfigFile(const QString& fileName, QTextStream& out)
+{
+    return CheckConfigFile(fileName, out, PreferenceComboItems());
+}
+
+int CheckConfigFile(const QString& fileName, QTextStream& out, const ComboItems& items,
+                    const FreeSpacePlan& plan)
 {
     QFile file(fileName);
     QString error;
@@ -340,5 +435,5 @@ int CheckConfigFile(const QString& fileName, QTextStream& out)
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    return CheckConfigDevice(buffer, out);
+    return CheckConfigDevice(buffer, out, items, plan);
 }

@@ -282,7 +282,8 @@ ParsedLine ParseTimerOrTune(const QByteArray& line)
 
 bool TookEffect(const ParsedLine& parsed)
 {
-    return parsed.issue == LineIssue::None || parsed.issue == LineIssue::IgnoredTail;
+    return (parsed.issue == LineIssue::None || parsed.issue == LineIssue::IgnoredTail) &&
+           parsed.lacking.isEmpty();
 }
 
 NumberRead ReadTwoDigits(const QByteArray& line, int pos, char terminator)

@@ -41,6 +41,9 @@ enum class LineIssue {
 
 struct ParsedLine {
     QList<ConfigAssignment> sets; // in the order the controls are set
+    // Items the line selects that the form's lists (the preferences' HSample, HMode) do
+    // not have: the combo box ignores them, nothing is set.
+    QList<ConfigAssignment> lacking;
     LineIssue issue = LineIssue::None;
     QByteArray word;
     QByteArray expected;
@@ -49,7 +52,7 @@ struct ParsedLine {
     int panel = 0;
 };
 
-// True when the line does everything it asks for.
+// True when the line does everything it asks for, the items it selects included.
 bool TookEffect(const ParsedLine& parsed);
 
 inline bool IsDigit(char c)

@@ -1,8 +1,11 @@
 #include "recorder_files/configsettings.h"
 
+#include "recorder_files/configwriter.h"
+
 #include <QIODevice>
 
 #include <algorithm>
+#include <bitset>
 #include <iterator>
 
 namespace
@@ -56,6 +59,21 @@ bool operator==(const ConfigSettings& a, const ConfigSettings& b)
            std::equal(std::begin(a.timers), std::end(a.timers), std::begin(b.timers));
 }
 
+ParsedLine FitToItems(ParsedLine parsed, const ComboItems& items)
+{
+    for (qsizetype i = 0; i < parsed.sets.size();) {
+        const ConfigAssignment& a = parsed.sets[i];
+        const int count = a.field == ConfigField::SampleRate ? items.sampleRates
+                          : a.field == ConfigField::WavType  ? items.wavTypes
+                                                             : -1;
+        if (count >= 0 && (a.value < 0 || a.value >= count))
+            parsed.lacking.append(parsed.sets.takeAt(i));
+        else
+            ++i;
+    }
+    return parsed;
+}
+
 void ApplyParsedLine(ConfigSettings& s, const ParsedLine& parsed, int sampleRateItems,
                      int wavTypeItems)
 {
@@ -76,14 +94,22 @@ ReadConfigSettings(QIODevice& device, ConfigSettings& settings, int sampleRateIt
 {
     ConfigReadResult result;
     ConfigLineReader reader;
+    std::bitset<std::size_t(ConfigFieldCount * TimerCount)> set; // field x TimerCount + panel
+    const auto slot = [](const ConfigAssignment& a) {
+        return std::size_t(a.field) * TimerCount +
+               std::size_t(std::clamp(a.panel, 0, TimerCount - 1));
+    };
     const auto apply = [&](const ConfigLine& line) {
-        const ParsedLine parsed = ParseConfigLine(line.text);
+        const ParsedLine parsed =
+            FitToItems(ParseConfigLine(line.text), {sampleRateItems, wavTypeItems});
         ++result.lines;
         if (!TookEffect(parsed))
             ++result.linesWithoutEffect;
         if (onLine)
             onLine(line, parsed);
         ApplyParsedLine(settings, parsed, sampleRateItems, wavTypeItems);
+        for (const ConfigAssignment& a : parsed.sets)
+            set.set(slot(a));
     };
     char buffer[16384];
     for (;;) {
@@ -95,5 +121,13 @@ ReadConfigSettings(QIODevice& device, ConfigSettings& settings, int sampleRateIt
     }
     result.stop = reader.Finish();
     result.carriageReturns = reader.CarriageReturns();
+    if (!result.stop.pending.isEmpty()) { // read as a line, never applied
+        ++result.lines;
+        ++result.linesWithoutEffect;
+    }
+    for (const ConfigAssignment& a : WrittenSettings(settings)) {
+        if (!set.test(slot(a)))
+            result.notInFile << a;
+    }
     return result;
 }

@@ -50,6 +50,17 @@ inline bool operator!=(const ConfigSettings& a, const ConfigSettings& b)
     return !(a == b);
 }
 
+// What the form's combo boxes hold: how many items each has (from the preferences'
+// HSample and HMode lists) decides which "M" lines the form can take.
+struct ComboItems {
+    int sampleRates = 3;
+    int wavTypes = 3;
+};
+
+// The line as a form with these lists takes it: an item a list lacks moves from sets
+// to lacking. Every reader (the form, --check, --write) decides with this.
+ParsedLine FitToItems(ParsedLine parsed, const ComboItems& items);
+
 // Applies a result to settings the way the form's controls take it: spin values are
 // clamped to the controls' ranges and a combo index beyond the item count is ignored.
 void ApplyParsedLine(ConfigSettings& settings, const ParsedLine& parsed, int sampleRateItems,
@@ -58,9 +69,15 @@ void ApplyParsedLine(ConfigSettings& settings, const ParsedLine& parsed, int sam
 struct ConfigReadResult {
     ReadStopInfo stop;
     qint64 carriageReturns = 0; // in the bytes read up to where the reading stopped
-    int lines = 0;              // lines applied (a pending line that was not is not counted)
+    // Lines of the file up to where the reading stopped, the one it stopped in (an
+    // unfinished or too long line, which is not applied) included: the one count that
+    // --check and the load report give.
+    int lines = 0;
     int linesWithoutEffect = 0; // of them, lines that did not do all they ask
     bool deviceError = false;   // the device failed: settings hold the lines read before
+    // Settings the file would hold if saved that no line of it set: they keep the values
+    // the settings had before the read.
+    QList<ConfigAssignment> notInFile;
 };
 
 // Reads a whole config.ini from device into settings, line by line as the recorder

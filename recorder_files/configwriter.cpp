@@ -73,6 +73,33 @@ QByteArray FormatConfig(const ConfigSettings& s)
     return out;
 }
 
+QList<ConfigAssignment> WrittenSettings(const ConfigSettings& s)
+{
+    QList<ConfigAssignment> written{{ConfigField::SampleRate, 0, s.sampleRate},
+                                    {ConfigField::WavType, 0, s.wavType},
+                                    {ConfigField::VasEnable, 0, int(s.vasEnabled)}};
+    if (s.vasEnabled)
+        written << ConfigAssignment{ConfigField::VasOnLevel, 0, s.vasOnLevel}
+                << ConfigAssignment{ConfigField::VasOnTime, 0, s.vasOnTime}
+                << ConfigAssignment{ConfigField::VasOffLevel, 0, s.vasOffLevel}
+                << ConfigAssignment{ConfigField::VasOffTime, 0, s.vasOffTime};
+    written << ConfigAssignment{ConfigField::LoopSize, 0, s.loopSize}
+            << ConfigAssignment{ConfigField::LimitMax, 0, s.limitMax}
+            << ConfigAssignment{ConfigField::LimitMin, 0, s.limitMin}
+            << ConfigAssignment{ConfigField::TimersEnable, 0, int(s.timersEnabled)};
+    for (int i = 0; s.timersEnabled && i < TimerCount; ++i) {
+        const TimerSettings& t = s.timers[i];
+        written << ConfigAssignment{ConfigField::TimerEnable, i, int(t.enabled)};
+        if (t.enabled)
+            written << ConfigAssignment{ConfigField::TimerMonth, i, t.month}
+                    << ConfigAssignment{ConfigField::TimerDay, i, t.day}
+                    << ConfigAssignment{ConfigField::TimerHour, i, t.hour}
+                    << ConfigAssignment{ConfigField::TimerMinute, i, t.minute}
+                    << ConfigAssignment{ConfigField::TimerLength, i, t.length};
+    }
+    return written;
+}
+
 QList<int> TimersNotRun(const ConfigSettings& s)
 {
     QList<int> notRun;

@@ -19,6 +19,11 @@ QByteArray TimerFieldText(ConfigField field, int value, int width = 0);
 // The complete file, byte for byte: fixed line order, "\r\n" after every line.
 QByteArray FormatConfig(const ConfigSettings& settings);
 
+// The settings the file FormatConfig gives holds, each with its value: the VAS levels
+// only with VAS on, the timers only with the timers on, a timer's fields only when it is
+// switched on.
+QList<ConfigAssignment> WrittenSettings(const ConfigSettings& settings);
+
 // The timers (index 0 to TimerCount - 1) that are switched on in the form but that the
 // recorder will not run: with day, month, hour and minute all at "any" the line reads
 // T<n>,*.*,*:*,<length>, which the recorder takes for a switched-off timer.

@@ -2,12 +2,15 @@
 // folder, reload, load from, save as, save, and the clock-setting files.
 #include "editor/configeditwindow.h"
 
+#include "app/cardspace.h"
 #include "app/globals.h"
 #include "app/prefcodec.h"
 #include "app/preferences.h"
 #include "app/savefile.h"
 #include "editor/filestatus.h"
 #include "recorder_files/clockfile.h"
+#include "recorder_files/configwriter.h"
+#include "recorder_files/deployment.h"
 
 #include <QDateEdit>
 #include <QFile>
@@ -104,10 +107,12 @@ void ConfigEditWindow::SaveCurrent()
         return;
     const QString card = configFilePath->text();
     const QString configName = card + PrefText(Preferences.CFGname);
-    // Names that make the clock files one with config.ini: nothing is written at all.
-    const QString clash =
-        ClockNameClash(PrefText(Preferences.CFGname), PrefText(Preferences.TimeName),
-                       Preferences.SetTime != 0, Preferences.DelOldTime != 0);
+    // Names that make the clock files one with config.ini, or a clock the file cannot
+    // hold: nothing is written at all.
+    QString clash = ClockNameClash(PrefText(Preferences.CFGname), PrefText(Preferences.TimeName),
+                                   Preferences.SetTime != 0, Preferences.DelOldTime != 0);
+    if (clash.isEmpty() && Preferences.SetTime != 0)
+        clash = ClockYearProblem(setDate->date());
     if (!clash.isEmpty()) {
         WarnFileError(tr("Nothing saved: %1").arg(clash));
         return;
@@ -115,22 +120,45 @@ void ConfigEditWindow::SaveCurrent()
     const FileResult config = WriteConfig(configName);
     if (!config.ok) {
         // The old clock files stay: the card holds what it held before.
+        RecordSave(card, config.error, false, false);
         WarnFileError(tr("Cannot write %1:\n%2").arg(configName, config.error));
         return;
     }
     QStringList written(configName);
-    if (Preferences.DelOldTime != 0)
-        DeleteClockFiles(card);
-    if (Preferences.SetTime != 0) {
-        const QString clockName = card + PrefText(Preferences.TimeName);
-        const FileResult clock = WriteClockFile(card);
-        if (!clock.ok) {
-            WarnFileError(tr("Cannot write %1:\n%2").arg(clockName, clock.error));
-            return;
-        }
-        written << clockName;
+    const ClockUpdateResult clock =
+        UpdateClockFiles(card, {PrefText(Preferences.TimeName), Preferences.SetTime != 0,
+                                Preferences.DelOldTime != 0, ClockBytes()});
+    if (!clock.ok) {
+        // config.ini is written; the clock files are left in a state the recorder reads
+        // safely (never an old clock file without time.ok).
+        RecordSave(card, clock.error, true, !clock.written.isEmpty());
+        WarnFileError((clock.removing ? tr("Cannot remove %1:\n%2") : tr("Cannot write %1:\n%2"))
+                          .arg(clock.failedFile, clock.error));
+        return;
     }
+    if (!clock.written.isEmpty())
+        written << clock.written;
     ReportSaved(written);
+    RecordSave(card, QString(), true, !clock.written.isEmpty());
+}
+
+void ConfigEditWindow::RecordSave(const QString& card, const QString& error, bool configWritten,
+                                  bool clockWritten)
+{
+    const ConfigSettings settings = Settings();
+    const QDateTime clock(setDate->date(), setTime->time());
+    const DeploymentRow row = DeploymentRowFor(
+        CardFolder(card), settings, configWritten ? FormatConfig(settings) : QByteArray(),
+        clockWritten ? clock : QDateTime(), error);
+    const QString record = DefaultDeploymentRecord();
+    if (const QString why = AppendDeployment(record, row); !why.isEmpty()) {
+        // Said, never in the way: the card holds what the save wrote.
+        auto* main = qobject_cast<QMainWindow*>(window());
+        const QString said = main ? main->statusBar()->currentMessage() : QString();
+        ShowStatus((said.isEmpty() ? QString() : said + QStringLiteral(". ")) +
+                       tr("Not recorded in %1: %2").arg(record, why),
+                   0);
+    }
 }
 
 FileResult ConfigEditWindow::LoadFile(const QString& fileName, ConfigReadResult* read)
@@ -165,15 +193,12 @@ void ConfigEditWindow::WarnFileError(const QString& text)
         QMessageBox::warning(this, tr("File error"), text);
 }
 
-void ConfigEditWindow::DeleteClockFiles(const QString& cardPath)
+QByteArray ConfigEditWindow::ClockBytes() const
 {
-    // A file that is not there is no failure: nothing to report.
-    QFile::remove(cardPath + QLatin1String(ClockAcknowledgeName()));
-    QFile::remove(cardPath + PrefText(Preferences.TimeName));
+    return ClockFileBytes(setDate->date(), setTime->time());
 }
 
 FileResult ConfigEditWindow::WriteClockFile(const QString& cardPath)
 {
-    return WriteFileSafely(cardPath + PrefText(Preferences.TimeName),
-                           ClockFileBytes(setDate->date(), setTime->time()));
+    return WriteFileSafely(cardPath + PrefText(Preferences.TimeName), ClockBytes());
 }

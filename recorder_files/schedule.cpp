@@ -1,9 +1,15 @@
 // The timers of a config.ini over a day and over the days until the card is full.
 #include "recorder_files/schedule.h"
 
+#include "editor/derived.h"
+
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <QTextStream>
+#include <QtAlgorithms>
 #include <algorithm>
+#include <cmath>
+#include <memory>
 
 namespace
 {
@@ -23,36 +29,202 @@ bool DateBound(const TimerSettings& t)
     return !IsAny(ConfigField::TimerDay, t.day) || !IsAny(ConfigField::TimerMonth, t.month);
 }
 
-// Adds every write of one timer on a day it fires.
-void AddTimer(DayCover& cover, const TimerSettings& t, int timer)
+bool Fires(const TimerSettings& t, const QDate& date)
+{
+    return (IsAny(ConfigField::TimerDay, t.day) || date.day() == t.day) &&
+           (IsAny(ConfigField::TimerMonth, t.month) || date.month() == t.month);
+}
+
+// A write of 9999 minutes from 23:59 runs into the seventh day after its start.
+constexpr int SpillDays = 8;
+constexpr int DayWords = (MinutesPerDay + 63) / 64;
+using DayBits = std::array<quint64, DayWords>;
+
+// What the firings of one timer on one day write, on that day (k = 0) and the days after.
+struct TimerDays {
+    std::array<std::array<int, MinutesPerDay>, SpillDays> writes{}; // writes covering a minute
+    std::array<DayBits, SpillDays> bits{};                          // minutes written
+};
+
+TimerDays WritesOfOneDay(const TimerSettings& t)
 {
     const bool anyHour = IsAny(ConfigField::TimerHour, t.hour);
     const bool anyMinute = IsAny(ConfigField::TimerMinute, t.minute);
     const bool unlimited = t.length == Field(ConfigField::TimerLength).special;
-    for (int hour = anyHour ? 0 : t.hour; hour <= (anyHour ? 23 : t.hour); ++hour) {
-        for (int minute = anyMinute ? 0 : t.minute; minute <= (anyMinute ? 59 : t.minute);
-             ++minute) {
+    const int length = std::clamp(t.length, 0, Field(ConfigField::TimerLength).maximum);
+    // Starts and ends of the writes as +1 and -1 over the minutes from the firing day on.
+    // An hour or minute no clock shows never fires.
+    std::array<int, SpillDays * MinutesPerDay + 1> steps{};
+    for (int hour = anyHour ? 0 : t.hour; hour <= (anyHour ? 23 : t.hour) && hour < 24; ++hour) {
+        for (int minute = anyMinute ? 0 : t.minute;
+             minute <= (anyMinute ? 59 : t.minute) && minute < 60; ++minute) {
+            if (hour < 0 || minute < 0)
+                continue;
             const int start = hour * 60 + minute;
-            const int length =
-                unlimited ? MinutesPerDay - start : std::min(t.length, MinutesPerDay);
-            for (int m = start; m < start + length; ++m) {
-                quint8& writes = cover.writes[m % MinutesPerDay];
-                writes = quint8(std::min(writes + 1, 255));
-                cover.timers[m % MinutesPerDay] |= quint8(1 << timer);
+            ++steps[start];
+            --steps[unlimited ? MinutesPerDay : start + length];
+        }
+    }
+    TimerDays days;
+    int running = 0;
+    for (int m = 0; m < SpillDays * MinutesPerDay; ++m) {
+        running += steps[m];
+        const int k = m / MinutesPerDay;
+        const int minute = m % MinutesPerDay;
+        days.writes[k][minute] = running;
+        if (running > 0)
+            days.bits[k][minute / 64] |= quint64(1) << (minute % 64);
+    }
+    return days;
+}
+
+// The writes of every timer in use; index by timer, empty for one not in use.
+std::array<std::unique_ptr<TimerDays>, TimerCount> WritesOfTimers(const ScheduleInput& input)
+{
+    std::array<std::unique_ptr<TimerDays>, TimerCount> all;
+    for (int t = 0; input.timersEnabled && t < TimerCount; ++t) {
+        if (input.timers[t].enabled)
+            all[t] = std::make_unique<TimerDays>(WritesOfOneDay(input.timers[t]));
+    }
+    return all;
+}
+
+// One day of the calendar: each timer that fired k days before it (bit k of fired[t])
+// adds its writes of day k.
+DayCover CoverOf(const std::array<std::unique_ptr<TimerDays>, TimerCount>& writes,
+                 const std::array<int, TimerCount>& fired)
+{
+    DayCover cover;
+    for (int t = 0; t < TimerCount; ++t) {
+        for (int k = 0; writes[t] && k < SpillDays; ++k) {
+            if (!(fired[t] & (1 << k)))
+                continue;
+            for (int m = 0; m < MinutesPerDay; ++m) {
+                const int w = writes[t]->writes[k][m];
+                if (w == 0)
+                    continue;
+                cover.writes[m] = quint8(std::min(cover.writes[m] + w, 255));
+                cover.timers[m] |= quint8(1 << t);
             }
         }
     }
+    return cover;
 }
 
-// Matching dates of a day and month pattern in one year.
-int DatesInYear(int day, int month, int year)
+// The date patterns of the timers bound to a date, each with the timers that have it.
+struct DatePattern {
+    int day = 0;
+    int month = 0;
+    int timers = 0;
+};
+
+QList<DatePattern> DatePatterns(const ScheduleInput& input)
 {
-    int dates = 0;
-    for (QDate d(year, 1, 1); d.year() == year; d = d.addDays(1)) {
-        if ((day == 0 || d.day() == day) && (month == 0 || d.month() == month))
-            ++dates;
+    QList<DatePattern> patterns;
+    for (int t = 0; input.timersEnabled && t < TimerCount; ++t) {
+        const TimerSettings& timer = input.timers[t];
+        if (!timer.enabled || !DateBound(timer))
+            continue;
+        auto same = std::find_if(patterns.begin(), patterns.end(), [&](const DatePattern& p) {
+            return p.day == timer.day && p.month == timer.month;
+        });
+        if (same != patterns.end())
+            same->timers |= 1 << t;
+        else
+            patterns << DatePattern{timer.day, timer.month, 1 << t};
     }
-    return dates;
+    return patterns;
+}
+
+// A common year and a leap year: every combination of date patterns that can fall on
+// one date falls on one of their dates.
+constexpr int CommonYear = 2027;
+constexpr int LeapYear = 2028;
+
+bool PatternMatches(const DatePattern& p, const QDate& date)
+{
+    return (p.day == 0 || date.day() == p.day) && (p.month == 0 || date.month() == p.month);
+}
+
+bool MatchesSomeDate(const DatePattern& p)
+{
+    for (QDate d(LeapYear, 1, 1); d.year() == LeapYear; d = d.addDays(1)) {
+        if (PatternMatches(p, d))
+            return true;
+    }
+    return false;
+}
+
+// Bit j set: pattern j matches the date.
+int PatternsOn(const QList<DatePattern>& patterns, const QDate& date)
+{
+    int mask = 0;
+    for (qsizetype j = 0; j < patterns.size(); ++j) {
+        if (PatternMatches(patterns[j], date))
+            mask |= 1 << j;
+    }
+    return mask;
+}
+
+// What one class of dates adds to a typical day: the dates on which exactly the patterns
+// in `set` match, with their timers firing on one such date while the daily timers run
+// as always. The days after it count too, for writes that run on.
+DateExtra ExtraOf(const Schedule& s, const QList<DatePattern>& patterns, int set,
+                  const std::array<std::unique_ptr<TimerDays>, TimerCount>& writes)
+{
+    DateExtra e;
+    QDate first;
+    for (QDate d(CommonYear, 1, 1); d.year() <= LeapYear; d = d.addDays(1)) {
+        if (PatternsOn(patterns, d) != set)
+            continue;
+        (d.year() == CommonYear ? e.datesInYear : e.datesInLeapYear) += 1;
+        if (!first.isValid())
+            first = d;
+    }
+    for (qsizetype j = 0; j < patterns.size(); ++j) {
+        if (!(set & (1 << j)))
+            continue;
+        e.timers |= patterns[j].timers;
+        e.day = std::max(e.day, patterns[j].day);
+        e.month = std::max(e.month, patterns[j].month);
+    }
+    if (!first.isValid())
+        return e;
+    // The date's own day and the days its writes run on into.
+    for (int k = 0; k < SpillDays; ++k) {
+        std::array<int, TimerCount> fired{};
+        for (int t = 0; t < TimerCount; ++t) {
+            if (!s.input.timers[t].enabled)
+                continue;
+            if (!DateBound(s.input.timers[t]))
+                fired[t] = (1 << SpillDays) - 1;
+            else if (e.timers & (1 << t))
+                fired[t] = 1 << k;
+        }
+        const DayCover day = CoverOf(writes, fired);
+        e.minutes += day.Minutes() - s.minutes;
+        e.overlapMinutes += day.OverlapMinutes() - s.overlapMinutes;
+        if (e.datesInLeapYear > 0 || e.datesInYear > 0)
+            e.overlapTimersMask |= day.OverlapTimers();
+    }
+    return e;
+}
+
+// Whether the patterns in `set` can meet on one date: days and months agree or are "any".
+bool CanMeet(const QList<DatePattern>& patterns, int set)
+{
+    int day = 0;
+    int month = 0;
+    for (qsizetype j = 0; j < patterns.size(); ++j) {
+        if (!(set & (1 << j)))
+            continue;
+        if ((patterns[j].day && day && patterns[j].day != day) ||
+            (patterns[j].month && month && patterns[j].month != month))
+            return false;
+        day = std::max(day, patterns[j].day);
+        month = std::max(month, patterns[j].month);
+    }
+    return true;
 }
 
 QString TimerList(int mask)
@@ -71,7 +243,11 @@ QString ExtraText(const DateExtra& e, const QLocale& locale)
     if (e.datesInYear == 0 && e.datesInLeapYear == 0)
         return ScheduleText::tr("timer %1 never fires: %2 does not exist")
             .arg(TimerList(e.timers), when);
-    QString text = ScheduleText::tr("plus %1 min on %2").arg(e.minutes).arg(when);
+    QString text = e.patterns > 1 ? ScheduleText::tr("plus %1 min in all on %2, where timers %3 "
+                                                     "fire together")
+                                        .arg(e.minutes)
+                                        .arg(when, TimerList(e.timers))
+                                  : ScheduleText::tr("plus %1 min on %2").arg(e.minutes).arg(when);
     if (e.datesInYear == 0)
         text += ScheduleText::tr(" (leap years only)");
     if (e.overlapMinutes > 0)
@@ -128,6 +304,9 @@ Schedule MakeSchedule(const ScheduleInput& input)
     s.input = input;
     if (!input.timersEnabled)
         return s;
+    const auto writes = WritesOfTimers(input);
+    // A typical day: the daily timers fired on it and on each day before.
+    std::array<int, TimerCount> daily{};
     for (int t = 0; t < TimerCount; ++t) {
         const TimerSettings& timer = input.timers[t];
         if (!timer.enabled)
@@ -135,43 +314,30 @@ Schedule MakeSchedule(const ScheduleInput& input)
         s.firings[t] = FiringsPerDay(timer);
         s.unlimited |= timer.length == Field(ConfigField::TimerLength).special;
         if (!DateBound(timer))
-            AddTimer(s.typical, timer, t);
+            daily[t] = (1 << SpillDays) - 1;
     }
+    s.typical = CoverOf(writes, daily);
     s.minutes = s.typical.Minutes();
     s.bytes = qint64(s.minutes) * 60 * input.byteRate;
     s.overlapMinutes = s.typical.OverlapMinutes();
     s.overlapTimers = s.typical.OverlapTimers();
 
-    // One extra per date pattern, with every timer that has it.
-    for (int t = 0; t < TimerCount; ++t) {
-        const TimerSettings& timer = input.timers[t];
-        if (!timer.enabled || !DateBound(timer))
+    // One extra for each set of date patterns that meets on some dates, and a note for a
+    // pattern that matches no date at all.
+    const QList<DatePattern> patterns = DatePatterns(input);
+    for (int set = 1; set < (1 << patterns.size()); ++set) {
+        if (!CanMeet(patterns, set))
             continue;
-        auto same = std::find_if(s.extras.begin(), s.extras.end(), [&](const DateExtra& e) {
-            return e.day == timer.day && e.month == timer.month;
-        });
-        if (same != s.extras.end()) {
-            same->timers |= 1 << t;
+        DateExtra e = ExtraOf(s, patterns, set, writes);
+        e.patterns = qPopulationCount(quint32(set));
+        const bool never = e.datesInYear == 0 && e.datesInLeapYear == 0;
+        // A pattern whose dates all belong to a set of more patterns is told there; one
+        // that matches no date at all is told as never firing.
+        if (never &&
+            (e.patterns > 1 || MatchesSomeDate(patterns[qCountTrailingZeroBits(quint32(set))])))
             continue;
-        }
-        DateExtra e;
-        e.day = timer.day;
-        e.month = timer.month;
-        e.timers = 1 << t;
-        e.datesInYear = DatesInYear(e.day, e.month, 2023);
-        e.datesInLeapYear = DatesInYear(e.day, e.month, 2024);
+        s.overlapTimers |= e.overlapTimersMask;
         s.extras << e;
-    }
-    for (DateExtra& e : s.extras) {
-        DayCover date = s.typical;
-        for (int t = 0; t < TimerCount; ++t) {
-            if (e.timers & (1 << t))
-                AddTimer(date, input.timers[t], t);
-        }
-        e.minutes = date.Minutes() - s.minutes;
-        e.overlapMinutes = date.OverlapMinutes() - s.overlapMinutes;
-        if (e.datesInLeapYear > 0)
-            s.overlapTimers |= date.OverlapTimers();
     }
     return s;
 }
@@ -183,25 +349,37 @@ bool ExtraMatches(const DateExtra& e, const QDate& date)
 
 int DaysUntilFull(const Schedule& s, qint64 freeBytes, const QDate& from, int horizonDays)
 {
-    const bool writesSometime =
-        s.minutes > 0 || std::any_of(s.extras.begin(), s.extras.end(), [](const DateExtra& e) {
-            return e.minutes > 0 && e.datesInLeapYear > 0;
-        });
-    if (!writesSometime || s.input.byteRate <= 0 || s.input.loopSizeMb > 0)
+    if (!s.input.timersEnabled || s.input.byteRate <= 0 || s.input.loopSizeMb > 0 ||
+        !from.isValid())
         return -1;
+    const auto writes = WritesOfTimers(s.input);
+    // Bit k of fired[t]: timer t fired k days before the day at hand (and not before from).
+    std::array<int, TimerCount> fired{};
+    const qint64 bytesPerMinute = qint64(60) * s.input.byteRate;
     qint64 used = 0;
-    for (int day = 0; day < horizonDays; ++day) {
-        const QDate date = from.addDays(day);
-        int minutes = s.minutes;
-        for (const DateExtra& e : s.extras) {
-            if (ExtraMatches(e, date))
-                minutes += e.minutes;
+    QDate date = from;
+    for (int day = 0; day < horizonDays; ++day, date = date.addDays(1)) {
+        DayBits bits{};
+        for (int t = 0; t < TimerCount; ++t) {
+            if (!writes[t])
+                continue;
+            fired[t] =
+                ((fired[t] << 1) | int(Fires(s.input.timers[t], date))) & ((1 << SpillDays) - 1);
+            for (int k = 0; k < SpillDays; ++k) {
+                if (!(fired[t] & (1 << k)))
+                    continue;
+                for (int w = 0; w < DayWords; ++w)
+                    bits[w] |= writes[t]->bits[k][w];
+            }
         }
-        used += qint64(minutes) * 60 * s.input.byteRate;
+        int minutes = 0;
+        for (quint64 word : bits)
+            minutes += qPopulationCount(word);
+        used += minutes * bytesPerMinute;
         if (used > freeBytes)
             return day;
     }
-    return horizonDays;
+    return used > 0 ? horizonDays : -1;
 }
 
 QString DatePatternText(int day, int month, const QLocale& locale)
@@ -250,15 +428,69 @@ QStringList ScheduleLines(const Schedule& s,
     return lines;
 }
 
-void WriteScheduleSummary(const ConfigSettings& settings, QTextStream& out)
+QString CardFullText(const Schedule& s, qint64 freeBytes, const QString& freeText,
+                     const QDate& from, int* daysUntilFull)
+{
+    const QString with = ScheduleText::tr("with %1 free from %2")
+                             .arg(freeText, from.toString(QStringLiteral("yyyy-MM-dd")));
+    if (daysUntilFull)
+        *daysUntilFull = -1;
+    if (!s.input.timersEnabled)
+        return ScheduleText::tr("%1: the timers are off, the key decides when it fills").arg(with);
+    const int days = DaysUntilFull(s, freeBytes, from, ScheduleHorizonDays);
+    if (daysUntilFull)
+        *daysUntilFull = days;
+    if (days < 0)
+        return ScheduleText::tr("%1: never full").arg(with);
+    if (days >= ScheduleHorizonDays)
+        return ScheduleText::tr("%1: not full within %2 days (ten years)")
+            .arg(with)
+            .arg(ScheduleHorizonDays);
+    return ScheduleText::tr("%1: full after %2 days (on %3)")
+        .arg(with)
+        .arg(days)
+        .arg(from.addDays(days).toString(QStringLiteral("yyyy-MM-dd")));
+}
+
+qint64 ParseByteSize(const QString& text)
+{
+    static const QRegularExpression form(
+        QStringLiteral("^\\s*(\\d+(?:\\.\\d+)?)\\s*(|kB|MB|GB|KiB|MiB|GiB)\\s*$"));
+    const QRegularExpressionMatch match = form.match(text);
+    if (!match.hasMatch())
+        return -1;
+    const QString unit = match.captured(2);
+    const QString number = match.captured(1);
+    if (unit.isEmpty()) { // whole bytes only
+        bool ok = false;
+        const qint64 bytes = number.toLongLong(&ok);
+        return ok ? bytes : -1;
+    }
+    const int power = 1 + int(QStringLiteral("KMG").indexOf(unit.at(0).toUpper()));
+    const double base = unit.endsWith(QLatin1String("iB")) ? 1024.0 : 1000.0;
+    const double bytes = number.toDouble() * std::pow(base, power);
+    return bytes < 9e18 ? qint64(bytes) : -1;
+}
+
+void WriteScheduleSummary(const ConfigSettings& settings, QTextStream& out,
+                          const FreeSpacePlan& plan)
 {
     const Schedule schedule = MakeSchedule(ScheduleInputOf(settings));
+    const int rate = schedule.input.byteRate;
+    // The form's megabytes with the exact bytes beside them.
     const QStringList lines = ScheduleLines(
-        schedule, [](int, qint64 bytes) { return ScheduleText::tr("%1 bytes").arg(bytes); },
+        schedule,
+        [rate](int minutes, qint64 bytes) {
+            return ScheduleText::tr("%1 (%2 bytes)")
+                .arg(FileSizeText(minutes, rate, ScheduleText::tr("Mb")))
+                .arg(bytes);
+        },
         QLocale::c());
     out << ScheduleText::tr("schedule at %1 bytes per second:").arg(schedule.input.byteRate)
         << '\n';
     for (const QString& line : lines)
         out << "    " << line << '\n';
+    if (plan.freeBytes >= 0)
+        out << "    " << CardFullText(schedule, plan.freeBytes, plan.freeText, plan.from) << '\n';
     out.flush();
 }

@@ -1,19 +1,20 @@
 #pragma once
 
-// What the timers of a config.ini mean over a day and for the card, as plain arithmetic.
+// What the timers of a config.ini mean over the calendar and for the card, as plain
+// arithmetic.
 //
-// How the recorder is taken to treat a timer:
-// - An enabled timer (with the timers switched on) fires at every minute whose month, day,
-//   hour and minute match; a field at "any" matches every value. Hour "any" with minute 30
-//   fires 24 times a day, hour and minute "any" fire every minute.
-// - Each firing writes `length` minutes from its start. An unlimited write (length 0) is
-//   counted up to midnight of the day it starts. A daily write that runs past midnight
-//   continues into the next morning, which on a typical day is the same morning.
-// - A firing while another write runs is an overlap: the minutes are written once, the
-//   overlap is flagged.
-// - A timer whose day or month is not "any" writes only on the dates it matches; those
-//   minutes are told apart as date-bound extras. Day 31 never matches a 30-day month,
-//   day 29 of month 2 matches in leap years only.
+// The rule the figures follow:
+// - An enabled timer (with the timers switched on) fires at every minute whose month,
+//   day, hour and minute match; a field at "allways" matches every value. Hour "allways"
+//   with minute 30 fires 24 times a day, hour and minute "allways" every minute. Day 31
+//   never matches a 30-day month, day 29 of month 2 matches in leap years only.
+// - A firing writes its write time from that minute on, on into the following days. An
+//   unlimited write (length 0) ends at midnight of the day it starts.
+// - The minutes written are the union of all writes. An overlap is a minute covered by
+//   two or more writes, of any timers, the same timer's included.
+// - Days until full from a start date: counting from 00:00 of that date, the largest N
+//   such that the bytes of the first N days together are at most the free space. Nothing
+//   fired before the start date counts.
 // - With VAS on the recorder writes only while it hears sound: the figures are upper
 //   bounds. With loop writing on it writes over its oldest sound once the loop is full,
 //   so the card does not fill up.
@@ -53,20 +54,24 @@ struct DayCover {
     int OverlapTimers() const;  // timers having a part in an overlap
 };
 
-// The minutes the timers with one date pattern add on each date they match.
+// What the timers bound to dates add to a typical day on the dates where exactly one set
+// of their date patterns matches: the writes of that date and those running on from it
+// into the following days, all counted once.
 struct DateExtra {
-    int day = 0;            // 1..31, 0 any day
-    int month = 0;          // 1..12, 0 any month
-    int timers = 0;         // bit n = timer n+1
-    int minutes = 0;        // added to a typical day on a matching date
-    int overlapMinutes = 0; // more overlap than a typical day has, on such a date
-    int datesInYear = 0;    // matching dates in a common year
+    int day = 0;               // of the dates: 1..31, 0 any day
+    int month = 0;             // 1..12, 0 any month
+    int timers = 0;            // bit n = timer n+1: the timers firing on those dates
+    int patterns = 1;          // date patterns that meet there
+    int minutes = 0;           // added to the typical days by the firings of one such date
+    int overlapMinutes = 0;    // more overlap than typical days have, by those firings
+    int overlapTimersMask = 0; // timers having a part in an overlap there
+    int datesInYear = 0;       // such dates in a common year
     int datesInLeapYear = 0;
 };
 
 struct Schedule {
     ScheduleInput input;
-    DayCover typical; // the timers bound to no date
+    DayCover typical; // the timers bound to no date, with what runs on from the day before
     int minutes = 0;  // written on a typical day
     qint64 bytes = 0; // of them
     int overlapMinutes = 0;
@@ -84,11 +89,23 @@ Schedule MakeSchedule(const ScheduleInput& input);
 // True when the date matches the day and month of an extra (0 = any).
 bool ExtraMatches(const DateExtra& extra, const QDate& date);
 
-// Whole days from `from` on whose writes fit into freeBytes: -1 when nothing is ever
-// written (or loop writing keeps the card from filling), horizonDays when they fit longer.
+// Days until full, day by day over the calendar from `from` (the rule above): -1 when
+// nothing is written within horizonDays (or loop writing keeps the card from filling),
+// horizonDays when the writes of all of them fit.
 constexpr int ScheduleHorizonDays = 3653; // ten years
 int DaysUntilFull(const Schedule& schedule, qint64 freeBytes, const QDate& from,
                   int horizonDays = ScheduleHorizonDays);
+
+// "with 2GB free from 2027-06-01: full after 93 days (on 2027-09-02)", or "... never
+// full" (nothing written, or loop writing): the one wording of --check --free and the day
+// strip. freeText is the free space as the reader knows it ("2GB", "0.27 GB"). days, when
+// given, receives what DaysUntilFull gave.
+QString CardFullText(const Schedule& schedule, qint64 freeBytes, const QString& freeText,
+                     const QDate& from, int* days = nullptr);
+
+// A size as --free takes it: whole bytes, or a number with kB, MB, GB (powers of 1000, as
+// cards are labelled) or KiB, MiB, GiB; -1 when the text is none of these.
+qint64 ParseByteSize(const QString& text);
 
 // The schedule in words, one sentence a line: daily total first, then date-bound extras,
 // overlaps, VAS, loop writing. sizeText turns minutes and bytes into the size wording.
@@ -99,5 +116,14 @@ QStringList ScheduleLines(const Schedule& schedule,
 // "15 June", "the 15th of every month", "every day in June".
 QString DatePatternText(int day, int month, const QLocale& locale);
 
-// The summary that --check ends with: the schedule of the settings a file gives.
-void WriteScheduleSummary(const ConfigSettings& settings, QTextStream& out);
+// Free space and the first day to count the days until full from (--check --free).
+struct FreeSpacePlan {
+    qint64 freeBytes = -1; // -1: no plan
+    QString freeText;      // as the user gave it
+    QDate from;
+};
+
+// The summary that --check ends with: the schedule of the settings a file gives, and with
+// a plan the day the card is full.
+void WriteScheduleSummary(const ConfigSettings& settings, QTextStream& out,
+                          const FreeSpacePlan& plan = FreeSpacePlan());

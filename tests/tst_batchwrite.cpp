@@ -1,6 +1,7 @@
 // plimo-configurator --write PRESET --to CARD...: the built program on temporary card
 // folders, each card compared with what the form saves after loading the same preset.
 #include "editor/configeditwindow.h"
+#include "editor/filestatus.h"
 #include "formfixture.h"
 #include "recorder_files/clockfile.h"
 #include "testsupport.h"
@@ -41,7 +42,8 @@ private slots:
     {
         QTest::addColumn<QByteArray>("preset");
         QTest::addColumn<QByteArray>("prefs");
-        QTest::addColumn<QStringList>("cards"); // "file:x" a file, "missing:x" nothing
+        QTest::addColumn<QStringList>("cards"); // "file:x" a file, "missing:x" nothing,
+                                                // "link:x" a link to a
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QStringList>(
@@ -82,17 +84,32 @@ private slots:
             << QStringList{"--clock", "2026-12-08 06:00:00", "--keep-old-clock"} << 0
             << QStringList{"OK a/ config.ini time.ini"} << fixed << false;
         QTest::newRow("no clock, preferences' names and short list")
-            << QByteArray("M,11,none\r\n") << QByteArray("TimeName clock.ini\nHSample[2] \"\"\n")
+            << QByteArray("M,8,none\r\n") << QByteArray("TimeName clock.ini\nHSample[2] \"\"\n")
             << QStringList{"a"} << QStringList{"--no-clock"} << 0 << QStringList{"OK a/ config.ini"}
             << QByteArray() << true;
+        QTest::newRow("a rate the short list lacks")
+            << QByteArray("M,11,none\r\n") << QByteArray("HSample[2] \"\"\n") << QStringList{"a"}
+            << QStringList() << 1 << QStringList{"(HSample) has no item 2", "nothing written"}
+            << QByteArray() << false;
         QTest::newRow("clock file named as the config file")
             << HandWritten << QByteArray("TimeName CONFIG.INI\n") << QStringList{"a"}
             << QStringList() << 1 << QStringList{"nothing written"} << QByteArray() << false;
-        QTest::newRow("same folder twice")
-            << HandWritten << QByteArray() << QStringList{"a", "./a"} << QStringList() << 2
-            << QStringList{"OK a/ config.ini time.ini",
-                           "FAILED ./a/: the same folder as a/, given already"}
+        QTest::newRow("one folder named four ways")
+            << HandWritten << QByteArray() << QStringList{"a", "a/", "./a", "link:l"}
+            << QStringList() << 0
+            << QStringList{"OK a/ config.ini time.ini", "SKIPPED a/: the same folder as a/",
+                           "SKIPPED ./a/: the same folder as a/",
+                           "SKIPPED l/: the same folder as a/"}
             << QByteArray("now") << true;
+        QTest::newRow("last year the clock file can hold")
+            << HandWritten << QByteArray() << QStringList{"a"}
+            << QStringList{"--clock", "2099-12-31 23:59:59"} << 0
+            << QStringList{"OK a/ config.ini time.ini"}
+            << ClockFileBytes(QDate(2099, 12, 31), QTime(23, 59, 59)) << true;
+        QTest::newRow("a year the clock file cannot hold")
+            << HandWritten << QByteArray() << QStringList{"a"}
+            << QStringList{"--clock", "1999-12-31 23:59:59"} << 1
+            << QStringList{"only the years 2000 to 2099"} << QByteArray() << false;
     }
 
     void writeCards()
@@ -115,6 +132,8 @@ private slots:
             const QString name = card.section(QLatin1Char(':'), -1);
             if (card.startsWith("file:"))
                 WriteAll(dir.filePath(name), "not a folder");
+            else if (card.startsWith("link:"))
+                QVERIFY(QFile::link(QStringLiteral("a"), dir.filePath(name)));
             else if (!card.startsWith("missing:") && dir.mkpath(name))
                 WriteAll(dir.filePath(name + "/time.ok"), "");
             arguments << "--to" << name;
@@ -127,8 +146,9 @@ private slots:
         QCOMPARE(run.exitCode(), exitCode);
 
         if (exitCode == 1) {
+            const QString told = out + QString::fromLocal8Bit(run.readAllStandardError());
             for (const QString& said : lines)
-                QVERIFY2(out.contains(said), qPrintable(out));
+                QVERIFY2(told.contains(said), qPrintable(told));
             QVERIFY(!QFile::exists(dir.filePath("a/config.ini")));
         } else {
             QCOMPARE(out.split(QLatin1Char('\n'), Qt::SkipEmptyParts), lines);
@@ -153,6 +173,86 @@ private slots:
             else
                 QCOMPARE(written, clock);
         }
+    }
+
+    // One verdict on one file from every reader: --check, --write and the form's load
+    // report, each with the items the preferences' lists give the form.
+    void oneVerdict_data()
+    {
+        QTest::addColumn<QByteArray>("preset");
+        QTest::addColumn<QByteArray>("prefs");
+        QTest::addColumn<int>("checkExit");
+        QTest::addColumn<QString>("checkSays");
+        QTest::addColumn<QByteArray>("written"); // by --write; empty: nothing written
+        QTest::addColumn<QString>("report");     // the load report after "Loaded file X"
+        const QByteArray rest = "VAS=off\r\nLoop=none\r\nLimit=*,*\r\nEvent=key\r\n";
+        const QByteArray written = "VAS=off\r\nLoop=none\r\nLimit=0,0\r\nEvent=key\r\n";
+        QTest::newRow("a rate the list lacks")
+            << "M,16,none\r\n" + rest << QByteArray() << 1
+            << "sets wav type to none (item 0); sample rate unchanged: the sample-rate list of "
+               "the preferences (HSample) has no item 3"
+            << QByteArray()
+            << ": 1 of 5 lines had no effect; 1 setting is not in the file and "
+               "keeps the form's value";
+        QTest::newRow("a rate the list has")
+            << "M,16,none\r\n" + rest << QByteArray("HSample[3] 16000\n") << 0
+            << "every line took effect (5 lines)"
+            << "M,16,none\r\n" + written << "";
+        QTest::newRow("a type the list lacks")
+            << "M,11,adpcm\r\n" + rest << QByteArray("HMode[2] \"\"\n") << 1
+            << "sets sample rate to 11050 samples per second (item 2); wav type unchanged: the "
+               "WAV-type list of the preferences (HMode) has no item 2"
+            << QByteArray()
+            << ": 1 of 5 lines had no effect; 1 setting is not in the file and "
+               "keeps the form's value";
+        QTest::newRow("last line without line end")
+            << "M,8,none\r\n" + rest + "Loop=20" << QByteArray() << 1
+            << "1 of 6 lines did not take effect" << QByteArray()
+            << ": 1 of 6 lines had no effect; the last line has no line end and was not read";
+        QTest::newRow("one line") << QByteArray("Loop=20\r\n") << QByteArray() << 0
+                                  << "every line took effect (1 line)"
+                                  << QByteArray("M,8,ulaw\r\nVAS=off\r\nLoop=20\r\nLimit=0,0\r\n"
+                                                "Event=key\r\n")
+                                  << ": 6 settings are not in the file and keep the form's values";
+        QTest::newRow("empty file")
+            << QByteArray() << QByteArray() << 1 << "no settings in the file" << QByteArray()
+            << ": 7 settings are not in the file and keep the form's values";
+    }
+    void oneVerdict()
+    {
+        QFETCH(QByteArray, preset);
+        QFETCH(QByteArray, prefs);
+        QFETCH(int, checkExit);
+        QFETCH(QString, checkSays);
+        QFETCH(QByteArray, written);
+        QFETCH(QString, report);
+        QTemporaryDir tmp;
+        QDir dir(tmp.path());
+        WriteAll(dir.filePath("preset.ini"), preset);
+        WriteAll(dir.filePath("my.cfg"), prefs);
+        QVERIFY(dir.mkpath("a"));
+
+        QProcess run;
+        run.setWorkingDirectory(tmp.path());
+        run.start(QStringLiteral(PLIMO_BINARY), {"--check", "preset.ini", "my.cfg"});
+        QVERIFY(run.waitForFinished(30000));
+        const QString out = QString::fromLocal8Bit(run.readAllStandardOutput());
+        QVERIFY2(out.contains(checkSays), qPrintable(out));
+        QCOMPARE(run.exitCode(), checkExit);
+
+        run.start(QStringLiteral(PLIMO_BINARY),
+                  {"--write", "preset.ini", "--to", "a", "--no-clock", "my.cfg"});
+        QVERIFY(run.waitForFinished(30000));
+        QCOMPARE(run.exitCode(), written.isEmpty() ? 1 : 0);
+        QCOMPARE(ReadAll(dir.filePath("a/config.ini")),
+                 written.isEmpty() ? QByteArray("<missing>") : written);
+
+        UseFormPreferences(tmp.path() + QStringLiteral("/empty/"));
+        PreferenceFile(PreferenceTable).Read(dir.filePath("my.cfg"));
+        ConfigEditWindow form(nullptr, "config edit");
+        ConfigReadResult read;
+        QVERIFY(form.LoadFile(dir.filePath("preset.ini"), &read).ok);
+        QCOMPARE(LoadReportFor("X", read).text, "Loaded file X" + report);
     }
 };
 

@@ -25,6 +25,10 @@ private slots:
         QTest::addColumn<qint64>("freeBytes");
         QTest::addColumn<int>("byteRate");
         QTest::addColumn<QString>("text");
+        // One figure with the day strip: two decimals. Without a removable volume (no card
+        // path: the working folder's disk) it is no card.
+        QTest::newRow("not removable") << Q_INT64_C(84110000000) << -8000
+                                       << "Folder's disk: 84.11 GB free, about 2920 h at 8000 B/s";
         QTest::newRow("example") << Q_INT64_C(3710000000) << 8000
                                  << "Card: 3.71 GB free, about 128 h at 8000 B/s";
         QTest::newRow("nothing free")
@@ -44,7 +48,8 @@ private slots:
         QFETCH(qint64, freeBytes);
         QFETCH(int, byteRate);
         QFETCH(QString, text);
-        QCOMPARE(CardSpaceText(freeBytes, byteRate), text);
+        // A negative rate in the table: the same rate on a volume that is not removable.
+        QCOMPARE(CardSpaceText(freeBytes, qAbs(byteRate), byteRate > 0), text);
     }
 
     void folder_data()
@@ -73,13 +78,14 @@ private slots:
         monitor.SetCardPath(dir.path() + QStringLiteral("/gone/"));
         QTRY_COMPARE(monitor.Text(), QStringLiteral("Card folder not found"));
         monitor.SetCardPath(dir.path() + QLatin1Char('/'));
-        QTRY_VERIFY(monitor.Text().startsWith(QStringLiteral("Card: ")));
+        QTRY_VERIFY(monitor.Text().startsWith(QStringLiteral("Folder's disk: ")));
     }
 
     void slowCardDoesNotBlockAndNewestPathWins()
     {
         QSemaphore release;
         CardSpaceMonitor monitor;
+        monitor.removable = [](const QString&) { return true; };
         monitor.freeBytes = [&](const QString& folder) {
             if (folder == QStringLiteral("/slow/"))
                 release.acquire();
@@ -118,6 +124,7 @@ private slots:
         QTemporaryDir dir;
         PlimoAppWindow window;
         window.cardSpace()->freeBytes = [](const QString&) { return Q_INT64_C(1000000000); };
+        window.cardSpace()->removable = [](const QString&) { return true; };
         ConfigEditWindow* form = window.editor();
         form->configFilePath->setText(dir.path() + QLatin1Char('/'));
         QTRY_COMPARE(window.cardSpaceLabel()->text(),

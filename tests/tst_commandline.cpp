@@ -79,6 +79,15 @@ private slots:
         QTest::newRow("sparse 200 MB")
             << QStringList() << QByteArray() << 2 << QByteArray("not a config.ini")
             << qint64(200 << 20) << QString();
+        // A deployment planned before the card is in: the day strip's words and count.
+        const QByteArray june = "M,8,ulaw\r\nEvent=all\r\nT1,*.6,8:0,60\r\nT2,15.6,8:0,60\r\n";
+        QTest::newRow("free space from a date")
+            << QStringList{"--free", "2GB", "--from", "2027-06-01"} << june << 0
+            << QByteArray(
+                   "    with 2GB free from 2027-06-01: full after 740 days (on 2029-06-10)\n")
+            << qint64(0) << QString();
+        QTest::newRow("free space in an unknown unit")
+            << QStringList{"--free", "2gb"} << june << 2 << QByteArray() << qint64(0) << QString();
         QTest::newRow("explanation lost on a full disk")
             << QStringList() << good << 2 << QByteArray() << qint64(0)
             << QStringLiteral("/dev/full");

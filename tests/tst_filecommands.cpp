@@ -175,24 +175,29 @@ private slots:
         QCOMPARE(ReadAll(Path("clock.txt")), QByteArray("01.01.01\r\n00:05:09\r\n"));
     }
 
-    void namesThatMakeTheClockOneWithTheConfigSaveNothing_data()
+    void clockThatCannotBeWrittenSavesNothing_data()
     {
         QTest::addColumn<QByteArray>("configName");
         QTest::addColumn<QByteArray>("clockName");
+        QTest::addColumn<int>("year");
         QTest::newRow("clock named as config.ini, other case")
-            << QByteArray("config.ini") << QByteArray("CONFIG.INI");
+            << QByteArray("config.ini") << QByteArray("CONFIG.INI") << 2001;
         QTest::newRow("config.ini named time.ok")
-            << QByteArray("time.ok") << QByteArray("time.ini");
+            << QByteArray("time.ok") << QByteArray("time.ini") << 2001;
+        QTest::newRow("a year the clock file cannot hold")
+            << QByteArray("config.ini") << QByteArray("time.ini") << 1999;
     }
-    void namesThatMakeTheClockOneWithTheConfigSaveNothing()
+    void clockThatCannotBeWrittenSavesNothing()
     {
         QFETCH(QByteArray, configName);
         QFETCH(QByteArray, clockName);
+        QFETCH(int, year);
         qstrcpy(Preferences.CFGname, configName.constData());
         qstrcpy(Preferences.TimeName, clockName.constData());
         WriteAll(Path(configName), "old config");
         form->configFilePath->setText(Card());
         SetManualClock();
+        form->setDate->setDate(QDate(year, 1, 1));
         Invoke("SaveCurrent");
         QCOMPARE(ReadAll(Path(configName)), QByteArray("old config"));
         QCOMPARE(warnings.size(), 1);
@@ -286,7 +291,7 @@ private slots:
         QFETCH(QString, chosen);
         QFETCH(QString, status);
         QFETCH(int, loop);
-        WriteAll(Path("other.ini"), "Loop=60\r\n");
+        WriteAll(Path("other.ini"), "M,8,uLaw\r\nVAS=off\r\nLoop=60\r\nLimit=*,*\r\nEvent=key\r\n");
         QVERIFY(QDir().mkpath(Path("folder.ini")));
         const QString fileName = chosen.isEmpty() ? QString() : Path(chosen);
         main->chooseFile = [&] { return fileName; };

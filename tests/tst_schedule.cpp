@@ -6,6 +6,7 @@
 #include "configreading.h"
 #include "editor/configeditwindow.h"
 #include "editor/daybar.h"
+#include "editor/derived.h"
 #include "formfixture.h"
 #include "recorder_files/schedule.h"
 
@@ -91,6 +92,19 @@ private slots:
                                      << "plus 60 min on 29 February (leap years only)";
         QTest::newRow("timers off")
             << "M,8,ulaw\r\nEvent=key\r\nT1,*.*,8:0,60" << 0 << Q_INT64_C(0) << 0 << 0 << "";
+        // Two patterns over the same minutes are counted once where they meet.
+        QTest::newRow("June and 15 June")
+            << on + "T1,*.6,8:0,60\r\nT2,15.6,8:0,60" << 0 << Q_INT64_C(0) << 0 << 1
+            << "plus 60 min on every day in June\n"
+               "plus 60 min in all on 15 June, where timers 1, 2 fire together, writes overlap "
+               "there for 60 min";
+        // A date-bound write runs on into the next date, not onto the same morning.
+        QTest::newRow("15 June past midnight")
+            << on + "T1,15.6,23:0,120\r\nT2,15.6,0:0,60" << 0 << Q_INT64_C(0) << 0 << 1
+            << "plus 180 min on 15 June";
+        QTest::newRow("into its own next firing")
+            << on + "T1,*.*,8:0,1500" << 1440 << Q_INT64_C(691200000) << 60 << 1
+            << "timer 1 fires again while it writes: 60 min a day overlap";
         QTest::newRow("ADPCM at 6000, VAS")
             << "M,6,adpcm\r\nVAS=on\r\nEvent=all\r\nT3,*.*,12:0,60" << 60 << Q_INT64_C(10800000)
             << 0 << 0 << "VAS on: at most this much, the recorder writes only while it hears sound";
@@ -137,6 +151,15 @@ private slots:
         QTest::newRow("loop writing") << on + "Loop=20\r\nT1,*.*,8:0,60" << Q_INT64_C(1000) << -1;
         QTest::newRow("nothing written") << on + "T1,31.6,8:0,60" << Q_INT64_C(1000) << -1;
         QTest::newRow("ten years") << on + "T1,*.*,8:0,1" << Q_INT64_C(1) << 0;
+        // The calendar: 30 days of June fit, 15 June counted once; the next June is 365
+        // days on.
+        QTest::newRow("June and 15 June")
+            << on + "T1,*.6,8:0,60\r\nT2,15.6,8:0,60" << Q_INT64_C(28800000 * 30) << 365;
+        // From 15 June: its first hour fits, the hour after midnight does not.
+        QTest::newRow("date-bound past midnight")
+            << on + "T1,15.6,23:0,120" << Q_INT64_C(28800000) << 1;
+        // Nothing fired before 1 June runs on into it: one hour on the first day, two after.
+        QTest::newRow("daily past midnight") << on + "T1,*.*,23:0,120" << Q_INT64_C(28800000) << 1;
         QTest::newRow("beyond ten years")
             << on + "T1,*.*,8:0,1" << Q_INT64_C(480000) * 3653 << ScheduleHorizonDays;
     }
@@ -146,7 +169,53 @@ private slots:
         QFETCH(qint64, freeBytes);
         QFETCH(int, days);
         const Schedule s = MakeSchedule(ScheduleInputOf(FromLines(lines)));
-        QCOMPARE(DaysUntilFull(s, freeBytes, QDate(2025, 6, 1)), days);
+        const QDate from(2025, 6, lines.contains(QLatin1String("T1,15.6")) ? 15 : 1);
+        QCOMPARE(DaysUntilFull(s, freeBytes, from), days);
+    }
+
+    // --free SIZE: bytes, or powers of 1000 and 1024 as cards and systems count.
+    void byteSize_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<qint64>("bytes");
+        QTest::newRow("bytes") << "79560000" << Q_INT64_C(79560000);
+        QTest::newRow("GB") << "2GB" << Q_INT64_C(2000000000);
+        QTest::newRow("kB with a blank") << "1.5 kB" << Q_INT64_C(1500);
+        QTest::newRow("MiB") << "3MiB" << Q_INT64_C(3145728);
+        QTest::newRow("GiB") << "0.5GiB" << Q_INT64_C(536870912);
+        QTest::newRow("fraction of a byte") << "1.5" << Q_INT64_C(-1);
+        QTest::newRow("unknown unit") << "2gb" << Q_INT64_C(-1);
+        QTest::newRow("negative") << "-2GB" << Q_INT64_C(-1);
+    }
+    void byteSize()
+    {
+        QFETCH(QString, text);
+        QFETCH(qint64, bytes);
+        QCOMPARE(ParseByteSize(text), bytes);
+    }
+
+    // The wording --check --free and the day strip share.
+    void fullText_data()
+    {
+        QTest::addColumn<QString>("lines");
+        QTest::addColumn<QString>("text");
+        const QString on = QStringLiteral("M,8,ulaw\r\nEvent=all\r\n");
+        QTest::newRow("full") << on + "T1,*.6,8:0,60\r\nT2,15.6,8:0,60"
+                              << "with 0.86 GB free from 2025-06-01: full after 365 days (on "
+                                 "2026-06-01)";
+        QTest::newRow("never") << on + "T1,31.6,8:0,60"
+                               << "with 0.86 GB free from 2025-06-01: never full";
+        QTest::newRow("ten years") << on + "T1,29.2,8:0,1"
+                                   << "with 0.86 GB free from 2025-06-01: not full within 3653 "
+                                      "days (ten years)";
+    }
+    void fullText()
+    {
+        QFETCH(QString, lines);
+        QFETCH(QString, text);
+        const Schedule s = MakeSchedule(ScheduleInputOf(FromLines(lines)));
+        const qint64 free = Q_INT64_C(28800000) * 30;
+        QCOMPARE(CardFullText(s, free, FreeSpaceText(free), QDate(2025, 6, 1)), text);
     }
 
     // A check box alone, with no figure changed after it, changes the strip.
@@ -211,7 +280,8 @@ private slots:
         form->configFilePath->setText(card.path() + QLatin1Char('/'));
         QTRY_COMPARE(strip->TotalLabel()->text(), total);
         QTRY_COMPARE(strip->FullLabel()->text(),
-                     QStringLiteral("this card (14.2 GB free) is full after 246 days"));
+                     QStringLiteral("with 14.20 GB free from 2025-06-01: full after 246 days (on "
+                                    "2026-02-02)"));
 
         const QImage image = window.grab().toImage();
         const QColor empty = PixelAt(image, strip->Bar(), 12 * 60);

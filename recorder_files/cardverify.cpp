@@ -1,0 +1,227 @@
+#include "recorder_files/cardverify.h"
+
+#include "app/fileplatform.h"
+#include "app/printable.h"
+#include "recorder_files/cardreport.h"
+#include "recorder_files/configcheck.h"
+#include "recorder_files/configwriter.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QTextStream>
+
+namespace
+{
+
+struct VerifyText {
+    Q_DECLARE_TR_FUNCTIONS(CardVerify)
+};
+
+QString OnOff(bool on)
+{
+    return on ? VerifyText::tr("on") : VerifyText::tr("off");
+}
+
+QString SizeText(int value, const char* unit)
+{
+    return value == 0 ? VerifyText::tr("disable") : QString::number(value) + QLatin1String(unit);
+}
+
+QString RateText(int item)
+{
+    return item >= 0 && item < SampleRateCount ? QString::number(SampleRates[item].samplesPerSecond)
+                                               : VerifyText::tr("item %1").arg(item);
+}
+
+QString TypeText(int item)
+{
+    return item >= 0 && item < WavTypeCount ? QString::fromLatin1(WavTypes[item].title)
+                                            : VerifyText::tr("item %1").arg(item);
+}
+
+QString FieldText(ConfigField field, int value, int width = 0)
+{
+    return QString::fromLatin1(TimerFieldText(field, value, width));
+}
+
+QString DateText(const TimerSettings& t)
+{
+    return FieldText(ConfigField::TimerDay, t.day) + QLatin1Char('.') +
+           FieldText(ConfigField::TimerMonth, t.month);
+}
+
+QString StartText(const TimerSettings& t)
+{
+    return FieldText(ConfigField::TimerHour, t.hour) + QLatin1Char(':') +
+           FieldText(ConfigField::TimerMinute, t.minute, 2);
+}
+
+QString LengthText(const TimerSettings& t)
+{
+    return t.length == 0 ? VerifyText::tr("unlimited") : VerifyText::tr("%1 min").arg(t.length);
+}
+
+struct Differences {
+    QStringList list;
+    void Add(const QString& name, const QString& preset, const QString& card)
+    {
+        if (preset == card)
+            return;
+        // The first difference says which value is which; the others follow its order.
+        if (list.isEmpty())
+            list << VerifyText::tr("%1 %2 (preset) / %3 (card)").arg(name, preset, card);
+        else
+            list << VerifyText::tr("%1 %2 / %3").arg(name, preset, card);
+    }
+};
+
+void TimerDifferences(const ConfigSettings& p, const ConfigSettings& c, Differences& d)
+{
+    for (int i = 0; i < TimerCount; ++i) {
+        const TimerSettings& a = p.timers[i];
+        const TimerSettings& b = c.timers[i];
+        const QString timer = VerifyText::tr("timer %1").arg(i + 1);
+        d.Add(timer, OnOff(a.enabled), OnOff(b.enabled));
+        if (!a.enabled || !b.enabled)
+            continue;
+        d.Add(VerifyText::tr("timer %1 date").arg(i + 1), DateText(a), DateText(b));
+        d.Add(VerifyText::tr("timer %1 start").arg(i + 1), StartText(a), StartText(b));
+        d.Add(VerifyText::tr("timer %1 length").arg(i + 1), LengthText(a), LengthText(b));
+    }
+}
+
+} // namespace
+
+QStringList SettingDifferences(const ConfigSettings& p, const ConfigSettings& c)
+{
+    Differences d;
+    d.Add(VerifyText::tr("sample rate"), RateText(WrittenSampleRateIndex(p.sampleRate)),
+          RateText(WrittenSampleRateIndex(c.sampleRate)));
+    d.Add(VerifyText::tr("wav type"), TypeText(WrittenWavTypeIndex(p.wavType)),
+          TypeText(WrittenWavTypeIndex(c.wavType)));
+    d.Add(VerifyText::tr("VAS"), OnOff(p.vasEnabled), OnOff(c.vasEnabled));
+    if (p.vasEnabled && c.vasEnabled) {
+        d.Add(VerifyText::tr("VAS on level"), QString::number(p.vasOnLevel),
+              QString::number(c.vasOnLevel));
+        d.Add(VerifyText::tr("VAS on time"), QString::number(p.vasOnTime),
+              QString::number(c.vasOnTime));
+        d.Add(VerifyText::tr("VAS off level"), QString::number(p.vasOffLevel),
+              QString::number(c.vasOffLevel));
+        d.Add(VerifyText::tr("VAS off time"), QString::number(p.vasOffTime),
+              QString::number(c.vasOffTime));
+    }
+    d.Add(VerifyText::tr("loop size"), SizeText(p.loopSize, "Mb"), SizeText(c.loopSize, "Mb"));
+    d.Add(VerifyText::tr("limit max"), SizeText(p.limitMax, "Mb"), SizeText(c.limitMax, "Mb"));
+    d.Add(VerifyText::tr("limit min"), SizeText(p.limitMin, "kb"), SizeText(c.limitMin, "kb"));
+    d.Add(VerifyText::tr("timers"), OnOff(p.timersEnabled), OnOff(c.timersEnabled));
+    if (p.timersEnabled && c.timersEnabled)
+        TimerDifferences(p, c, d);
+    return d.list;
+}
+
+namespace
+{
+
+QString Quoted(const QByteArray& line)
+{
+    return QLatin1Char('\'') + PrintableText(QString::fromLatin1(line), true) + QLatin1Char('\'');
+}
+
+// Reads the card's file as the form would, over its start settings; the lines that
+// did not do all they ask, and why the reading ended early, go to *lines.
+ConfigSettings ReadCardConfig(const QByteArray& bytes, const ComboItems& items, QStringList* lines)
+{
+    ConfigSettings settings = FormStartSettings(items);
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    const auto note = [&](const ConfigLine& line, const ParsedLine& parsed) {
+        if (!TookEffect(parsed))
+            *lines << VerifyText::tr("line %1 %2: %3")
+                          .arg(line.number)
+                          .arg(Quoted(line.text), ExplainConfigLine(parsed));
+    };
+    const ConfigReadResult read =
+        ReadConfigSettings(buffer, settings, items.sampleRates, items.wavTypes, note);
+    for (const QString& why : ExplainReadStop(read.stop, read.carriageReturns))
+        *lines << (read.stop.pending.isEmpty() ? why
+                                               : VerifyText::tr("line %1 %2: %3")
+                                                     .arg(read.stop.lineNumber)
+                                                     .arg(Quoted(read.stop.pending), why));
+    if (read.lines == 0 && read.stop.pending.isEmpty())
+        *lines << VerifyText::tr("no settings in the file");
+    return settings;
+}
+
+} // namespace
+
+CardCheck VerifyCard(const QString& folder, const ConfigSettings& preset, const ComboItems& items,
+                     const QString& configName)
+{
+    const QString shown = PrintableText(folder);
+    const QString card = CardPathOfFolder(folder);
+    const QFileInfo where = CardFolderInfo(folder);
+    QString failure;
+    if (folder.isEmpty())
+        failure = VerifyText::tr("empty folder name");
+    else if (!where.exists())
+        failure = VerifyText::tr("no such folder");
+    else if (!where.isDir())
+        failure = VerifyText::tr("not a folder");
+    else if (!where.isReadable() || !where.isExecutable())
+        failure = VerifyText::tr("the folder cannot be read");
+    if (!failure.isEmpty())
+        return {CardVerdict::Failed, QStringLiteral("FAILED %1: %2").arg(shown, failure)};
+    const QString fileName = card + configName;
+    if (InspectFile(fileName).kind == FileKind::Missing)
+        return {CardVerdict::Differs, QStringLiteral("DIFFERS %1: ").arg(shown) +
+                                          VerifyText::tr("no %1").arg(PrintableText(configName))};
+    QByteArray bytes;
+    failure = ReadSmallFile(fileName, MaxConfigFileSize, &bytes);
+    if (!failure.isEmpty())
+        return {CardVerdict::Failed,
+                QStringLiteral("FAILED %1: ").arg(shown) +
+                    VerifyText::tr("cannot read %1: %2").arg(PrintableText(configName), failure)};
+    QStringList lines;
+    const ConfigSettings settings = ReadCardConfig(bytes, items, &lines);
+    const QStringList differences = SettingDifferences(preset, settings) + lines;
+    if (differences.isEmpty())
+        return {CardVerdict::Same, QStringLiteral("SAME %1").arg(shown)};
+    return {CardVerdict::Differs,
+            QStringLiteral("DIFFERS %1: %2").arg(shown, differences.join(QStringLiteral("; ")))};
+}
+
+int VerifyCards(const QString& presetName, const QStringList& cards, const ComboItems& items,
+                const QString& configName, QTextStream& out)
+{
+    QByteArray bytes;
+    if (const QString error = ReadSmallFile(presetName, MaxConfigFileSize, &bytes);
+        !error.isEmpty()) {
+        out << VerifyText::tr("cannot read the preset %1: %2").arg(PrintableText(presetName), error)
+            << '\n';
+        return 2;
+    }
+    const PresetRead preset = ReadPreset(bytes, items);
+    if (!preset.ok) {
+        QBuffer buffer;
+        buffer.setData(bytes);
+        buffer.open(QIODevice::ReadOnly);
+        CheckConfigDevice(buffer, out, items);
+        out << VerifyText::tr("nothing compared: every line of %1 must take effect")
+                   .arg(PrintableText(presetName))
+            << '\n';
+        return 2;
+    }
+    int result = 0;
+    for (const QString& card : cards) {
+        const CardCheck check = VerifyCard(card, preset.settings, items, configName);
+        out << check.text << '\n';
+        out.flush();
+        if (check.verdict == CardVerdict::Failed)
+            result = 2;
+        else if (check.verdict == CardVerdict::Differs && result == 0)
+            result = 1;
+    }
+    return result;
+}

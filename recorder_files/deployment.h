@@ -1,0 +1,46 @@
+#pragma once
+
+// The record of card writes, deployments.csv: one row per card written by Save or by
+// --write, so that a user can tell later which card got which configuration and when.
+// RFC 4180: comma-separated, fields with commas, quotes or line breaks quoted, quotes
+// doubled, rows ended by CR LF; UTF-8; the header row once, at the top.
+
+#include "app/cardidentity.h"
+#include "recorder_files/configsettings.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+
+struct DeploymentRow {
+    QDateTime at = QDateTime::currentDateTime(); // when the write ended
+    QString error;                               // empty: written and verified
+    QString folder;                              // the card folder (or card path) as given
+    CardIdentity card;                           // the volume it is on
+    QByteArray config;                           // the config.ini written; empty when none was
+    QDateTime clock;     // what the clock file holds; invalid when none was written
+    int minutesADay = 0; // of the configuration written
+    qint64 bytesADay = 0;
+    int daysUntilFull = -1; // from `at`'s date with the card's free space; -1 never
+    bool freeSpaceKnown = false;
+};
+
+// The column names, in order.
+QByteArray DeploymentHeader();
+// One row, CR LF included.
+QByteArray DeploymentLine(const DeploymentRow& row);
+// One field, quoted where RFC 4180 wants it.
+QByteArray CsvField(const QString& text);
+
+// The row for a write of settings (as config bytes) to folder: the volume's name and
+// serial, the schedule's daily figures and the days until the card is full.
+DeploymentRow DeploymentRowFor(const QString& folder, const ConfigSettings& settings,
+                               const QByteArray& config, const QDateTime& clock,
+                               const QString& error);
+
+// deployments.csv in the user's data folder (QStandardPaths::AppDataLocation).
+QString DefaultDeploymentRecord();
+
+// Appends the row, with the header first when the file is new or empty. Returns the
+// reason when the row could not be written; the card write stands either way.
+QString AppendDeployment(const QString& fileName, const DeploymentRow& row);

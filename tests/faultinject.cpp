@@ -1,0 +1,225 @@
+// libplimofault.so: fails the Nth file-changing call with EIO (see faultinject.h).
+// Every wrapper hands the call on to the next definition (the C library, or the
+// sanitizer's interceptor), found with dlsym(RTLD_NEXT).
+#include "faultinject.h"
+
+#include <atomic>
+#include <cerrno>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/types.h>
+#include <unistd.h>
+
+namespace
+{
+
+std::atomic<bool> armed{false};
+std::atomic<long> calls{0};
+long failFrom = 0;
+long failCount = 1;
+char failedCall[32];
+
+// Reads PLIMO_FAULT_AT and PLIMO_FAULT_COUNT once, for a process started with the
+// library preloaded.
+__attribute__((constructor)) void ArmFromEnvironment()
+{
+    const char* at = std::getenv("PLIMO_FAULT_AT");
+    if (!at)
+        return;
+    const char* count = std::getenv("PLIMO_FAULT_COUNT");
+    FaultArm(std::atol(at), count ? std::atol(count) : 1);
+}
+
+// Counts one file-changing call; true when it is to fail (errno is then EIO).
+bool Fails(const char* name)
+{
+    if (!armed.load())
+        return false;
+    const long n = ++calls;
+    if (std::getenv("PLIMO_FAULT_TRACE"))
+        ::dprintf(2, "fault point %ld: %s\n", n, name);
+    if (failFrom <= 0 || n < failFrom || n >= failFrom + failCount)
+        return false;
+    if (failedCall[0] == '\0') {
+        std::strncpy(failedCall, name, sizeof failedCall - 1);
+    }
+    errno = EIO;
+    return true;
+}
+
+// Writes to pipes, terminals and sockets (the program's own output) are no file
+// changes.
+bool IsFile(int fd)
+{
+    struct stat st {
+    };
+    return ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool OpensForWriting(int flags)
+{
+    return (flags & (O_WRONLY | O_RDWR | O_CREAT | O_TRUNC)) != 0 ||
+           (flags & O_TMPFILE) == O_TMPFILE;
+}
+
+// The mode argument, present only where the open may create a file.
+mode_t ModeArgument(int flags, va_list args)
+{
+    if ((flags & O_CREAT) != 0 || (flags & O_TMPFILE) == O_TMPFILE)
+        return va_arg(args, mode_t);
+    return 0;
+}
+
+template <typename F> F Next(const char* name)
+{
+    return reinterpret_cast<F>(dlsym(RTLD_NEXT, name));
+}
+
+#define NEXT(name) static const auto next = Next<decltype(&::name)>(#name)
+
+// A failing write is a short one first, as on a card pulled out mid-write: half the
+// bytes are written and counted, and the write that follows fails (a caller that takes
+// the short count for the whole loses the rest).
+std::atomic<bool> shortWriteMade{false};
+
+template <typename Write> ssize_t ShortWrite(Write write, size_t size)
+{
+    if (size <= 1)
+        return -1; // errno is EIO
+    shortWriteMade = true;
+    return write(size / 2);
+}
+
+// True when this write follows a short one: it fails with EIO, without being counted.
+bool FollowsShortWrite()
+{
+    if (!shortWriteMade.exchange(false))
+        return false;
+    errno = EIO;
+    return true;
+}
+
+} // namespace
+
+extern "C" {
+
+void FaultArm(long failAt, long count)
+{
+    FaultDisarm();
+    failFrom = failAt;
+    failCount = count;
+    armed = true;
+}
+
+void FaultDisarm()
+{
+    armed = false;
+    calls = 0;
+    shortWriteMade = false;
+    failedCall[0] = '\0';
+}
+
+long FaultCalls()
+{
+    return calls.load();
+}
+
+const char* FaultFailedCall()
+{
+    return failedCall;
+}
+
+// An open that may create or change a file fails at its turn.
+#define OPEN_CALL(name, params, args)                                                              \
+    int name params                                                                                \
+    {                                                                                              \
+        va_list list;                                                                              \
+        va_start(list, flags);                                                                     \
+        const mode_t mode = ModeArgument(flags, list);                                             \
+        va_end(list);                                                                              \
+        NEXT(name);                                                                                \
+        return OpensForWriting(flags) && Fails(#name) ? -1 : next args;                            \
+    }
+
+OPEN_CALL(open, (const char* path, int flags, ...), (path, flags, mode))
+OPEN_CALL(open64, (const char* path, int flags, ...), (path, flags, mode))
+OPEN_CALL(openat, (int dir, const char* path, int flags, ...), (dir, path, flags, mode))
+OPEN_CALL(openat64, (int dir, const char* path, int flags, ...), (dir, path, flags, mode))
+
+// A write fails at its turn after a short write; see ShortWrite.
+#define WRITE_CALL(name, params, args, write)                                                      \
+    ssize_t name params                                                                            \
+    {                                                                                              \
+        NEXT(name);                                                                                \
+        if (IsFile(fd) && FollowsShortWrite())                                                     \
+            return -1;                                                                             \
+        if (IsFile(fd) && Fails(#name))                                                            \
+            return ShortWrite([&](size_t n) { return write; }, size);                              \
+        return next args;                                                                          \
+    }
+
+WRITE_CALL(write, (int fd, const void* buffer, size_t size), (fd, buffer, size),
+           next(fd, buffer, n))
+WRITE_CALL(pwrite, (int fd, const void* buffer, size_t size, off_t at), (fd, buffer, size, at),
+           next(fd, buffer, n, at))
+WRITE_CALL(pwrite64, (int fd, const void* buffer, size_t size, off64_t at), (fd, buffer, size, at),
+           next(fd, buffer, n, at))
+
+// Any other call that changes a file fails at its turn with -1.
+#define FAILING_CALL(name, params, args)                                                           \
+    int name params                                                                                \
+    {                                                                                              \
+        NEXT(name);                                                                                \
+        return Fails(#name) ? -1 : next args;                                                      \
+    }
+
+FAILING_CALL(creat, (const char* path, mode_t mode), (path, mode))
+FAILING_CALL(creat64, (const char* path, mode_t mode), (path, mode))
+FAILING_CALL(ftruncate, (int fd, off_t size), (fd, size))
+FAILING_CALL(ftruncate64, (int fd, off64_t size), (fd, size))
+FAILING_CALL(truncate, (const char* path, off_t size), (path, size))
+FAILING_CALL(truncate64, (const char* path, off64_t size), (path, size))
+FAILING_CALL(fallocate, (int fd, int mode, off_t at, off_t size), (fd, mode, at, size))
+FAILING_CALL(fallocate64, (int fd, int mode, off64_t at, off64_t size), (fd, mode, at, size))
+FAILING_CALL(fsync, (int fd), (fd))
+FAILING_CALL(fdatasync, (int fd), (fd))
+FAILING_CALL(rename, (const char* from, const char* to), (from, to))
+FAILING_CALL(renameat, (int fromDir, const char* from, int toDir, const char* to),
+             (fromDir, from, toDir, to))
+FAILING_CALL(renameat2, (int fromDir, const char* from, int toDir, const char* to, unsigned flags),
+             (fromDir, from, toDir, to, flags))
+FAILING_CALL(link, (const char* from, const char* to), (from, to))
+FAILING_CALL(linkat, (int fromDir, const char* from, int toDir, const char* to, int flags),
+             (fromDir, from, toDir, to, flags))
+FAILING_CALL(unlink, (const char* path), (path))
+FAILING_CALL(unlinkat, (int dir, const char* path, int flags), (dir, path, flags))
+FAILING_CALL(remove, (const char* path), (path))
+FAILING_CALL(chown, (const char* path, uid_t user, gid_t group), (path, user, group))
+FAILING_CALL(fchown, (int fd, uid_t user, gid_t group), (fd, user, group))
+FAILING_CALL(lchown, (const char* path, uid_t user, gid_t group), (path, user, group))
+FAILING_CALL(fchownat, (int dir, const char* path, uid_t user, gid_t group, int flags),
+             (dir, path, user, group, flags))
+FAILING_CALL(chmod, (const char* path, mode_t mode), (path, mode))
+FAILING_CALL(fchmod, (int fd, mode_t mode), (fd, mode))
+FAILING_CALL(fchmodat, (int dir, const char* path, mode_t mode, int flags),
+             (dir, path, mode, flags))
+
+// posix_fallocate returns the error instead of setting errno.
+int posix_fallocate(int fd, off_t at, off_t size)
+{
+    NEXT(posix_fallocate);
+    return Fails("posix_fallocate") ? EIO : next(fd, at, size);
+}
+
+int posix_fallocate64(int fd, off64_t at, off64_t size)
+{
+    NEXT(posix_fallocate64);
+    return Fails("posix_fallocate") ? EIO : next(fd, at, size);
+}
+
+} // extern "C"

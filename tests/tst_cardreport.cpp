@@ -1,0 +1,241 @@
+// The card report: WAV headers, the recordings under a card folder with their bounds,
+// the clock files, --inspect's exit codes, and a real FAT card image.
+#include "recorder_files/cardreport.h"
+#include "recorder_files/wavheader.h"
+#include "testsupport.h"
+#include "wavfiles.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <sys/stat.h>
+
+class CardReportTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void header_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<qint64>("fileSize"); // -1: the bytes' own size
+        QTest::addColumn<qint64>("milliseconds");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("PCM") << WavBytes(1, 16000, 32000) << qint64(-1) << qint64(2000) << "";
+        QTest::newRow("u-Law") << WavBytes(7, 8000, 4000) << qint64(-1) << qint64(500) << "";
+        QTest::newRow("IMA ADPCM")
+            << WavBytes(0x11, 4055, 4055) << qint64(-1) << qint64(1000) << "";
+        QTest::newRow("odd chunk before fmt")
+            << WavBytes(7, 8000, 8000, "LIST" + Le32(3) + "abc" + '\0') << qint64(-1)
+            << qint64(1000) << "";
+        QTest::newRow("data claims more than the file holds")
+            << WavBytes(7, 8000, 4000, QByteArray(), 800000000) << qint64(-1) << qint64(500) << "";
+        QTest::newRow("only the head read of a long file")
+            << WavBytes(7, 8000, 0, QByteArray(), 80000) << qint64(44 + 80000) << qint64(10000)
+            << "";
+        QTest::newRow("not RIFF") << QByteArray("hello") << qint64(-1) << qint64(0)
+                                  << "not a WAV file";
+        QTest::newRow("RIFF but not WAVE")
+            << QByteArray("RIFF\4\0\0\0AVI ") << qint64(-1) << qint64(0) << "not a WAV file";
+        QTest::newRow("no data") << WavBytes(1, 16000, 0).left(36) << qint64(-1) << qint64(0)
+                                 << "no data chunk in the first 64 KiB";
+        QTest::newRow("fmt too short") << QByteArrayLiteral("RIFF\20\0\0\0WAVEfmt \4\0\0\0\1\0\1\0")
+                                       << qint64(-1) << qint64(0) << "fmt chunk too short";
+        QTest::newRow("0 bytes a second") << WavBytes(1, 0, 100) << qint64(-1) << qint64(0)
+                                          << "0 bytes per second in the fmt chunk";
+        QTest::newRow("unknown format")
+            << WavBytes(0x55, 16000, 100) << qint64(-1) << qint64(0) << "unknown WAV format 85";
+        QTest::newRow("chunk size past the end")
+            << QByteArrayLiteral("RIFF\20\0\0\0WAVEjunk\377\377\377\377") << qint64(-1) << qint64(0)
+            << "no fmt chunk in the first 64 KiB";
+    }
+    void header()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(qint64, fileSize);
+        QFETCH(qint64, milliseconds);
+        QFETCH(QString, error);
+        const WavInfo info = ReadWavHeader(bytes, fileSize < 0 ? bytes.size() : fileSize);
+        QCOMPARE(info.error, error);
+        QCOMPARE(info.ok, error.isEmpty());
+        QCOMPARE(info.milliseconds, milliseconds);
+    }
+
+    // A card folder as it comes back: recordings in sub-folders, a broken one, a pipe
+    // named .wav, a link back to the card and recordings nested too deep.
+    void report_data()
+    {
+        QTest::addColumn<int>("entries");
+        QTest::addColumn<QString>("recordings");
+        QTest::addColumn<QStringList>("notes");
+        QTest::addColumn<int>("code");
+        const QString all =
+            "recordings: 4, 372141 bytes, playing 1 h 0 min, oldest 2026-11-01 08:00:00, "
+            "newest 2026-12-01 08:00:00";
+        QTest::newRow("whole card")
+            << 100000 << all
+            << QStringList{"    REC/BROKEN.WAV: not a WAV file",
+                           "    pipe.wav: skipped: It is a pipe or socket, not a file",
+                           "    more files not counted"}
+            << 1;
+        QTest::newRow("entries bound")
+            << 3
+            << "recordings: 1, 8044 bytes, playing 0 min, oldest 2026-12-01 08:00:00, newest "
+               "2026-12-01 08:00:00"
+            << QStringList{"    more files not counted"} << 0;
+    }
+    void report()
+    {
+        QFETCH(int, entries);
+        QFETCH(QString, recordings);
+        QFETCH(QStringList, notes);
+        QFETCH(int, code);
+        QTemporaryDir dir;
+        QDir card(dir.path());
+        QString deep = QStringLiteral("REC");
+        for (int level = 2; level <= 9; ++level)
+            deep += QStringLiteral("/%1").arg(level);
+        QVERIFY(card.mkpath(deep));
+        const auto wav = [&](const QString& name, const QByteArray& bytes, const QDate& day) {
+            QFile file(card.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+            QVERIFY(file.flush());
+            file.setFileTime(QDateTime(day, QTime(8, 0)), QFileDevice::FileModificationTime);
+        };
+        wav("A.WAV", WavBytes(7, 8000, 8000), {2026, 12, 1});
+        wav("REC/b.wav", WavBytes(7, 100, 100 * 3600), {2026, 11, 1});
+        wav("REC/BROKEN.WAV", "not a wav", {2026, 11, 2});
+        wav("REC/2/3/4/5/6/7/8/c.Wav", WavBytes(0x11, 4000, 4000), {2026, 11, 3});
+        wav(deep + "/too-deep.wav", WavBytes(7, 8000, 8000), {2026, 11, 4});
+        wav("notes.txt", "x", {2026, 11, 5});
+        QCOMPARE(mkfifo(QFile::encodeName(card.filePath("pipe.wav")).constData(), 0644), 0);
+        QVERIFY(QFile::link(dir.path(), card.filePath("REC/loop")));
+        CardReportOptions options;
+        options.bounds.entries = entries;
+        const CardReport report = InspectCard(dir.path(), options);
+        QStringList lines = report.text.split('\n');
+        const int at = lines.indexOf(recordings);
+        QVERIFY2(at > 0, qPrintable(report.text));
+        QCOMPARE(lines.mid(at + 1, notes.size()), notes);
+        QCOMPARE(report.exitCode, code);
+    }
+
+    void clock_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("waiting") << QStringList{"time.ini"}
+                                 << "clock: time.ini waiting: the recorder has not read it yet "
+                                    "(no time.ok)";
+        QTest::newRow("set") << QStringList{"time.ok"} << "clock: clock set: time.ok present";
+        QTest::newRow("set, file left")
+            << QStringList{"time.ini", "time.ok"} << "clock: clock set: time.ok present";
+        QTest::newRow("none") << QStringList{} << "clock: no clock file";
+    }
+    void clock()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QString, line);
+        QTemporaryDir dir;
+        for (const QString& name : files)
+            QVERIFY(WriteAll(dir.filePath(name), "01.01.01\r\n00:05:09\r\n"));
+        QVERIFY(InspectCard(dir.path()).text.split('\n').contains(line));
+    }
+
+    // Exit codes and the config.ini part: 0 all readable, 1 config.ini unreadable, 2 the
+    // folder itself.
+    void folder_data()
+    {
+        QTest::addColumn<QByteArray>("config"); // "<pipe>": a pipe named config.ini
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("code");
+        QTest::newRow("good") << QByteArray("Event=all\r\nT1,*.*,8:0,60\r\nLoop=none\r\n") << ""
+                              << "config.ini: every line took effect (3 lines)" << 0;
+        QTest::newRow("none") << QByteArray() << ""
+                              << "config.ini: none on the card" << 0;
+        QTest::newRow("pipe") << QByteArray("<pipe>") << ""
+                              << "config.ini: cannot read it: It is a pipe or socket, not a file"
+                              << 1;
+        QTest::newRow("missing folder") << QByteArray() << "/gone"
+                                        << "cannot read the card folder: no such folder" << 2;
+        QTest::newRow("file") << QByteArray() << "/f/"
+                              << "cannot read the card folder: not a folder" << 2;
+    }
+    void folder()
+    {
+        QFETCH(QByteArray, config);
+        QFETCH(QString, where);
+        QFETCH(QString, line);
+        QFETCH(int, code);
+        QTemporaryDir dir;
+        const QString name = dir.filePath("config.ini");
+        QVERIFY(WriteAll(dir.filePath("f"), "x"));
+        if (config == "<pipe>")
+            QCOMPARE(mkfifo(QFile::encodeName(name).constData(), 0644), 0);
+        else if (!config.isEmpty())
+            QVERIFY(WriteAll(name, config));
+        const CardReport report = InspectCard(dir.path() + where);
+        QVERIFY2(report.text.split('\n').contains(line), qPrintable(report.text));
+        QCOMPARE(report.exitCode, code);
+    }
+
+    // What the user may not read: the folder (2) or one recording (1).
+    void unreadable_data()
+    {
+        QTest::addColumn<QString>("locked");
+        QTest::addColumn<int>("code");
+        QTest::newRow("folder") << "" << 2;
+        QTest::newRow("recording") << "/A.WAV" << 1;
+    }
+    void unreadable()
+    {
+        QFETCH(QString, locked);
+        QFETCH(int, code);
+        QTemporaryDir dir;
+        QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7777)));
+        QVERIFY(WriteAll(dir.filePath("A.WAV"), WavBytes(7, 8000, 8000)));
+        QVERIFY(QFile::setPermissions(dir.path() + locked, QFileDevice::WriteOwner));
+        QCOMPARE(RunInChild(true, [&] { return InspectCard(dir.path()).exitCode; }), code);
+    }
+
+    // A real card: a FAT image mounted with fusefat, holding recordings, inspected by the
+    // program itself.
+    void fatCard()
+    {
+        QTemporaryDir dir;
+        const QString image = dir.filePath("card.img");
+        const QString mount = dir.filePath("card");
+        QVERIFY(QDir().mkpath(mount));
+        if (QProcess::execute(QStringLiteral("mkfs.vfat"), {"-C", "-n", "REC01", image, "4096"}) !=
+            0)
+            QSKIP("mkfs.vfat is not installed");
+        if (QProcess::execute(QStringLiteral("fusefat"), {"-o", "rw+", image, mount}) != 0)
+            QSKIP("fusefat cannot mount here");
+        const auto unmount = qScopeGuard([&] {
+            QProcess::execute(QStringLiteral("fusermount"), {"-u", mount});
+        });
+        QVERIFY(QDir(mount).mkdir("REC"));
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(WriteAll(mount + QStringLiteral("/REC/R%1.WAV").arg(i),
+                             WavBytes(7, 100, 100 * 20 * 60)));
+        QVERIFY(WriteAll(mount + "/REC/BROKEN.WAV", "broken"));
+        QVERIFY(WriteAll(mount + "/config.ini", "Event=all\r\nT1,*.*,8:0,60\r\n"));
+        QProcess p;
+        p.start(QStringLiteral(PLIMO_BINARY), {"--inspect", mount});
+        QVERIFY(p.waitForFinished(10000));
+        const QString out = QString::fromUtf8(p.readAllStandardOutput());
+        QVERIFY2(out.contains(QRegularExpression("\nrecordings: 4, 360138 bytes, playing 1 h "
+                                                 "0 min, oldest .*\n    REC/BROKEN.WAV: not a "
+                                                 "WAV file\n")),
+                 qPrintable(out));
+        QVERIFY2(out.contains(QRegularExpression("\nfree space: 0.00 GB \\(\\d+ bytes\\), full "
+                                                 "after 0 days")),
+                 qPrintable(out));
+        QCOMPARE(p.exitCode(), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(CardReportTest)
+#include "tst_cardreport.moc"
