@@ -3,14 +3,89 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPaintEvent>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSpinBox>
+#include <QStyleOption>
+#include <QStylePainter>
 #include <QVBoxLayout>
+
+namespace
+{
+
+// A group box that repaints below its title without laying the title's text out again.
+// A child that is not opaque (the clock editor, each second) has the group box paint
+// beneath it; the style works out where the title goes on every paint, and that text
+// layout costs more than the rest of the repaint. Where the title and the frame go is
+// kept per size, title, font, alignment, direction and style, worked out at the first
+// paint below the top edge; a paint that misses the title draws the frame alone, the
+// same pixels the whole group box would give there.
+class FormGroupBox : public QGroupBox
+{
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QStyleOptionGroupBox option;
+        initStyleOption(&option);
+        QStylePainter painter(this);
+        if (!TitleMissedBy(option, event->region())) {
+            painter.drawComplexControl(QStyle::CC_GroupBox, option);
+            return;
+        }
+        QStyleOptionFrame frame;
+        frame.QStyleOption::operator=(option);
+        frame.features = option.features;
+        frame.lineWidth = option.lineWidth;
+        frame.midLineWidth = option.midLineWidth;
+        frame.rect = Places.frame;
+        painter.drawPrimitive(QStyle::PE_FrameGroupBox, frame);
+    }
+
+private:
+    struct Placement {
+        QSize size;
+        QString title;
+        QFont font;
+        Qt::Alignment alignment;
+        Qt::LayoutDirection direction = Qt::LeftToRight;
+        const QStyle* style = nullptr;
+        QRect titleArea;
+        QRect frame;
+    } Places;
+
+    bool TitleMissedBy(const QStyleOptionGroupBox& option, const QRegion& region)
+    {
+        // A whole paint (the top edge is in it) draws it all: nothing to work out.
+        if (isCheckable() || (option.subControls & QStyle::SC_GroupBoxFrame) == 0 ||
+            region.boundingRect().top() <= 0)
+            return false;
+        if (Places.size != size() || Places.title != title() || Places.font != font() ||
+            Places.alignment != alignment() || Places.direction != layoutDirection() ||
+            Places.style != style()) {
+            Places = {size(),
+                      title(),
+                      font(),
+                      alignment(),
+                      layoutDirection(),
+                      style(),
+                      style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                              QStyle::SC_GroupBoxLabel, this),
+                      style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                              QStyle::SC_GroupBoxFrame, this)};
+        }
+        return !region.intersects(Places.titleArea);
+    }
+};
+
+} // namespace
 
 QVBoxLayout* AddGroupFrame(QWidget* form, QVBoxLayout* column, const QString& title, int titleSpace)
 {
-    auto* group = new QGroupBox(title, form);
+    auto* group = new FormGroupBox(title, form);
     column->addWidget(group, 0);
     auto* box = new QVBoxLayout(group);
     box->setContentsMargins(6, 6, 6, 6);

@@ -66,22 +66,26 @@ private:
     const int MaxReads;
 };
 
-// Runs body in a child process whose files may not grow beyond limit bytes (a card
-// that fills up mid-write; root is not spared by this limit). Returns the body's
-// result, or -1 when the child died.
+// Runs body while this process's files may not grow beyond limit bytes (a card that
+// fills up mid-write; root is not spared by this limit), then lifts the limit again.
+// In this process, not in a forked child: the windows have threads of their own, and a
+// child forked while one of them held a lock (the allocator's) may wait on it forever.
+// Only the soft limit changes, so that any user may put it back. Returns the body's
+// result, or -1 when the limit cannot be set.
 inline int RunWithFileSizeLimit(rlim_t limit, const std::function<int()>& body)
 {
-    pid_t pid = fork();
-    if (pid == 0) {
-        signal(SIGXFSZ, SIG_IGN);
-        struct rlimit rl = {limit, limit};
-        setrlimit(RLIMIT_FSIZE, &rl);
-        _exit(body());
-    }
-    int status = 0;
-    if (pid < 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status))
+    struct rlimit old = {};
+    if (getrlimit(RLIMIT_FSIZE, &old) != 0)
         return -1;
-    return WEXITSTATUS(status);
+    const struct rlimit limited = {limit, old.rlim_max};
+    const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+    int result = -1;
+    if (setrlimit(RLIMIT_FSIZE, &limited) == 0) {
+        result = body();
+        setrlimit(RLIMIT_FSIZE, &old);
+    }
+    signal(SIGXFSZ, oldHandler);
+    return result;
 }
 
 // Runs body in a child process, as the user nobody when asNobody, killed after five

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTimeEdit>
@@ -77,6 +78,7 @@ private slots:
     void clockChangesAtMostOncePerSecond();
     void clockSleepsWhileNobodyLooks_data();
     void clockSleepsWhileNobodyLooks();
+    void clockTickRepaintsWhatAWholePaintGives();
 
     void aboutBox();
 
@@ -471,6 +473,24 @@ void EnablingTest::clockSleepsWhileNobodyLooks()
     f->showNormal();
     QTRY_VERIFY(Count("Periodic") > ticks);
     QVERIFY(qAbs(f->setTime->time().secsTo(QTime::currentTime())) <= 1);
+}
+
+// Each second repaints the clock editor alone on screen: what is there afterwards is what
+// painting the whole form again gives, pixel for pixel.
+void EnablingTest::clockTickRepaintsWhatAWholePaintGives()
+{
+    ConfigEditWindow* f = Build();
+    f->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f));
+    for (int tick = 0; tick < 2; ++tick) {
+        const QTime shown = f->setTime->time();
+        QTRY_VERIFY_WITH_TIMEOUT(f->setTime->time() != shown, 3000);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+        const QImage onScreen = f->screen()->grabWindow(f->winId()).toImage();
+        const QImage whole = f->grab().toImage();
+        QCOMPARE(onScreen.convertToFormat(QImage::Format_RGB32),
+                 whole.convertToFormat(QImage::Format_RGB32));
+    }
 }
 
 void EnablingTest::aboutBox()
