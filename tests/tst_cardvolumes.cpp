@@ -200,7 +200,7 @@ private slots:
         picker->Refresh();
         QTRY_COMPARE(picker->count(), 3);
         QCOMPARE(picker->currentIndex(), 0);
-        QCOMPARE(picker->itemText(1), QStringLiteral("REC  16.0 GB, 14.2 GB free, config.ini"));
+        QCOMPARE(picker->itemText(1), QStringLiteral("REC  16.0 GB, 14.20 GB free, config.ini"));
         QCOMPARE(form.configFilePath->text(), QString());
 
         picker->activated(1);

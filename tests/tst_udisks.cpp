@@ -173,7 +173,7 @@ private slots:
                                   UDisksClient::AskTimeout + 3000);
         picker->Refresh();
         QTRY_COMPARE(picker->count(), 2);
-        QCOMPARE(picker->itemText(1), QStringLiteral("OLD  8.0 GB, 1.0 GB free"));
+        QCOMPARE(picker->itemText(1), QStringLiteral("OLD  8.0 GB, 1.00 GB free"));
         QVERIFY(!picker->EjectButton()->isEnabled());
         QCOMPARE(said, QStringList());
     }
@@ -193,9 +193,9 @@ private slots:
         for (int i = 1; i < picker->count(); ++i)
             items << picker->itemText(i);
         items.sort();
-        QCOMPARE(items,
-                 (QStringList{"BUSY  0.0 GB, 0.0 GB free", "REC01  0.0 GB, 0.0 GB free, config.ini",
-                              "REC02  0.0 GB, 0.0 GB free"}));
+        QCOMPARE(items, (QStringList{"BUSY  0.0 GB, 0.01 GB free",
+                                     "REC01  0.0 GB, 0.01 GB free, config.ini",
+                                     "REC02  0.0 GB, 0.01 GB free"}));
         Disks.Plug();
         QTRY_COMPARE(picker->count(), 5);
     }

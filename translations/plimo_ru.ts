@@ -146,8 +146,8 @@
     <name>CardPicker</name>
     <message>
         <location filename="../editor/cardpicker.cpp" line="33"/>
-        <source>%1  %2 GB, %3 GB free</source>
-        <translation>%1  %2 ГБ, свободно %3 ГБ</translation>
+        <source>%1  %2 GB, %3 free</source>
+        <translation>%1  %2 ГБ, свободно %3</translation>
     </message>
     <message>
         <location filename="../editor/cardpicker.cpp" line="44"/>
