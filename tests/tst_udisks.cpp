@@ -42,7 +42,7 @@ class UDisksTest : public QObject
 
     QString Mount(const char* name) const { return Dir.filePath(QLatin1String(name)); }
 
-    QJsonObject Spec(bool hang = false) const
+    QJsonObject Layout(bool hang = false) const
     {
         QJsonObject card = Block("vfat", "REC01", "usbreader", Mount("rec01"));
         card[QStringLiteral("IdUUID")] = QStringLiteral("1A2B-3C4D");
@@ -72,7 +72,7 @@ class UDisksTest : public QObject
 
     void Serve(bool hang = false)
     {
-        QVERIFY2(Disks.StartService(Spec(hang)), qPrintable(Disks.Error));
+        QVERIFY2(Disks.StartService(Layout(hang)), qPrintable(Disks.Error));
     }
 
 private slots:

@@ -36,9 +36,9 @@ class Failure(dbus.DBusException):
 
 
 class Service:
-    def __init__(self, spec):
-        self.spec = spec
-        self.log = open(spec["log"], "a", buffering=1)
+    def __init__(self, layout):
+        self.layout = layout
+        self.log = open(layout["log"], "a", buffering=1)
 
     def note(self, method, path):
         self.log.write("%s %s\n" % (method, path))
@@ -50,7 +50,7 @@ class Service:
         return ROOT + "/block_devices/" + name
 
     def drive_properties(self, name):
-        d = self.spec["drives"][name]
+        d = self.layout["drives"][name]
         return dbus.Dictionary({
             "Removable": dbus.Boolean(d.get("Removable", False)),
             "MediaRemovable": dbus.Boolean(d.get("MediaRemovable", False)),
@@ -60,7 +60,7 @@ class Service:
         }, signature="sv")
 
     def block_properties(self, name):
-        b = self.spec["blocks"][name]
+        b = self.layout["blocks"][name]
         drive = b.get("Drive")
         return dbus.Dictionary({
             "Device": dbus.ByteArray(("/dev/" + name).encode() + b"\0"),
@@ -74,7 +74,7 @@ class Service:
         }, signature="sv")
 
     def filesystem_properties(self, name):
-        points = self.spec["blocks"][name].get("MountPoints", [])
+        points = self.layout["blocks"][name].get("MountPoints", [])
         return dbus.Dictionary({
             "MountPoints": dbus.Array([dbus.ByteArray(p.encode() + b"\0") for p in points],
                                       signature="ay"),
@@ -82,10 +82,10 @@ class Service:
 
     def managed_objects(self):
         objects = dbus.Dictionary({}, signature="oa{sa{sv}}")
-        for name in self.spec["drives"]:
+        for name in self.layout["drives"]:
             objects[dbus.ObjectPath(self.drive_path(name))] = dbus.Dictionary(
                 {DRIVE: self.drive_properties(name)}, signature="sa{sv}")
-        for name in self.spec["blocks"]:
+        for name in self.layout["blocks"]:
             objects[dbus.ObjectPath(self.block_path(name))] = dbus.Dictionary(
                 {BLOCK: self.block_properties(name),
                  FILESYSTEM: self.filesystem_properties(name)}, signature="sa{sv}")
@@ -102,8 +102,8 @@ class Manager(dbus.service.Object):
         pass
 
     def plug(self, bus, keep):
-        for name, block in self.service.spec.get("later", {}).items():
-            self.service.spec["blocks"][name] = block
+        for name, block in self.service.layout.get("later", {}).items():
+            self.service.layout["blocks"][name] = block
             keep.append(BlockObject(bus, self.service, name))
             self.InterfacesAdded(
                 dbus.ObjectPath(self.service.block_path(name)),
@@ -115,7 +115,7 @@ class Manager(dbus.service.Object):
     @dbus.service.method(OBJECT_MANAGER, out_signature="a{oa{sa{sv}}}",
                          async_callbacks=("reply", "error"))
     def GetManagedObjects(self, reply, error):
-        if not self.service.spec.get("hang"):
+        if not self.service.layout.get("hang"):
             reply(self.service.managed_objects())
 
 
@@ -128,7 +128,7 @@ class BlockObject(dbus.service.Object):
     @dbus.service.method(FILESYSTEM, in_signature="a{sv}")
     def Unmount(self, options):
         self.service.note("Unmount", self.service.block_path(self.name))
-        block = self.service.spec["blocks"][self.name]
+        block = self.service.layout["blocks"][self.name]
         if block.get("Busy"):
             raise Failure("org.freedesktop.UDisks2.Error.DeviceBusy",
                           "Error unmounting /dev/%s: target is busy" % self.name)
@@ -157,14 +157,14 @@ class DriveObject(dbus.service.Object):
 
 def main():
     with open(sys.argv[1]) as f:
-        spec = json.load(f)
+        layout = json.load(f)
     dbus.mainloop.glib.DBusGMainLoop(set_as_default=True)
     bus = dbus.SystemBus()
-    service = Service(spec)
+    service = Service(layout)
     manager = Manager(bus, service)
     keep = [manager]
-    keep += [BlockObject(bus, service, name) for name in spec["blocks"]]
-    keep += [DriveObject(bus, service, name) for name in spec["drives"]]
+    keep += [BlockObject(bus, service, name) for name in layout["blocks"]]
+    keep += [DriveObject(bus, service, name) for name in layout["drives"]]
     name = dbus.service.BusName("org.freedesktop.UDisks2", bus)
     GLib.unix_signal_add(GLib.PRIORITY_DEFAULT, signal.SIGUSR1, manager.plug, bus, keep)
     print("ready", flush=True)

@@ -29,19 +29,19 @@ public:
         return true;
     }
 
-    // Serves spec (see udisks_standin.py; "log" is filled in) until StopService().
-    bool StartService(QJsonObject spec)
+    // Serves the disks of layout (see udisks_standin.py; "log" is filled in) until StopService().
+    bool StartService(QJsonObject layout)
     {
         StopService();
         QFile::remove(LogName());
-        spec[QStringLiteral("log")] = LogName();
-        const QString specName = Dir.filePath(QStringLiteral("spec.json"));
-        QFile file(specName);
-        if (!file.open(QIODevice::WriteOnly) || file.write(QJsonDocument(spec).toJson()) < 0)
+        layout[QStringLiteral("log")] = LogName();
+        const QString layoutName = Dir.filePath(QStringLiteral("layout.json"));
+        QFile file(layoutName);
+        if (!file.open(QIODevice::WriteOnly) || file.write(QJsonDocument(layout).toJson()) < 0)
             return false;
         file.close();
         Service = Start(QStringLiteral("/usr/bin/python3"),
-                        {QStringLiteral(PLIMO_SOURCE_DIR "/tests/udisks_standin.py"), specName});
+                        {QStringLiteral(PLIMO_SOURCE_DIR "/tests/udisks_standin.py"), layoutName});
         if (!Service->waitForReadyRead(10000) || !Service->readAll().contains("ready")) {
             Error = QString::fromLocal8Bit(Service->readAllStandardError());
             return false;
