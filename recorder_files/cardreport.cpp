@@ -215,14 +215,7 @@ QString FullText(const ConfigSettings* settings, qint64 freeBytes, const QDate& 
 {
     if (!settings)
         return CardText::tr("no config.ini to tell when it is full");
-    const int days = DaysUntilFull(MakeSchedule(ScheduleInputOf(*settings)), freeBytes, today);
-    if (days < 0)
-        return CardText::tr("never full");
-    if (days >= ScheduleHorizonDays)
-        return CardText::tr("not full within %1 days").arg(ScheduleHorizonDays);
-    return CardText::tr("full after %1 days (on %2)")
-        .arg(days)
-        .arg(today.addDays(days).toString(Qt::ISODate));
+    return FullnessText(MakeSchedule(ScheduleInputOf(*settings)), freeBytes, today);
 }
 
 QString ClockText(const QString& folder, const QString& clockName)

@@ -428,28 +428,30 @@ QStringList ScheduleLines(const Schedule& s,
     return lines;
 }
 
+QString FullnessText(const Schedule& s, qint64 freeBytes, const QDate& from, int* daysUntilFull)
+{
+    if (daysUntilFull)
+        *daysUntilFull = -1;
+    if (!s.input.timersEnabled)
+        return ScheduleText::tr("the timers are off, the key decides when it fills");
+    const int days = DaysUntilFull(s, freeBytes, from, ScheduleHorizonDays);
+    if (daysUntilFull)
+        *daysUntilFull = days;
+    if (days < 0)
+        return ScheduleText::tr("never full");
+    if (days >= ScheduleHorizonDays)
+        return ScheduleText::tr("not full within %1 days (ten years)").arg(ScheduleHorizonDays);
+    return ScheduleText::tr("full after %1 days (on %2)")
+        .arg(days)
+        .arg(from.addDays(days).toString(QStringLiteral("yyyy-MM-dd")));
+}
+
 QString CardFullText(const Schedule& s, qint64 freeBytes, const QString& freeText,
                      const QDate& from, int* daysUntilFull)
 {
     const QString with = ScheduleText::tr("with %1 free from %2")
                              .arg(freeText, from.toString(QStringLiteral("yyyy-MM-dd")));
-    if (daysUntilFull)
-        *daysUntilFull = -1;
-    if (!s.input.timersEnabled)
-        return ScheduleText::tr("%1: the timers are off, the key decides when it fills").arg(with);
-    const int days = DaysUntilFull(s, freeBytes, from, ScheduleHorizonDays);
-    if (daysUntilFull)
-        *daysUntilFull = days;
-    if (days < 0)
-        return ScheduleText::tr("%1: never full").arg(with);
-    if (days >= ScheduleHorizonDays)
-        return ScheduleText::tr("%1: not full within %2 days (ten years)")
-            .arg(with)
-            .arg(ScheduleHorizonDays);
-    return ScheduleText::tr("%1: full after %2 days (on %3)")
-        .arg(with)
-        .arg(days)
-        .arg(from.addDays(days).toString(QStringLiteral("yyyy-MM-dd")));
+    return with + QStringLiteral(": ") + FullnessText(s, freeBytes, from, daysUntilFull);
 }
 
 qint64 ParseByteSize(const QString& text)

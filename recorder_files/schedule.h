@@ -96,10 +96,14 @@ constexpr int ScheduleHorizonDays = 3653; // ten years
 int DaysUntilFull(const Schedule& schedule, qint64 freeBytes, const QDate& from,
                   int horizonDays = ScheduleHorizonDays);
 
-// "with 2GB free from 2027-06-01: full after 93 days (on 2027-09-02)", or "... never
-// full" (nothing written, or loop writing): the one wording of --check --free and the day
-// strip. freeText is the free space as the reader knows it ("2GB", "0.27 GB"). days, when
-// given, receives what DaysUntilFull gave.
+// When the card is full, in words: "full after 93 days (on 2027-09-02)", "never full"
+// (nothing written, or loop writing), "the timers are off, ...". days, when given,
+// receives what DaysUntilFull gave (-1 with the timers off).
+QString FullnessText(const Schedule& schedule, qint64 freeBytes, const QDate& from,
+                     int* days = nullptr);
+
+// "with 2GB free from 2027-06-01: " and FullnessText: the one wording of --check --free
+// and the day strip. freeText is the free space as the reader knows it ("2GB", "0.27 GB").
 QString CardFullText(const Schedule& schedule, qint64 freeBytes, const QString& freeText,
                      const QDate& from, int* days = nullptr);
 

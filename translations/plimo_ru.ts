@@ -275,21 +275,6 @@
         <translation>нет config.ini, чтобы сказать, когда карта заполнится</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardreport.cpp" line="220"/>
-        <source>never full</source>
-        <translation>не заполнится никогда</translation>
-    </message>
-    <message>
-        <location filename="../recorder_files/cardreport.cpp" line="222"/>
-        <source>not full within %1 days</source>
-        <translation>не заполнится за %1 дн.</translation>
-    </message>
-    <message>
-        <location filename="../recorder_files/cardreport.cpp" line="223"/>
-        <source>full after %1 days (on %2)</source>
-        <translation>заполнится через %1 дн. (%2)</translation>
-    </message>
-    <message>
         <location filename="../recorder_files/cardreport.cpp" line="234"/>
         <source>clock set: %1 present</source>
         <translation>часы установлены: %1 есть</translation>
@@ -1739,23 +1724,23 @@ Write there?</source>
     </message>
     <message>
         <location filename="../recorder_files/schedule.cpp" line="439"/>
-        <source>%1: the timers are off, the key decides when it fills</source>
-        <translation>%1: таймеры выключены, когда карта заполнится, решает кнопка</translation>
+        <source>the timers are off, the key decides when it fills</source>
+        <translation>таймеры выключены, когда карта заполнится, решает кнопка</translation>
     </message>
     <message>
         <location filename="../recorder_files/schedule.cpp" line="444"/>
-        <source>%1: never full</source>
-        <translation>%1: не заполнится никогда</translation>
+        <source>never full</source>
+        <translation>не заполнится никогда</translation>
     </message>
     <message>
         <location filename="../recorder_files/schedule.cpp" line="446"/>
-        <source>%1: not full within %2 days (ten years)</source>
-        <translation>%1: не заполнится за %2 дн. (десять лет)</translation>
+        <source>not full within %1 days (ten years)</source>
+        <translation>не заполнится за %1 дн. (десять лет)</translation>
     </message>
     <message>
         <location filename="../recorder_files/schedule.cpp" line="449"/>
-        <source>%1: full after %2 days (on %3)</source>
-        <translation>%1: заполнится через %2 дн. (%3)</translation>
+        <source>full after %1 days (on %2)</source>
+        <translation>заполнится через %1 дн. (%2)</translation>
     </message>
     <message>
         <location filename="../recorder_files/schedule.cpp" line="484"/>
