@@ -121,18 +121,16 @@ void ExplainPreset(const QString& presetName, const QByteArray& bytes, const Com
 
 bool ReadPresetFile(const QString& presetName, QByteArray* bytes, QTextStream& out)
 {
-    QFile file(presetName);
-    QString reason;
-    if (!OpenRegularFileForReading(file, &reason)) {
-        out << Text::tr("cannot read %1: %2").arg(presetName, reason) << '\n';
-        return false;
-    }
-    *bytes = file.read(MaxConfigFileSize + 1);
+    const QString reason = ReadSmallFile(presetName, MaxConfigFileSize, bytes);
     if (bytes->size() > MaxConfigFileSize) {
         out << Text::tr("%1 is larger than %2 bytes: not a config.ini")
                    .arg(presetName)
                    .arg(MaxConfigFileSize)
             << '\n';
+        return false;
+    }
+    if (!reason.isEmpty()) {
+        out << Text::tr("cannot read %1: %2").arg(presetName, reason) << '\n';
         return false;
     }
     return true;

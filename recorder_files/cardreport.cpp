@@ -157,20 +157,6 @@ QString RecordingsText(const RecordingsSummary& s)
     return CardText::tr("%1, %2").arg(count, PlayingTimeText(s.milliseconds));
 }
 
-QString ReadSmallFile(const QString& fileName, qint64 limit, QByteArray* bytes)
-{
-    QFile file(fileName);
-    QString reason;
-    if (!OpenRegularFileForReading(file, &reason))
-        return reason;
-    *bytes = file.read(limit + 1);
-    if (file.error() != QFileDevice::NoError)
-        return file.errorString();
-    if (bytes->size() > limit)
-        return CardText::tr("larger than %1 bytes").arg(limit);
-    return QString();
-}
-
 namespace
 {
 

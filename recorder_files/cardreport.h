@@ -43,10 +43,6 @@ QString PlayingTimeText(qint64 milliseconds);
 // "132 recordings, 41 h 20 min"; empty when there are none.
 QString RecordingsText(const RecordingsSummary& summary);
 
-// Reads a whole file of at most limit bytes without waiting on a pipe: empty when
-// read, otherwise the reason.
-QString ReadSmallFile(const QString& fileName, qint64 limit, QByteArray* bytes);
-
 struct CardReportOptions {
     QString configName = QStringLiteral("config.ini");
     QString clockName = QStringLiteral("time.ini");

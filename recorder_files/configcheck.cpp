@@ -415,6 +415,20 @@ int CheckConfigDevice(QIODevice& device, QTextStream& out)
     return CheckConfigDevice(device, out, PreferenceComboItems());
 }
 
+QString ReadSmallFile(const QString& fileName, qint64 limit, QByteArray* bytes)
+{
+    QFile file(fileName);
+    QString reason;
+    if (!OpenRegularFileForReading(file, &reason))
+        return reason;
+    *bytes = file.read(limit + 1);
+    if (file.error() != QFileDevice::NoError)
+        return file.errorString();
+    if (bytes->size() > limit)
+        return QCoreApplication::translate("CardText", "larger than %1 bytes").arg(limit);
+    return QString();
+}
+
 int CheckConfigFile(const QString& fileName, QTextStream& out)
 {
     return CheckConfigFile(fileName, out, PreferenceComboItems());
@@ -423,16 +437,12 @@ int CheckConfigFile(const QString& fileName, QTextStream& out)
 int CheckConfigFile(const QString& fileName, QTextStream& out, const ComboItems& items,
                     const FreeSpacePlan& plan)
 {
-    QFile file(fileName);
-    QString error;
-    const bool opened = OpenRegularFileForReading(file, &error);
     // At most one byte more than any config.ini: a huge file is refused after that much.
-    const QByteArray bytes = opened ? file.read(MaxConfigFileSize + 1) : QByteArray();
-    if (opened && bytes.size() > MaxConfigFileSize)
+    QByteArray bytes;
+    QString error = ReadSmallFile(fileName, MaxConfigFileSize, &bytes);
+    if (bytes.size() > MaxConfigFileSize)
         error = Text::tr("larger than %1 bytes, not a config.ini").arg(MaxConfigFileSize);
-    else if (opened && file.error() != QFileDevice::NoError)
-        error = file.errorString();
-    if (!opened || !error.isEmpty()) {
+    if (!error.isEmpty()) {
         out << Text::tr("cannot read %1: %2").arg(fileName, error) << '\n';
         out.flush();
         return 2;

@@ -12,6 +12,10 @@ struct ConfigAssignment;
 struct ParsedLine;
 struct ReadStopInfo;
 
+// Reads a whole file of at most limit bytes without waiting on a pipe: empty when
+// read, otherwise the reason. bytes holds what was read, limit + 1 bytes of a larger file.
+QString ReadSmallFile(const QString& fileName, qint64 limit, QByteArray* bytes);
+
 // Explains line by line how the recorder reads a config.ini: each line as the reader
 // saw it after folding blanks, what it sets or why it has no effect, and where and why
 // the reading stopped. Returns 0 when every line took effect, 1 when any did not (or
