@@ -166,6 +166,11 @@ const DiskVolume* CardDiskAt(const QList<DiskVolume>& volumes, const QString& ro
     return nullptr;
 }
 
+const DiskVolume* CardDiskOfFolder(const QList<DiskVolume>& volumes, const QString& folder)
+{
+    return CardDiskAt(volumes, QStorageInfo(folder).rootPath());
+}
+
 QList<CardVolume> CardVolumesOf(const QList<DiskVolume>& cards, const QString& configName)
 {
     QList<CardVolume> lines;

@@ -85,6 +85,9 @@ QString MountRootOf(const QString& path, const QStringList& mountPoints);
 // The card mounted at root (a volume root, as QStorageInfo::rootPath() gives it) among
 // volumes, or nullptr.
 const DiskVolume* CardDiskAt(const QList<DiskVolume>& volumes, const QString& root);
+// The card that holds folder among volumes: the one mounted at the folder's volume root
+// (asks the volume, QStorageInfo), or nullptr.
+const DiskVolume* CardDiskOfFolder(const QList<DiskVolume>& volumes, const QString& folder);
 
 // The picker's lines for the cards the disk service knows: size and free space asked of
 // each mount point (may take long on a slow volume: off the GUI thread).

@@ -26,6 +26,7 @@
 #include <QTranslator>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 namespace
 {
@@ -299,13 +300,19 @@ int RunConsole(int argc, char** argv)
     QTextStream err(stderr);
     int result = 0;
     if (BatchOptionsGiven(parser)) {
-        // The record of each card names it as the disk service knows it.
-        SetCardIdentitySource([](const QString& folder) {
-            const DiskVolume card = UDisksCardOfFolder(folder);
-            return CardIdentity{card.label, card.serial};
+        // The record of each card names it as the disk service knows it: asked once a
+        // run, so that a service that does not answer costs its time limit once, not once
+        // a card.
+        std::optional<QList<DiskVolume>> disks;
+        SetCardIdentitySource([&disks](const QString& folder) {
+            if (!disks)
+                disks = UDisksVolumes();
+            const DiskVolume* card = CardDiskOfFolder(*disks, folder);
+            return card ? CardIdentity{card->label, card->serial} : CardIdentity();
         });
         result =
             RunBatchCommand(parser, PreferencesArgument(parser), out, err, EjectCardsOfFolders);
+        SetCardIdentitySource({});
     } else {
         // The lines are read as the window would read them: with its lists of items.
         ReadCommandPreferences(PreferencesArgument(parser), err);

@@ -9,7 +9,6 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QHash>
-#include <QStorageInfo>
 
 namespace
 {
@@ -223,13 +222,16 @@ void UDisksClient::Eject(const DiskVolume& card,
          });
 }
 
-DiskVolume UDisksCardOfFolder(const QString& folder)
+QList<DiskVolume> UDisksVolumes()
 {
     UDisksClient disks;
-    if (!WaitForAnswer(disks))
-        return {};
-    const QList<DiskVolume> volumes = disks.Volumes();
-    const DiskVolume* card = CardDiskAt(volumes, QStorageInfo(folder).rootPath());
+    return WaitForAnswer(disks) ? disks.Volumes() : QList<DiskVolume>();
+}
+
+DiskVolume UDisksCardOfFolder(const QString& folder)
+{
+    const QList<DiskVolume> volumes = UDisksVolumes();
+    const DiskVolume* card = CardDiskOfFolder(volumes, folder);
     return card ? *card : DiskVolume();
 }
 
@@ -241,7 +243,7 @@ QList<EjectResult> EjectCardsOfFolders(const QStringList& folders)
     QHash<QString, EjectResult> ejected; // by the card's object path
     QList<EjectResult> results;
     for (const QString& folder : folders) {
-        const DiskVolume* card = CardDiskAt(volumes, QStorageInfo(folder).rootPath());
+        const DiskVolume* card = CardDiskOfFolder(volumes, folder);
         if (!ready || !card) {
             results << EjectResult{
                 false, QString(),

@@ -71,6 +71,9 @@ private:
 // For the command line and other callers without an event loop of their own: these wait
 // (at most the time limits above) for the service's answers.
 
+// Every volume UDisks2 knows now; none when it does not answer.
+QList<DiskVolume> UDisksVolumes();
+
 // The card that holds folder: the UDisks2 file system mounted at the folder's volume root
 // (QStorageInfo::rootPath()). An empty object path when UDisks2 does not answer or the
 // folder is on no card it knows.
