@@ -66,12 +66,16 @@ QString CardPathOfFolder(const QString& argument)
     return argument + QLatin1Char('/');
 }
 
+QFileInfo CardFolderInfo(const QString& folder)
+{
+    const bool slash = folder.size() > 1 && folder.endsWith(QLatin1Char('/'));
+    return QFileInfo(slash ? folder.chopped(1) : folder);
+}
+
 CardResult WriteCard(const QString& folder, const QByteArray& config, const BatchOptions& o)
 {
     CardResult r;
-    // "card/" of a file named card does not exist at all: look at "card" itself.
-    const bool slash = folder.size() > 1 && folder.endsWith(QLatin1Char('/'));
-    const QFileInfo where(slash ? folder.chopped(1) : folder);
+    const QFileInfo where = CardFolderInfo(folder);
     if (folder.isEmpty())
         r.error = Text::tr("empty folder name");
     else if (!where.exists())

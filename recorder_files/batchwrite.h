@@ -7,6 +7,7 @@
 #include "recorder_files/configsettings.h"
 
 #include <QDateTime>
+#include <QFileInfo>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -39,6 +40,10 @@ struct BatchOptions {
 
 // A --to argument as a card path: a folder, so a missing separator is added.
 QString CardPathOfFolder(const QString& argument);
+
+// The folder a --to or --inspect argument names: "card/" of a file named card is that
+// file, not a missing folder.
+QFileInfo CardFolderInfo(const QString& folder);
 
 struct CardResult {
     bool ok = false;

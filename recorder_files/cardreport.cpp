@@ -116,12 +116,6 @@ void WalkFolder(Walk& walk, const QDir& dir, const QString& prefix, int depth)
 
 } // namespace
 
-QFileInfo CardFolderInfo(const QString& folder)
-{
-    const bool slash = folder.size() > 1 && folder.endsWith(QLatin1Char('/'));
-    return QFileInfo(slash ? folder.chopped(1) : folder);
-}
-
 RecordingsSummary SummariseRecordings(const QString& folder, const RecordingBounds& bounds)
 {
     RecordingsSummary summary;

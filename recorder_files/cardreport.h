@@ -31,10 +31,6 @@ struct RecordingsSummary {
     bool moreFiles = false;   // a bound was reached: more files not counted
 };
 
-// The folder a --to or --inspect argument names: "card/" of a file named card is that
-// file, not a missing folder.
-QFileInfo CardFolderInfo(const QString& folder);
-
 // Every *.wav under folder, sub-folders included; links to folders are not followed.
 RecordingsSummary SummariseRecordings(const QString& folder, const RecordingBounds& bounds = {});
 
