@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QStorageInfo>
 
 namespace
@@ -52,14 +51,76 @@ bool IsCardVolume(const VolumeFacts& v)
     return v.removable && !SystemMountPoint(QDir::cleanPath(v.mountPoint));
 }
 
+namespace
+{
+
+// The length of the run of bytes of text from position at that pass test.
+template <typename Test> qsizetype RunFrom(const QByteArray& text, qsizetype at, Test test)
+{
+    qsizetype end = at;
+    while (end < text.size() && test(text.at(end)))
+        ++end;
+    return end - at;
+}
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+bool IsLower(char c)
+{
+    return c >= 'a' && c <= 'z';
+}
+
+// mmcblk0p1, nvme0n1p2, loop3: the disk's name and number, then "p" and the partition's.
+QByteArray NumberedDisk(const QByteArray& name)
+{
+    qsizetype at = 0;
+    if (name.startsWith("mmcblk")) {
+        at = 6;
+    } else if (name.startsWith("loop")) {
+        at = 4;
+    } else if (name.startsWith("nvme")) {
+        const qsizetype controller = RunFrom(name, 4, IsDigit);
+        if (controller == 0 || name.mid(4 + controller, 1) != "n")
+            return {};
+        at = 4 + controller + 1;
+    } else {
+        return {};
+    }
+    const qsizetype number = RunFrom(name, at, IsDigit);
+    const qsizetype end = at + number;
+    if (number == 0)
+        return {};
+    if (end == name.size())
+        return name;
+    const qsizetype partition = RunFrom(name, end + 1, IsDigit);
+    if (name.at(end) == 'p' && partition > 0 && end + 1 + partition == name.size())
+        return name.left(end);
+    return {};
+}
+
+// sdb1, vda, xvdc2: letters with a "d" between them, then the partition's number.
+QByteArray LetteredDisk(const QByteArray& name)
+{
+    const qsizetype letters = RunFrom(name, 0, IsLower);
+    if (letters + RunFrom(name, letters, IsDigit) != name.size())
+        return {};
+    const qsizetype d = name.indexOf('d', 1);
+    return d > 0 && d < letters - 1 ? name.left(letters) : QByteArray();
+}
+
+} // namespace
+
 QString DiskOfDevice(const QByteArray& device)
 {
-    static const QRegularExpression partition(QStringLiteral(
-        "^/dev/(?:((?:mmcblk|nvme\\d+n|loop)\\d+)(?:p\\d+)?|([a-z]+?d[a-z]+)\\d*)$"));
-    const QRegularExpressionMatch m = partition.match(QString::fromLatin1(device));
-    if (!m.hasMatch())
+    // Parsed by hand: a regular expression would bring in its engine for these few names.
+    if (!device.startsWith("/dev/"))
         return QString();
-    return m.captured(1).isEmpty() ? m.captured(2) : m.captured(1);
+    const QByteArray name = device.mid(5);
+    const QByteArray numbered = NumberedDisk(name);
+    return QString::fromLatin1(numbered.isEmpty() ? LetteredDisk(name) : numbered);
 }
 
 bool DiskIsRemovable(const QString& disk, const QString& sysBlock)

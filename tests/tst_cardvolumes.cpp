@@ -90,6 +90,12 @@ private slots:
         QTest::newRow("nvme") << QByteArray("/dev/nvme0n1p2") << "nvme0n1";
         QTest::newRow("network") << QByteArray("server:/export") << "";
         QTest::newRow("mapper") << QByteArray("/dev/mapper/root") << "";
+        QTest::newRow("loop") << QByteArray("/dev/loop12") << "loop12";
+        QTest::newRow("virtual") << QByteArray("/dev/xvdc2") << "xvdc";
+        QTest::newRow("optical") << QByteArray("/dev/sr0") << "";
+        QTest::newRow("raid") << QByteArray("/dev/md0") << "";
+        QTest::newRow("partition of partition") << QByteArray("/dev/mmcblk0p1p2") << "";
+        QTest::newRow("line feed") << QByteArray("/dev/sdb1\n") << "";
     }
     void disk()
     {
