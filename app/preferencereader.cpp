@@ -47,9 +47,7 @@ QString ComposeError(const PendingError& error)
     if (error.withLine) {
         text += QString::fromUtf8("\nв строке ") + QString::number(error.line) + QLatin1Char('\n');
         if (text.size() < ErrorTextLimit) {
-            QTextCodec* codec = QTextCodec::codecForName(QByteArray(error.codeTable));
-            if (!codec)
-                codec = QTextCodec::codecForName("ISO-8859-1");
+            QTextCodec* codec = CodecOfCodeTable(error.codeTable);
             text += PrintableText(codec->toUnicode(error.text.constData(), int(error.text.size())));
         }
     }
@@ -320,7 +318,7 @@ int FileReader::include(const PreferenceRow& row, Cursor c)
     if (check != PrefNoError)
         return check; // the code only; ErrorText keeps the last message
 
-    const QString name = PreferenceCodec()->toUnicode(value.constData(), int(value.size()));
+    const QString name = PrefText(value.constData(), value.size());
     const QFileInfo info(name);
     const QString canonical = info.canonicalFilePath();
     const bool cycle = !canonical.isEmpty() && session->openFiles.contains(canonical);

@@ -7,7 +7,6 @@
 #include "app/savefile.h"
 
 #include <QCoreApplication>
-#include <QTextCodec>
 
 using namespace PreferenceSyntax;
 
@@ -128,11 +127,10 @@ QString WhyPathCannotBeStored(const QString& path)
     const PreferenceRow* row = PreferenceTable;
     while (row->kind != 0 && std::strcmp(row->key, "SDpath") != 0)
         ++row;
-    QTextCodec* codec = PreferenceCodec();
-    if (!codec->canEncode(path))
+    QByteArray value;
+    if (!PrefBytes(path, &value))
         return PreferenceText::tr("the code page %1 (CodeTable) has no code for a character of it")
             .arg(QLatin1String(Preferences.CodeTable));
-    QByteArray value = codec->fromUnicode(path);
     const int check = CheckText(*row, &value);
     if (check == PrefAngleBracket)
         return PreferenceText::tr("it holds \"<\" or \">\"");

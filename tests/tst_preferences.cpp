@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <QTextCodec>
 #include <cstring>
 
 namespace
@@ -180,6 +181,8 @@ private slots:
     void fullCardKeepsOldFile();
     void cardPathThatCannotBeStored_data();
     void cardPathThatCannotBeStored();
+    void asciiTextInEveryCodeTable_data();
+    void asciiTextInEveryCodeTable();
 
 private:
     QTemporaryDir dir;
@@ -952,6 +955,41 @@ void PreferencesTest::cardPathThatCannotBeStored()
     ResetPreferences();
     ReadFile("path.cfg");
     QCOMPARE(PrefText(Preferences.SDpath) == path, storable);
+}
+
+// Plain ASCII texts skip the codec: they must come out as the code page's own codec gives
+// them, in every code page the toolkit knows, whatever the spelling of its name.
+void PreferencesTest::asciiTextInEveryCodeTable_data()
+{
+    QTest::addColumn<QByteArray>("codeTable");
+    QList<QByteArray> names = QTextCodec::availableCodecs();
+    names << "cp1251"
+          << "WINDOWS-1251"
+          << "iso-8859-5"
+          << "koi8-r"
+          << "utf-8"
+          << "LATIN1"
+          << "no-such-page"
+          << "";
+    for (const QByteArray& name : std::as_const(names)) {
+        if (name.size() < int(sizeof Preferences.CodeTable))
+            QTest::newRow(name.constData()) << name;
+    }
+}
+
+void PreferencesTest::asciiTextInEveryCodeTable()
+{
+    QFETCH(QByteArray, codeTable);
+    std::strcpy(Preferences.CodeTable, codeTable.constData());
+    QByteArray bytes;
+    for (char c = 0x20; c < 0x7f; ++c)
+        bytes += c;
+    QTextCodec* codec = CodecOfCodeTable(codeTable.constData());
+    QCOMPARE(PrefText(bytes.constData()), codec->toUnicode(bytes));
+    const QString text = QString::fromLatin1(bytes);
+    QByteArray stored;
+    QCOMPARE(PrefBytes(text, &stored), codec->canEncode(text));
+    QCOMPARE(stored, codec->fromUnicode(text));
 }
 
 QTEST_MAIN(PreferencesTest)
