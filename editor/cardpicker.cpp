@@ -165,8 +165,16 @@ void CardPicker::Refresh()
         Pending = true; // the answer on its way may be from before this change
         return;
     }
-    if (!DiskService)
-        SetDisks(new UDisksClient(this)); // the bus is first asked once the window is up
+    if (!DiskService) {
+        // The disk service's cards are mounted, so in the mount table too: while it holds no
+        // card's file system there is nothing to ask, and the bus is not even connected.
+        if (!mayHoldCards()) {
+            FollowCard(); // no card at the path, as the service would tell
+            Answered({});
+            return;
+        }
+        SetDisks(new UDisksClient(this));
+    }
     if (DiskService->Status() == UDisksClient::State::Asking)
         return; // the disk service's answer, or its time limit, asks again
     std::function<QList<CardVolume>()> find = findCards;

@@ -39,8 +39,8 @@ public:
     // Asks again now (also done when a volume is mounted or unmounted).
     void Refresh();
 
-    // The disk service the picker asks, from its first Refresh on (tests give another
-    // bus).
+    // The disk service the picker asks, from the first Refresh that finds a card's file
+    // system in the mount table on (tests give another bus).
     UDisksClient* Disks() const { return DiskService; }
     void SetDisks(UDisksClient* disks);
     // The "Eject" button beside the picker.

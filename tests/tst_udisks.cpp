@@ -186,7 +186,13 @@ private slots:
         UseFormPreferences(QString());
         ConfigEditWindow form(nullptr, "config edit");
         auto* picker = form.findChild<CardPicker*>();
+        // No card's file system in the mount table: no card, and the bus is left alone.
+        bool cardMounted = false;
+        picker->mayHoldCards = [&cardMounted] { return cardMounted; };
         picker->findCards = [] { return QList<CardVolume>(); }; // the fallback must not answer
+        picker->Refresh();
+        QVERIFY(!picker->Disks());
+        cardMounted = true; // the stand-in's cards are folders
         picker->Refresh();
         QTRY_COMPARE(picker->count(), 4);
         QStringList items;
@@ -280,6 +286,7 @@ private slots:
         QString lastSaid;
         picker->showResult = [&lastSaid](const QString& text) { lastSaid = text; };
         form.askUnsaved = [](const QString&) { return ConfigEditWindow::UnsavedAnswer::Cancel; };
+        picker->mayHoldCards = [] { return true; };
         QPushButton* eject = picker->EjectButton();
         form.configFilePath->setText(Dir.filePath(QStringLiteral("backup/")));
         picker->Refresh();
