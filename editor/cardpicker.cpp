@@ -41,7 +41,6 @@ QString CardVolumeText(const CardVolume& card, const QString& configName)
 CardPicker::CardPicker(ConfigEditWindow* form) : QComboBox(form), Form(form), Question(this)
 {
     setObjectName(QStringLiteral("card picker"));
-    setSizeAdjustPolicy(QComboBox::AdjustToContents);
     setToolTip(tr("Memory cards mounted now; choose one to load its config file"));
     setAccessibleName(tr("Memory cards"));
     findCards = [] { return FindCardVolumes(PrefText(Preferences.CFGname)); };
@@ -215,6 +214,11 @@ void CardPicker::Answered(const QList<CardVolume>& cards)
 
 void CardPicker::Show(const QList<CardVolume>& cards)
 {
+    // The picker widens to its longest card. Until the first card it holds one line, measured
+    // when the window is first shown: following its contents only from then on spares the
+    // start-up the list the combo box builds for that setting (half a MiB).
+    if (!cards.isEmpty())
+        setSizeAdjustPolicy(QComboBox::AdjustToContents);
     Cards = cards;
     clear();
     addItem(cards.isEmpty() ? tr("no card found") : tr("choose a card (%1)").arg(cards.size()));

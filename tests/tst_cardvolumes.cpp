@@ -4,6 +4,7 @@
 #include "editor/configeditwindow.h"
 #include "formfixture.h"
 
+#include <QAbstractItemView>
 #include <QDir>
 #include <QLineEdit>
 #include <QProcess>
@@ -204,9 +205,12 @@ private slots:
         picker->mayHoldCards = [] { return true; };
         picker->findCards = [a, b] { return QList<CardVolume>{a, b}; };
         picker->Refresh();
+        const int narrow = picker->sizeHint().width();
+        QVERIFY(!picker->findChild<QAbstractItemView*>()); // no popup list built yet
         QTRY_COMPARE(picker->count(), 3);
         QCOMPARE(picker->currentIndex(), 0);
         QCOMPARE(picker->itemText(1), QStringLiteral("REC  16.0 GB, 14.20 GB free, config.ini"));
+        QVERIFY(picker->sizeHint().width() > narrow); // wide enough for its cards
         QCOMPARE(form.configFilePath->text(), QString());
 
         picker->activated(1);
