@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/savefile.h"
+#include "editor/formparts.h"
 #include "recorder_files/configsettings.h"
 
 #include <QDateTime>
@@ -121,7 +122,7 @@ public:
     QCheckBox* timeSetEnable = nullptr;
     QCheckBox* deleteOldTime = nullptr;
     QCheckBox* manualTimeEnable = nullptr;
-    QTimeEdit* setTime = nullptr;
+    ClockTimeEdit* setTime = nullptr;
     QDateEdit* setDate = nullptr;
     QLabel* saveTarget = nullptr; // "Save writes: ..."
     TimerPanel TimerPanels[4];    // one per timer: TimerCount (checked where the form is built)

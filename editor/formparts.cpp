@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPaintEvent>
 #include <QPushButton>
 #include <QShortcut>
@@ -159,4 +160,21 @@ void AddShortcut(QPushButton* button, QKeySequence::StandardKey standard, const 
     auto* shortcut = new QShortcut(button);
     shortcut->setKeys(keys);
     QObject::connect(shortcut, &QShortcut::activated, button, &QPushButton::click);
+}
+
+ClockTimeEdit::ClockTimeEdit(QWidget* parent) : QTimeEdit(parent)
+{
+    lineEdit()->setAutoFillBackground(true);
+}
+
+void ClockTimeEdit::Follow(const QTime& time)
+{
+    const StepEnabled arrows = stepEnabled();
+    // Setting the value asks for a paint of the whole editor, which, as the editor is not
+    // opaque, paints everything beneath it too; the text field asks for its own paint.
+    setAttribute(Qt::WA_UpdatesDisabled, true);
+    setTime(time);
+    setAttribute(Qt::WA_UpdatesDisabled, false);
+    if (stepEnabled() != arrows)
+        update();
 }

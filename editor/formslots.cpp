@@ -73,7 +73,7 @@ void ConfigEditWindow::Periodic()
         const QDateTime now = clockNow();
         const QTime shown(now.time().hour(), now.time().minute(), now.time().second());
         if (setTime->time() != shown)
-            setTime->setTime(shown);
+            setTime->Follow(shown);
         if (setDate->date() != now.date())
             setDate->setDate(now.date());
     }
