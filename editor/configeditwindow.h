@@ -163,7 +163,7 @@ private:
     void StartClock();
     // Wakes the clock just after the next whole second, unless the window is hidden or
     // minimised.
-    void ScheduleTick();
+    void ScheduleTick(const QTime& now);
     bool eventFilter(QObject* watched, QEvent* event) override;
     void ReportCardChanges();
     // Keeps the modified mark, the not-run timers and "Save writes" up to date.

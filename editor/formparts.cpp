@@ -16,7 +16,7 @@ namespace
 {
 
 // A group box that repaints below its title without laying the title's text out again.
-// A child that is not opaque (the clock editor, each second) has the group box paint
+// A child that is not opaque (a read-out whose text changes) has the group box paint
 // beneath it; the style works out where the title goes on every paint, and that text
 // layout costs more than the rest of the repaint. Where the title and the frame go is
 // kept per size, title, font, alignment, direction and style, worked out at the first
