@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPaintEvent>
 #include <QPushButton>
 #include <QShortcut>
@@ -15,7 +16,7 @@ namespace
 {
 
 // A group box that repaints below its title without laying the title's text out again.
-// A child that is not opaque (the clock editor, each second) has the group box paint
+// A child that is not opaque (a read-out whose text changes) has the group box paint
 // beneath it; the style works out where the title goes on every paint, and that text
 // layout costs more than the rest of the repaint. Where the title and the frame go is
 // kept per size, title, font, alignment, direction and style, worked out at the first
@@ -159,4 +160,21 @@ void AddShortcut(QPushButton* button, QKeySequence::StandardKey standard, const 
     auto* shortcut = new QShortcut(button);
     shortcut->setKeys(keys);
     QObject::connect(shortcut, &QShortcut::activated, button, &QPushButton::click);
+}
+
+ClockTimeEdit::ClockTimeEdit(QWidget* parent) : QTimeEdit(parent)
+{
+    lineEdit()->setAutoFillBackground(true);
+}
+
+void ClockTimeEdit::Follow(const QTime& time)
+{
+    const StepEnabled arrows = stepEnabled();
+    // Setting the value asks for a paint of the whole editor, which, as the editor is not
+    // opaque, paints everything beneath it too; the text field asks for its own paint.
+    setAttribute(Qt::WA_UpdatesDisabled, true);
+    setTime(time);
+    setAttribute(Qt::WA_UpdatesDisabled, false);
+    if (stepEnabled() != arrows)
+        update();
 }
