@@ -229,7 +229,9 @@ QSpinBox* NewFieldSpinBox(QWidget* parent, ConfigField field)
     auto* spin = new QSpinBox(parent);
     spin->setObjectName(QString::fromLatin1(row.objectName));
     spin->setRange(row.minimum, row.maximum);
-    spin->setSingleStep(row.step);
+    // Setting the step lays the shown number out again, even to the step it has.
+    if (row.step != spin->singleStep())
+        spin->setSingleStep(row.step);
     return spin;
 }
 
