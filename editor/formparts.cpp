@@ -12,6 +12,7 @@
 #include <QStyleOption>
 #include <QStylePainter>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cstring>
 #include <qdrawutil.h>
 
@@ -30,8 +31,8 @@ const QMargins FusionFrameCorners(6, 6, 6, 6);
 // Fusion keeps the picture below the title (or below the top edge) by this much more.
 constexpr int FusionFrameGap = 3;
 
-// True when each row of the image is uniform between the left and right corners and
-// each column between the top and bottom corners.
+// True when each row of the image (32 bits a pixel) is uniform between the left and right
+// corners and each column between the top and bottom corners.
 bool StretchesLikeRepeats(const QImage& image, const QMargins& corners)
 {
     const int left = corners.left();
@@ -41,13 +42,12 @@ bool StretchesLikeRepeats(const QImage& image, const QMargins& corners)
     if (left >= right || top >= bottom)
         return false;
     for (int y = 0; y < image.height(); ++y) {
-        for (int x = left + 1; x < right; ++x) {
-            if (image.pixel(x, y) != image.pixel(left, y))
-                return false;
-        }
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        if (std::find_if(row + left + 1, row + right, [&](QRgb p) { return p != row[left]; }) !=
+            row + right)
+            return false;
         if (y > top && y < bottom &&
-            std::memcmp(image.constScanLine(y), image.constScanLine(top),
-                        size_t(image.bytesPerLine())) != 0)
+            std::memcmp(row, image.constScanLine(top), size_t(image.bytesPerLine())) != 0)
             return false;
     }
     return true;
