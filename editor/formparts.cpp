@@ -159,11 +159,14 @@ private:
         return !region.intersects(Place(option).titleArea);
     }
 
-    // Draws the frame as Fusion would; false, drawing nothing, under another style or when
-    // the frame is no larger than the picture (Fusion draws that unstretched).
+    // Draws the frame as Fusion would; false, drawing nothing, under another style, on a
+    // scaled painter or screen, or when the frame is no larger than the picture (Fusion draws
+    // that unstretched).
     bool DrawFusionFrame(QPainter& painter, const QStyleOptionGroupBox& option)
     {
-        if (style()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0)
+        if (style()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0 ||
+            painter.device()->devicePixelRatio() != 1 ||
+            painter.deviceTransform().type() > QTransform::TxTranslate)
             return false;
         const int top = title().isEmpty()
                             ? FusionFrameGap
