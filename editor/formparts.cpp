@@ -88,8 +88,9 @@ QPixmap RepeatableFrame(bool smooth)
 // not opaque (the clock editor, each second) has the group box paint beneath it; the style
 // works out where the title goes on every paint, and that text layout costs more than the
 // rest of the repaint. Where the title and the frame go is kept per size, title, font,
-// alignment, direction and style, worked out at the first paint; a paint that misses the
-// title draws the frame alone, the same pixels the whole group box would give there.
+// alignment, direction and style, worked out at the first paint below the top edge; a paint
+// that misses the title draws the frame alone, the same pixels the whole group box would give
+// there.
 class FormGroupBox : public QGroupBox
 {
 public:
@@ -173,7 +174,11 @@ private:
                             : qMax(style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight),
                                    option.fontMetrics.height()) +
                                   FusionFrameGap;
-        const QRect area = Place(option).frame.adjusted(0, top, 0, 0);
+        // Where the frame goes takes no text layout: worked out on every paint.
+        const QRect area =
+            style()
+                ->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxFrame, this)
+                .adjusted(0, top, 0, 0);
         const QPixmap frame =
             RepeatableFrame(painter.testRenderHint(QPainter::SmoothPixmapTransform));
         if (frame.isNull() || area.width() < frame.width() || area.height() < frame.height())
