@@ -44,6 +44,9 @@ PlimoAppWindow::PlimoAppWindow() : QMainWindow(nullptr)
     Editor = new ConfigEditWindow(this, "config edit");
     Editor->setFocus();
     setCentralWidget(Editor);
+    // The status line fills its own background, the window's colour beneath it: its
+    // messages and read-outs change without the window being painted again beneath them.
+    statusBar()->setAutoFillBackground(true);
     // A card loaded at start has said what took effect: that report stays.
     if (statusBar()->currentMessage().isEmpty())
         statusBar()->showMessage(tr("Ready"), 2000);

@@ -58,6 +58,9 @@ void CardPicker::BuildEjectButton()
     Eject->setObjectName(QStringLiteral("eject"));
     Eject->setToolTip(
         tr("Unmount the card of the config file path and power it off, to take it out safely"));
+    // Disabled until the disk service names the card of the path: the first paint shows
+    // what the window settles on, not an Eject that turns grey a moment later.
+    Eject->setEnabled(false);
     connect(Eject, &QPushButton::clicked, this, &CardPicker::EjectCard);
     connect(Form->configFilePath, &QLineEdit::textChanged, this, &CardPicker::FollowCard);
     showResult = [this](const QString& text) {

@@ -201,15 +201,15 @@ void ConfigEditWindow::StartClock()
     Clock->setTimerType(Qt::PreciseTimer);
     connect(Clock, &QTimer::timeout, this, &ConfigEditWindow::Periodic);
     window()->installEventFilter(this); // hidden, minimised, shown again
-    ScheduleTick();
+    ScheduleTick(clockNow().time());
 }
 
-void ConfigEditWindow::ScheduleTick()
+void ConfigEditWindow::ScheduleTick(const QTime& now)
 {
     if (ClockPaused)
         return;
     // A few milliseconds into the next second, so the tick never lands just before it.
-    Clock->start(1000 - clockNow().time().msec() + 3);
+    Clock->start(1000 - now.msec() + 3);
 }
 
 bool ConfigEditWindow::eventFilter(QObject* watched, QEvent* event)

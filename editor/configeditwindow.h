@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/savefile.h"
+#include "editor/formparts.h"
 #include "recorder_files/configsettings.h"
 
 #include <QDateTime>
@@ -121,7 +122,7 @@ public:
     QCheckBox* timeSetEnable = nullptr;
     QCheckBox* deleteOldTime = nullptr;
     QCheckBox* manualTimeEnable = nullptr;
-    QTimeEdit* setTime = nullptr;
+    ClockTimeEdit* setTime = nullptr;
     QDateEdit* setDate = nullptr;
     QLabel* saveTarget = nullptr; // "Save writes: ..."
     TimerPanel TimerPanels[4];    // one per timer: TimerCount (checked where the form is built)
@@ -162,7 +163,7 @@ private:
     void StartClock();
     // Wakes the clock just after the next whole second, unless the window is hidden or
     // minimised.
-    void ScheduleTick();
+    void ScheduleTick(const QTime& now);
     bool eventFilter(QObject* watched, QEvent* event) override;
     void ReportCardChanges();
     // Keeps the modified mark, the not-run timers and "Save writes" up to date.

@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QImageReader>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPaintEvent>
 #include <QPixmapCache>
 #include <QPushButton>
@@ -85,7 +86,7 @@ QPixmap RepeatableFrame(bool smooth)
 // its own.
 //
 // It repaints below its title without laying the title's text out again. A child that is
-// not opaque (the clock editor, each second) has the group box paint beneath it; the style
+// not opaque (a read-out whose text changes) has the group box paint beneath it; the style
 // works out where the title goes on every paint, and that text layout costs more than the
 // rest of the repaint. Where the title and the frame go is kept per size, title, font,
 // alignment, direction and style, worked out at the first paint below the top edge; a paint
@@ -274,4 +275,21 @@ void AddShortcut(QPushButton* button, QKeySequence::StandardKey standard, const 
     auto* shortcut = new QShortcut(button);
     shortcut->setKeys(keys);
     QObject::connect(shortcut, &QShortcut::activated, button, &QPushButton::click);
+}
+
+ClockTimeEdit::ClockTimeEdit(QWidget* parent) : QTimeEdit(parent)
+{
+    lineEdit()->setAutoFillBackground(true);
+}
+
+void ClockTimeEdit::Follow(const QTime& time)
+{
+    const StepEnabled arrows = stepEnabled();
+    // Setting the value asks for a paint of the whole editor, which, as the editor is not
+    // opaque, paints everything beneath it too; the text field asks for its own paint.
+    setAttribute(Qt::WA_UpdatesDisabled, true);
+    setTime(time);
+    setAttribute(Qt::WA_UpdatesDisabled, false);
+    if (stepEnabled() != arrows)
+        update();
 }

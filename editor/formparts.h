@@ -7,6 +7,7 @@
 #include "recorder_files/recorderfields.h"
 
 #include <QKeySequence>
+#include <QTimeEdit>
 #include <Qt>
 
 class QGridLayout;
@@ -58,3 +59,15 @@ void AddShortcut(QPushButton* button, QKeySequence::StandardKey standard,
 
 // A modal window showing text in a fixed font, read-only, with a Close button.
 void ShowTextDialog(QWidget* parent, const QString& title, const QString& text);
+
+// The time editor of the clock, which follows the computer's clock second by second.
+// Follow() paints only the editor's text again: the frame and arrows stay as they are
+// unless the new time changes which arrows can step, and nothing beneath the editor (its
+// group, the form, the window) is painted. The text field fills its own background with
+// the colour the frame paints there, so it is repainted alone.
+class ClockTimeEdit : public QTimeEdit
+{
+public:
+    explicit ClockTimeEdit(QWidget* parent);
+    void Follow(const QTime& time);
+};

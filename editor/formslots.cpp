@@ -69,15 +69,15 @@ void ConfigEditWindow::Periodic()
     Trace("Periodic");
     // Whole seconds, and only when they differ from what is shown: the window is not
     // repainted more than once a second.
+    const QDateTime now = clockNow();
     if (!setTime->isEnabled()) {
-        const QDateTime now = clockNow();
         const QTime shown(now.time().hour(), now.time().minute(), now.time().second());
         if (setTime->time() != shown)
-            setTime->setTime(shown);
+            setTime->Follow(shown);
         if (setDate->date() != now.date())
             setDate->setDate(now.date());
     }
-    ScheduleTick();
+    ScheduleTick(now.time());
 }
 
 void ConfigEditWindow::About()

@@ -120,7 +120,7 @@ void ConfigEditWindow::BuildClockGroup(QVBoxLayout* column)
     // order with four year digits: a two-digit year typed into the editor would land in
     // the 1900s.
     const QDateTime now = clockNow();
-    setTime = new QTimeEdit(group);
+    setTime = new ClockTimeEdit(group);
     setTime->setDisplayFormat(QStringLiteral("HH:mm:ss"));
     setTime->setEnabled(Preferences.ManualTime != 0);
     setTime->setTime(QTime(now.time().hour(), now.time().minute(), now.time().second()));

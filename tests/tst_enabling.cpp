@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -78,6 +79,7 @@ private slots:
     void clockChangesAtMostOncePerSecond();
     void clockSleepsWhileNobodyLooks_data();
     void clockSleepsWhileNobodyLooks();
+    void clockTickRepaintsWhatAWholePaintGives_data();
     void clockTickRepaintsWhatAWholePaintGives();
 
     void aboutBox();
@@ -475,14 +477,29 @@ void EnablingTest::clockSleepsWhileNobodyLooks()
     QVERIFY(qAbs(f->setTime->time().secsTo(QTime::currentTime())) <= 1);
 }
 
-// Each second repaints the clock editor alone on screen: what is there afterwards is what
-// painting the whole form again gives, pixel for pixel.
+// Each second repaints the clock editor's text alone on screen: what is there afterwards is
+// what painting the whole form again gives, pixel for pixel. Over midnight the editor's
+// arrows change too (its earliest time has no step down).
+void EnablingTest::clockTickRepaintsWhatAWholePaintGives_data()
+{
+    QTest::addColumn<bool>("overMidnight");
+    QTest::newRow("any second") << false;
+    QTest::newRow("over midnight") << true;
+}
+
 void EnablingTest::clockTickRepaintsWhatAWholePaintGives()
 {
+    QFETCH(bool, overMidnight);
+    const QDateTime start = QDateTime::currentDateTime();
+    const qint64 shift =
+        overMidnight ? start.secsTo(QDateTime(start.date().addDays(1), QTime(0, 0))) - 2 : 0;
+    const auto realClock = ConfigEditWindow::clockNow;
+    const auto restore = qScopeGuard([&] { ConfigEditWindow::clockNow = realClock; });
+    ConfigEditWindow::clockNow = [&] { return realClock().addSecs(shift); };
     ConfigEditWindow* f = Build();
     f->show();
     QVERIFY(QTest::qWaitForWindowExposed(f));
-    for (int tick = 0; tick < 2; ++tick) {
+    for (int tick = 0; tick < 3; ++tick) {
         const QTime shown = f->setTime->time();
         QTRY_VERIFY_WITH_TIMEOUT(f->setTime->time() != shown, 3000);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
