@@ -84,7 +84,7 @@ QVBoxLayout* ConfigEditWindow::BuildMainLayout()
 
 void ConfigEditWindow::BuildPathRow(QVBoxLayout* mainLayout)
 {
-    auto* pathGroup = new QGroupBox(tr("Config file path"), this);
+    QGroupBox* pathGroup = NewFormGroupBox(tr("Config file path"), this);
     auto* pathStrip = new QHBoxLayout(pathGroup);
     auto* topRow = new QHBoxLayout();
     mainLayout->addLayout(topRow);
@@ -130,7 +130,7 @@ ConfigEditWindow::Columns ConfigEditWindow::BuildColumns(QVBoxLayout* mainLayout
 
 void ConfigEditWindow::BuildButtonBar(QVBoxLayout* mainLayout)
 {
-    auto* buttonBar = new QGroupBox(QString(), this);
+    QGroupBox* buttonBar = NewFormGroupBox(QString(), this);
     mainLayout->addWidget(buttonBar, 0);
     auto* buttons = new QHBoxLayout(buttonBar);
     buttons->setContentsMargins(6, 6, 6, 6);

@@ -2,26 +2,96 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPaintEvent>
+#include <QPixmapCache>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSpinBox>
 #include <QStyleOption>
 #include <QStylePainter>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cstring>
+#include <qdrawutil.h>
 
 namespace
 {
 
-// A group box that repaints below its title without laying the title's text out again.
-// A child that is not opaque (a read-out whose text changes) has the group box paint
-// beneath it; the style works out where the title goes on every paint, and that text
-// layout costs more than the rest of the repaint. Where the title and the frame go is
-// kept per size, title, font, alignment, direction and style, worked out at the first
-// paint below the top edge; a paint that misses the title draws the frame alone, the
-// same pixels the whole group box would give there.
+// Fusion draws a group box's frame from a small picture with 6-pixel corners, its edges and
+// middle stretched over the box. Stretching a picture is the slowest way the raster engine
+// draws one: the form's frames cost more than the rest of its first paint and have the
+// engine start helper threads. Stretched by Qt once, one pixel each way, the picture gives
+// the pixels every larger stretch gives (Fusion's is the same all along its edges and
+// middle); repeated unscaled, that copy draws the frame of any larger box.
+const QString FusionFramePicture =
+    QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png");
+const QMargins FusionFrameCorners(6, 6, 6, 6);
+// Fusion keeps the picture below the title (or below the top edge) by this much more.
+constexpr int FusionFrameGap = 3;
+
+// True when each row of the image (32 bits a pixel) is uniform between the left and right
+// corners and each column between the top and bottom corners.
+bool StretchesLikeRepeats(const QImage& image, const QMargins& corners)
+{
+    const int left = corners.left();
+    const int top = corners.top();
+    const int right = image.width() - corners.right();
+    const int bottom = image.height() - corners.bottom();
+    if (left >= right || top >= bottom)
+        return false;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        if (std::find_if(row + left + 1, row + right, [&](QRgb p) { return p != row[left]; }) !=
+            row + right)
+            return false;
+        if (y > top && y < bottom &&
+            std::memcmp(row, image.constScanLine(top), size_t(image.bytesPerLine())) != 0)
+            return false;
+    }
+    return true;
+}
+
+// Fusion's frame picture stretched by Qt one pixel each way, smoothly or not as the
+// painter would; null when it does not repeat. Read with Qt's own PNG reader alone: the
+// image-format plugins are not loaded for it.
+QPixmap RepeatableFrame(bool smooth)
+{
+    static bool refused = false;
+    const QString key = smooth ? QStringLiteral("form frame smooth") : QStringLiteral("form frame");
+    QPixmap frame;
+    if (refused || QPixmapCache::find(key, &frame))
+        return frame;
+    QImageReader reader(FusionFramePicture, "png");
+    reader.setAutoDetectImageFormat(false);
+    const QPixmap picture = QPixmap::fromImage(reader.read());
+    QImage stretched(picture.size() + QSize(1, 1), QImage::Format_ARGB32_Premultiplied);
+    stretched.fill(Qt::transparent);
+    QPainter painter(&stretched);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
+    qDrawBorderPixmap(&painter, stretched.rect(), FusionFrameCorners, picture);
+    painter.end();
+    refused = picture.isNull() || !StretchesLikeRepeats(stretched, FusionFrameCorners);
+    if (!refused) {
+        frame = QPixmap::fromImage(stretched);
+        QPixmapCache::insert(key, frame);
+    }
+    return frame;
+}
+
+// A group box of the form. It draws Fusion's frame itself, repeating the stretched copy
+// of the picture (see above); any other style, or a picture that does not repeat, draws
+// its own.
+//
+// It repaints below its title without laying the title's text out again. A child that is
+// not opaque (a read-out whose text changes) has the group box paint beneath it; the style
+// works out where the title goes on every paint, and that text layout costs more than the
+// rest of the repaint. Where the title and the frame go is kept per size, title, font,
+// alignment, direction and style, worked out at the first paint below the top edge; a paint
+// that misses the title draws the frame alone, the same pixels the whole group box would give
+// there.
 class FormGroupBox : public QGroupBox
 {
 public:
@@ -33,16 +103,22 @@ protected:
         QStyleOptionGroupBox option;
         initStyleOption(&option);
         QStylePainter painter(this);
-        if (!TitleMissedBy(option, event->region())) {
+        const bool framed = (option.subControls & QStyle::SC_GroupBoxFrame) != 0;
+        const bool ownFrame = framed && !isCheckable() && DrawFusionFrame(painter, option);
+        if (ownFrame)
+            option.subControls &= ~QStyle::SC_GroupBoxFrame;
+        if (!framed || !TitleMissedBy(option, event->region())) {
             painter.drawComplexControl(QStyle::CC_GroupBox, option);
             return;
         }
+        if (ownFrame)
+            return;
         QStyleOptionFrame frame;
         frame.QStyleOption::operator=(option);
         frame.features = option.features;
         frame.lineWidth = option.lineWidth;
         frame.midLineWidth = option.midLineWidth;
-        frame.rect = Places.frame;
+        frame.rect = Place(option).frame;
         painter.drawPrimitive(QStyle::PE_FrameGroupBox, frame);
     }
 
@@ -58,12 +134,8 @@ private:
         QRect frame;
     } Places;
 
-    bool TitleMissedBy(const QStyleOptionGroupBox& option, const QRegion& region)
+    const Placement& Place(const QStyleOptionGroupBox& option)
     {
-        // A whole paint (the top edge is in it) draws it all: nothing to work out.
-        if (isCheckable() || (option.subControls & QStyle::SC_GroupBoxFrame) == 0 ||
-            region.boundingRect().top() <= 0)
-            return false;
         if (Places.size != size() || Places.title != title() || Places.font != font() ||
             Places.alignment != alignment() || Places.direction != layoutDirection() ||
             Places.style != style()) {
@@ -78,15 +150,56 @@ private:
                       style()->subControlRect(QStyle::CC_GroupBox, &option,
                                               QStyle::SC_GroupBoxFrame, this)};
         }
-        return !region.intersects(Places.titleArea);
+        return Places;
+    }
+
+    bool TitleMissedBy(const QStyleOptionGroupBox& option, const QRegion& region)
+    {
+        // A whole paint (the top edge is in it) draws it all.
+        if (isCheckable() || region.boundingRect().top() <= 0)
+            return false;
+        return !region.intersects(Place(option).titleArea);
+    }
+
+    // Draws the frame as Fusion would; false, drawing nothing, under another style, on a
+    // scaled painter or screen, or when the frame is no larger than the picture (Fusion draws
+    // that unstretched).
+    bool DrawFusionFrame(QPainter& painter, const QStyleOptionGroupBox& option)
+    {
+        if (style()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0 ||
+            painter.device()->devicePixelRatio() != 1 ||
+            painter.deviceTransform().type() > QTransform::TxTranslate)
+            return false;
+        const int top = title().isEmpty()
+                            ? FusionFrameGap
+                            : qMax(style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight),
+                                   option.fontMetrics.height()) +
+                                  FusionFrameGap;
+        // Where the frame goes takes no text layout: worked out on every paint.
+        const QRect area =
+            style()
+                ->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxFrame, this)
+                .adjusted(0, top, 0, 0);
+        const QPixmap frame =
+            RepeatableFrame(painter.testRenderHint(QPainter::SmoothPixmapTransform));
+        if (frame.isNull() || area.width() < frame.width() || area.height() < frame.height())
+            return false;
+        qDrawBorderPixmap(&painter, area, FusionFrameCorners, frame, frame.rect(),
+                          FusionFrameCorners, QTileRules(Qt::RepeatTile));
+        return true;
     }
 };
 
 } // namespace
 
+QGroupBox* NewFormGroupBox(const QString& title, QWidget* parent)
+{
+    return new FormGroupBox(title, parent);
+}
+
 QVBoxLayout* AddGroupFrame(QWidget* form, QVBoxLayout* column, const QString& title, int titleSpace)
 {
-    auto* group = new FormGroupBox(title, form);
+    QGroupBox* group = NewFormGroupBox(title, form);
     column->addWidget(group, 0);
     auto* box = new QVBoxLayout(group);
     box->setContentsMargins(6, 6, 6, 6);
@@ -125,7 +238,9 @@ QSpinBox* NewFieldSpinBox(QWidget* parent, ConfigField field)
     auto* spin = new QSpinBox(parent);
     spin->setObjectName(QString::fromLatin1(row.objectName));
     spin->setRange(row.minimum, row.maximum);
-    spin->setSingleStep(row.step);
+    // Setting the step lays the shown number out again, even to the step it has.
+    if (row.step != spin->singleStep())
+        spin->setSingleStep(row.step);
     return spin;
 }
 

@@ -11,6 +11,7 @@
 #include <Qt>
 
 class QGridLayout;
+class QGroupBox;
 class QLabel;
 class QPushButton;
 class QSpinBox;
@@ -22,6 +23,9 @@ class QWidget;
 constexpr int SettingsTitleSpace = 14;
 constexpr int PanelTitleSpace = 16;
 
+// A group box of the form; it repaints below its title without laying the title out again
+// and draws Fusion's frame without stretching its picture.
+QGroupBox* NewFormGroupBox(const QString& title, QWidget* parent);
 // A titled group box of the form, added to column, with its vertical layout (margin 6,
 // spacing 4) that starts with titleSpace pixels of room. Returns that layout; the
 // group box is its parent widget.

@@ -2,6 +2,7 @@
 #include <QtTest>
 
 #include "editor/configeditwindow.h"
+#include "editor/formparts.h"
 #include "formfixture.h"
 #include "testsupport.h"
 
@@ -15,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTimeEdit>
@@ -103,6 +105,8 @@ private slots:
     void aboutKeepsItsSize();
     void typedClockReachesTheFile_data();
     void typedClockReachesTheFile();
+    void groupBoxesLookAsQtDrawsThem_data();
+    void groupBoxesLookAsQtDrawsThem();
 
 private:
     std::unique_ptr<QTemporaryDir> card;
@@ -731,6 +735,39 @@ void FormTest::typedClockReachesTheFile()
     QVERIFY(f->WriteClockFile(cardPath).ok);
     QCOMPARE(ReadAll(cardPath + QStringLiteral("time.ini")),
              QByteArray("01.02.03\r\n12:30:00\r\n"));
+}
+
+void FormTest::groupBoxesLookAsQtDrawsThem_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("settings") << "WAV file format setting" << QSize(284, 201);
+    QTest::newRow("timer") << "Timer 1" << QSize(318, 149);
+    QTest::newRow("wide and low") << "Config file path" << QSize(1069, 56);
+    QTest::newRow("no title") << QString() << QSize(1108, 40);
+    QTest::newRow("one pixel over the picture") << "T" << QSize(99, 60);
+    QTest::newRow("smaller than the picture") << "T" << QSize(60, 30);
+}
+
+// The form draws its group frames itself (cheaper at start-up): on screen they look as Qt's
+// own group box draws them, pixel for pixel.
+void FormTest::groupBoxesLookAsQtDrawsThem()
+{
+    QFETCH(QString, title);
+    QFETCH(QSize, size);
+    QGroupBox qt(title);
+    std::unique_ptr<QGroupBox> ours(NewFormGroupBox(title, nullptr));
+    QImage shots[2];
+    int shot = 0;
+    for (QGroupBox* box : {&qt, ours.get()}) {
+        box->setFixedSize(size);
+        box->show();
+        QVERIFY(QTest::qWaitForWindowExposed(box));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+        shots[shot++] =
+            box->screen()->grabWindow(box->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    }
+    QCOMPARE(shots[1], shots[0]);
 }
 
 QTEST_MAIN(FormTest)
