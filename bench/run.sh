@@ -5,7 +5,9 @@
 #   start-up   launch until the window is painted, activated and the event loop idle:
 #              the median of the paired ratios configurator / bare window of RUNS pairs
 #   memory     peak resident set size of those runs (medians), the difference
-#   idle CPU   CPU time used while the windows stay idle IDLE_SECONDS side by side
+#   idle CPU   CPU time used while the windows stay idle IDLE_SECONDS side by side, beside
+#              a bare window whose time editor follows the clock (the least a running
+#              seconds display costs)
 #   config.ini reading speed over 10 MB of hostile lines, and the longest freeze of the
 #   window while the form loads the largest file it accepts
 #   recordings: 10,000 WAV files of a card summarised (count, bytes, playing time), warm cache
@@ -114,6 +116,9 @@ done
 mkdir -p "$WORK/idle_label"
 run_probe label_idle "$WORK/idle_label" ${isolate[@]+"${isolate[@]}"} "$BARE" --label \
     --idle-seconds "$IDLE_SECONDS" &
+mkdir -p "$WORK/idle_clock"
+run_probe clock_idle "$WORK/idle_clock" ${isolate[@]+"${isolate[@]}"} "$BARE" --clock \
+    --idle-seconds "$IDLE_SECONDS" &
 wait
 
 lr=$(median "$WORK/label.peak_rss_kib")
@@ -123,6 +128,9 @@ echo
 echo "bare window with a label: start-up $(median "$WORK/label.startup_ms") ms (median)," \
     "peak memory $(awk -v r="$lr" 'BEGIN { printf "%.1f", r / 1024 }') MiB," \
     "idle CPU $(awk -v c="$lc" -v w="$lw" 'BEGIN { printf "%.3f", 100 * c / w }') %"
+awk -v c="$(median "$WORK/clock_idle.idle_cpu_ms")" -v w="$(median "$WORK/clock_idle.idle_wall_ms")" \
+    'BEGIN { printf "bare window whose time editor follows the clock each second: idle CPU %.3f %%\n",
+             100 * c / w }'
 printf '%-10s %14s %14s %14s %16s %14s\n' "" "start-up" "ratio" "ratio (ru)" "memory" "idle CPU"
 for ((p = 0; p < ${#programs[@]}; p += 2)); do
     n=${programs[p]}
