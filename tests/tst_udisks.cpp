@@ -242,6 +242,8 @@ private slots:
         Serve();
         UseFormPreferences(Dir.filePath(QStringLiteral("rec01/")));
         PlimoAppWindow window;
+        // The stand-in's cards are folders, not mounts the mount table shows.
+        window.findChild<CardPicker*>()->mayHoldCards = [] { return true; };
         window.show(); // the first questions follow the first paint
         QTRY_VERIFY2(
             window.cardSpaceLabel()->text().startsWith(QLatin1String("Card REC01 (1A2B-3C4D): ")),
