@@ -2,7 +2,7 @@
 // measured by the same probe as the configurator. With --label the window shows one line of
 // text instead, which is what it costs to bring up the font system at all. With --clock it
 // shows a disabled time editor that follows the computer's clock, set once a second by a
-// plain timer: the least that a window showing the running seconds costs while idle.
+// plain timer: what a plain Qt window showing the running seconds costs while idle.
 #include "benchprobe.h"
 
 #include <QApplication>

@@ -6,8 +6,8 @@
 #              the median of the paired ratios configurator / bare window of RUNS pairs
 #   memory     peak resident set size of those runs (medians), the difference
 #   idle CPU   CPU time used while the windows stay idle IDLE_SECONDS side by side, beside
-#              a bare window whose time editor follows the clock (the least a running
-#              seconds display costs)
+#              a bare window whose time editor follows the clock (what a plain Qt window
+#              showing the running seconds costs)
 #   config.ini reading speed over 10 MB of hostile lines, and the longest freeze of the
 #   window while the form loads the largest file it accepts
 #   recordings: 10,000 WAV files of a card summarised (count, bytes, playing time), warm cache
