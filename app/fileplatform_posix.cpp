@@ -85,30 +85,21 @@ bool IsWritableInPlace(mode_t mode)
 // recorder's files and the preferences are a few kilobytes.
 constexpr off_t LargestKeptFile = off_t(64) << 20;
 
-// Writes bytes at the current position; 0 or the errno.
-int WriteOn(int fd, const QByteArray& bytes)
-{
-    qint64 done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return n < 0 ? errno : EIO;
-        done += n;
-    }
-    return 0;
-}
-
-// Writes bytes from the start of the file (or onto a device); 0 or the errno.
+// Writes bytes from the start of the file (or onto a device, from where it stands); 0 or the
+// errno.
 int WriteAt(int fd, const QByteArray& bytes)
 {
+    bool positioned = true;
     qint64 done = 0;
     while (done < bytes.size()) {
+        const char* data = bytes.constData() + done;
+        const size_t left = size_t(bytes.size() - done);
         const ssize_t n =
-            ::pwrite(fd, bytes.constData() + done, size_t(bytes.size() - done), off_t(done));
-        if (n < 0 && errno == ESPIPE) // a device without positions
-            return WriteOn(fd, bytes.mid(done));
+            positioned ? ::pwrite(fd, data, left, off_t(done)) : ::write(fd, data, left);
+        if (n < 0 && errno == ESPIPE && positioned) { // a device without positions
+            positioned = false;
+            continue;
+        }
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
@@ -254,7 +245,8 @@ bool OpenRegularFileForReading(QFile& file, QString* reason)
 
 QString WriteToHandle(int handle, const QByteArray& bytes)
 {
-    return WriteAt(handle, bytes) == 0 ? QString() : SystemReason(errno);
+    const int error = WriteAt(handle, bytes);
+    return error == 0 ? QString() : SystemReason(error);
 }
 
 QString SyncHandle(int handle)
