@@ -28,7 +28,8 @@ bool CodeTableKeepsAscii()
     return false;
 }
 
-bool IsPrintableAscii(char c)
+// A byte (a char, negative above 0x7f) or a UTF-16 unit.
+bool IsPrintableAscii(int c)
 {
     return c >= 0x20 && c <= 0x7e;
 }
@@ -70,7 +71,7 @@ QString PrefText(const char* text)
 
 bool PrefBytes(const QString& text, QByteArray* bytes)
 {
-    const auto ascii = [](QChar c) { return c.unicode() >= 0x20 && c.unicode() <= 0x7e; };
+    const auto ascii = [](QChar c) { return IsPrintableAscii(c.unicode()); };
     if (std::all_of(text.cbegin(), text.cend(), ascii) && CodeTableKeepsAscii()) {
         *bytes = text.toLatin1();
         return true;
