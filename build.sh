@@ -57,8 +57,10 @@ test_sanitized() {
         ctest --output-on-failure -j "$JOBS")
 }
 
-SOURCE_GLOBS=(app/*.cpp app/*.h editor/*.cpp editor/*.h recorder_files/*.cpp recorder_files/*.h
-              tests/*.cpp tests/*.h tests/fuzz/*.cpp bench/*.cpp tools/*.cpp)
+PRODUCT_DIRS=(platform common app/preferences recorder_files card commandline editor app)
+SOURCE_GLOBS=()
+for d in "${PRODUCT_DIRS[@]}"; do SOURCE_GLOBS+=("$d"/*.cpp "$d"/*.h); done
+SOURCE_GLOBS+=(tests/*.cpp tests/*.h tests/fuzz/*.cpp bench/*.cpp tools/*.cpp)
 
 lint() {
     install_packages clang-format clang-tidy
@@ -68,9 +70,9 @@ lint() {
     # shellcheck disable=SC2086
     clang-format --dry-run --Werror $files
     configure_and_build build -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
-    echo "clang-tidy: app/ editor/ recorder_files/"
+    echo "clang-tidy: ${PRODUCT_DIRS[*]}"
     # shellcheck disable=SC2046
-    clang-tidy -p build --quiet $(ls app/*.cpp editor/*.cpp recorder_files/*.cpp) 2>&1 |
+    clang-tidy -p build --quiet $(for d in "${PRODUCT_DIRS[@]}"; do ls "$d"/*.cpp; done) 2>&1 |
         { grep -v 'warnings generated' || true; }
     echo "lint: clean"
 }

@@ -1,12 +1,12 @@
 #include "app/plimoappwindow.h"
 
-#include "app/cardidentity.h"
+#include "common/cardidentity.h"
 
-#include "app/cardrecordings.h"
-#include "app/cardspace.h"
-#include "app/globals.h"
-#include "app/prefcodec.h"
-#include "app/preferences.h"
+#include "card/cardrecordings.h"
+#include "card/cardspace.h"
+#include "app/preferences/globals.h"
+#include "app/preferences/prefcodec.h"
+#include "app/preferences/preferences.h"
 #include "editor/cardpicker.h"
 #include "editor/configeditwindow.h"
 #include "editor/daybar.h"

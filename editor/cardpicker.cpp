@@ -1,11 +1,11 @@
 #include "editor/cardpicker.h"
 
-#include "app/cardspace.h"
-#include "app/prefcodec.h"
-#include "app/preferences.h"
-#include "app/udisks.h"
+#include "card/cardspace.h"
+#include "app/preferences/prefcodec.h"
+#include "app/preferences/preferences.h"
+#include "card/udisks.h"
 #include "editor/configeditwindow.h"
-#include "editor/derived.h"
+#include "recorder_files/derived.h"
 #include "editor/filestatus.h"
 
 #include <QBoxLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/cardvolumes.h"
-#include "app/detachedquestion.h"
+#include "card/cardvolumes.h"
+#include "card/detachedquestion.h"
 
 #include <QComboBox>
 #include <QFile>

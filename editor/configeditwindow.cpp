@@ -3,11 +3,11 @@
 // timerpanel.cpp.
 #include "editor/configeditwindow.h"
 
-#include "app/prefcodec.h"
-#include "app/preferences.h"
+#include "app/preferences/prefcodec.h"
+#include "app/preferences/preferences.h"
 #include "editor/cardpicker.h"
 #include "editor/daybar.h"
-#include "editor/derived.h"
+#include "recorder_files/derived.h"
 #include "editor/formparts.h"
 #include "editor/tooltipswitch.h"
 #include "recorder_files/recorderfields.h"

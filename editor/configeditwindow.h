@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/savefile.h"
+#include "platform/savefile.h"
 #include "editor/formparts.h"
 #include "recorder_files/configsettings.h"
 

@@ -1,9 +1,9 @@
 // The day bar and the read-outs of the schedule under the form's timer panels.
 #include "editor/daybar.h"
 
-#include "app/preferences.h"
+#include "app/preferences/preferences.h"
 #include "editor/configeditwindow.h"
-#include "editor/derived.h"
+#include "recorder_files/derived.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>

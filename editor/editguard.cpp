@@ -2,8 +2,8 @@
 // question before edits are replaced, where Save writes, and what a load did.
 #include "editor/configeditwindow.h"
 
-#include "app/prefcodec.h"
-#include "app/preferences.h"
+#include "app/preferences/prefcodec.h"
+#include "app/preferences/preferences.h"
 #include "editor/filestatus.h"
 #include "editor/formparts.h"
 #include "recorder_files/configcheck.h"

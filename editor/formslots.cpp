@@ -1,9 +1,9 @@
 // The slots that keep the editor form consistent: read-outs, enabling, options, clock.
 #include "editor/configeditwindow.h"
 
-#include "app/preferences.h"
+#include "app/preferences/preferences.h"
 #include "editor/comboutil.h"
-#include "editor/derived.h"
+#include "recorder_files/derived.h"
 #include "editor/tooltipswitch.h"
 #include "recorder_files/recorderfields.h"
 

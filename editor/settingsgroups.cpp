@@ -2,8 +2,8 @@
 // switch, loop writing and file limits.
 #include "editor/configeditwindow.h"
 
-#include "app/prefcodec.h"
-#include "app/preferences.h"
+#include "app/preferences/prefcodec.h"
+#include "app/preferences/preferences.h"
 #include "editor/comboutil.h"
 #include "editor/formparts.h"
 

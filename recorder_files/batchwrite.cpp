@@ -1,8 +1,8 @@
 // plimo-configurator --write: one preset, many cards.
 #include "recorder_files/batchwrite.h"
 
-#include "app/fileplatform.h"
-#include "app/savefile.h"
+#include "platform/fileplatform.h"
+#include "platform/savefile.h"
 #include "recorder_files/clockfile.h"
 #include "recorder_files/configcheck.h"
 #include "recorder_files/configwriter.h"

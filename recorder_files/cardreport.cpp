@@ -1,9 +1,9 @@
 // plimo-configurator --inspect and the window's card report: a card read, never written.
 #include "recorder_files/cardreport.h"
 
-#include "app/fileplatform.h"
-#include "app/printable.h"
-#include "editor/derived.h"
+#include "platform/fileplatform.h"
+#include "common/printable.h"
+#include "recorder_files/derived.h"
 #include "recorder_files/clockfile.h"
 #include "recorder_files/configcheck.h"
 #include "recorder_files/configwriter.h"

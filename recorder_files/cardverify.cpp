@@ -1,7 +1,7 @@
 #include "recorder_files/cardverify.h"
 
-#include "app/fileplatform.h"
-#include "app/printable.h"
+#include "platform/fileplatform.h"
+#include "common/printable.h"
 #include "recorder_files/cardreport.h"
 #include "recorder_files/configcheck.h"
 #include "recorder_files/configwriter.h"

@@ -1,6 +1,6 @@
 #include "recorder_files/clockfile.h"
 
-#include "app/savefile.h"
+#include "platform/savefile.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,7 +1,7 @@
 // WriteConfig and ReadConfig: the form's controls to and from config.ini.
 
-#include "app/fileplatform.h"
-#include "app/savefile.h"
+#include "platform/fileplatform.h"
+#include "platform/savefile.h"
 #include "editor/comboutil.h"
 #include "editor/configeditwindow.h"
 #include "recorder_files/configwriter.h"

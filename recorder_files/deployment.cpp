@@ -1,6 +1,6 @@
 #include "recorder_files/deployment.h"
 
-#include "app/fileplatform.h"
+#include "platform/fileplatform.h"
 #include "recorder_files/schedule.h"
 
 #include <QCoreApplication>

@@ -5,7 +5,7 @@
 // RFC 4180: comma-separated, fields with commas, quotes or line breaks quoted, quotes
 // doubled, rows ended by CR LF; UTF-8; the header row once, at the top.
 
-#include "app/cardidentity.h"
+#include "common/cardidentity.h"
 #include "recorder_files/configsettings.h"
 
 #include <QByteArray>

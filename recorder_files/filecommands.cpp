@@ -2,11 +2,11 @@
 // folder, reload, load from, save as, save, and the clock-setting files.
 #include "editor/configeditwindow.h"
 
-#include "app/cardspace.h"
-#include "app/globals.h"
-#include "app/prefcodec.h"
-#include "app/preferences.h"
-#include "app/savefile.h"
+#include "card/cardspace.h"
+#include "app/preferences/globals.h"
+#include "app/preferences/prefcodec.h"
+#include "app/preferences/preferences.h"
+#include "platform/savefile.h"
 #include "editor/filestatus.h"
 #include "recorder_files/clockfile.h"
 #include "recorder_files/configwriter.h"

@@ -1,7 +1,7 @@
 // The timers of a config.ini over a day and over the days until the card is full.
 #include "recorder_files/schedule.h"
 
-#include "editor/derived.h"
+#include "recorder_files/derived.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>

@@ -3,8 +3,8 @@
 // Preferences for building an editor form in a test: the program's defaults with a
 // card folder that holds no configuration file.
 
-#include "app/prefcodec.h"
-#include "app/preferences.h"
+#include "app/preferences/prefcodec.h"
+#include "app/preferences/preferences.h"
 #include "preferencedefaults.h"
 
 #include <QString>

@@ -2,7 +2,7 @@
 
 // Restoring the program's default preferences between test cases.
 
-#include "app/preferences.h"
+#include "app/preferences/preferences.h"
 
 // Preferences holds its defaults from constant initialisation on, so this copy, made by a
 // dynamic initialiser before main(), holds them too.

@@ -1,7 +1,7 @@
 // The card read-out: free space and recording time, asked without blocking the window.
-#include "app/cardspace.h"
+#include "card/cardspace.h"
 #include "app/plimoappwindow.h"
-#include "app/preferences.h"
+#include "app/preferences/preferences.h"
 #include "editor/configeditwindow.h"
 #include "preferencedefaults.h"
 

@@ -1,5 +1,5 @@
 // The card picker: which mounted volumes are cards, and choosing one.
-#include "app/cardvolumes.h"
+#include "card/cardvolumes.h"
 #include "editor/cardpicker.h"
 #include "editor/configeditwindow.h"
 #include "formfixture.h"

@@ -1,6 +1,6 @@
 // The record of card writes: its CSV, --write and --record run as the program, Save in
 // the window; and the window's read-out of the card's recordings and its card report.
-#include "app/cardrecordings.h"
+#include "card/cardrecordings.h"
 #include "app/plimoappwindow.h"
 #include "dialogwatch.h"
 #include "editor/configeditwindow.h"

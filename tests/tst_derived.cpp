@@ -1,7 +1,7 @@
 // The figures behind the read-outs: byte rate, playing times and timer file sizes.
 #include <QtTest>
 
-#include "editor/derived.h"
+#include "recorder_files/derived.h"
 
 #include <cstring>
 

@@ -2,7 +2,7 @@
 // the write reports failure and whatever stood there before is unchanged.
 #include "testsupport.h"
 
-#include "app/preferences.h"
+#include "app/preferences/preferences.h"
 #include "editor/configeditwindow.h"
 #include "preferencedefaults.h"
 

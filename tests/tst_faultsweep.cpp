@@ -5,7 +5,7 @@
 #include "formfixture.h"
 #include "testsupport.h"
 
-#include "app/savefile.h"
+#include "platform/savefile.h"
 #include "editor/configeditwindow.h"
 #include "recorder_files/batchwrite.h"
 #include "recorder_files/clockfile.h"

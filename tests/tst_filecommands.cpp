@@ -4,8 +4,8 @@
 #include "testsupport.h"
 
 #include "app/plimoappwindow.h"
-#include "app/preferences.h"
-#include "app/savefile.h"
+#include "app/preferences/preferences.h"
+#include "platform/savefile.h"
 #include "editor/configeditwindow.h"
 #include "preferencedefaults.h"
 

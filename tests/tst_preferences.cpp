@@ -1,7 +1,7 @@
 #include <QtTest>
 
-#include "app/prefcodec.h"
-#include "app/preferences.h"
+#include "app/preferences/prefcodec.h"
+#include "app/preferences/preferences.h"
 #include "preferencedefaults.h"
 #include "testsupport.h"
 

@@ -2,9 +2,9 @@
 // no file never makes the program wait, and a save is read back from its medium.
 #include "testsupport.h"
 
-#include "app/prefcodec.h"
-#include "app/preferences.h"
-#include "app/savefile.h"
+#include "app/preferences/prefcodec.h"
+#include "app/preferences/preferences.h"
+#include "platform/savefile.h"
 #include "editor/configeditwindow.h"
 #include "preferencedefaults.h"
 #include "recorder_files/batchwrite.h"

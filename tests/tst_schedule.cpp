@@ -1,12 +1,12 @@
 // The schedule of the timers: a typical day, date-bound extras, days until the card is
 // full, and the day bar and read-outs under the form.
-#include "app/cardspace.h"
+#include "card/cardspace.h"
 #include "app/plimoappwindow.h"
-#include "app/preferences.h"
+#include "app/preferences/preferences.h"
 #include "configreading.h"
 #include "editor/configeditwindow.h"
 #include "editor/daybar.h"
-#include "editor/derived.h"
+#include "recorder_files/derived.h"
 #include "formfixture.h"
 #include "recorder_files/schedule.h"
 

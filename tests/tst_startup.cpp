@@ -3,8 +3,8 @@
 #include "testsupport.h"
 
 #include "app/plimoappwindow.h"
-#include "app/prefcodec.h"
-#include "app/preferences.h"
+#include "app/preferences/prefcodec.h"
+#include "app/preferences/preferences.h"
 #include "app/startup.h"
 #include "editor/configeditwindow.h"
 #include "preferencedefaults.h"

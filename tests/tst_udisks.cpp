@@ -2,7 +2,7 @@
 // private bus serves a FAT card in a USB reader, a card in an SD slot, a busy card, an
 // NTFS USB disk and the system's ext4 root; the card mounts are tmpfs mounts made here.
 #include "app/plimoappwindow.h"
-#include "app/udisks.h"
+#include "card/udisks.h"
 #include "editor/cardpicker.h"
 #include "editor/configeditwindow.h"
 #include "formfixture.h"

@@ -4,10 +4,10 @@
 // finds. Two runs on one machine give the same bytes.
 //
 // usage: plimo_shots OUTPUT_FOLDER RUSSIAN_QM_FILE
-#include "app/cardspace.h"
+#include "card/cardspace.h"
 #include "app/plimoappwindow.h"
-#include "app/prefcodec.h"
-#include "app/preferences.h"
+#include "app/preferences/prefcodec.h"
+#include "app/preferences/preferences.h"
 #include "app/startup.h"
 #include "editor/cardpicker.h"
 #include "editor/configeditwindow.h"

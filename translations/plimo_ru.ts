@@ -4,82 +4,82 @@
 <context>
     <name>BatchCommand</name>
     <message>
-        <location filename="../app/batchcommand.cpp" line="38"/>
+        <location filename="../commandline/batchcommand.cpp" line="38"/>
         <source>--clock and --no-clock exclude each other</source>
         <translation>--clock и --no-clock исключают друг друга</translation>
     </message>
     <message>
-        <location filename="../app/batchcommand.cpp" line="52"/>
+        <location filename="../commandline/batchcommand.cpp" line="52"/>
         <source>--clock takes now or a time as %1, not %2</source>
         <translation>--clock принимает now или время в виде %1, а не %2</translation>
     </message>
     <message>
-        <location filename="../app/batchcommand.cpp" line="95"/>
+        <location filename="../commandline/batchcommand.cpp" line="95"/>
         <source>Write the configuration saved in &lt;preset&gt; (a config.ini) to every --to folder, as &quot;save&quot; would; no window is opened.</source>
         <translation>Записать конфигурацию из &lt;preset&gt; (файл config.ini) в каждую папку --to, как это делает «Сохранить»; окно не открывается.</translation>
     </message>
     <message>
-        <location filename="../app/batchcommand.cpp" line="98"/>
+        <location filename="../commandline/batchcommand.cpp" line="98"/>
         <source>A card folder to write to; may be given many times.</source>
         <translation>Папка карты, в которую писать; можно указать много раз.</translation>
     </message>
     <message>
-        <location filename="../app/batchcommand.cpp" line="101"/>
+        <location filename="../commandline/batchcommand.cpp" line="101"/>
         <source>Write the clock file with this time: now, or &quot;%1&quot; (default: as SetTime says, with the time of each write).</source>
         <translation>Записать файл часов с этим временем: now или «%1» (по умолчанию — как велит SetTime, со временем каждой записи).</translation>
     </message>
     <message>
-        <location filename="../app/batchcommand.cpp" line="105"/>
+        <location filename="../commandline/batchcommand.cpp" line="105"/>
         <source>Write no clock file.</source>
         <translation>Не записывать файл часов.</translation>
     </message>
     <message>
-        <location filename="../app/batchcommand.cpp" line="107"/>
+        <location filename="../commandline/batchcommand.cpp" line="107"/>
         <source>Leave the old clock files (time.ok and TimeName) alone.</source>
         <translation>Не трогать старые файлы часов (time.ok и TimeName).</translation>
     </message>
     <message>
-        <location filename="../app/batchcommand.cpp" line="109"/>
+        <location filename="../commandline/batchcommand.cpp" line="109"/>
         <source>Once every card is written, unmount and power off each card written and verified, so that it can be taken out.</source>
         <translation>Когда все карты записаны, отмонтировать и отключить каждую записанную и проверенную карту, чтобы её можно было вынуть.</translation>
     </message>
     <message>
-        <location filename="../app/batchcommand.cpp" line="112"/>
+        <location filename="../commandline/batchcommand.cpp" line="112"/>
         <source>Append the rows of this --write to &lt;file&gt; instead of deployments.csv in the user&apos;s data folder.</source>
         <translation>Дописать строки этого --write в &lt;file&gt; вместо deployments.csv в папке данных пользователя.</translation>
     </message>
     <message>
-        <location filename="../app/batchcommand.cpp" line="116"/>
+        <location filename="../commandline/batchcommand.cpp" line="116"/>
         <source>Compare the config.ini of every --to folder with &lt;preset&gt;, setting by setting; nothing is written.</source>
         <translation>Сравнить config.ini каждой папки --to с &lt;preset&gt; настройку за настройкой; ничего не записывается.</translation>
     </message>
     <message>
-        <location filename="../app/batchcommand.cpp" line="120"/>
+        <location filename="../commandline/batchcommand.cpp" line="120"/>
         <source>Report what is on the card in &lt;folder&gt;: config.ini, free space, clock file and recordings.</source>
         <translation>Сообщить, что есть на карте в &lt;folder&gt;: config.ini, свободное место, файл часов и записи.</translation>
     </message>
     <message>
-        <location filename="../app/batchcommand.cpp" line="151"/>
+        <location filename="../commandline/batchcommand.cpp" line="151"/>
         <source>%1 not recorded in %2: %3</source>
         <translation>%1 не записано в %2: %3</translation>
     </message>
     <message>
-        <location filename="../app/batchcommand.cpp" line="199"/>
+        <location filename="../commandline/batchcommand.cpp" line="199"/>
         <source>--check, --write, --verify and --inspect exclude each other</source>
         <translation>--check, --write, --verify и --inspect исключают друг друга</translation>
     </message>
     <message>
-        <location filename="../app/batchcommand.cpp" line="203"/>
+        <location filename="../commandline/batchcommand.cpp" line="203"/>
         <source>--clock, --no-clock, --keep-old-clock, --record and --eject go with --write</source>
         <translation>--clock, --no-clock, --keep-old-clock, --record и --eject используются вместе с --write</translation>
     </message>
     <message>
-        <location filename="../app/batchcommand.cpp" line="206"/>
+        <location filename="../commandline/batchcommand.cpp" line="206"/>
         <source>--to goes with --write or --verify</source>
         <translation>--to используется вместе с --write или --verify</translation>
     </message>
     <message>
-        <location filename="../app/batchcommand.cpp" line="208"/>
+        <location filename="../commandline/batchcommand.cpp" line="208"/>
         <source>--write and --verify need at least one --to folder</source>
         <translation>--write и --verify требуют хотя бы одну папку --to</translation>
     </message>
@@ -1516,22 +1516,22 @@ Write there?</source>
 <context>
     <name>FilePlatform</name>
     <message>
-        <location filename="../app/fileplatform_posix.cpp" line="29"/>
+        <location filename="../platform/fileplatform_posix.cpp" line="29"/>
         <source>It is a folder, not a file</source>
         <translation>Это папка, а не файл</translation>
     </message>
     <message>
-        <location filename="../app/fileplatform_posix.cpp" line="31"/>
+        <location filename="../platform/fileplatform_posix.cpp" line="31"/>
         <source>It is a pipe or socket, not a file</source>
         <translation>Это канал или сокет, а не файл</translation>
     </message>
     <message>
-        <location filename="../app/fileplatform_posix.cpp" line="32"/>
+        <location filename="../platform/fileplatform_posix.cpp" line="32"/>
         <source>It is a device, not a file</source>
         <translation>Это устройство, а не файл</translation>
     </message>
     <message>
-        <location filename="../app/fileplatform_posix.cpp" line="245"/>
+        <location filename="../platform/fileplatform_posix.cpp" line="245"/>
         <source>No file name</source>
         <translation>Нет имени файла</translation>
     </message>
@@ -1569,37 +1569,37 @@ Write there?</source>
         <translation>Загрузка отменена</translation>
     </message>
     <message>
-        <location filename="../app/cardspace.cpp" line="24"/>
+        <location filename="../card/cardspace.cpp" line="24"/>
         <source>about %1 h</source>
         <translation>около %1 ч</translation>
     </message>
     <message>
-        <location filename="../app/cardspace.cpp" line="25"/>
+        <location filename="../card/cardspace.cpp" line="25"/>
         <source>about %1 min</source>
         <translation>около %1 мин</translation>
     </message>
     <message>
-        <location filename="../app/cardspace.cpp" line="35"/>
+        <location filename="../card/cardspace.cpp" line="35"/>
         <source>Card %1: %2 free, %3 at %4 B/s</source>
         <translation>Карта %1: свободно %2, %3 при %4 Б/с</translation>
     </message>
     <message>
-        <location filename="../app/cardspace.cpp" line="38"/>
+        <location filename="../card/cardspace.cpp" line="38"/>
         <source>Card: %1 free, %2 at %3 B/s</source>
         <translation>Карта: свободно %1, %2 при %3 Б/с</translation>
     </message>
     <message>
-        <location filename="../app/cardspace.cpp" line="39"/>
+        <location filename="../card/cardspace.cpp" line="39"/>
         <source>Folder&apos;s disk: %1 free, %2 at %3 B/s</source>
         <translation>Диск папки: свободно %1, %2 при %3 Б/с</translation>
     </message>
     <message>
-        <location filename="../app/cardspace.cpp" line="131"/>
+        <location filename="../card/cardspace.cpp" line="131"/>
         <source>Card folder not found</source>
         <translation>Папка карты не найдена</translation>
     </message>
     <message>
-        <location filename="../editor/derived.cpp" line="77"/>
+        <location filename="../recorder_files/derived.cpp" line="77"/>
         <source>%1 GB</source>
         <translation>%1 ГБ</translation>
     </message>
@@ -1607,22 +1607,22 @@ Write there?</source>
 <context>
     <name>PreferenceFile</name>
     <message>
-        <location filename="../app/preferencewriter.cpp" line="133"/>
+        <location filename="../app/preferences/preferencewriter.cpp" line="133"/>
         <source>the code page %1 (CodeTable) has no code for a character of it</source>
         <translation>в кодовой странице %1 (CodeTable) нет кода для одного из его символов</translation>
     </message>
     <message>
-        <location filename="../app/preferencewriter.cpp" line="138"/>
+        <location filename="../app/preferences/preferencewriter.cpp" line="138"/>
         <source>it holds &quot;&lt;&quot; or &quot;&gt;&quot;</source>
         <translation>в нём есть «&lt;» или «&gt;»</translation>
     </message>
     <message>
-        <location filename="../app/preferencewriter.cpp" line="140"/>
+        <location filename="../app/preferences/preferencewriter.cpp" line="140"/>
         <source>it holds &quot;*&quot; or &quot;?&quot;</source>
         <translation>в нём есть «*» или «?»</translation>
     </message>
     <message>
-        <location filename="../app/preferencewriter.cpp" line="144"/>
+        <location filename="../app/preferences/preferencewriter.cpp" line="144"/>
         <source>it is longer than %1 bytes</source>
         <translation>он длиннее %1 байт</translation>
     </message>
@@ -1630,12 +1630,12 @@ Write there?</source>
 <context>
     <name>SafeWrite</name>
     <message>
-        <location filename="../app/savefile.cpp" line="29"/>
+        <location filename="../platform/savefile.cpp" line="29"/>
         <source>%1; the file holds its old contents again</source>
         <translation>%1; в файле снова прежнее содержимое</translation>
     </message>
     <message>
-        <location filename="../app/savefile.cpp" line="31"/>
+        <location filename="../platform/savefile.cpp" line="31"/>
         <source>%1; putting the old contents back failed too (%2): the file may be damaged and must be written again</source>
         <translation>%1; вернуть прежнее содержимое тоже не удалось (%2): файл может быть повреждён, его нужно записать заново</translation>
     </message>
@@ -1792,18 +1792,18 @@ Write there?</source>
 <context>
     <name>UDisksClient</name>
     <message>
-        <location filename="../app/udisks.cpp" line="94"/>
+        <location filename="../card/udisks.cpp" line="94"/>
         <source>UDisks2 did not answer in time</source>
         <translation>UDisks2 не ответил вовремя</translation>
     </message>
     <message>
-        <location filename="../app/udisks.cpp" line="96"/>
-        <location filename="../app/udisks.cpp" line="249"/>
+        <location filename="../card/udisks.cpp" line="96"/>
+        <location filename="../card/udisks.cpp" line="249"/>
         <source>UDisks2 does not answer</source>
         <translation>UDisks2 не отвечает</translation>
     </message>
     <message>
-        <location filename="../app/udisks.cpp" line="248"/>
+        <location filename="../card/udisks.cpp" line="248"/>
         <source>not on a removable card that UDisks2 knows</source>
         <translation>не на съёмной карте, известной UDisks2</translation>
     </message>

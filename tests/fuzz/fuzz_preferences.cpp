@@ -3,7 +3,7 @@
 // happens in a temporary folder that is the current directory, so included names without
 // a folder stay inside it.
 
-#include "app/preferences.h"
+#include "app/preferences/preferences.h"
 #include "preferencedefaults.h"
 
 #include <QByteArray>

@@ -1,4 +1,4 @@
-#include "app/printable.h"
+#include "common/printable.h"
 
 QString PrintableText(QStringView text, bool asciiOnly)
 {

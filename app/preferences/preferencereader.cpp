@@ -1,12 +1,12 @@
 // Reading a preferences file: lines of at most 256 bytes, comments, keys looked up without
 // regard to case, Include of further files, and the message of the last error.
 
-#include "app/preferences.h"
+#include "app/preferences/preferences.h"
 
-#include "app/fileplatform.h"
-#include "app/prefcodec.h"
-#include "app/preferencevalues.h"
-#include "app/printable.h"
+#include "platform/fileplatform.h"
+#include "app/preferences/prefcodec.h"
+#include "app/preferences/preferencevalues.h"
+#include "common/printable.h"
 
 #include <QFile>
 #include <QFileInfo>

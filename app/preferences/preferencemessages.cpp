@@ -1,6 +1,6 @@
 // The messages of the preferences reader's and writer's result codes, and ErrorText.
 
-#include "app/preferencevalues.h"
+#include "app/preferences/preferencevalues.h"
 
 QString ErrorText;
 

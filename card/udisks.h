@@ -4,7 +4,7 @@
 // cards, the label and serial of a card, and taking a card out safely. The one place
 // that speaks D-Bus; the rules over what it tells are plain functions in cardvolumes.h.
 
-#include "app/cardvolumes.h"
+#include "card/cardvolumes.h"
 
 #include <QDBusConnection>
 #include <QObject>

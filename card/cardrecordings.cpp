@@ -1,6 +1,6 @@
-#include "app/cardrecordings.h"
+#include "card/cardrecordings.h"
 
-#include "app/cardspace.h"
+#include "card/cardspace.h"
 
 CardRecordingsMonitor::CardRecordingsMonitor(QObject* parent) : QObject(parent), Question(this)
 {

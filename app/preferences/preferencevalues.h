@@ -3,7 +3,7 @@
 // What the preferences reader and writer share: how the elements of a row are stored,
 // which values a row accepts, and the grammar of the value after a key.
 
-#include "app/preferences.h"
+#include "app/preferences/preferences.h"
 
 #include <QByteArray>
 #include <QString>

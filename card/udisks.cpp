@@ -1,4 +1,4 @@
-#include "app/udisks.h"
+#include "card/udisks.h"
 
 #include <QDBusArgument>
 #include <QDBusMetaType>

@@ -1,10 +1,10 @@
 // Writing a preferences file: one "key value" line per element of every written row.
 
-#include "app/preferences.h"
+#include "app/preferences/preferences.h"
 
-#include "app/prefcodec.h"
-#include "app/preferencevalues.h"
-#include "app/savefile.h"
+#include "app/preferences/prefcodec.h"
+#include "app/preferences/preferencevalues.h"
+#include "platform/savefile.h"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,7 @@
-#include "app/cardspace.h"
+#include "card/cardspace.h"
 
-#include "app/cardvolumes.h"
-#include "editor/derived.h"
+#include "card/cardvolumes.h"
+#include "recorder_files/derived.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "app/savefile.h"
+#include "platform/savefile.h"
 
-#include "app/fileplatform.h"
+#include "platform/fileplatform.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/detachedquestion.h"
+#include "card/detachedquestion.h"
 
 #include <QObject>
 #include <QString>

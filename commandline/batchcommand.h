@@ -3,7 +3,7 @@
 // The card commands --write, --verify and --inspect: options, preferences, then
 // recorder_files/batchwrite, cardverify and cardreport.
 
-#include "app/cardvolumes.h"
+#include "card/cardvolumes.h"
 
 #include <functional>
 

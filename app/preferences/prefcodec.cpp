@@ -1,6 +1,6 @@
-#include "app/prefcodec.h"
+#include "app/preferences/prefcodec.h"
 
-#include "app/preferences.h"
+#include "app/preferences/preferences.h"
 
 #include <QTextCodec>
 #include <algorithm>

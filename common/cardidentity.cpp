@@ -1,4 +1,4 @@
-#include "app/cardidentity.h"
+#include "common/cardidentity.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
-#include "app/batchcommand.h"
+#include "commandline/batchcommand.h"
 
-#include "app/prefcodec.h"
-#include "app/preferences.h"
+#include "app/preferences/prefcodec.h"
+#include "app/preferences/preferences.h"
 #include "recorder_files/batchwrite.h"
 #include "recorder_files/cardreport.h"
 #include "recorder_files/cardverify.h"

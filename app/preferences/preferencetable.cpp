@@ -1,6 +1,6 @@
 // The keys of the preferences file, the values they hold and their defaults.
 
-#include "app/preferences.h"
+#include "app/preferences/preferences.h"
 
 #include "recorder_files/configsettings.h"
 

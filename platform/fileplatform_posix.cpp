@@ -1,5 +1,5 @@
 // The file operations of fileplatform.h with POSIX calls.
-#include "app/fileplatform.h"
+#include "platform/fileplatform.h"
 
 #include <QCoreApplication>
 #include <QFile>

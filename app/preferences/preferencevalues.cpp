@@ -1,7 +1,7 @@
 // The grammar of one value of the preferences file: number tokens, "[index]", quoted texts,
 // Booleans and characters, and the checks of a value against its row.
 
-#include "app/preferencevalues.h"
+#include "app/preferences/preferencevalues.h"
 
 #include <charconv>
 

@@ -1,4 +1,4 @@
-#include "app/cardvolumes.h"
+#include "card/cardvolumes.h"
 
 #include <QDir>
 #include <QFile>

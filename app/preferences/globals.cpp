@@ -1,6 +1,6 @@
-#include "app/globals.h"
+#include "app/preferences/globals.h"
 
-#include "app/version.h"
+#include "app/preferences/version.h"
 
 QString StartDirectory;
 QString VersionText = QString::fromLatin1(PlimoVersionText);

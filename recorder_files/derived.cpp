@@ -1,4 +1,4 @@
-#include "editor/derived.h"
+#include "recorder_files/derived.h"
 
 #include "recorder_files/recorderfields.h"
 

@@ -7,5 +7,5 @@ constexpr char DefaultPreferencesFileName[] = "Plimoplayer.cfg";
 
 // Process-wide values recorded at start-up.
 extern QString StartDirectory;      // the working directory at start
-extern QString VersionText;         // PlimoVersionText of app/version.h
+extern QString VersionText;         // PlimoVersionText of app/preferences/version.h
 extern QString PreferencesFileName; // DefaultPreferencesFileName or the first argument
