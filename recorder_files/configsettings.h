@@ -4,6 +4,7 @@
 // way the form's controls take each line. The form snapshots its controls into a
 // ConfigSettings for writing and sets them from one after reading.
 
+#include "app/preferences/comboitems.h"
 #include "recorder_files/configgrammar.h"
 #include "recorder_files/configlines.h"
 #include "recorder_files/recorderfields.h"
@@ -49,13 +50,6 @@ inline bool operator!=(const ConfigSettings& a, const ConfigSettings& b)
 {
     return !(a == b);
 }
-
-// What the form's combo boxes hold: how many items each has (from the preferences'
-// HSample and HMode lists) decides which "M" lines the form can take.
-struct ComboItems {
-    int sampleRates = 3;
-    int wavTypes = 3;
-};
 
 // The line as a form with these lists takes it: an item a list lacks moves from sets
 // to lacking. Every reader (the form, --check, --write) decides with this.

@@ -3,10 +3,10 @@
 
 #include "app/preferences/preferences.h"
 
-#include "platform/fileplatform.h"
 #include "app/preferences/prefcodec.h"
 #include "app/preferences/preferencevalues.h"
 #include "common/printable.h"
+#include "platform/fileplatform.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/preferences/comboitems.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QString>
@@ -74,7 +76,6 @@ extern PreferenceValues Preferences;
 int PreferenceListItems(const char (*list)[8]);
 // How many items the form's "sample rate" and "wav type" boxes hold with the
 // preferences' HSample and HMode: what every reader of a config.ini decides with.
-struct ComboItems;
 ComboItems PreferenceComboItems();
 extern const PreferenceRow PreferenceTable[];
 

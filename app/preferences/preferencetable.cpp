@@ -2,8 +2,6 @@
 
 #include "app/preferences/preferences.h"
 
-#include "recorder_files/configsettings.h"
-
 namespace
 {
 
