@@ -2,11 +2,11 @@
 
 #include "common/cardidentity.h"
 
-#include "card/cardrecordings.h"
-#include "card/cardspace.h"
 #include "app/preferences/globals.h"
 #include "app/preferences/prefcodec.h"
 #include "app/preferences/preferences.h"
+#include "card/cardrecordings.h"
+#include "card/cardspace.h"
 #include "editor/cardpicker.h"
 #include "editor/configeditwindow.h"
 #include "editor/daybar.h"

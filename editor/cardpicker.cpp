@@ -1,12 +1,12 @@
 #include "editor/cardpicker.h"
 
-#include "card/cardspace.h"
 #include "app/preferences/prefcodec.h"
 #include "app/preferences/preferences.h"
+#include "card/cardspace.h"
 #include "card/udisks.h"
 #include "editor/configeditwindow.h"
-#include "recorder_files/derived.h"
 #include "editor/filestatus.h"
+#include "recorder_files/derived.h"
 
 #include <QBoxLayout>
 #include <QDir>

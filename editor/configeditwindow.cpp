@@ -7,9 +7,9 @@
 #include "app/preferences/preferences.h"
 #include "editor/cardpicker.h"
 #include "editor/daybar.h"
-#include "recorder_files/derived.h"
 #include "editor/formparts.h"
 #include "editor/tooltipswitch.h"
+#include "recorder_files/derived.h"
 #include "recorder_files/recorderfields.h"
 
 #include <QCheckBox>

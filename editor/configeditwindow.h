@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/savefile.h"
 #include "editor/formparts.h"
+#include "platform/savefile.h"
 #include "recorder_files/configsettings.h"
 
 #include <QDateTime>

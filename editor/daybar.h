@@ -1,6 +1,6 @@
 #pragma once
 
-#include "recorder_files/schedule.h"
+#include "recorder_files/schedulewording.h"
 
 #include <QTimer>
 #include <QWidget>

@@ -3,8 +3,8 @@
 
 #include "app/preferences/preferences.h"
 #include "editor/comboutil.h"
-#include "recorder_files/derived.h"
 #include "editor/tooltipswitch.h"
+#include "recorder_files/derived.h"
 #include "recorder_files/recorderfields.h"
 
 #include <QCheckBox>

@@ -1,13 +1,13 @@
 // plimo-configurator --inspect and the window's card report: a card read, never written.
 #include "recorder_files/cardreport.h"
 
-#include "platform/fileplatform.h"
 #include "common/printable.h"
-#include "recorder_files/derived.h"
+#include "platform/fileplatform.h"
 #include "recorder_files/clockfile.h"
 #include "recorder_files/configcheck.h"
 #include "recorder_files/configwriter.h"
-#include "recorder_files/schedule.h"
+#include "recorder_files/derived.h"
+#include "recorder_files/schedulewording.h"
 #include "recorder_files/wavheader.h"
 
 #include <QBuffer>

@@ -1,7 +1,7 @@
 #include "recorder_files/cardverify.h"
 
-#include "platform/fileplatform.h"
 #include "common/printable.h"
+#include "platform/fileplatform.h"
 #include "recorder_files/cardreport.h"
 #include "recorder_files/configcheck.h"
 #include "recorder_files/configwriter.h"

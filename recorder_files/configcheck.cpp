@@ -1,9 +1,9 @@
 // plimo-configurator --check: the reader's own results, in words.
 #include "recorder_files/configcheck.h"
 
-#include "platform/fileplatform.h"
 #include "app/preferences/preferences.h"
 #include "common/printable.h"
+#include "platform/fileplatform.h"
 #include "recorder_files/configwriter.h"
 #include "recorder_files/schedule.h"
 

@@ -1,9 +1,9 @@
 // WriteConfig and ReadConfig: the form's controls to and from config.ini.
 
-#include "platform/fileplatform.h"
-#include "platform/savefile.h"
 #include "editor/comboutil.h"
 #include "editor/configeditwindow.h"
+#include "platform/fileplatform.h"
+#include "platform/savefile.h"
 #include "recorder_files/configwriter.h"
 
 #include <QCheckBox>

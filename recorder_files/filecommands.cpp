@@ -2,12 +2,12 @@
 // folder, reload, load from, save as, save, and the clock-setting files.
 #include "editor/configeditwindow.h"
 
-#include "card/cardspace.h"
 #include "app/preferences/globals.h"
 #include "app/preferences/prefcodec.h"
 #include "app/preferences/preferences.h"
-#include "platform/savefile.h"
+#include "card/cardspace.h"
 #include "editor/filestatus.h"
+#include "platform/savefile.h"
 #include "recorder_files/clockfile.h"
 #include "recorder_files/configwriter.h"
 #include "recorder_files/deployment.h"

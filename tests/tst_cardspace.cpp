@@ -1,7 +1,7 @@
 // The card read-out: free space and recording time, asked without blocking the window.
-#include "card/cardspace.h"
 #include "app/plimoappwindow.h"
 #include "app/preferences/preferences.h"
+#include "card/cardspace.h"
 #include "editor/configeditwindow.h"
 #include "preferencedefaults.h"
 

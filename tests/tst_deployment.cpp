@@ -1,7 +1,7 @@
 // The record of card writes: its CSV, --write and --record run as the program, Save in
 // the window; and the window's read-out of the card's recordings and its card report.
-#include "card/cardrecordings.h"
 #include "app/plimoappwindow.h"
+#include "card/cardrecordings.h"
 #include "dialogwatch.h"
 #include "editor/configeditwindow.h"
 #include "formfixture.h"

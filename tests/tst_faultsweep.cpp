@@ -5,8 +5,8 @@
 #include "formfixture.h"
 #include "testsupport.h"
 
-#include "platform/savefile.h"
 #include "editor/configeditwindow.h"
+#include "platform/savefile.h"
 #include "recorder_files/batchwrite.h"
 #include "recorder_files/clockfile.h"
 #include "recorder_files/configwriter.h"

@@ -5,8 +5,8 @@
 
 #include "app/plimoappwindow.h"
 #include "app/preferences/preferences.h"
-#include "platform/savefile.h"
 #include "editor/configeditwindow.h"
+#include "platform/savefile.h"
 #include "preferencedefaults.h"
 
 #include <QCheckBox>

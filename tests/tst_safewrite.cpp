@@ -4,8 +4,8 @@
 
 #include "app/preferences/prefcodec.h"
 #include "app/preferences/preferences.h"
-#include "platform/savefile.h"
 #include "editor/configeditwindow.h"
+#include "platform/savefile.h"
 #include "preferencedefaults.h"
 #include "recorder_files/batchwrite.h"
 #include "recorder_files/configcheck.h"

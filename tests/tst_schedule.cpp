@@ -1,14 +1,14 @@
 // The schedule of the timers: a typical day, date-bound extras, days until the card is
 // full, and the day bar and read-outs under the form.
-#include "card/cardspace.h"
 #include "app/plimoappwindow.h"
 #include "app/preferences/preferences.h"
+#include "card/cardspace.h"
 #include "configreading.h"
 #include "editor/configeditwindow.h"
 #include "editor/daybar.h"
-#include "recorder_files/derived.h"
 #include "formfixture.h"
-#include "recorder_files/schedule.h"
+#include "recorder_files/derived.h"
+#include "recorder_files/schedulewording.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -4,11 +4,11 @@
 // finds. Two runs on one machine give the same bytes.
 //
 // usage: plimo_shots OUTPUT_FOLDER RUSSIAN_QM_FILE
-#include "card/cardspace.h"
 #include "app/plimoappwindow.h"
 #include "app/preferences/prefcodec.h"
 #include "app/preferences/preferences.h"
 #include "app/startup.h"
+#include "card/cardspace.h"
 #include "editor/cardpicker.h"
 #include "editor/configeditwindow.h"
 #include "editor/daybar.h"
