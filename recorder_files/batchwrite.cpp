@@ -72,16 +72,24 @@ QFileInfo CardFolderInfo(const QString& folder)
     return QFileInfo(slash ? folder.chopped(1) : folder);
 }
 
+QString CardFolderProblem(const QString& folder, bool mustRead)
+{
+    const QFileInfo where = CardFolderInfo(folder);
+    if (folder.isEmpty())
+        return Text::tr("empty folder name");
+    if (!where.exists())
+        return Text::tr("no such folder");
+    if (!where.isDir())
+        return Text::tr("not a folder");
+    if (mustRead && (!where.isReadable() || !where.isExecutable()))
+        return Text::tr("the folder cannot be read");
+    return QString();
+}
+
 CardResult WriteCard(const QString& folder, const QByteArray& config, const BatchOptions& o)
 {
     CardResult r;
-    const QFileInfo where = CardFolderInfo(folder);
-    if (folder.isEmpty())
-        r.error = Text::tr("empty folder name");
-    else if (!where.exists())
-        r.error = Text::tr("no such folder");
-    else if (!where.isDir())
-        r.error = Text::tr("not a folder");
+    r.error = CardFolderProblem(folder, false);
     if (!r.error.isEmpty())
         return r;
 

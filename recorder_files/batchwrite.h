@@ -45,6 +45,11 @@ QString CardPathOfFolder(const QString& argument);
 // file, not a missing folder.
 QFileInfo CardFolderInfo(const QString& folder);
 
+// Why a card folder cannot be used, or empty: an empty name, no such folder, not a
+// folder, and where it is to be read (mustRead), a folder that cannot be read. The one
+// rule of Save's --write, --verify and the recordings walk.
+QString CardFolderProblem(const QString& folder, bool mustRead);
+
 struct CardResult {
     bool ok = false;
     QStringList written; // file names, in the order written

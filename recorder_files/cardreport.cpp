@@ -119,13 +119,7 @@ void WalkFolder(Walk& walk, const QDir& dir, const QString& prefix, int depth)
 RecordingsSummary SummariseRecordings(const QString& folder, const RecordingBounds& bounds)
 {
     RecordingsSummary summary;
-    const QFileInfo info = CardFolderInfo(folder);
-    if (!info.exists())
-        summary.error = CardText::tr("no such folder");
-    else if (!info.isDir())
-        summary.error = CardText::tr("not a folder");
-    else if (!info.isReadable() || !info.isExecutable())
-        summary.error = CardText::tr("the folder cannot be read");
+    summary.error = CardFolderProblem(folder, true);
     if (!summary.error.isEmpty())
         return summary;
     summary.readable = true;

@@ -161,16 +161,7 @@ CardCheck VerifyCard(const QString& folder, const ConfigSettings& preset, const 
 {
     const QString shown = PrintableText(folder);
     const QString card = CardPathOfFolder(folder);
-    const QFileInfo where = CardFolderInfo(folder);
-    QString failure;
-    if (folder.isEmpty())
-        failure = VerifyText::tr("empty folder name");
-    else if (!where.exists())
-        failure = VerifyText::tr("no such folder");
-    else if (!where.isDir())
-        failure = VerifyText::tr("not a folder");
-    else if (!where.isReadable() || !where.isExecutable())
-        failure = VerifyText::tr("the folder cannot be read");
+    const QString failure = CardFolderProblem(folder, true);
     if (!failure.isEmpty())
         return {CardVerdict::Failed, QStringLiteral("FAILED %1: %2").arg(shown, failure)};
     const QString fileName = card + configName;

@@ -87,6 +87,11 @@
 <context>
     <name>BatchWrite</name>
     <message>
+        <location filename="../recorder_files/batchwrite.cpp" line="84"/>
+        <source>the folder cannot be read</source>
+        <translation>папку не удаётся прочитать</translation>
+    </message>
+    <message>
         <location filename="../recorder_files/batchwrite.cpp" line="76"/>
         <source>empty folder name</source>
         <translation>пустое имя папки</translation>
