@@ -179,11 +179,7 @@ int RunWrite(const QCommandLineParser& parser, const QStringList& cards, QTextSt
 
 int RunInspect(const QCommandLineParser& parser, QTextStream& out)
 {
-    CardReportOptions options;
-    options.configName = PrefText(Preferences.CFGname);
-    options.clockName = PrefText(Preferences.TimeName);
-    options.items = PreferenceComboItems();
-    const CardReport report = InspectCard(parser.value(Name("inspect")), options);
+    const CardReport report = InspectCard(parser.value(Name("inspect")), PreferenceReportOptions());
     out << report.text;
     return report.exitCode;
 }
