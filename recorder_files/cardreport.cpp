@@ -32,37 +32,27 @@ QString Shown(const QString& relative)
     return PrintableText(relative);
 }
 
-// Reads the header of one recording: the first bytes, more only when the chunks before
-// "data" do not fit into them (the usual header is 44 bytes).
+// Measures one recording by its sound; a file whose header cannot be read is counted
+// apart, as unreadable.
 void AddRecording(const QFileInfo& entry, const QString& relative, qint64 headBytes,
                   RecordingsSummary& s)
 {
-    QFile file(entry.filePath());
-    QString reason;
-    if (!OpenRegularFileForReading(file, &reason)) {
-        s.unreadable << CardText::tr("%1: %2").arg(Shown(relative), reason);
+    const WavInfo info = MeasureWavFile(entry.filePath(), headBytes);
+    if (!info.ok) {
+        s.unreadable << CardText::tr("%1: %2").arg(Shown(relative), info.error);
         return;
     }
-    const qint64 size = file.size();
     ++s.count;
-    s.bytes += size;
+    s.bytes += entry.size();
+    s.milliseconds += info.milliseconds;
     const QDateTime time = entry.lastModified();
     if (!s.oldest.isValid() || time < s.oldest)
         s.oldest = time;
     if (!s.newest.isValid() || time > s.newest)
         s.newest = time;
-    QByteArray head = file.read(qMin<qint64>(4096, headBytes));
-    WavInfo info = ReadWavHeader(head, size);
-    if (!info.ok && head.size() == 4096 && headBytes > 4096) {
-        head += file.read(headBytes - head.size());
-        info = ReadWavHeader(head, size);
-    }
-    if (file.error() != QFileDevice::NoError)
-        s.unreadable << CardText::tr("%1: %2").arg(Shown(relative), file.errorString());
-    else if (!info.ok)
-        s.unreadable << CardText::tr("%1: %2").arg(Shown(relative), info.error);
-    else
-        s.milliseconds += info.milliseconds;
+    if (!info.note.isEmpty())
+        s.notes << CardText::tr("%1: %2, %3")
+                       .arg(Shown(relative), info.note, PlayingTimeText(info.milliseconds));
 }
 
 struct Walk {
@@ -130,19 +120,28 @@ RecordingsSummary SummariseRecordings(const QString& folder, const RecordingBoun
 
 QString PlayingTimeText(qint64 milliseconds)
 {
-    const qint64 minutes = milliseconds / 60000;
-    if (minutes < 60)
-        return CardText::tr("%1 min").arg(minutes);
-    return CardText::tr("%1 h %2 min").arg(minutes / 60).arg(minutes % 60);
+    const qint64 seconds = milliseconds / 1000;
+    const qint64 h = seconds / 3600, min = seconds / 60 % 60, sec = seconds % 60;
+    QStringList parts;
+    if (h > 0)
+        parts << CardText::tr("%1 h").arg(h);
+    if (h > 0 || min > 0)
+        parts << CardText::tr("%1 min").arg(min);
+    if (sec > 0 || parts.isEmpty())
+        parts << CardText::tr("%1 s").arg(sec);
+    return parts.join(QLatin1Char(' '));
 }
 
 QString RecordingsText(const RecordingsSummary& s)
 {
-    if (s.count == 0)
-        return QString();
-    const QString count =
-        s.count == 1 ? CardText::tr("1 recording") : CardText::tr("%1 recordings").arg(s.count);
-    return CardText::tr("%1, %2").arg(count, PlayingTimeText(s.milliseconds));
+    QStringList parts;
+    if (s.count > 0)
+        parts << (s.count == 1 ? CardText::tr("1 recording")
+                               : CardText::tr("%1 recordings").arg(s.count))
+              << PlayingTimeText(s.milliseconds);
+    if (!s.unreadable.isEmpty())
+        parts << CardText::tr("%1 unreadable").arg(s.unreadable.size());
+    return parts.join(QStringLiteral(", "));
 }
 
 namespace
@@ -208,17 +207,19 @@ QString ClockText(const QString& folder, const QString& clockName)
 void RecordingsSection(const RecordingsSummary& s, QStringList& lines)
 {
     const QString format = QStringLiteral("yyyy-MM-dd HH:mm:ss");
-    if (s.count == 0)
-        lines << CardText::tr("recordings: none");
-    else
-        lines << CardText::tr("recordings: %1, %2 bytes, playing %3, oldest %4, newest %5")
-                     .arg(s.count)
-                     .arg(s.bytes)
-                     .arg(PlayingTimeText(s.milliseconds), s.oldest.toString(format),
-                          s.newest.toString(format));
-    for (const QStringList* list : {&s.unreadable, &s.skipped}) {
-        for (const QString& line : *list)
-            lines << QStringLiteral("    ") + line;
+    QString line = s.count == 0
+                       ? CardText::tr("recordings: none")
+                       : CardText::tr("recordings: %1, %2 bytes, playing %3, oldest %4, newest %5")
+                             .arg(s.count)
+                             .arg(s.bytes)
+                             .arg(PlayingTimeText(s.milliseconds), s.oldest.toString(format),
+                                  s.newest.toString(format));
+    if (!s.unreadable.isEmpty())
+        line += CardText::tr("; %1 unreadable").arg(s.unreadable.size());
+    lines << line;
+    for (const QStringList* list : {&s.unreadable, &s.notes, &s.skipped}) {
+        for (const QString& entry : *list)
+            lines << QStringLiteral("    ") + entry;
     }
     if (s.moreFiles)
         lines << QStringLiteral("    ") + CardText::tr("more files not counted");
