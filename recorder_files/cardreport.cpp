@@ -193,14 +193,15 @@ QString FullText(const ConfigSettings* settings, qint64 freeBytes, const QDate& 
 
 QString ClockText(const QString& folder, const QString& clockName)
 {
-    const auto present = [&](const QString& name) {
-        return InspectFile(folder + name).kind != FileKind::Missing;
-    };
-    if (present(QString::fromLatin1(ClockAcknowledgeName())))
+    const WaitingClock clock = FindWaitingClock(folder, clockName);
+    if (clock.waiting) {
+        QString text = WaitingClockText(clock, clockName);
+        if (clock.time.isValid() && ClockIsStale(clock.time, QDateTime::currentDateTime()))
+            text += CardText::tr(", not the time now");
+        return text + CardText::tr(" (no %1)").arg(QLatin1String(ClockAcknowledgeName()));
+    }
+    if (InspectFile(folder + QLatin1String(ClockAcknowledgeName())).kind != FileKind::Missing)
         return CardText::tr("clock set: %1 present").arg(QLatin1String(ClockAcknowledgeName()));
-    if (present(clockName))
-        return CardText::tr("%1 waiting: the recorder has not read it yet (no %2)")
-            .arg(Shown(clockName), QLatin1String(ClockAcknowledgeName()));
     return CardText::tr("no clock file");
 }
 

@@ -232,8 +232,8 @@ private slots:
         QTest::addColumn<QStringList>("files");
         QTest::addColumn<QString>("line");
         QTest::newRow("waiting") << QStringList{"time.ini"}
-                                 << "clock: time.ini waiting: the recorder has not read it yet "
-                                    "(no time.ok)";
+                                 << "clock: time.ini waiting: 01.01.01 00:05:09, the recorder "
+                                    "will set its clock to it, not the time now (no time.ok)";
         QTest::newRow("set") << QStringList{"time.ok"} << "clock: clock set: time.ok present";
         QTest::newRow("set, file left")
             << QStringList{"time.ini", "time.ok"} << "clock: clock set: time.ok present";
