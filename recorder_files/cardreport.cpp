@@ -153,35 +153,37 @@ void IndentInto(const QString& text, const QString& indent, QStringList& lines)
         lines << indent + line;
 }
 
-// The --check verdict and schedule summary of the card's config.ini; settings receive
-// what the form would hold after loading it. False when it cannot be read.
-bool ConfigSection(const QString& fileName, const QString& name, const ComboItems& items,
-                   QStringList& lines, ConfigSettings* settings, bool* present)
+// The --check verdict, the lines that did not take effect and the schedule summary of
+// the card's config.ini; settings receive what the form would hold after loading it.
+// Returns --check's exit code: 0 every line took effect (or there is no config.ini), 1
+// not, 2 it cannot be read.
+int ConfigSection(const QString& fileName, const QString& name, const ComboItems& items,
+                  QStringList& lines, ConfigSettings* settings, bool* present)
 {
     *present = InspectFile(fileName).kind != FileKind::Missing;
     if (!*present) {
         lines << CardText::tr("%1: none on the card").arg(name);
-        return true;
+        return 0;
     }
     QByteArray bytes;
     const QString error = ReadSmallFile(fileName, MaxConfigFileSize, &bytes);
     if (!error.isEmpty()) {
         lines << CardText::tr("%1: cannot read it: %2").arg(name, error);
-        return false;
+        return 2;
     }
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     QString check;
     QTextStream out(&check);
-    CheckConfigDevice(buffer, out, items, FreeSpacePlan(), false);
+    const int code = CheckConfigDevice(buffer, out, items, FreeSpacePlan(), false);
     out.flush();
     QStringList checked = check.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     lines << QStringLiteral("%1: %2").arg(name,
                                           checked.isEmpty() ? QString() : checked.takeFirst());
     IndentInto(checked.join(QLatin1Char('\n')), QStringLiteral("    "), lines);
     *settings = ReadPreset(bytes, items).settings;
-    return true;
+    return code;
 }
 
 QString FullText(const ConfigSettings* settings, qint64 freeBytes, const QDate& today)
@@ -242,21 +244,22 @@ CardReport InspectCard(const QString& folder, const CardReportOptions& o)
     }
     ConfigSettings settings;
     bool hasConfig = false;
-    const bool configRead = ConfigSection(card + o.configName, Shown(o.configName), o.items, lines,
-                                          &settings, &hasConfig);
+    const int configCode = ConfigSection(card + o.configName, Shown(o.configName), o.items, lines,
+                                         &settings, &hasConfig);
     const QStorageInfo volume(card);
     if (volume.isValid()) {
         const qint64 free = volume.bytesAvailable();
         lines << CardText::tr("free space: %1 GB (%2 bytes), %3")
                      .arg(GigabytesText(free, 2))
                      .arg(free)
-                     .arg(FullText(configRead && hasConfig ? &settings : nullptr, free, o.today));
+                     .arg(FullText(configCode < 2 && hasConfig ? &settings : nullptr, free,
+                                   o.today));
     } else {
         lines << CardText::tr("free space: unknown");
     }
     lines << CardText::tr("clock: %1").arg(ClockText(card, o.clockName));
     RecordingsSection(report.recordings, lines);
     report.text = lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
-    report.exitCode = configRead && report.recordings.unreadable.isEmpty() ? 0 : 1;
+    report.exitCode = configCode == 0 && report.recordings.unreadable.isEmpty() ? 0 : 1;
     return report;
 }

@@ -50,8 +50,10 @@ struct CardReportOptions {
 };
 
 struct CardReport {
-    QString text;     // the whole report, one item a line
-    int exitCode = 0; // 0 all readable, 1 a recording or config.ini unreadable, 2 the folder
+    QString text; // the whole report, one item a line
+    // 0 all readable, 1 a recording or config.ini unreadable or a line of config.ini
+    // without effect (as --check), 2 the folder
+    int exitCode = 0;
     RecordingsSummary recordings;
 };
 

@@ -261,6 +261,11 @@ private slots:
                               << "config.ini: every line took effect (3 lines)" << 0;
         QTest::newRow("none") << QByteArray() << ""
                               << "config.ini: none on the card" << 0;
+        QTest::newRow("a line without effect") << QByteArray("Event=all\r\nLoop=0\r\n") << ""
+                                               << "    line 2: Loop=0" << 1;
+        QTest::newRow("a setting set again")
+            << QByteArray("Loop=100\r\nEvent=key\r\nLoop=none\r\n") << ""
+            << "    line 1 sets the loop size; line 3 sets it again" << 0;
         QTest::newRow("pipe") << QByteArray("<pipe>") << ""
                               << "config.ini: cannot read it: It is a pipe or socket, not a file"
                               << 1;
