@@ -34,21 +34,19 @@ QString Shown(const QString& relative)
 
 // Measures one recording by its sound; a file whose header cannot be read is counted
 // apart, as unreadable.
-void AddRecording(const QFileInfo& entry, const QString& relative, qint64 headBytes,
+void AddRecording(const WavInfo& info, qint64 size, const QDateTime& time, const QString& relative,
                   RecordingsSummary& s)
 {
-    const WavInfo info = MeasureWavFile(entry.filePath(), headBytes);
     if (!info.ok) {
         s.unreadable << CardText::tr("%1: %2").arg(Shown(relative), info.error);
         return;
     }
     ++s.count;
-    s.bytes += entry.size();
+    s.bytes += size;
     s.milliseconds += info.milliseconds;
-    const QDateTime time = entry.lastModified();
-    if (!s.oldest.isValid() || time < s.oldest)
+    if (time.isValid() && (!s.oldest.isValid() || time < s.oldest))
         s.oldest = time;
-    if (!s.newest.isValid() || time > s.newest)
+    if (time.isValid() && (!s.newest.isValid() || time > s.newest))
         s.newest = time;
     if (!info.note.isEmpty())
         s.notes << CardText::tr("%1: %2, %3")
@@ -64,6 +62,28 @@ struct Walk {
 bool IsRecordingName(const QString& name)
 {
     return name.endsWith(QLatin1String(".wav"), Qt::CaseInsensitive);
+}
+
+// The recordings whose names are no valid UTF-8, which Qt's listing leaves out: opened
+// by the system's bytes and named with those bytes escaped ("ok\xff.wav").
+void WalkUndecodable(Walk& walk, const QDir& dir, const QString& prefix)
+{
+    for (const QByteArray& name : UndecodableNames(dir.path())) {
+        if (++walk.entries > walk.bounds.entries) {
+            walk.summary.moreFiles = true;
+            return;
+        }
+        if (!name.toLower().endsWith(".wav"))
+            continue;
+        const QString relative = prefix + PrintableText(QString::fromLatin1(name), true);
+        QFile file;
+        QString reason;
+        if (!OpenRegularFileForReading(file, QFile::encodeName(dir.path()) + '/' + name, &reason))
+            walk.summary.skipped << CardText::tr("%1: skipped: %2").arg(relative, reason);
+        else
+            AddRecording(MeasureWavFile(file, walk.bounds.headBytes), file.size(),
+                         file.fileTime(QFileDevice::FileModificationTime), relative, walk.summary);
+    }
 }
 
 void WalkFolder(Walk& walk, const QDir& dir, const QString& prefix, int depth)
@@ -97,11 +117,13 @@ void WalkFolder(Walk& walk, const QDir& dir, const QString& prefix, int depth)
         const FileKind kind =
             entry.isFile() ? FileKind::Regular : InspectFile(entry.filePath()).kind;
         if (kind == FileKind::Regular)
-            AddRecording(entry, relative, walk.bounds.headBytes, walk.summary);
+            AddRecording(MeasureWavFile(entry.filePath(), walk.bounds.headBytes), entry.size(),
+                         entry.lastModified(), relative, walk.summary);
         else if (kind != FileKind::Missing) // a dangling link is no recording
             walk.summary.skipped
                 << CardText::tr("%1: skipped: %2").arg(Shown(relative), NotAFileReason(kind));
     }
+    WalkUndecodable(walk, dir, prefix);
 }
 
 } // namespace

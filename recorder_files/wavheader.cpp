@@ -200,6 +200,11 @@ WavInfo MeasureWavFile(const QString& fileName, qint64 headBytes)
     QString reason;
     if (!OpenRegularFileForReading(file, &reason))
         return Failed(reason);
+    return MeasureWavFile(file, headBytes);
+}
+
+WavInfo MeasureWavFile(QFile& file, qint64 headBytes)
+{
     const qint64 size = file.size();
     // The usual header is 44 bytes: more is read only when the chunks before "data" do
     // not fit into the first 4 KiB.

@@ -8,6 +8,8 @@
 #include <QByteArray>
 #include <QString>
 
+class QFile;
+
 // How much of a file is read to find its header: the recorder's files put the "fmt "
 // and "data" chunks at the start.
 constexpr qint64 WavHeaderReadLimit = 64 * 1024;
@@ -38,6 +40,8 @@ WavInfo ReadWavHeader(const QByteArray& head, qint64 fileSize);
 // reading of a WAV file that every count of recordings uses. error holds the system's
 // reason when the file cannot be opened or read.
 WavInfo MeasureWavFile(const QString& fileName, qint64 headBytes = WavHeaderReadLimit);
+// The same over a file already open for reading (one whose name Qt cannot give).
+WavInfo MeasureWavFile(QFile& file, qint64 headBytes = WavHeaderReadLimit);
 
 // The name of a WAV format tag as a user knows it ("PCM", "u-Law", "IMA ADPCM").
 QString WavFormatName(int formatTag);

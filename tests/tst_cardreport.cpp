@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cstdio>
 #include <sys/stat.h>
 
 using Files = QMap<QString, QByteArray>; // name in the card folder: bytes
@@ -205,6 +206,10 @@ private slots:
             << Files{{"REC/R001.WAV", seconds45}, {"REC/R007.WAV", "not a wav"}}
             << "recordings: 1, 360044 bytes, playing 45 s, "
             << QStringList{"    REC/R007.WAV: not a WAV file"} << "1 recording, 45 s, 1 unreadable";
+        QTest::newRow("name not UTF-8") << Files{{"ok\\xff.wav", seconds45}, {"REC/\\xfe.wav", "x"}}
+                                        << "recordings: 1, 360044 bytes, playing 45 s, "
+                                        << QStringList{"    REC/\\xfe.wav: not a WAV file"}
+                                        << "1 recording, 45 s, 1 unreadable";
         QTest::newRow("RIFF lost") << Files{{"R001.WAV", QByteArray(4, '\0') + seconds45.mid(4)}}
                                    << "recordings: none; 1 unreadable"
                                    << QStringList{"    R001.WAV: not a WAV file"} << "1 unreadable";
@@ -218,7 +223,14 @@ private slots:
         QTemporaryDir dir;
         for (auto file = files.cbegin(); file != files.cend(); ++file) {
             QVERIFY(QDir(dir.path()).mkpath(QFileInfo(dir.filePath(file.key())).path()));
-            QVERIFY(WriteAll(dir.filePath(file.key()), file.value()));
+            // "\\xff" in a name stands for that byte, which no QString file name holds.
+            const QByteArray name = QFile::encodeName(dir.filePath(file.key()))
+                                        .replace("\\xff", "\xff")
+                                        .replace("\\xfe", "\xfe");
+            FILE* f = std::fopen(name.constData(), "wb");
+            QVERIFY(f && std::fwrite(file.value().constData(), 1, file.value().size(), f) ==
+                             size_t(file.value().size()));
+            QCOMPARE(std::fclose(f), 0);
         }
         const QStringList lines = InspectCard(dir.path()).text.split('\n');
         const qsizetype at = lines.indexOf(QRegularExpression("^recordings: .*"));
