@@ -119,7 +119,8 @@ QString FormatProblem(const Format& f, const Block& block)
         return Text::tr("sample rate 0 in the fmt chunk");
     if (f.channels <= 0)
         return Text::tr("0 channels in the fmt chunk");
-    if (block.bytes <= 0 || block.samples <= 0)
+    // 4-bit samples: no block holds more than two a byte (and those of its header).
+    if (block.bytes <= 0 || block.samples <= 0 || block.samples > 2 * block.bytes + 2)
         return Text::tr("%1 block of %2 bytes holds no sound")
             .arg(WavFormatName(f.tag))
             .arg(f.blockAlign);
