@@ -64,6 +64,14 @@ bool IsRecordingName(const QString& name)
     return name.endsWith(QLatin1String(".wav"), Qt::CaseInsensitive);
 }
 
+// A recording whose name is no valid UTF-8 is named in the report, with its bytes escaped.
+WavInfo NamedUndecodable(WavInfo info)
+{
+    const QString why = CardText::tr("its name is not valid UTF-8");
+    info.note = info.note.isEmpty() ? why : info.note + QStringLiteral("; ") + why;
+    return info;
+}
+
 // The recordings whose names are no valid UTF-8, which Qt's listing leaves out: opened
 // by the system's bytes and named with those bytes escaped ("ok\xff.wav").
 void WalkUndecodable(Walk& walk, const QDir& dir, const QString& prefix)
@@ -81,7 +89,7 @@ void WalkUndecodable(Walk& walk, const QDir& dir, const QString& prefix)
         if (!OpenRegularFileForReading(file, QFile::encodeName(dir.path()) + '/' + name, &reason))
             walk.summary.skipped << CardText::tr("%1: skipped: %2").arg(relative, reason);
         else
-            AddRecording(MeasureWavFile(file, walk.bounds.headBytes), file.size(),
+            AddRecording(NamedUndecodable(MeasureWavFile(file, walk.bounds.headBytes)), file.size(),
                          file.fileTime(QFileDevice::FileModificationTime), relative, walk.summary);
     }
 }

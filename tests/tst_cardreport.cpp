@@ -208,7 +208,9 @@ private slots:
             << QStringList{"    REC/R007.WAV: not a WAV file"} << "1 recording, 45 s, 1 unreadable";
         QTest::newRow("name not UTF-8") << Files{{"ok\\xff.wav", seconds45}, {"REC/\\xfe.wav", "x"}}
                                         << "recordings: 1, 360044 bytes, playing 45 s, "
-                                        << QStringList{"    REC/\\xfe.wav: not a WAV file"}
+                                        << QStringList{"    REC/\\xfe.wav: not a WAV file",
+                                                       "    ok\\xff.wav: its name is not valid "
+                                                       "UTF-8, 45 s"}
                                         << "1 recording, 45 s, 1 unreadable";
         QTest::newRow("RIFF lost") << Files{{"R001.WAV", QByteArray(4, '\0') + seconds45.mid(4)}}
                                    << "recordings: none; 1 unreadable"

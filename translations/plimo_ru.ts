@@ -320,6 +320,10 @@
         <translation>часы: %1</translation>
     </message>
     <message>
+        <source>its name is not valid UTF-8</source>
+        <translation>его имя — недопустимый UTF-8</translation>
+    </message>
+    <message>
         <source>%1: %2, %3</source>
         <translation>%1: %2, %3</translation>
     </message>
