@@ -217,7 +217,7 @@ int RunBatchCommand(const QCommandLineParser& parser, const QString& preferences
         return RunInspect(parser, out);
     if (error.isEmpty() && parser.isSet(Name("verify")))
         return VerifyCards(parser.value(Name("verify")), cards, PreferenceComboItems(),
-                           PrefText(Preferences.CFGname), out);
+                           PrefText(Preferences.CFGname), PrefText(Preferences.TimeName), out);
     if (error.isEmpty()) {
         const int result = RunWrite(parser, cards, out, err, eject, &error);
         if (result >= 0)

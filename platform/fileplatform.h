@@ -8,6 +8,7 @@
 // which makes the system write out and forget the file's cached data).
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 class QFile;
@@ -30,6 +31,12 @@ QString NotAFileReason(FileKind kind);
 // (pipe, socket, device, folder) is refused with a reason in *reason, found without an
 // open that could wait for a writer.
 bool OpenRegularFileForReading(QFile& file, QString* reason);
+// The same for a name given as the system's bytes (file's own name is not used).
+bool OpenRegularFileForReading(QFile& file, const QByteArray& name, QString* reason);
+
+// The names in folder that are no valid UTF-8, as the system's bytes. Qt names a file
+// with text: these it cannot name, and its folder listings leave them out.
+QList<QByteArray> UndecodableNames(const QString& folder);
 
 // Writes bytes over an existing regular file or device in place. A regular file is never
 // cut first: its old bytes are kept in memory, room for a longer file is reserved before

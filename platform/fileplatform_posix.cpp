@@ -4,8 +4,10 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 #include <cerrno>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -34,10 +36,9 @@ QString KindReason(mode_t mode)
 
 // Opens name with O_NONBLOCK, so that a pipe swapped in after a check cannot make the
 // open wait; the descriptor, in blocking mode once fstat agrees, or -1 with *reason.
-int OpenCheckedHandle(const QString& fileName, int flags, bool (*accept)(mode_t), QString* reason,
+int OpenCheckedHandle(const QByteArray& name, int flags, bool (*accept)(mode_t), QString* reason,
                       struct stat* st)
 {
-    const QByteArray name = QFile::encodeName(fileName);
     const int fd = ::open(name.constData(), flags | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         *reason = SystemReason(errno);
@@ -54,11 +55,12 @@ int OpenCheckedHandle(const QString& fileName, int flags, bool (*accept)(mode_t)
 }
 
 // The same, handed to file.
-bool OpenChecked(QFile& file, int flags, bool (*accept)(mode_t), QString* reason)
+bool OpenChecked(QFile& file, const QByteArray& name, int flags, bool (*accept)(mode_t),
+                 QString* reason)
 {
     struct stat st {
     };
-    const int fd = OpenCheckedHandle(file.fileName(), flags, accept, reason, &st);
+    const int fd = OpenCheckedHandle(name, flags, accept, reason, &st);
     if (fd < 0)
         return false;
     const QIODevice::OpenMode mode =
@@ -227,11 +229,15 @@ FileFacts InspectFile(const QString& fileName)
 
 bool OpenRegularFileForReading(QFile& file, QString* reason)
 {
+    return OpenRegularFileForReading(file, QFile::encodeName(file.fileName()), reason);
+}
+
+bool OpenRegularFileForReading(QFile& file, const QByteArray& name, QString* reason)
+{
     // The check before the open keeps a device from being opened at all (opening some
     // has effects); the check after it closes the gap between the two.
     struct stat st {
     };
-    const QByteArray name = QFile::encodeName(file.fileName());
     if (name.isEmpty() || ::stat(name.constData(), &st) != 0) {
         *reason = name.isEmpty() ? FileText::tr("No file name") : SystemReason(errno);
         return false;
@@ -240,7 +246,7 @@ bool OpenRegularFileForReading(QFile& file, QString* reason)
         *reason = KindReason(st.st_mode);
         return false;
     }
-    return OpenChecked(file, O_RDONLY, IsRegular, reason);
+    return OpenChecked(file, name, O_RDONLY, IsRegular, reason);
 }
 
 QString WriteToHandle(int handle, const QByteArray& bytes)
@@ -263,7 +269,7 @@ InPlaceWrite WriteInPlace(const QString& fileName, const QByteArray& bytes)
     const bool regular =
         ::stat(QFile::encodeName(fileName).constData(), &st) == 0 && S_ISREG(st.st_mode);
     // A device is written as it is: there is nothing to keep or to cut.
-    const int fd = OpenCheckedHandle(fileName, regular ? O_RDWR : O_WRONLY,
+    const int fd = OpenCheckedHandle(QFile::encodeName(fileName), regular ? O_RDWR : O_WRONLY,
                                      regular ? IsRegular : IsWritableInPlace, &result.error, &st);
     if (fd < 0)
         return result;
@@ -333,4 +339,21 @@ void DropCachedPages(const QString& fileName)
         return;
     (void)::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
     ::close(fd);
+}
+
+QList<QByteArray> UndecodableNames(const QString& folder)
+{
+    QList<QByteArray> names;
+    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return names;
+    while (const dirent* entry = ::readdir(dir)) {
+        const QByteArray name(entry->d_name);
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        const QString decoded = utf8(name);
+        if (utf8.hasError())
+            names << name;
+    }
+    ::closedir(dir);
+    return names;
 }

@@ -249,6 +249,39 @@ private slots:
         QTRY_VERIFY2_WITH_TIMEOUT(shown().contains(said), qPrintable(shown()), 1000);
     }
 
+    // Red is for what calls for a change: an overlap, never the notes that only inform
+    // (VAS, loop writing, an unlimited write time), overlap or not.
+    void stripRedForOverlapsOnly_data()
+    {
+        QTest::addColumn<int>("secondHour"); // timer 2's start; 8 overlaps timer 1
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("overlap") << 8 << "timers 1, 2 overlap for 60 min a day";
+        QTest::newRow("no overlap") << 9 << "";
+    }
+    void stripRedForOverlapsOnly()
+    {
+        QFETCH(int, secondHour);
+        QFETCH(QString, warning);
+        ConfigEditWindow form(nullptr, "config edit");
+        auto* strip = form.findChild<ScheduleStrip*>();
+        QVERIFY(strip);
+        SetTwoDailyHours(&form);
+        form.TimerPanels[1].hour->setValue(secondHour);
+        form.TimerPanels[1].lenght->setValue(0); // unlimited
+        form.vasEnable->click();
+        form.loopSize->setValue(100);
+        const auto notes = [strip] { return strip->NotesLabel()->text(); };
+        QTRY_VERIFY2(notes().contains("VAS on") && notes().contains("loop writing") &&
+                         notes().contains("unlimited"),
+                     qPrintable(notes()));
+        QCOMPARE(strip->WarningsLabel()->text(), warning);
+        const auto colour = [](QLabel* label) {
+            return label->palette().color(QPalette::WindowText);
+        };
+        QCOMPARE(colour(strip->NotesLabel()), colour(strip->TotalLabel()));
+        QVERIFY(colour(strip->WarningsLabel()) != colour(strip->TotalLabel()));
+    }
+
     // The bar and its read-outs follow the form's timer panels, in the form's size unit.
     void strip_data()
     {
@@ -296,7 +329,7 @@ private slots:
 
         // The same hour twice overlaps: its minutes turn the overlap colour and warn.
         form->TimerPanels[1].hour->setValue(8);
-        QTRY_VERIFY(strip->NotesLabel()->text().contains(QLatin1String("overlap")));
+        QTRY_VERIFY(strip->WarningsLabel()->text().contains(QLatin1String("overlap")));
         const QImage overlap = strip->Bar()->grab().toImage();
         QVERIFY(overlap.pixelColor(strip->Bar()->MinuteX(8 * 60 + 30),
                                    strip->Bar()->BarRect().center().y()) !=
