@@ -203,6 +203,11 @@
 <context>
     <name>CardReport</name>
     <message>
+        <location filename="../recorder_files/interruptedwrites.cpp" line="24"/>
+        <source>left by an interrupted write: %1</source>
+        <translation>осталось от прерванной записи: %1</translation>
+    </message>
+    <message>
         <location filename="../recorder_files/cardreport.cpp" line="43"/>
         <location filename="../recorder_files/cardreport.cpp" line="61"/>
         <location filename="../recorder_files/cardreport.cpp" line="63"/>
