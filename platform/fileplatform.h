@@ -34,8 +34,11 @@ bool OpenRegularFileForReading(QFile& file, QString* reason);
 // Writes bytes over an existing regular file or device in place. A regular file is never
 // cut first: its old bytes are kept in memory, room for a longer file is reserved before
 // a byte changes (a full card fails there), the new bytes go over the old from the start
-// and the file is then cut to the new length. After a failure the old bytes are written
-// back. A pipe or socket is refused, without waiting for a reader.
+// in one write, where the file shrinks followed by empty lines (CR LF) up to the old
+// length, and the file is cut to the new length once that is on the medium: stopped at
+// any moment, the file holds its old bytes, the new ones, or the new ones and empty
+// lines. After a failure the old bytes are written back. A pipe or socket is refused,
+// without waiting for a reader.
 struct InPlaceWrite {
     enum Left { Written, Untouched, PutBack, Damaged };
     Left left = Written;

@@ -128,20 +128,45 @@ int ReadWhole(int fd, off_t size, QByteArray* bytes)
     return 0;
 }
 
-// The new bytes over the old ones: room first, then the bytes, then the new length.
-// *changed once a byte of the file may differ. 0 or the errno.
+// What follows the new bytes of a file that shrinks until it is cut: empty lines up to
+// the old length (CR LF, a last CR where one byte is left). The files written in place
+// are read line by line, and their readers pass over empty lines and read on, so that a
+// file left uncut (a pulled card, a kill) holds the new lines and nothing else.
+QByteArray ShrinkFiller(qsizetype size)
+{
+    QByteArray filler;
+    filler.reserve(size);
+    while (filler.size() + 2 <= size)
+        filler += "\r\n";
+    if (filler.size() < size)
+        filler += '\r';
+    return filler;
+}
+
+// The new bytes over the old ones: room first (kept beyond the old end, so that the file
+// holds its old bytes and nothing else until the one write of the new ones), then the
+// bytes, where the file shrinks followed by empty lines over the whole old length, then
+// the new length once those are on the medium. *changed once a byte of the file may
+// differ. 0 or the errno.
 int Overwrite(int fd, const QByteArray& old, const QByteArray& bytes, bool* changed)
 {
     if (bytes.size() > old.size()) {
         // Where the file system cannot reserve room, the restore below still holds.
-        const int reserved = ::posix_fallocate(fd, 0, off_t(bytes.size()));
-        if (reserved != 0 && reserved != EOPNOTSUPP && reserved != EINVAL)
+#ifdef FALLOC_FL_KEEP_SIZE
+        const int reserved =
+            ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, off_t(bytes.size())) == 0 ? 0 : errno;
+#else
+        const int reserved = EOPNOTSUPP;
+#endif
+        if (reserved != 0 && reserved != EOPNOTSUPP && reserved != EINVAL && reserved != ENOSYS)
             return reserved;
     }
     *changed = true;
-    if (const int error = WriteAt(fd, bytes); error != 0)
+    const bool shrinks = old.size() > bytes.size();
+    const QByteArray filled = shrinks ? bytes + ShrinkFiller(old.size() - bytes.size()) : bytes;
+    if (const int error = WriteAt(fd, filled); error != 0)
         return error;
-    if (old.size() > bytes.size() && ::ftruncate(fd, off_t(bytes.size())) != 0)
+    if (shrinks && (::fsync(fd) != 0 || ::ftruncate(fd, off_t(bytes.size())) != 0))
         return errno;
     return 0;
 }
