@@ -9,6 +9,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 
 class QFile;
 
@@ -65,3 +66,14 @@ QString SyncFileAndFolder(const QString& fileName);
 // Makes the next read of the file come from the medium rather than from memory (call it
 // after SyncFileAndFolder: only pages already written out can be dropped).
 void DropCachedPages(const QString& fileName);
+
+// Appends to a regular file (created where missing) under an exclusive lock (flock),
+// held from before the file is looked at until its new bytes are on the medium, so that
+// writers in other processes take turns. bytesFor is given the file's first bytes (up to
+// 4096), and whether the file is empty or ends with a line feed; it returns the bytes to
+// append, or empty with the reason in *refusal to leave the file alone. The bytes go in
+// one write; a write that falls short or fails (a full disk) is cut back to the file's
+// old length. Empty, or the reason for writing nothing (the system's where it failed).
+QString AppendLocked(const QString& fileName,
+                     const std::function<QByteArray(const QByteArray& head, bool lineEnded,
+                                                    QString* refusal)>& bytesFor);

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -38,7 +39,7 @@ int OpenCheckedHandle(const QString& fileName, int flags, bool (*accept)(mode_t)
                       struct stat* st)
 {
     const QByteArray name = QFile::encodeName(fileName);
-    const int fd = ::open(name.constData(), flags | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(name.constData(), flags | O_NONBLOCK | O_CLOEXEC, 0666);
     if (fd < 0) {
         *reason = SystemReason(errno);
         return -1;
@@ -358,4 +359,66 @@ void DropCachedPages(const QString& fileName)
         return;
     (void)::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
     ::close(fd);
+}
+
+namespace
+{
+
+// Writes bytes at the end of the file open under fd with O_APPEND; a write that falls
+// short is continued, so that the failure that stopped it gives its reason. Cut back to
+// size after a failure. 0 or the errno.
+int AppendAll(int fd, off_t size, const QByteArray& bytes)
+{
+    qint64 done = 0;
+    int error = 0;
+    while (done < bytes.size() && error == 0) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n > 0)
+            done += n;
+        else if (n == 0 || errno != EINTR)
+            error = n == 0 ? EIO : errno;
+    }
+    if (error == 0 && ::fdatasync(fd) != 0)
+        error = errno;
+    if (error != 0)
+        (void)::ftruncate(fd, size);
+    return error;
+}
+
+} // namespace
+
+QString AppendLocked(const QString& fileName,
+                     const std::function<QByteArray(const QByteArray& head, bool lineEnded,
+                                                    QString* refusal)>& bytesFor)
+{
+    QString reason;
+    struct stat st {
+    };
+    const int fd =
+        OpenCheckedHandle(fileName, O_WRONLY | O_APPEND | O_CREAT, IsRegular, &reason, &st);
+    if (fd < 0)
+        return reason;
+    // The lock is the file's own (a file system without locks has no other writers to
+    // wait for); a reading descriptor looks at what the lock keeps still.
+    const bool locked = ::flock(fd, LOCK_EX) == 0 || errno == ENOLCK || errno == EOPNOTSUPP;
+    const int reader =
+        locked ? ::open(QFile::encodeName(fileName).constData(), O_RDONLY | O_CLOEXEC) : -1;
+    if (reader < 0 || ::fstat(fd, &st) != 0)
+        reason = SystemReason(errno);
+    QByteArray head(qsizetype(qMin<off_t>(st.st_size, 4096)), '\0');
+    char last = '\n';
+    errno = 0;
+    if (reason.isEmpty() &&
+        (::pread(reader, head.data(), size_t(head.size()), 0) != ssize_t(head.size()) ||
+         (st.st_size > 0 && ::pread(reader, &last, 1, st.st_size - 1) != 1)))
+        reason = SystemReason(errno == 0 ? EIO : errno);
+    if (reason.isEmpty()) {
+        const QByteArray bytes = bytesFor(head, last == '\n', &reason);
+        if (const int error = bytes.isEmpty() ? 0 : AppendAll(fd, st.st_size, bytes); error != 0)
+            reason = SystemReason(error);
+    }
+    if (reader >= 0)
+        ::close(reader);
+    ::close(fd); // drops the lock
+    return reason;
 }

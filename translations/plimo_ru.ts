@@ -1518,6 +1518,11 @@ Write there?</source>
 <context>
     <name>Deployment</name>
     <message>
+        <location filename="../recorder_files/deployment.cpp" line="190"/>
+        <source>its first line is not the header of a record of card writes; nothing is written to it</source>
+        <translation>его первая строка не заголовок журнала записей на карты; в него ничего не записано</translation>
+    </message>
+    <message>
         <location filename="../recorder_files/deployment.cpp" line="115"/>
         <source>cannot create the folder %1</source>
         <translation>не удаётся создать папку %1</translation>
