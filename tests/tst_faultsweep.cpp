@@ -185,55 +185,35 @@ class FaultSweepTest : public QObject
                      0);
     }
 
-    // What is wrong with the card after run; empty when nothing.
+    // What is wrong with the card after run; empty when nothing. A kill may leave a file
+    // written in place as the new bytes and empty lines up to the old length, and the
+    // temporary files of the safe write.
     QString Problem(const Outcome& run, Job job) const
     {
         if (run.died)
             return QStringLiteral("the job died or hung");
         if (!run.broken.isEmpty())
             return run.broken;
-        if (run.killed)
-            return KillProblem();
         const QString reason = QString::fromLocal8Bit(std::strerror(EIO));
-        if (run.code != 0 && !run.message.contains(reason))
+        if (!run.killed && run.code != 0 && !run.message.contains(reason))
             return QStringLiteral("failure told without the system's reason: ") + run.message;
-        if (run.code != 0 && run.code != 2)
+        if (!run.killed && run.code != 0 && run.code != 2)
             return QStringLiteral("exit code %1, not 2").arg(run.code);
-        if (run.code == 0 && job == Job::Write && !run.message.startsWith("OK "))
+        if (!run.killed && run.code == 0 && job == Job::Write && !run.message.startsWith("OK "))
             return QStringLiteral("success told as: ") + run.message;
-        for (auto f = files.cbegin(); f != files.cend(); ++f) {
-            const QByteArray bytes = ReadAll(Card() + f.key());
-            if (bytes != f->now && (run.code == 0 || bytes != f->old))
-                return QStringLiteral("%1 holds %2")
-                    .arg(f.key(), QString::fromLatin1(bytes.toHex()));
-        }
-        if (!linked.isEmpty() && ReadAll(Path("other.ini")) != ReadAll(Card() + linked))
-            return QStringLiteral("the second name of %1 holds other bytes").arg(linked);
-        const QStringList left = QDir(Card()).entryList(QDir::AllEntries | QDir::Hidden |
-                                                        QDir::System | QDir::NoDotAndDotDot);
-        for (const QString& name : left) {
-            if (!files.contains(name))
-                return QStringLiteral("%1 left on the card").arg(name);
-        }
-        return OldClockProblem();
-    }
-
-    // What is wrong with the card after a kill; empty when nothing.
-    QString KillProblem() const
-    {
         QStringList ours;
         for (auto f = files.cbegin(); f != files.cend(); ++f) {
             const QByteArray bytes = ReadAll(Card() + f.key());
-            // In place, the new bytes and empty lines up to the old length.
             const QByteArray filler = bytes.mid(f->now.size());
-            const bool filled = f->now != Missing && bytes.startsWith(f->now) &&
+            const bool filled = run.killed && f->now != Missing && bytes.startsWith(f->now) &&
                                 bytes.size() == f->old.size() &&
                                 filler.count('\r') + filler.count('\n') == filler.size();
-            if (bytes != f->now && bytes != f->old && !filled)
+            if (bytes != f->now && ((run.code == 0 && !run.killed) || bytes != f->old) && !filled)
                 return QStringLiteral("%1 holds %2")
                     .arg(f.key(), QString::fromLatin1(bytes.toHex()));
-            ours << f.key()
-                 << LeftoverTemporaryFiles(Card() + f.key()).replaceInStrings(Card(), "");
+            ours << f.key();
+            if (run.killed)
+                ours << LeftoverTemporaryFiles(Card() + f.key()).replaceInStrings(Card(), "");
         }
         if (!linked.isEmpty() && ReadAll(Path("other.ini")) != ReadAll(Card() + linked))
             return QStringLiteral("the second name of %1 holds other bytes").arg(linked);
@@ -243,12 +223,6 @@ class FaultSweepTest : public QObject
             if (!ours.contains(name))
                 return QStringLiteral("%1 left on the card").arg(name);
         }
-        return OldClockProblem();
-    }
-
-    // The recorder takes its clock from a time.ini only while there is no time.ok.
-    QString OldClockProblem() const
-    {
         const auto clock = files.constFind(QStringLiteral("time.ini"));
         if (clock != files.cend() && files.contains(QStringLiteral("time.ok")) &&
             ReadAll(Card() + "time.ini") == clock->old && !QFile::exists(Card() + "time.ok"))
