@@ -11,6 +11,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
 
 namespace
@@ -139,13 +140,15 @@ namespace
 // Appends one row per card to the record; a row that cannot be written is told on
 // standard error and leaves the card's result alone.
 std::function<void(const CardWritten&)> Recorder(const QString& recordFile, QTextStream& err,
-                                                 const QString& configName)
+                                                 const QString& configName, const QString& preset)
 {
-    return [recordFile, &err, configName](const CardWritten& w) {
+    const QString presetFile = QFileInfo(preset).absoluteFilePath();
+    return [recordFile, &err, configName, presetFile](const CardWritten& w) {
         const bool configWritten = w.result.written.contains(configName);
-        const DeploymentRow row =
+        DeploymentRow row =
             DeploymentRowFor(w.folder, w.settings, configWritten ? w.config : QByteArray(), w.clock,
                              w.result.ok ? QString() : w.result.error);
+        row.settingsFile = presetFile;
         if (const QString error = AppendDeployment(recordFile, row); !error.isEmpty()) {
             err << QCoreApplication::applicationName() << ": "
                 << Text::tr("%1 not recorded in %2: %3").arg(w.folder, recordFile, error) << '\n';
@@ -164,7 +167,7 @@ int RunWrite(const QCommandLineParser& parser, const QStringList& cards, QTextSt
     options.clockName = PrefText(Preferences.TimeName);
     const QString record =
         parser.isSet(Name("record")) ? parser.value(Name("record")) : DefaultDeploymentRecord();
-    const auto recordRow = Recorder(record, err, options.configName);
+    const auto recordRow = Recorder(record, err, options.configName, parser.value(Name("write")));
     QStringList written; // the folders written and verified, to eject
     const int result = WriteCards(parser.value(Name("write")), cards, PreferenceComboItems(),
                                   options, out, [&](const CardWritten& card) {

@@ -204,4 +204,5 @@ private:
     QString DetailsFile;                 // the file the load report's details explain
     QList<ConfigAssignment> DetailsKept; // the settings that file does not hold
     QString ReportText;                  // the load report while the status line shows it
+    QString SettingsFile; // the file last loaded or saved as, for the record of card writes
 };

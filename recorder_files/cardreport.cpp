@@ -9,6 +9,7 @@
 #include "recorder_files/configcheck.h"
 #include "recorder_files/configwriter.h"
 #include "recorder_files/derived.h"
+#include "recorder_files/interruptedwrites.h"
 #include "recorder_files/schedulewording.h"
 #include "recorder_files/wavheader.h"
 
@@ -290,6 +291,7 @@ CardReport InspectCard(const QString& folder, const CardReportOptions& o)
         lines << CardText::tr("free space: unknown");
     }
     lines << CardText::tr("clock: %1").arg(ClockText(card, o.clockName));
+    lines << InterruptedWriteLines(card, {o.configName, o.clockName});
     RecordingsSection(report.recordings, lines);
     report.text = lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
     report.exitCode = configCode == 0 && report.recordings.unreadable.isEmpty() ? 0 : 1;

@@ -97,6 +97,7 @@ void ConfigEditWindow::SaveAs()
         WarnFileError(tr("Cannot write %1:\n%2").arg(fileName, result.error));
         return;
     }
+    SettingsFile = QFileInfo(fileName).absoluteFilePath();
     ReportSaved({fileName});
 }
 
@@ -147,9 +148,10 @@ void ConfigEditWindow::RecordSave(const QString& card, const QString& error, boo
 {
     const ConfigSettings settings = Settings();
     const QDateTime clock(setDate->date(), setTime->time());
-    const DeploymentRow row = DeploymentRowFor(
-        CardFolder(card), settings, configWritten ? FormatConfig(settings) : QByteArray(),
-        clockWritten ? clock : QDateTime(), error);
+    DeploymentRow row = DeploymentRowFor(CardFolder(card), settings,
+                                         configWritten ? FormatConfig(settings) : QByteArray(),
+                                         clockWritten ? clock : QDateTime(), error);
+    row.settingsFile = SettingsFile;
     const QString record = DefaultDeploymentRecord();
     if (const QString why = AppendDeployment(record, row); !why.isEmpty()) {
         // Said, never in the way: the card holds what the save wrote.
@@ -167,6 +169,7 @@ FileResult ConfigEditWindow::LoadFile(const QString& fileName, ConfigReadResult*
     if (result.ok) {
         AfterLoad();
         MarkUnmodified();
+        SettingsFile = QFileInfo(fileName).absoluteFilePath();
     }
     return result;
 }

@@ -203,6 +203,11 @@
 <context>
     <name>CardReport</name>
     <message>
+        <location filename="../recorder_files/interruptedwrites.cpp" line="24"/>
+        <source>left by an interrupted write: %1</source>
+        <translation>осталось от прерванной записи: %1</translation>
+    </message>
+    <message>
         <location filename="../recorder_files/cardreport.cpp" line="43"/>
         <location filename="../recorder_files/cardreport.cpp" line="61"/>
         <location filename="../recorder_files/cardreport.cpp" line="63"/>
@@ -1557,6 +1562,11 @@ Write there?</source>
 </context>
 <context>
     <name>Deployment</name>
+    <message>
+        <location filename="../recorder_files/deployment.cpp" line="190"/>
+        <source>its first line is not the header of a record of card writes; nothing is written to it</source>
+        <translation>его первая строка не заголовок журнала записей на карты; в него ничего не записано</translation>
+    </message>
     <message>
         <location filename="../recorder_files/deployment.cpp" line="115"/>
         <source>cannot create the folder %1</source>
