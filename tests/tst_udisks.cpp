@@ -363,9 +363,9 @@ private slots:
         run.setWorkingDirectory(work.path());
         run.start(QStringLiteral(PLIMO_BINARY), arguments);
         // The stand-in answers at once: a command still running has lost an answer.
-        const bool done = finished.wait(15000);
+        const bool done = finished.wait(10000);
         const QString out = QString::fromLocal8Bit(run.readAllStandardOutput());
-        QVERIFY2(done, qPrintable("--eject gave no verdict within 15 s; it said:\n" + out));
+        QVERIFY2(done, qPrintable("--eject gave no verdict within 10 s; it said:\n" + out));
         QTEST(run.exitCode(), "exitCode");
         for (QString line : lines)
             QVERIFY2(out.contains(line.replace(QLatin1Char('%'), Dir.path() + QLatin1Char('/'))),
