@@ -5,6 +5,9 @@
 #include <QCoreApplication>
 #include <QtEndian>
 
+#include <algorithm>
+#include <iterator>
+
 namespace
 {
 
@@ -23,21 +26,14 @@ quint16 U16(const QByteArray& bytes, qint64 at)
     return qFromLittleEndian<quint16>(bytes.constData() + at);
 }
 
-struct FormatTag {
-    int tag;
-    const char* name;
-};
-// The encodings a recorder writes: linear PCM, the two logarithmic ones, and ADPCM.
-constexpr FormatTag KnownFormats[] = {{1, "PCM"},   {2, "MS ADPCM"},     {6, "A-Law"},
-                                      {7, "u-Law"}, {0x11, "IMA ADPCM"}, {0xFFFE, "extensible"}};
+// The encodings a recorder writes: linear PCM (1), the two logarithmic ones (A-Law 6,
+// u-Law 7), ADPCM (MS 2, IMA 0x11), and the extensible form (0xFFFE).
+constexpr int KnownFormats[] = {1, 2, 6, 7, 0x11, 0xFFFE};
 
 bool KnownFormat(int tag)
 {
-    for (const FormatTag& f : KnownFormats) {
-        if (f.tag == tag)
-            return true;
-    }
-    return false;
+    return std::find(std::begin(KnownFormats), std::end(KnownFormats), tag) !=
+           std::end(KnownFormats);
 }
 
 WavInfo Failed(const QString& error)
@@ -48,15 +44,6 @@ WavInfo Failed(const QString& error)
 }
 
 } // namespace
-
-QString WavFormatName(int formatTag)
-{
-    for (const FormatTag& f : KnownFormats) {
-        if (f.tag == formatTag)
-            return QString::fromLatin1(f.name);
-    }
-    return Text::tr("format %1").arg(formatTag);
-}
 
 WavInfo ReadWavHeader(const QByteArray& head, qint64 fileSize)
 {

@@ -22,6 +22,3 @@ struct WavInfo {
 // Reads the RIFF/WAVE header in head (the first bytes of a file of fileSize bytes). A
 // data chunk claiming more than the file holds counts the bytes that are there.
 WavInfo ReadWavHeader(const QByteArray& head, qint64 fileSize);
-
-// The name of a WAV format tag as a user knows it ("PCM", "u-Law", "IMA ADPCM").
-QString WavFormatName(int formatTag);

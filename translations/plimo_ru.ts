@@ -1816,11 +1816,6 @@ Write there?</source>
 <context>
     <name>WavHeader</name>
     <message>
-        <location filename="../recorder_files/wavheader.cpp" line="58"/>
-        <source>format %1</source>
-        <translation>формат %1</translation>
-    </message>
-    <message>
         <location filename="../recorder_files/wavheader.cpp" line="64"/>
         <source>not a WAV file</source>
         <translation>это не WAV-файл</translation>
