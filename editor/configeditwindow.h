@@ -65,9 +65,8 @@ public:
     // Adds one timer panel to the given column and fills TimerPanels[index].
     void AddTimerPanel(QVBoxLayout* column, int index);
 
-    // Clock-setting files on the card (the card path is a plain prefix).
-    FileResult WriteClockFile(const QString& cardPath);
-    QByteArray ClockBytes() const; // the clock file of the set date and time
+    // The clock-setting file of the set date and time.
+    QByteArray ClockBytes() const;
 
     // The card path, a plain prefix of the recorder files.
     QString CardPath() const;

@@ -200,8 +200,3 @@ QByteArray ConfigEditWindow::ClockBytes() const
 {
     return ClockFileBytes(setDate->date(), setTime->time());
 }
-
-FileResult ConfigEditWindow::WriteClockFile(const QString& cardPath)
-{
-    return WriteFileSafely(cardPath + PrefText(Preferences.TimeName), ClockBytes());
-}

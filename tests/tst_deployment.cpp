@@ -15,11 +15,14 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cstring>
+#include <ctime>
 
 namespace
 {
@@ -69,8 +72,29 @@ private slots:
         QVERIFY(DeploymentLine(row).contains(',' + field + ','));
     }
 
+    // The time of a row is local with its offset, in half-hour zones and west of UTC too.
+    void headerOnceAndFailures_data()
+    {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<QByteArray>("offset");
+        QTest::newRow("UTC") << QByteArray("UTC") << QByteArray("+00:00");
+        QTest::newRow("India") << QByteArray("Asia/Kolkata") << QByteArray("+05:30");
+        QTest::newRow("Marquesas") << QByteArray("Pacific/Marquesas") << QByteArray("-09:30");
+    }
     void headerOnceAndFailures()
     {
+        QFETCH(QByteArray, zone);
+        QFETCH(QByteArray, offset);
+        const QByteArray oldZone = qgetenv("TZ");
+        auto restore = qScopeGuard([&] {
+            if (oldZone.isNull())
+                qunsetenv("TZ");
+            else
+                qputenv("TZ", oldZone);
+            tzset();
+        });
+        qputenv("TZ", zone);
+        tzset();
         QTemporaryDir dir;
         const QString record = dir.filePath("sub/deployments.csv");
         DeploymentRow row;
@@ -90,9 +114,13 @@ private slots:
             QCryptographicHash::hash(Preset, QCryptographicHash::Sha256).toHex();
         QVERIFY(rows[1].endsWith(",OK,,,," + hash + ",,60,28800000,never,,\r"));
         QVERIFY(rows[2].endsWith(",FAILED: no such folder,,,,,,60,28800000,12,,\r"));
+        const QRegularExpression time(
+            QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d[+-]\\d\\d:\\d\\d,"));
+        QVERIFY2(time.match(QString::fromLatin1(rows[1])).hasMatch(), rows[1].constData());
+        QCOMPARE(rows[1].mid(19, 6), offset);
         const QDateTime at =
             QDateTime::fromString(QString::fromLatin1(rows[1].left(25)), Qt::ISODate);
-        QVERIFY(rows[1].at(19) == '+' || rows[1].at(19) == '-'); // the offset is written
+        QVERIFY(at.isValid());
         QVERIFY(qAbs(at.secsTo(QDateTime::currentDateTime())) < 60);
         // A record that cannot be written says why.
         QVERIFY(QDir().mkpath(dir.filePath("folder.csv")));

@@ -9,6 +9,7 @@
 #include "preferencedefaults.h"
 #include "recorder_files/batchwrite.h"
 #include "recorder_files/cardreport.h"
+#include "recorder_files/clockfile.h"
 #include "recorder_files/configcheck.h"
 
 #include <QDir>
@@ -57,7 +58,9 @@ bool RefusesPipe(Reader reader, const QString& card, const QString& name)
     case Reader::Save:
         return WriteFileSafely(pipe, "M,6,none\r\n").error.contains("pipe");
     case Reader::Clock:
-        return !ConfigEditWindow(nullptr, "config edit").WriteClockFile(card).ok;
+        return !UpdateClockFiles(card, {name, true, false,
+                                        ConfigEditWindow(nullptr, "config edit").ClockBytes()})
+                    .ok;
     }
     return false;
 }

@@ -105,6 +105,20 @@ private slots:
         QTest::newRow("into its own next firing")
             << on + "T1,*.*,8:0,1500" << 1440 << Q_INT64_C(691200000) << 60 << 1
             << "timer 1 fires again while it writes: 60 min a day overlap";
+        // Which timers the note names when timer 1 is not among them.
+        QTest::newRow("timers 2 and 3 overlap")
+            << on + "T2,*.*,8:30,60\r\nT3,*.*,9:0,60" << 90 << Q_INT64_C(43200000) << 30 << 0
+            << "timers 2, 3 overlap for 30 min a day";
+        QTest::newRow("timer 2 into its own next firing")
+            << on + "T2,*.*,8:0,1500" << 1440 << Q_INT64_C(691200000) << 60 << 0
+            << "timer 2 fires again while it writes: 60 min a day overlap";
+        // Every rate and type the form offers: one hour a day.
+        QTest::newRow("16-bit PCM at 8000") << "M,8,none\r\nEvent=all\r\nT1,*.*,8:0,60" << 60
+                                            << Q_INT64_C(57600000) << 0 << 1 << "";
+        QTest::newRow("u-Law at 11050") << "M,11,ulaw\r\nEvent=all\r\nT1,*.*,8:0,60" << 60
+                                        << Q_INT64_C(39780000) << 0 << 1 << "";
+        QTest::newRow("ADPCM at 16000") << "M,16,adpcm\r\nEvent=all\r\nT1,*.*,8:0,60" << 60
+                                        << Q_INT64_C(28800000) << 0 << 1 << "";
         QTest::newRow("ADPCM at 6000, VAS")
             << "M,6,adpcm\r\nVAS=on\r\nEvent=all\r\nT3,*.*,12:0,60" << 60 << Q_INT64_C(10800000)
             << 0 << 0 << "VAS on: at most this much, the recorder writes only while it hears sound";
