@@ -5,6 +5,7 @@
 // never written.
 
 #include "recorder_files/batchwrite.h"
+#include "recorder_files/daybyday.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -29,6 +30,8 @@ struct RecordingsSummary {
     QStringList unreadable;   // "sub/BROKEN.WAV: not a WAV file"
     QStringList skipped;      // "pipe.wav: It is a pipe or socket, not a file"
     bool moreFiles = false;   // a bound was reached: more files not counted
+    // The file time and length of each recording whose header was read.
+    QList<RecordingTime> times;
 };
 
 // Every *.wav under folder, sub-folders included; links to folders are not followed.
@@ -45,12 +48,15 @@ struct CardReportOptions {
     ComboItems items;
     QDate today = QDate::currentDate();
     RecordingBounds bounds;
+    QLocale locale = QLocale::c(); // of the dates the day-by-day findings name
+    QString recordFile;            // the record of card writes asked; empty: none
 };
 
 struct CardReport {
     QString text;     // the whole report, one item a line
     int exitCode = 0; // 0 all readable, 1 a recording or config.ini unreadable, 2 the folder
     RecordingsSummary recordings;
+    DayByDay days;
 };
 
 CardReport InspectCard(const QString& folder, const CardReportOptions& options = {});
