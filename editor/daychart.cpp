@@ -6,6 +6,7 @@
 #include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QHelpEvent>
+#include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
@@ -47,23 +48,35 @@ void DayChart::SetDays(const DayByDay& days)
     update();
 }
 
-int DayChart::DayWidth() const
+int DayChart::LeftMargin() const
+{
+    return qMax(fontMetrics().horizontalAdvance(tr("%1 h").arg(24)),
+                fontMetrics().horizontalAdvance(tr("%1 min").arg(30))) +
+           10;
+}
+
+int DayChart::NarrowestDay() const
 {
     const qsizetype n = Figures.days.size();
     return n <= 31 ? 16 : n <= 62 ? 10 : n <= 124 ? 6 : n <= 250 ? 4 : 3;
 }
 
+int DayChart::DayWidth() const
+{
+    const int room = (width() - LeftMargin() - 12) / int(qMax<qsizetype>(Figures.days.size(), 1));
+    return qMax(NarrowestDay(), qMin(room, 24));
+}
+
 QRect DayChart::PlotRect() const
 {
-    const QFontMetrics metrics = fontMetrics();
-    const int left = metrics.horizontalAdvance(tr("%1 h").arg(24)) + 10;
-    const int top = metrics.height() + 10;
-    return QRect(left, top, int(Figures.days.size()) * DayWidth(), PlotHeight);
+    const int top = fontMetrics().height() + 10;
+    return QRect(LeftMargin(), top, int(Figures.days.size()) * DayWidth(), PlotHeight);
 }
 
 QSize DayChart::sizeHint() const
 {
-    const QRect plot = PlotRect();
+    const QRect plot(LeftMargin(), fontMetrics().height() + 10,
+                     int(Figures.days.size()) * NarrowestDay(), PlotHeight);
     const int legend = fontMetrics().horizontalAdvance(tr("recorded")) +
                        fontMetrics().horizontalAdvance(tr("scheduled")) +
                        fontMetrics().horizontalAdvance(tr("no recordings")) + 120;
@@ -100,8 +113,9 @@ int DayChart::StepMinutes() const
 
 int DayChart::TopMinutes() const
 {
+    // Room above the highest bar or mark: never drawn on the plot's edge.
     const int step = StepMinutes();
-    return (MostMinutes() + step - 1) / step * step;
+    return (MostMinutes() + MostMinutes() / 10 + step - 1) / step * step;
 }
 
 int DayChart::MinutesY(int minutes) const
@@ -170,7 +184,9 @@ void DayChart::PaintAxes(QPainter& painter) const
     for (int m = 0; m <= TopMinutes(); m += step) {
         const int y = MinutesY(m);
         painter.drawLine(plot.left() - 4, y, plot.right(), y);
-        const QString label = m % 60 == 0 ? tr("%1 h").arg(m / 60) : tr("%1 min").arg(m);
+        const QString label = m == 0        ? QStringLiteral("0")
+                              : m % 60 == 0 ? tr("%1 h").arg(m / 60)
+                                            : tr("%1 min").arg(m);
         painter.setPen(palette().color(QPalette::Text));
         painter.drawText(QRect(0, y - 10, plot.left() - 6, 20), Qt::AlignRight | Qt::AlignVCenter,
                          label);
@@ -235,21 +251,36 @@ void DayChart::paintEvent(QPaintEvent*)
     PaintLegend(painter);
 }
 
-void ShowCardReportDialog(QWidget* parent, const QString& title, const CardReport& report)
+QDialog* NewCardReportDialog(QWidget* parent, const QString& title, const CardReport& report)
 {
-    QDialog dialog(parent);
-    dialog.setObjectName(QStringLiteral("card report"));
-    dialog.setWindowTitle(title);
-    auto* layout = new QVBoxLayout(&dialog);
-    auto* splitter = new QSplitter(Qt::Vertical, &dialog);
+    auto* dialog = new QDialog(parent);
+    dialog->setObjectName(QStringLiteral("card report"));
+    dialog->setWindowTitle(title);
+    auto* layout = new QVBoxLayout(dialog);
+    auto* splitter = new QSplitter(Qt::Vertical, dialog);
     if (!report.days.days.isEmpty()) {
+        auto* picture = new QWidget;
+        auto* column = new QVBoxLayout(picture);
+        column->setContentsMargins(0, 0, 0, 0);
         auto* chart = new DayChart;
         chart->SetDays(report.days);
         auto* scroll = new QScrollArea;
         scroll->setWidget(chart);
         scroll->setWidgetResizable(true);
-        scroll->setMinimumHeight(chart->sizeHint().height() + 24);
-        splitter->addWidget(scroll);
+        scroll->setFixedHeight(chart->sizeHint().height() + 24);
+        column->addWidget(scroll);
+        // What needs a look, where it is seen at once: the text has it after the table.
+        const QStringList notes = DayByDayNotes(report.days, QLocale());
+        if (!notes.isEmpty()) {
+            auto* label = new QLabel(notes.join(QLatin1Char('\n')));
+            label->setObjectName(QStringLiteral("day notes"));
+            label->setTextFormat(Qt::PlainText);
+            label->setStyleSheet(QStringLiteral("color: %1").arg(DayChart::GapColour.name()));
+            column->addWidget(label);
+        }
+        picture->setMaximumHeight(picture->sizeHint().height());
+        splitter->addWidget(picture);
+        splitter->setStretchFactor(1, 1); // the text takes the room the picture leaves
     }
     auto* view = new QPlainTextEdit(report.text);
     view->setReadOnly(true);
@@ -257,12 +288,19 @@ void ShowCardReportDialog(QWidget* parent, const QString& title, const CardRepor
     view->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     splitter->addWidget(view);
     layout->addWidget(splitter);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
     layout->addWidget(buttons);
     // As wide as a year of days wants, within the screen the window is on.
     const QRect screen =
         (parent ? parent->screen() : QApplication::primaryScreen())->availableGeometry();
-    dialog.resize(qMin(1240, screen.width() - 40), qMin(720, screen.height() - 60));
-    dialog.exec();
+    dialog->resize(qMin(1240, screen.width() - 40), qMin(720, screen.height() - 60));
+    return dialog;
+}
+
+void ShowCardReportDialog(QWidget* parent, const QString& title, const CardReport& report)
+{
+    QDialog* dialog = NewCardReportDialog(parent, title, report);
+    dialog->exec();
+    delete dialog;
 }

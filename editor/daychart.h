@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+class QDialog;
+
 // The recordings of a card day by day: a bar per day of the minutes recorded, the minutes
 // the schedule writes marked across it, the days without recordings where the schedule
 // writes in a warning colour. Up to about a year fits a laptop's screen (a day is 3 to 16
@@ -38,7 +40,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    int DayWidth() const;
+    int LeftMargin() const;   // room for the minutes' labels
+    int NarrowestDay() const; // 3 to 16 pixels, narrower the more days there are
+    int DayWidth() const;     // as wide as the widget lets them be, at most 24 pixels
     QRect PlotRect() const;
     int MostMinutes() const; // recorded or scheduled on any day, at least an hour
     int StepMinutes() const; // between the plot's lines: at most six of them
@@ -50,5 +54,8 @@ private:
     DayByDay Figures;
 };
 
-// The card report: the day-by-day picture above the text of the report. A modal dialog.
+// The card report: the day-by-day picture above the text of the report, sized for the
+// parent's screen; not shown yet.
+QDialog* NewCardReportDialog(QWidget* parent, const QString& title, const CardReport& report);
+// The same, shown as a modal dialog until the user closes it.
 void ShowCardReportDialog(QWidget* parent, const QString& title, const CardReport& report);
