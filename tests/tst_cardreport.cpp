@@ -304,10 +304,11 @@ private slots:
                    "    2026-06-02      0 min          -", "    2026-06-03      5 min          -"};
         // Recordings from before the card's last good write to it are left from before or
         // dated by a wrong clock; later writes to other cards and failed ones do not count.
+        // The nightly write runs on from the day before the first.
         QTest::newRow("record knows the card")
             << QStringList{"A.WAV 2026-05-30T08:59 1", "B.WAV 2026-06-02T09:00 60",
                            "C.WAV 2026-06-03T09:00 60", "D.WAV 2000-01-01T09:00 1"}
-            << daily.left(daily.indexOf("T2")) << "2026-06-01T12:00:00"
+            << QByteArray("M,8,ulaw\r\nEvent=all\r\nT1,*.*,23:30,60\r\n") << "2026-06-01T12:00:00"
             << QStringList{
                    "day by day: date, recorded, scheduled",
                    "    2026-05-30      1 min     60 min",
