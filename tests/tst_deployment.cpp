@@ -17,6 +17,8 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -270,6 +272,35 @@ private slots:
         QCOMPARE(days.days.size(), 12);
         QCOMPARE(days.days.first().date, QDate(2026, 6, 10));
         QVERIFY2(text.contains("\n    " + note), qPrintable(text));
+    }
+
+    // A leap year of days fits the card report on a 1366x768 laptop without scrolling,
+    // its date labels apart.
+    void cardReportYear()
+    {
+        CardReport report;
+        for (int i = 0; i < 366; ++i)
+            report.days.days << DayFigures{QDate(2028, 1, 1).addDays(i), 3600000, 1, 90};
+        QScopedPointer<QDialog> dialog(NewCardReportDialog(nullptr, "year", report));
+        dialog->resize(1366 - 40, 768 - 60);
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog.data()));
+        auto* chart = dialog->findChild<DayChart*>("day chart");
+        auto* scroll = dialog->findChild<QScrollArea*>();
+        QVERIFY(chart && scroll);
+        QCOMPARE(scroll->horizontalScrollBar()->maximum(), 0);
+        QVERIFY(chart->DayRect(365).right() < scroll->viewport()->width());
+        int labels = 0;
+        int free = 0; // where the next label may start
+        for (int i = 0; i < 366; ++i) {
+            const QString label = chart->DateLabel(i);
+            if (label.isEmpty())
+                continue;
+            QVERIFY2(chart->DayRect(i).left() >= free, qPrintable(label));
+            free = chart->DayRect(i).left() + chart->fontMetrics().horizontalAdvance(label) + 2;
+            ++labels;
+        }
+        QVERIFY(labels >= 12);
     }
 };
 
