@@ -3,8 +3,6 @@
 #include "common/cardidentity.h"
 
 #include "app/preferences/globals.h"
-#include "app/preferences/prefcodec.h"
-#include "app/preferences/preferences.h"
 #include "card/cardrecordings.h"
 #include "card/cardspace.h"
 #include "editor/cardpicker.h"
@@ -121,10 +119,7 @@ void PlimoAppWindow::WatchCardRecordings()
 
 void PlimoAppWindow::ShowCardReport()
 {
-    CardReportOptions options;
-    options.configName = PrefText(Preferences.CFGname);
-    options.clockName = PrefText(Preferences.TimeName);
-    options.items = {Editor->sampleRate->count(), Editor->wavType->count()};
+    CardReportOptions options = PreferenceReportOptions();
     options.locale = QLocale();
     options.recordFile = DefaultDeploymentRecord();
     const QString folder = CardFolder(Editor->CardPath());

@@ -179,10 +179,7 @@ int RunWrite(const QCommandLineParser& parser, const QStringList& cards, QTextSt
 
 int RunInspect(const QCommandLineParser& parser, QTextStream& out)
 {
-    CardReportOptions options;
-    options.configName = PrefText(Preferences.CFGname);
-    options.clockName = PrefText(Preferences.TimeName);
-    options.items = PreferenceComboItems();
+    CardReportOptions options = PreferenceReportOptions();
     options.recordFile =
         parser.isSet(Name("record")) ? parser.value(Name("record")) : DefaultDeploymentRecord();
     const CardReport report = InspectCard(parser.value(Name("inspect")), options);

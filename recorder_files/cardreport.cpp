@@ -1,6 +1,8 @@
 // plimo-configurator --inspect and the window's card report: a card read, never written.
 #include "recorder_files/cardreport.h"
 
+#include "app/preferences/prefcodec.h"
+#include "app/preferences/preferences.h"
 #include "common/printable.h"
 #include "platform/fileplatform.h"
 #include "recorder_files/clockfile.h"
@@ -276,4 +278,13 @@ CardReport InspectCard(const QString& folder, const CardReportOptions& o)
     report.text = lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
     report.exitCode = configRead && report.recordings.unreadable.isEmpty() ? 0 : 1;
     return report;
+}
+
+CardReportOptions PreferenceReportOptions()
+{
+    CardReportOptions options;
+    options.configName = PrefText(Preferences.CFGname);
+    options.clockName = PrefText(Preferences.TimeName);
+    options.items = PreferenceComboItems();
+    return options;
 }

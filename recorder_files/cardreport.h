@@ -60,3 +60,8 @@ struct CardReport {
 };
 
 CardReport InspectCard(const QString& folder, const CardReportOptions& options = {});
+
+// The options of the preferences in use: the file names CFGname and TimeName and the
+// items of HSample and HMode, as the form holds them. --inspect and the window's card
+// report both ask with these.
+CardReportOptions PreferenceReportOptions();
