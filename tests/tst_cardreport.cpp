@@ -386,7 +386,9 @@ private slots:
         QVERIFY(WriteAll(mount + "/REC/BROKEN.WAV", "broken"));
         QVERIFY(WriteAll(mount + "/config.ini", "Event=all\r\nT1,*.*,8:0,60\r\n"));
         QProcess p;
-        p.start(QStringLiteral(PLIMO_BINARY), {"--inspect", mount});
+        // --record names the record asked for the card's last write.
+        p.start(QStringLiteral(PLIMO_BINARY),
+                {"--inspect", mount, "--record", dir.filePath("deployments.csv")});
         QVERIFY(p.waitForFinished(10000));
         const QString out = QString::fromUtf8(p.readAllStandardOutput());
         QVERIFY2(out.contains(QRegularExpression("\nrecordings: 4, 360138 bytes, playing 1 h "
