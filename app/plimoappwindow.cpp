@@ -8,7 +8,9 @@
 #include "editor/cardpicker.h"
 #include "editor/configeditwindow.h"
 #include "editor/daybar.h"
+#include "editor/daychart.h"
 #include "editor/formparts.h"
+#include "recorder_files/deployment.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -117,13 +119,16 @@ void PlimoAppWindow::WatchCardRecordings()
 
 void PlimoAppWindow::ShowCardReport()
 {
+    CardReportOptions options = PreferenceReportOptions();
+    options.locale = QLocale();
+    options.recordFile = DefaultDeploymentRecord();
     const QString folder = CardFolder(Editor->CardPath());
-    ReportAsker->Ask(folder, PreferenceReportOptions(), [this, folder](const CardReport& report) {
+    ReportAsker->Ask(folder, options, [this, folder](const CardReport& report) {
         const QString title = tr("Card report of %1").arg(folder);
         if (showReport)
-            showReport(title, report.text);
+            showReport(title, report);
         else
-            ShowTextDialog(this, title, report.text);
+            ShowCardReportDialog(this, title, report);
     });
 }
 

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <functional>
 
+struct CardReport;
 class CardRecordingsMonitor;
 class CardReportAsker;
 class CardSpaceMonitor;
@@ -33,8 +34,9 @@ public:
     // Seam for the open-file dialog of load(), replaced by tests; returns an empty
     // string when the user cancels.
     std::function<QString()> chooseFile;
-    // Seam for the window that shows the card report, replaced by tests.
-    std::function<void(const QString& title, const QString& text)> showReport;
+    // Seam for the window that shows the card report (ShowCardReportDialog), replaced by
+    // tests.
+    std::function<void(const QString& title, const CardReport& report)> showReport;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -111,7 +111,7 @@ void AddBatchOptions(QCommandLineParser& parser)
                   "verified, so that it can be taken out.")},
         {Name("record"),
          Text::tr("Append the rows of this --write to <file> instead of deployments.csv in the "
-                  "user's data folder."),
+                  "user's data folder; with --inspect, the card's last write is looked up there."),
          Name("file")},
         {Name("verify"),
          Text::tr("Compare the config.ini of every --to folder with <preset>, setting by setting; "
@@ -182,7 +182,10 @@ int RunWrite(const QCommandLineParser& parser, const QStringList& cards, QTextSt
 
 int RunInspect(const QCommandLineParser& parser, QTextStream& out)
 {
-    const CardReport report = InspectCard(parser.value(Name("inspect")), PreferenceReportOptions());
+    CardReportOptions options = PreferenceReportOptions();
+    options.recordFile =
+        parser.isSet(Name("record")) ? parser.value(Name("record")) : DefaultDeploymentRecord();
+    const CardReport report = InspectCard(parser.value(Name("inspect")), options);
     out << report.text;
     return report.exitCode;
 }
@@ -197,10 +200,10 @@ QString CommandError(const QCommandLineParser& parser)
     if (commands > 1)
         return Text::tr("--check, --write, --verify and --inspect exclude each other");
     if (!writing && (parser.isSet(Name("clock")) || parser.isSet(Name("no-clock")) ||
-                     parser.isSet(Name("keep-old-clock")) || parser.isSet(Name("record")) ||
-                     parser.isSet(Name("eject"))))
-        return Text::tr(
-            "--clock, --no-clock, --keep-old-clock, --record and --eject go with --write");
+                     parser.isSet(Name("keep-old-clock")) || parser.isSet(Name("eject"))))
+        return Text::tr("--clock, --no-clock, --keep-old-clock and --eject go with --write");
+    if (!writing && parser.isSet(Name("record")) && !parser.isSet(Name("inspect")))
+        return Text::tr("--record goes with --write or --inspect");
     if (parser.isSet(Name("to")) && !writing && !parser.isSet(Name("verify")))
         return Text::tr("--to goes with --write or --verify");
     if ((writing || parser.isSet(Name("verify"))) && parser.values(Name("to")).isEmpty())

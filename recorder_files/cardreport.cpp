@@ -8,6 +8,7 @@
 #include "recorder_files/clockfile.h"
 #include "recorder_files/configcheck.h"
 #include "recorder_files/configwriter.h"
+#include "recorder_files/deployment.h"
 #include "recorder_files/derived.h"
 #include "recorder_files/interruptedwrites.h"
 #include "recorder_files/schedulewording.h"
@@ -54,6 +55,7 @@ void AddRecording(const WavInfo& info, qint64 size, const QDateTime& time, const
     if (!info.note.isEmpty())
         s.notes << CardText::tr("%1: %2, %3")
                        .arg(Shown(relative), info.note, PlayingTimeText(info.milliseconds));
+    s.times << RecordingTime{time, info.milliseconds};
 }
 
 struct Walk {
@@ -261,6 +263,19 @@ void RecordingsSection(const RecordingsSummary& s, QStringList& lines)
         lines << QStringLiteral("    ") + CardText::tr("more files not counted");
 }
 
+// The recordings day by day against the card's schedule (settings null: none known), and
+// the card's last write where the record knows the card.
+DayByDay DayByDayOf(const QString& card, const RecordingsSummary& recordings,
+                    const ConfigSettings* settings, const CardReportOptions& o)
+{
+    DayByDayOptions options;
+    options.today = o.today;
+    if (!o.recordFile.isEmpty())
+        options.lastWrite = LastCardWrite(o.recordFile, CardIdentityOf(card));
+    const ScheduleInput schedule = settings ? ScheduleInputOf(*settings) : ScheduleInput();
+    return MakeDayByDay(recordings.times, settings ? &schedule : nullptr, options);
+}
+
 } // namespace
 
 CardReport InspectCard(const QString& folder, const CardReportOptions& o)
@@ -293,6 +308,9 @@ CardReport InspectCard(const QString& folder, const CardReportOptions& o)
     lines << CardText::tr("clock: %1").arg(ClockText(card, o.clockName));
     lines << InterruptedWriteLines(card, {o.configName, o.clockName});
     RecordingsSection(report.recordings, lines);
+    report.days =
+        DayByDayOf(card, report.recordings, configCode < 2 && hasConfig ? &settings : nullptr, o);
+    lines << DayByDayLines(report.days, o.locale);
     report.text = lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
     report.exitCode = configCode == 0 && report.recordings.unreadable.isEmpty() ? 0 : 1;
     return report;

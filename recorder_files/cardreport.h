@@ -5,6 +5,7 @@
 // never written.
 
 #include "recorder_files/batchwrite.h"
+#include "recorder_files/daybyday.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -30,6 +31,8 @@ struct RecordingsSummary {
     QStringList notes;        // "R017.WAV: unfinished recording (...), 12 min"
     QStringList skipped;      // "pipe.wav: It is a pipe or socket, not a file"
     bool moreFiles = false;   // a bound was reached: more files not counted
+    // The file time and length of each recording whose header was read.
+    QList<RecordingTime> times;
 };
 
 // Every *.wav under folder, sub-folders included; links to folders are not followed.
@@ -47,6 +50,8 @@ struct CardReportOptions {
     ComboItems items;
     QDate today = QDate::currentDate();
     RecordingBounds bounds;
+    QLocale locale = QLocale::c(); // of the dates the day-by-day findings name
+    QString recordFile;            // the record of card writes asked; empty: none
 };
 
 struct CardReport {
@@ -55,6 +60,7 @@ struct CardReport {
     // without effect (as --check), 2 the folder
     int exitCode = 0;
     RecordingsSummary recordings;
+    DayByDay days;
 };
 
 CardReport InspectCard(const QString& folder, const CardReportOptions& options = {});

@@ -191,3 +191,68 @@ QString AppendDeployment(const QString& fileName, const DeploymentRow& row)
         return (lineEnded ? QByteArray() : QByteArray("\r\n")) + DeploymentLine(row, columns);
     });
 }
+
+QList<QStringList> CsvRows(const QByteArray& text)
+{
+    QList<QStringList> rows;
+    QStringList row;
+    QByteArray field;
+    bool quoted = false;
+    bool any = false; // the row has begun
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        any = true;
+        if (quoted) {
+            if (c != '"')
+                field += c;
+            else if (i + 1 < text.size() && text[i + 1] == '"')
+                field += text[++i];
+            else
+                quoted = false;
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == ',') {
+            row << QString::fromUtf8(field);
+            field.clear();
+        } else if (c == '\n' || (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) {
+            i += c == '\r' ? 1 : 0;
+            rows << (row << QString::fromUtf8(field));
+            row.clear();
+            field.clear();
+            any = false;
+        } else {
+            field += c;
+        }
+    }
+    if (any)
+        rows << (row << QString::fromUtf8(field));
+    return rows;
+}
+
+QDateTime LastCardWrite(const QString& recordFile, const CardIdentity& card)
+{
+    constexpr qint64 MaxRecordSize = 64 * 1024 * 1024;
+    QFile file(recordFile);
+    QString reason;
+    if (card.serial.isEmpty() || !OpenRegularFileForReading(file, &reason) ||
+        file.size() > MaxRecordSize)
+        return QDateTime();
+    const QList<QStringList> rows = CsvRows(file.readAll());
+    const QStringList header = rows.value(0);
+    const qsizetype time = header.indexOf(QLatin1String(Columns[0].name));
+    const qsizetype result = header.indexOf(QLatin1String(Columns[1].name));
+    const qsizetype label = header.indexOf(QLatin1String(Columns[3].name));
+    const qsizetype serial = header.indexOf(QLatin1String(Columns[4].name));
+    QDateTime last;
+    for (qsizetype i = 1; i < rows.size() && qMin(qMin(time, result), qMin(label, serial)) >= 0;
+         ++i) {
+        const QStringList& row = rows[i];
+        if (row.value(result) != QLatin1String("OK") || row.value(serial) != card.serial ||
+            row.value(label) != card.label)
+            continue;
+        const QDateTime at = QDateTime::fromString(row.value(time), Qt::ISODate);
+        if (at.isValid() && (!last.isValid() || at > last))
+            last = at;
+    }
+    return last.isValid() ? last.toLocalTime() : last;
+}

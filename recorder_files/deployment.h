@@ -10,7 +10,9 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 struct DeploymentRow {
     QDateTime at = QDateTime::currentDateTime(); // when the write ended
@@ -53,3 +55,11 @@ QString DefaultDeploymentRecord();
 // half way (a full disk) is cut back, so that the file stays whole rows. Returns the
 // reason when the row could not be written; the card write stands either way.
 QString AppendDeployment(const QString& fileName, const DeploymentRow& row);
+
+// The fields of each row of RFC 4180 text, the header row included.
+QList<QStringList> CsvRows(const QByteArray& text);
+
+// When the record's last good write to the card ended: the newest row with result OK
+// whose volume serial and label are the card's. Invalid when the record cannot be read
+// or does not know the card; a card whose serial is not known is never known.
+QDateTime LastCardWrite(const QString& recordFile, const CardIdentity& card);

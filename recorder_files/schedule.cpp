@@ -306,37 +306,70 @@ Schedule MakeSchedule(const ScheduleInput& input)
     return s;
 }
 
+namespace
+{
+
+// Moves the firings of each timer on one day: bit k of fired[t] is set when timer t
+// fired k days before date (date's own firing included). The minutes written on date.
+int MinutesOfNextDay(const std::array<std::unique_ptr<TimerDays>, TimerCount>& writes,
+                     const ScheduleInput& input, const QDate& date,
+                     std::array<int, TimerCount>& fired)
+{
+    DayBits bits{};
+    for (int t = 0; t < TimerCount; ++t) {
+        if (!writes[t])
+            continue;
+        fired[t] = ((fired[t] << 1) | int(Fires(input.timers[t], date))) & ((1 << SpillDays) - 1);
+        for (int k = 0; k < SpillDays; ++k) {
+            if (!(fired[t] & (1 << k)))
+                continue;
+            for (int w = 0; w < DayWords; ++w)
+                bits[w] |= writes[t]->bits[k][w];
+        }
+    }
+    int minutes = 0;
+    for (quint64 word : bits)
+        minutes += qPopulationCount(word);
+    return minutes;
+}
+
+} // namespace
+
 int DaysUntilFull(const Schedule& s, qint64 freeBytes, const QDate& from, int horizonDays)
 {
     if (!s.input.timersEnabled || s.input.byteRate <= 0 || s.input.loopSizeMb > 0 ||
         !from.isValid())
         return -1;
     const auto writes = WritesOfTimers(s.input);
-    // Bit k of fired[t]: timer t fired k days before the day at hand (and not before from).
+    // Nothing fired before from.
     std::array<int, TimerCount> fired{};
     const qint64 bytesPerMinute = qint64(60) * s.input.byteRate;
     qint64 used = 0;
     QDate date = from;
     for (int day = 0; day < horizonDays; ++day, date = date.addDays(1)) {
-        DayBits bits{};
-        for (int t = 0; t < TimerCount; ++t) {
-            if (!writes[t])
-                continue;
-            fired[t] =
-                ((fired[t] << 1) | int(Fires(s.input.timers[t], date))) & ((1 << SpillDays) - 1);
-            for (int k = 0; k < SpillDays; ++k) {
-                if (!(fired[t] & (1 << k)))
-                    continue;
-                for (int w = 0; w < DayWords; ++w)
-                    bits[w] |= writes[t]->bits[k][w];
-            }
-        }
-        int minutes = 0;
-        for (quint64 word : bits)
-            minutes += qPopulationCount(word);
-        used += minutes * bytesPerMinute;
+        used += MinutesOfNextDay(writes, s.input, date, fired) * bytesPerMinute;
         if (used > freeBytes)
             return day;
     }
     return used > 0 ? horizonDays : -1;
+}
+
+QList<int> ScheduledMinutesByDay(const ScheduleInput& input, const QDate& from, int days)
+{
+    QList<int> minutes(qMax(days, 0), 0);
+    if (!input.timersEnabled || !from.isValid())
+        return minutes;
+    const auto writes = WritesOfTimers(input);
+    std::array<int, TimerCount> fired{};
+    // The days before from fire too: their writes run on into it.
+    for (QDate date = from.addDays(1 - SpillDays); date < from; date = date.addDays(1))
+        MinutesOfNextDay(writes, input, date, fired);
+    for (int day = 0; day < minutes.size(); ++day)
+        minutes[day] = MinutesOfNextDay(writes, input, from.addDays(day), fired);
+    return minutes;
+}
+
+int ScheduledMinutesOn(const ScheduleInput& input, const QDate& date)
+{
+    return ScheduledMinutesByDay(input, date, 1).value(0);
 }

@@ -92,3 +92,10 @@ Schedule MakeSchedule(const ScheduleInput& input);
 constexpr int ScheduleHorizonDays = 3653; // ten years
 int DaysUntilFull(const Schedule& schedule, qint64 freeBytes, const QDate& from,
                   int horizonDays = ScheduleHorizonDays);
+
+// The minutes the timers write on each of the days from `from` on, day by day over the
+// calendar, writes running on from the days before included (a recorder in the field
+// since before `from`).
+QList<int> ScheduledMinutesByDay(const ScheduleInput& input, const QDate& from, int days);
+// The minutes the timers write on date.
+int ScheduledMinutesOn(const ScheduleInput& input, const QDate& date);

@@ -1,6 +1,8 @@
 // The card report: WAV headers, the recordings under a card folder with their bounds,
 // the clock files, --inspect's exit codes, and a real FAT card image.
+#include "common/cardidentity.h"
 #include "recorder_files/cardreport.h"
+#include "recorder_files/deployment.h"
 #include "recorder_files/wavheader.h"
 #include "testsupport.h"
 #include "wavfiles.h"
@@ -10,15 +12,64 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cstdio>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 
 using Files = QMap<QString, QByteArray>; // name in the card folder: bytes
+
+namespace
+{
+
+// Recordings as the recorder leaves them: "REC/A.WAV 2026-06-10T09:00 60" is a file of
+// 60 minutes at 100 bytes a second that the recorder closed at 9:00 on 10 June.
+bool WriteRecordings(const QString& card, const QStringList& recordings)
+{
+    for (const QString& recording : recordings) {
+        const QStringList parts = recording.split(' ');
+        const QString name = card + '/' + parts[0];
+        if (!QDir().mkpath(QFileInfo(name).path()) ||
+            !WriteAll(name, WavBytes(7, 100, 100 * 60 * parts[2].toInt())))
+            return false;
+        QFile file(name);
+        if (!file.open(QIODevice::ReadWrite) ||
+            !file.setFileTime(QDateTime::fromString(parts[1], Qt::ISODate),
+                              QFileDevice::FileModificationTime))
+            return false;
+    }
+    return true;
+}
+
+// The lines of the day-by-day part: from "day by day" on, indented or "needs a look:".
+QStringList DayByDayPart(const QString& report)
+{
+    const QStringList lines = report.split('\n', Qt::SkipEmptyParts);
+    QStringList part;
+    for (const QString& line : lines) {
+        if (line.startsWith("day by day") ||
+            (!part.isEmpty() && (line.startsWith("    ") || line == "needs a look:")))
+            part << line;
+        else if (!part.isEmpty())
+            break;
+    }
+    return part;
+}
+
+} // namespace
 
 class CardReportTest : public QObject
 {
     Q_OBJECT
 
 private slots:
+    // The cards this test mounts are seen by this process (and its children) alone.
+    void initTestCase()
+    {
+        if (unshare(CLONE_NEWNS) != 0 ||
+            mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
+            qWarning("no mount namespace of its own: the FAT card is mounted where all see it");
+    }
+
     // Playing time comes from the format (rate, channels, sample size, ADPCM block), not
     // from the header's byte rate; an unfinished recording counts the bytes there.
     void header_data()
@@ -237,7 +288,8 @@ private slots:
         const QStringList lines = InspectCard(dir.path()).text.split('\n');
         const qsizetype at = lines.indexOf(QRegularExpression("^recordings: .*"));
         QVERIFY2(at > 0 && lines[at].startsWith(line), qPrintable(lines.join('\n')));
-        QCOMPARE(lines.mid(at + 1, notes.size() + 1), notes + QStringList{""});
+        QCOMPARE(lines.mid(at + 1, notes.size()), notes);
+        QVERIFY(!lines.value(at + 1 + notes.size()).startsWith("    ")); // no other note
         QCOMPARE(RecordingsText(SummariseRecordings(dir.path())), status);
     }
 
@@ -325,6 +377,118 @@ private slots:
         QCOMPARE(RunInChild(true, [&] { return InspectCard(dir.path()).exitCode; }), code);
     }
 
+    // Day by day, the recordings against the card's schedule and what needs a look.
+    void dayByDay_data()
+    {
+        QTest::addColumn<QStringList>("recordings");
+        QTest::addColumn<QByteArray>("config");
+        QTest::addColumn<QString>("lastWrite"); // of the card in the record; "" none
+        QTest::addColumn<QStringList>("lines");
+        const QByteArray daily = "M,8,ulaw\r\nEvent=all\r\nT1,*.*,8:0,60\r\nT2,*.*,18:0,30\r\n";
+        const QString stopped = " (the recorder stopped: battery, card full?)";
+        QStringList gap;
+        for (int day : {10, 11, 12, 13, 21})
+            gap << QString("REC/%1/M.WAV 2026-06-%1T09:00 60").arg(day)
+                << QString("E%1.WAV 2026-06-%1T18:30 30").arg(day);
+        gap.removeLast(); // only the morning of 21 June
+        QStringList gapTable{"day by day: date, recorded, scheduled"};
+        for (int day = 10; day <= 21; ++day)
+            gapTable << QString("    2026-06-%1 %2     90 min")
+                            .arg(day)
+                            .arg(day <= 13   ? "    90 min"
+                                 : day == 21 ? "    60 min"
+                                             : "     0 min");
+        QTest::newRow("a gap") << gap << daily << ""
+                               << gapTable +
+                                      QStringList{
+                                          "needs a look:",
+                                          "    no recordings from 14 June to 20 June, where the "
+                                          "schedule writes 90 min a day" +
+                                              stopped};
+        // The recorder's clock starts at 1 January 2000 until it is set; a recording that
+        // runs over midnight counts on both days; a date-bound timer writes on its date only,
+        // and its write runs on into the next day.
+        QTest::newRow("clock not set, midnight, dates")
+            << QStringList{"A.WAV 2000-01-01T00:40 30", "B.WAV 2000-01-01T02:00 30",
+                           "C.WAV 2026-06-15T00:30 60", "D.WAV 2026-06-17T00:10 10"}
+            << QByteArray("Event=all\r\nT1,14.6,23:30,60\r\nT2,17.6,0:0,10\r\nVAS=on\r\n") << ""
+            << QStringList{"day by day: date, recorded, scheduled",
+                           "    2026-06-14     30 min     30 min",
+                           "    2026-06-15     30 min     30 min",
+                           "    2026-06-16      0 min      0 min",
+                           "    2026-06-17     10 min     10 min",
+                           "    VAS on: the recorder writes only while it hears sound, the "
+                           "scheduled minutes are the most it writes",
+                           "needs a look:",
+                           "    recordings dated 1 January 2000: the recorder's clock was not "
+                           "set (2 recordings)"};
+        QTest::newRow("no config.ini, one day missing")
+            << QStringList{"A.WAV 2026-06-01T10:00 5", "B.WAV 2026-06-03T10:00 5"} << QByteArray()
+            << ""
+            << QStringList{
+                   "day by day: date, recorded, scheduled", "    2026-06-01      5 min          -",
+                   "    2026-06-02      0 min          -", "    2026-06-03      5 min          -"};
+        // Recordings from before the card's last good write to it are left from before or
+        // dated by a wrong clock; later writes to other cards and failed ones do not count.
+        // The nightly write runs on from the day before the first.
+        QTest::newRow("record knows the card")
+            << QStringList{"A.WAV 2026-05-30T08:59 1", "B.WAV 2026-06-02T09:00 60",
+                           "C.WAV 2026-06-03T09:00 60", "D.WAV 2000-01-01T09:00 1"}
+            << QByteArray("M,8,ulaw\r\nEvent=all\r\nT1,*.*,23:30,60\r\n") << "2026-06-01T12:00:00"
+            << QStringList{
+                   "day by day: date, recorded, scheduled",
+                   "    2026-05-30      1 min     60 min",
+                   "    2026-05-31      0 min     60 min",
+                   "    2026-06-01      0 min     60 min",
+                   "    2026-06-02     60 min     60 min",
+                   "    2026-06-03     60 min     60 min",
+                   "    recordings after the card's last write in the record (2026-06-01 "
+                   "12:00): 2 of 3",
+                   "needs a look:",
+                   "    no recordings from 31 May to 1 June, where the schedule writes 60 min a "
+                   "day" +
+                       stopped,
+                   "    recordings dated 1 January 2000: the recorder's clock was not set (1 "
+                   "recording)",
+                   "    recordings from before the card's last write in the record (2026-06-01 "
+                   "12:00): left on the card from before, or the recorder's clock was wrong (1 "
+                   "recording)"};
+        QTest::newRow("clock never set")
+            << QStringList{"A.WAV 2000-01-01T00:40 30", "B.WAV 2000-01-02T02:00 30"} << daily << ""
+            << QStringList{"day by day: no recordings with the clock set", "needs a look:",
+                           "    recordings dated 1 January 2000 to 2 January 2000: the "
+                           "recorder's clock was not set (2 recordings)"};
+    }
+    void dayByDay()
+    {
+        QFETCH(QStringList, recordings);
+        QFETCH(QByteArray, config);
+        QFETCH(QString, lastWrite);
+        QFETCH(QStringList, lines);
+        QTemporaryDir dir;
+        QVERIFY(WriteRecordings(dir.path(), recordings));
+        QVERIFY(config.isEmpty() || WriteAll(dir.filePath("config.ini"), config));
+        const CardIdentity card{"REC01", "1A2B-3C4D"};
+        SetCardIdentitySource([card](const QString&) { return card; });
+        const auto unset = qScopeGuard([] { SetCardIdentitySource({}); });
+        CardReportOptions options;
+        options.today = QDate(2026, 12, 8);
+        if (!lastWrite.isEmpty()) {
+            options.recordFile = dir.filePath("deployments.csv");
+            DeploymentRow row;
+            row.card = card;
+            row.at = QDateTime::fromString(lastWrite, Qt::ISODate);
+            QByteArray record = DeploymentHeader() + DeploymentLine(row);
+            row.at = row.at.addDays(3);
+            row.error = "no space";
+            record += DeploymentLine(row);
+            row.error.clear();
+            row.card.serial = "9999-9999";
+            QVERIFY(WriteAll(options.recordFile, record + DeploymentLine(row)));
+        }
+        QCOMPARE(DayByDayPart(InspectCard(dir.path(), options).text), lines);
+    }
+
     // A real card: a FAT image mounted with fusefat, holding recordings, inspected by the
     // program itself.
     void fatCard()
@@ -348,12 +512,19 @@ private slots:
         QVERIFY(WriteAll(mount + "/REC/BROKEN.WAV", "broken"));
         QVERIFY(WriteAll(mount + "/config.ini", "Event=all\r\nT1,*.*,8:0,60\r\n"));
         QProcess p;
-        p.start(QStringLiteral(PLIMO_BINARY), {"--inspect", mount});
+        // --record names the record asked for the card's last write.
+        p.start(QStringLiteral(PLIMO_BINARY),
+                {"--inspect", mount, "--record", dir.filePath("deployments.csv")});
         QVERIFY(p.waitForFinished(10000));
         const QString out = QString::fromUtf8(p.readAllStandardOutput());
         QVERIFY2(out.contains(QRegularExpression("\nrecordings: 3, 360132 bytes, playing 1 h "
                                                  "0 min, oldest .*; 1 unreadable\n    "
                                                  "REC/BROKEN.WAV: not a WAV file\n")),
+                 qPrintable(out));
+        // The card keeps the times its writer gave the files: today's.
+        QVERIFY2(out.contains("\nday by day: date, recorded, scheduled\n    " +
+                              QDate::currentDate().toString(Qt::ISODate) +
+                              "     60 min     60 min\n"),
                  qPrintable(out));
         QVERIFY2(out.contains(QRegularExpression("\nfree space: 0.00 GB \\(\\d+ bytes\\), full "
                                                  "after 0 days")),

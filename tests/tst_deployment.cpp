@@ -4,6 +4,7 @@
 #include "card/cardrecordings.h"
 #include "dialogwatch.h"
 #include "editor/configeditwindow.h"
+#include "editor/daychart.h"
 #include "formfixture.h"
 #include "recorder_files/deployment.h"
 #include "testsupport.h"
@@ -13,10 +14,13 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -372,9 +376,104 @@ private slots:
         main.editor()->configFilePath->setText(card);
         QTRY_COMPARE(label->text(), QStringLiteral("2 recordings, 1 h 20 min"));
         QString shown;
-        main.showReport = [&](const QString&, const QString& text) { shown = text; };
+        main.showReport = [&](const QString&, const CardReport& report) { shown = report.text; };
         main.statusBar()->findChild<QPushButton*>("card report")->click();
         QTRY_VERIFY(shown.contains("\nrecordings: 2, 480088 bytes, playing 1 h 20 min, "));
+    }
+
+    // Card report... draws the recordings day by day beside the text of the report, the
+    // days without recordings in the warning colour; its dates follow the user's locale.
+    void cardReportPicture_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("label"); // under the first day
+        QTest::addColumn<QString>("tip");   // of the first day
+        QTest::addColumn<QString>("note");
+        QTest::newRow("US") << QLocale(QLocale::English, QLocale::UnitedStates) << "6/10"
+                            << "10 June 2026: 60 min recorded, 60 min scheduled"
+                            << "no recordings from 14 June to 20 June, where the schedule writes "
+                               "60 min a day";
+        QTest::newRow("Russian") << QLocale(QLocale::Russian, QLocale::Russia) << "10.06"
+                                 << QString::fromUtf8("10 июня 2026: 60 min recorded, 60 min "
+                                                      "scheduled")
+                                 << QString::fromUtf8("no recordings from 14 июня to 20 июня, "
+                                                      "where the schedule writes 60 min a day");
+    }
+    void cardReportPicture()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, label);
+        QFETCH(QString, tip);
+        QFETCH(QString, note);
+        QTemporaryDir dir;
+        const QString card = dir.filePath("card") + QLatin1Char('/');
+        QVERIFY(QDir().mkpath(card + "REC"));
+        QVERIFY(WriteAll(card + "config.ini", Preset));
+        for (int day : {10, 11, 12, 13, 21}) {
+            QFile file(card + QString("REC/%1.WAV").arg(day));
+            const QByteArray wav = WavBytes(7, 100, 100 * 3600);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(wav) == wav.size());
+            QVERIFY(file.setFileTime(QDateTime(QDate(2026, 6, day), QTime(9, 0)),
+                                     QFileDevice::FileModificationTime));
+        }
+        QLocale::setDefault(locale);
+        const auto back = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
+        UseFormPreferences(card);
+        DayByDay days;
+        QString text;
+        QImage picture;
+        DialogWatch watch([&](QWidget* dialog) {
+            auto* chart = dialog->findChild<DayChart*>("day chart");
+            auto* view = dialog->findChild<QPlainTextEdit*>();
+            if (!chart || !view)
+                return;
+            days = chart->Days();
+            text = view->toPlainText();
+            picture = chart->grab().toImage();
+            QCOMPARE(chart->DateLabel(0), label);
+            QCOMPARE(chart->DayText(0), tip);
+            for (int i = 0; i < days.days.size(); ++i)
+                QCOMPARE(chart->IsGapDay(i), i >= 4 && i <= 10);
+            const QRect gap = chart->DayRect(4);
+            const QRect full = chart->DayRect(0);
+            QCOMPARE(picture.pixelColor(gap.center().x(), gap.bottom() - 1), DayChart::GapColour);
+            QCOMPARE(picture.pixelColor(full.left(), full.bottom() - 8), DayChart::RecordedColour);
+        });
+        PlimoAppWindow main;
+        main.statusBar()->findChild<QPushButton*>("card report")->click();
+        QTRY_COMPARE(watch.opened, QStringList{"card report"});
+        QCOMPARE(days.days.size(), 12);
+        QCOMPARE(days.days.first().date, QDate(2026, 6, 10));
+        QVERIFY2(text.contains("\n    " + note), qPrintable(text));
+    }
+
+    // A leap year of days fits the card report on a 1366x768 laptop without scrolling,
+    // its date labels apart.
+    void cardReportYear()
+    {
+        CardReport report;
+        for (int i = 0; i < 366; ++i)
+            report.days.days << DayFigures{QDate(2028, 1, 1).addDays(i), 3600000, 1, 90};
+        QScopedPointer<QDialog> dialog(NewCardReportDialog(nullptr, "year", report));
+        dialog->resize(1366 - 40, 768 - 60);
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog.data()));
+        auto* chart = dialog->findChild<DayChart*>("day chart");
+        auto* scroll = dialog->findChild<QScrollArea*>();
+        QVERIFY(chart && scroll);
+        QCOMPARE(scroll->horizontalScrollBar()->maximum(), 0);
+        QVERIFY(chart->DayRect(365).right() < scroll->viewport()->width());
+        int labels = 0;
+        int free = 0; // where the next label may start
+        for (int i = 0; i < 366; ++i) {
+            const QString label = chart->DateLabel(i);
+            if (label.isEmpty())
+                continue;
+            QVERIFY2(chart->DayRect(i).left() >= free, qPrintable(label));
+            free = chart->DayRect(i).left() + chart->fontMetrics().horizontalAdvance(label) + 2;
+            ++labels;
+        }
+        QVERIFY(labels >= 12);
     }
 };
 

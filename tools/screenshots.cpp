@@ -12,8 +12,11 @@
 #include "editor/cardpicker.h"
 #include "editor/configeditwindow.h"
 #include "editor/daybar.h"
+#include "editor/daychart.h"
+#include "recorder_files/cardreport.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -23,12 +26,14 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QStyleFactory>
 #include <QTest>
 #include <QTimer>
+#include <QtEndian>
 
 #include <cstdio>
 
@@ -158,6 +163,64 @@ QImage UnsavedQuestion(PlimoAppWindow* window)
     return shot;
 }
 
+// A u-Law recording of the given minutes at 10 bytes a second (small files for long
+// recordings), closed by the recorder at `closed`.
+bool WriteRecording(const QString& name, int minutes, const QDateTime& closed)
+{
+    const auto le = [](quint32 v, int size) {
+        QByteArray b(4, '\0');
+        qToLittleEndian(v, b.data());
+        return b.left(size);
+    };
+    const QByteArray fmt = le(7, 2) + le(1, 2) + le(8000, 4) + le(10, 4) + le(1, 2) + le(8, 2);
+    const int bytes = minutes * 60 * 10;
+    const QByteArray body =
+        "WAVEfmt " + le(fmt.size(), 4) + fmt + "data" + le(bytes, 4) + QByteArray(bytes, '\x7f');
+    QFile file(name);
+    return QDir().mkpath(QFileInfo(name).path()) && file.open(QIODevice::WriteOnly) &&
+           file.write("RIFF" + le(body.size(), 4) + body) == body.size() + 8 && file.flush() &&
+           file.setFileTime(closed, QFileDevice::FileModificationTime);
+}
+
+// A recorder back from three months in the field with ShotConfig: every morning from
+// 8:00 to 9:30, less on quiet days (VAS), a week without recordings in April and one
+// recording made before its clock was set.
+bool WriteShotRecordings(const QString& card)
+{
+    bool ok = WriteRecording(card + QStringLiteral("REC/OLD.WAV"), 3,
+                             QDateTime(QDate(2000, 1, 1), QTime(0, 4)));
+    for (QDate day(2026, 3, 1); day <= QDate(2026, 5, 31); day = day.addDays(1)) {
+        if (day >= QDate(2026, 4, 14) && day <= QDate(2026, 4, 20))
+            continue;
+        const int minutes = 90 - (day.dayOfYear() * 37) % 45;
+        ok &= WriteRecording(card + day.toString(QStringLiteral("'REC/'MM/'D'dd'.WAV'")), minutes,
+                             QDateTime(day, QTime(8, 0)).addSecs(minutes * 60));
+    }
+    return ok;
+}
+
+// The card report of the card in the window, as a 1366x768 laptop shows it. Its free
+// space is the shots' own.
+QImage CardReportShot(PlimoAppWindow* window)
+{
+    CardReport shown;
+    window->showReport = [&shown](const QString&, const CardReport& report) { shown = report; };
+    window->statusBar()->findChild<QPushButton*>(QStringLiteral("card report"))->click();
+    for (int i = 0; i < 100 && shown.text.isEmpty(); ++i)
+        QTest::qWait(50);
+    shown.text.replace(QRegularExpression(QStringLiteral("\nfree space: [^\n]*")),
+                       QStringLiteral("\nfree space: %1 GB (%2 bytes)")
+                           .arg(double(ShotFreeBytes) / 1e9, 0, 'f', 2)
+                           .arg(ShotFreeBytes));
+    QDialog* dialog = NewCardReportDialog(window, QStringLiteral("Card report"), shown);
+    dialog->resize(1366 - 40, 768 - 60);
+    dialog->show();
+    QTest::qWait(50);
+    const QImage image = dialog->grab().toImage();
+    delete dialog;
+    return image;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -195,6 +258,12 @@ int main(int argc, char** argv)
     window = OpenWindow(card);
     ok &= Save(UnsavedQuestion(window), out, "modified.png");
     delete window;
+
+    ok &= WriteShotRecordings(card);
+    window = OpenWindow(card);
+    ok &= Save(CardReportShot(window), out, "card_report.png");
+    delete window;
+    QDir(card + QStringLiteral("REC")).removeRecursively(); // the other pictures show none
 
     // A 1366x768 laptop with a window manager's title bar, scrolled down to Save.
     window = OpenWindow(card);

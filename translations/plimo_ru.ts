@@ -45,8 +45,8 @@
     </message>
     <message>
         <location filename="../commandline/batchcommand.cpp" line="112"/>
-        <source>Append the rows of this --write to &lt;file&gt; instead of deployments.csv in the user&apos;s data folder.</source>
-        <translation>Дописать строки этого --write в &lt;file&gt; вместо deployments.csv в папке данных пользователя.</translation>
+        <source>Append the rows of this --write to &lt;file&gt; instead of deployments.csv in the user&apos;s data folder; with --inspect, the card&apos;s last write is looked up there.</source>
+        <translation>Дописать строки этого --write в &lt;file&gt; вместо deployments.csv в папке данных пользователя; с --inspect последняя запись карты ищется там.</translation>
     </message>
     <message>
         <location filename="../commandline/batchcommand.cpp" line="116"/>
@@ -70,8 +70,13 @@
     </message>
     <message>
         <location filename="../commandline/batchcommand.cpp" line="203"/>
-        <source>--clock, --no-clock, --keep-old-clock, --record and --eject go with --write</source>
-        <translation>--clock, --no-clock, --keep-old-clock, --record и --eject используются вместе с --write</translation>
+        <source>--clock, --no-clock, --keep-old-clock and --eject go with --write</source>
+        <translation>--clock, --no-clock, --keep-old-clock и --eject используются вместе с --write</translation>
+    </message>
+    <message>
+        <location filename="../commandline/batchcommand.cpp" line="1"/>
+        <source>--record goes with --write or --inspect</source>
+        <translation>--record используется вместе с --write или --inspect</translation>
     </message>
     <message>
         <location filename="../commandline/batchcommand.cpp" line="206"/>
@@ -1558,6 +1563,137 @@ Write there?</source>
         <location filename="../recorder_files/configfile.cpp" line="102"/>
         <source>larger than %1 bytes, not a config.ini</source>
         <translation>больше %1 байт, это не config.ini</translation>
+    </message>
+</context>
+<context>
+    <name>DayByDay</name>
+    <message>
+        <location filename="../recorder_files/daybyday.cpp" line="1"/>
+        <source>1 recording</source>
+        <translation>1 запись</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/daybyday.cpp" line="1"/>
+        <source>%1 recordings</source>
+        <translation>записей: %1</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/daybyday.cpp" line="1"/>
+        <source>%1 min</source>
+        <translation>%1 мин</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/daybyday.cpp" line="1"/>
+        <source>(the recorder stopped: battery, card full?)</source>
+        <translation>(рекордер остановился: батарея, карта заполнена?)</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/daybyday.cpp" line="1"/>
+        <source>no recordings on %1, where the schedule writes %2 %3</source>
+        <translation>нет записей %1, когда расписание пишет %2 %3</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/daybyday.cpp" line="1"/>
+        <source>no recordings from %1 to %2, where the schedule writes %3 a day %4</source>
+        <translation>нет записей с %1 по %2, когда расписание пишет %3 в день %4</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/daybyday.cpp" line="1"/>
+        <source>no recordings from %1 to %2, where the schedule writes %3 in all %4</source>
+        <translation>нет записей с %1 по %2, когда расписание пишет всего %3 %4</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/daybyday.cpp" line="1"/>
+        <source>%1 to %2</source>
+        <translation>с %1 по %2</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/daybyday.cpp" line="1"/>
+        <source>recordings dated %1: the recorder&apos;s clock was not set (%2)</source>
+        <translation>записи с датой %1: часы рекордера не были установлены (%2)</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/daybyday.cpp" line="1"/>
+        <source>recordings dated after today: the recorder&apos;s clock was wrong (%1)</source>
+        <translation>записи с датой позже сегодняшней: часы рекордера шли неверно (%1)</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/daybyday.cpp" line="1"/>
+        <source>recordings from before the card&apos;s last write in the record (%1): left on the card from before, or the recorder&apos;s clock was wrong (%2)</source>
+        <translation>записи раньше последней записи карты в журнале (%1): остались на карте с прошлого раза, или часы рекордера шли неверно (%2)</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/daybyday.cpp" line="1"/>
+        <source>day by day: date, recorded, scheduled</source>
+        <translation>по дням: дата, записано, по расписанию</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/daybyday.cpp" line="1"/>
+        <source>day by day: no recordings with the clock set</source>
+        <translation>по дням: нет записей с установленными часами</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/daybyday.cpp" line="1"/>
+        <source>%1 before %2 left out: the table shows %3 days</source>
+        <translation>%1 до %2 не показаны: таблица показывает %3 дней</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/daybyday.cpp" line="1"/>
+        <source>VAS on: the recorder writes only while it hears sound, the scheduled minutes are the most it writes</source>
+        <translation>VAS включён: рекордер пишет, только пока слышит звук, минуты по расписанию — наибольшее, что он запишет</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/daybyday.cpp" line="1"/>
+        <source>recordings after the card&apos;s last write in the record (%1): %2 of %3</source>
+        <translation>записи после последней записи карты в журнале (%1): %2 из %3</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/daybyday.cpp" line="1"/>
+        <source>needs a look:</source>
+        <translation>стоит проверить:</translation>
+    </message>
+</context>
+<context>
+    <name>DayChart</name>
+    <message>
+        <location filename="../editor/daychart.cpp" line="1"/>
+        <source>%1 h</source>
+        <translation>%1 ч</translation>
+    </message>
+    <message>
+        <location filename="../editor/daychart.cpp" line="1"/>
+        <source>%1 min</source>
+        <translation>%1 мин</translation>
+    </message>
+    <message>
+        <location filename="../editor/daychart.cpp" line="1"/>
+        <source>recorded</source>
+        <translation>записано</translation>
+    </message>
+    <message>
+        <location filename="../editor/daychart.cpp" line="1"/>
+        <source>scheduled</source>
+        <translation>по расписанию</translation>
+    </message>
+    <message>
+        <location filename="../editor/daychart.cpp" line="1"/>
+        <source>no recordings</source>
+        <translation>нет записей</translation>
+    </message>
+    <message>
+        <location filename="../editor/daychart.cpp" line="1"/>
+        <source>no schedule known</source>
+        <translation>расписание неизвестно</translation>
+    </message>
+    <message>
+        <location filename="../editor/daychart.cpp" line="1"/>
+        <source>%1 scheduled</source>
+        <translation>%1 по расписанию</translation>
+    </message>
+    <message>
+        <location filename="../editor/daychart.cpp" line="1"/>
+        <source>%1: %2 recorded, %3</source>
+        <translation>%1: записано %2, %3</translation>
     </message>
 </context>
 <context>
