@@ -29,6 +29,7 @@ struct RecordingsSummary {
     QStringList unreadable;   // "sub/BROKEN.WAV: not a WAV file"
     QStringList skipped;      // "pipe.wav: It is a pipe or socket, not a file"
     bool moreFiles = false;   // a bound was reached: more files not counted
+    QStringList files;        // every regular *.wav found, as relative paths
 };
 
 // Every *.wav under folder, sub-folders included; links to folders are not followed.

@@ -28,9 +28,9 @@ QByteArray Line(const QByteArrayList& fields)
     return fields.join(',') + "\r\n";
 }
 
-// Local time with its offset from UTC: "2026-12-07T16:05:09+01:00", "+00:00" in UTC
-// too (Qt would write "Z" there).
-QString LocalTimeText(const QDateTime& at)
+} // namespace
+
+QString CsvTimeText(const QDateTime& at)
 {
     const QDateTime local = at.toLocalTime();
     const int offset = local.offsetFromUtc();
@@ -42,11 +42,12 @@ QString LocalTimeText(const QDateTime& at)
                .arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
-} // namespace
-
 QByteArray CsvField(const QString& text)
 {
     QByteArray bytes = text.toUtf8();
+    // A cell that starts like a formula would be run by a spreadsheet.
+    if (!bytes.isEmpty() && QByteArray("=+-@").contains(bytes.at(0)))
+        bytes.prepend('\'');
     if (!bytes.contains(',') && !bytes.contains('"') && !bytes.contains('\r') &&
         !bytes.contains('\n'))
         return bytes;
@@ -73,7 +74,7 @@ QByteArray DeploymentLine(const DeploymentRow& r)
         days = r.daysUntilFull < 0 ? QStringLiteral("never") : QString::number(r.daysUntilFull);
     const QString clock =
         r.clock.isValid() ? r.clock.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) : QString();
-    return Line({CsvField(LocalTimeText(r.at)), CsvField(result), CsvField(r.folder),
+    return Line({CsvField(CsvTimeText(r.at)), CsvField(result), CsvField(r.folder),
                  CsvField(r.card.label), CsvField(r.card.serial), hash, CsvField(clock),
                  QByteArray::number(r.minutesADay), QByteArray::number(r.bytesADay),
                  days.toUtf8()});
@@ -107,6 +108,11 @@ QString DefaultDeploymentRecord()
 
 QString AppendDeployment(const QString& fileName, const DeploymentRow& row)
 {
+    return AppendCsvRow(fileName, DeploymentHeader(), DeploymentLine(row));
+}
+
+QString AppendCsvRow(const QString& fileName, const QByteArray& header, const QByteArray& line)
+{
     const FileKind kind = InspectFile(fileName).kind;
     if (kind != FileKind::Missing && kind != FileKind::Regular)
         return NotAFileReason(kind);
@@ -116,8 +122,7 @@ QString AppendDeployment(const QString& fileName, const DeploymentRow& row)
     QFile file(fileName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
         return file.errorString();
-    const QByteArray bytes =
-        (file.size() == 0 ? DeploymentHeader() : QByteArray()) + DeploymentLine(row);
+    const QByteArray bytes = (file.size() == 0 ? header : QByteArray()) + line;
     if (file.write(bytes) != bytes.size() || !file.flush())
         return file.errorString();
     file.close();

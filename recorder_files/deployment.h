@@ -29,8 +29,11 @@ struct DeploymentRow {
 QByteArray DeploymentHeader();
 // One row, CR LF included.
 QByteArray DeploymentLine(const DeploymentRow& row);
-// One field, quoted where RFC 4180 wants it.
+// One field, quoted where RFC 4180 wants it; a leading =, +, - or @ gets a ' before it.
 QByteArray CsvField(const QString& text);
+// Local time with its offset from UTC: "2026-12-07T16:05:09+01:00", "+00:00" in UTC
+// too (Qt would write "Z" there).
+QString CsvTimeText(const QDateTime& at);
 
 // The row for a write of settings (as config bytes) to folder: the volume's name and
 // serial, the schedule's daily figures and the days until the card is full.
@@ -44,3 +47,7 @@ QString DefaultDeploymentRecord();
 // Appends the row, with the header first when the file is new or empty. Returns the
 // reason when the row could not be written; the card write stands either way.
 QString AppendDeployment(const QString& fileName, const DeploymentRow& row);
+
+// Appends line (CR LF included) to the CSV file, with header first when the file is new
+// or empty: the writer of every record of this program. The reason when it could not.
+QString AppendCsvRow(const QString& fileName, const QByteArray& header, const QByteArray& line);
