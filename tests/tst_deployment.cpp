@@ -50,6 +50,8 @@ private slots:
         QTest::newRow("quote") << "/media/say \"hi\"/" << QByteArray("\"/media/say \"\"hi\"\"/\"");
         QTest::newRow("line break") << "/media/a\nb/" << QByteArray("\"/media/a\nb/\"");
         QTest::newRow("carriage return") << "a\rb" << QByteArray("\"a\rb\"");
+        QTest::newRow("formula") << "=HYPERLINK(\"x\")" << QByteArray("\"'=HYPERLINK(\"\"x\"\")\"");
+        QTest::newRow("label starting with @") << "@REC" << QByteArray("'@REC");
         QTest::newRow("UTF-8") << QString::fromUtf8("/media/Запись/")
                                << QString::fromUtf8("/media/Запись/").toUtf8();
     }
