@@ -165,6 +165,14 @@ QString CardCollection::Summary() const
     return Text::tr("%1, %2 GB into %3").arg(recorded, GigabytesText(bytes, 2), folder);
 }
 
+QStringList CardCollection::Details() const
+{
+    QStringList lines;
+    if (alreadyThere > 0)
+        lines << Text::tr("%1 of %2 files already collected").arg(alreadyThere).arg(totalFiles);
+    return lines + notes + unreadable;
+}
+
 QString ArchiveProblem(const QString& archive, const QString& card)
 {
     if (archive.isEmpty())

@@ -46,8 +46,10 @@ struct CardCollection {
     // 0 all collected, 1 a file could not be read, 2 the card or the archive failed.
     int ExitCode() const;
     // "132 recordings, 41 h 20 min, 2.10 GB into ARCHIVE/REC01_1A2B-3C4D/2026-12-08/" or
-    // the reason; the lines below it in `notes` and `unreadable`.
+    // the reason.
     QString Summary() const;
+    // The lines below it: how many were collected before, the notes, the unreadable.
+    QStringList Details() const;
 };
 
 // Why the archive cannot take the card's files, or empty: on the card's volume, cannot

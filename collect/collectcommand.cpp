@@ -77,14 +77,8 @@ void Tell(const CardCollection& c, QTextStream& out, QTextStream& err)
 {
     out << (c.error.isEmpty() && !c.cancelled ? "COLLECTED " : "FAILED ") << c.card << ": "
         << c.Summary() << '\n';
-    if (c.alreadyThere > 0)
-        out << "    "
-            << Text::tr("%1 of %2 files already collected").arg(c.alreadyThere).arg(c.totalFiles)
-            << '\n';
-    for (const QStringList* lines : {&c.notes, &c.unreadable}) {
-        for (const QString& line : *lines)
-            out << "    " << line << '\n';
-    }
+    for (const QString& line : c.Details())
+        out << "    " << line << '\n';
     out.flush();
     if (!c.recordError.isEmpty())
         err << QCoreApplication::applicationName() << ": "
