@@ -1,10 +1,11 @@
 #include "collect/verifiedcopy.h"
 
+#include "collect/sha256.h"
+
 #include "platform/copyplatform.h"
 #include "platform/fileplatform.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -56,10 +57,13 @@ QByteArray WritePartial(QFile& source, const QString& partial, const CopyStep& s
     const int fd = CreateFileForCopy(partial, writeError);
     if (fd < 0)
         return QByteArray();
-    QCryptographicHash hash(QCryptographicHash::Sha256);
+    Sha256 hash;
+    qint64 written = 0;
     const QString read = ReadChunks(source, [&](const QByteArray& chunk) {
-        hash.addData(chunk);
+        hash.AddData(chunk.constData(), chunk.size());
         *writeError = AppendToHandle(fd, chunk.constData(), chunk.size());
+        StartWriteBack(fd, written, chunk.size());
+        written += chunk.size();
         if (!writeError->isEmpty() || (step && !step(chunk.size())))
             return Stopped();
         return QString();
@@ -73,7 +77,7 @@ QByteArray WritePartial(QFile& source, const QString& partial, const CopyStep& s
         *writeError = closed;
     if (!read.isEmpty() || !writeError->isEmpty())
         return QByteArray();
-    return hash.result().toHex();
+    return hash.HexResult();
 }
 
 // The first name from number on that is free or holds the same bytes as the source
@@ -113,13 +117,13 @@ QByteArray HashOfFile(const QString& fileName, QString* error, const CopyStep& s
     QFile file(fileName);
     if (!OpenRegularFileForReading(file, error))
         return QByteArray();
-    QCryptographicHash hash(QCryptographicHash::Sha256);
+    Sha256 hash;
     const QString read = ReadChunks(file, [&](const QByteArray& chunk) {
-        hash.addData(chunk);
+        hash.AddData(chunk.constData(), chunk.size());
         return step && !step(0) ? Stopped() : QString();
     });
     *error = read;
-    return read.isEmpty() ? hash.result().toHex() : QByteArray();
+    return read.isEmpty() ? hash.HexResult() : QByteArray();
 }
 
 namespace

@@ -13,6 +13,10 @@ int CreateFileForCopy(const QString& fileName, QString* reason);
 // Writes size bytes at the handle's position, all of them; empty, or the system's reason.
 QString AppendToHandle(int handle, const char* data, qint64 size);
 
+// Starts writing the given bytes of the file out to its medium without waiting, so that
+// the sync at the end of a long copy finds little left to do.
+void StartWriteBack(int handle, qint64 offset, qint64 size);
+
 // Closes a handle; empty, or the system's reason (a close can report a failed write).
 QString CloseHandle(int handle);
 

@@ -65,6 +65,11 @@ QString AppendToHandle(int handle, const char* data, qint64 size)
     return QString();
 }
 
+void StartWriteBack(int handle, qint64 offset, qint64 size)
+{
+    (void)::sync_file_range(handle, off64_t(offset), off64_t(size), SYNC_FILE_RANGE_WRITE);
+}
+
 QString CloseHandle(int handle)
 {
     return ::close(handle) == 0 ? QString() : Reason(errno);
