@@ -2,6 +2,7 @@
 
 #include "app/preferences/prefcodec.h"
 #include "app/preferences/preferences.h"
+#include "recorder_files/batchwrite.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -59,6 +60,8 @@ CardCollection CollectWithProgress(QWidget* parent, const QString& archive, cons
                 Qt::QueuedConnection);
         return !cancelled.load();
     };
+    // The disk service's answer lives on this thread.
+    options.identity = CardIdentityOf(CardPathOfFolder(card));
     CardCollection result;
     QThread* worker = QThread::create([&] { result = CollectCard(archive, card, options); });
     QEventLoop loop;

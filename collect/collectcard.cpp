@@ -220,7 +220,7 @@ CardCollection CollectCard(const QString& archive, const QString& cardFolder,
         c.error = ArchiveProblem(archive, card);
     if (!c.error.isEmpty())
         return c;
-    c.identity = CardIdentityOf(card);
+    c.identity = o.identity ? *o.identity : CardIdentityOf(card);
     c.folder = QDir::cleanPath(archive) + QLatin1Char('/') + CardArchiveName(c.identity, card) +
                QLatin1Char('/') + o.date.toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char('/');
     c.recordings = SummariseRecordings(card, o.bounds);

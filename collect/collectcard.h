@@ -13,6 +13,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 struct CollectProgress {
     qint64 bytes = 0, totalBytes = 0; // read from the card for the copies
@@ -25,6 +26,9 @@ struct CollectOptions {
     QDate date = QDate::currentDate();                 // names the collection folder
     RecordingBounds bounds;                            // as the card report looks
     QString record;                                    // collections.csv; empty: none
+    // The card's label and serial where asked already (the window asks on its own
+    // thread); otherwise CardIdentityOf is asked.
+    std::optional<CardIdentity> identity;
     // Told as the copy goes on; false cancels (the files verified so far stay).
     std::function<bool(const CollectProgress&)> progress;
 };
