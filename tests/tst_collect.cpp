@@ -406,6 +406,29 @@ private slots:
         }
     }
 
+    // A command line that is no collect: told, exit code 2, nothing made.
+    void misuse_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("no card") << QStringList() << "--collect needs at least one --from card";
+        QTest::newRow("with --write") << QStringList{"--from", "card", "--write", "p.ini"}
+                                      << "--collect goes with --from only, not with --write";
+        QTest::newRow("with --free") << QStringList{"--from", "card", "--free", "2GB"}
+                                     << "--collect goes with --from only, not with --free";
+    }
+    void misuse()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, told);
+        QProcess run;
+        run.start(PLIMO_BINARY, QStringList{"--collect", Path("misuse")} + arguments);
+        QVERIFY(run.waitForFinished());
+        QCOMPARE(run.exitCode(), 2);
+        QVERIFY2(run.readAllStandardError().contains(told.toUtf8()), qPrintable(told));
+        QVERIFY(!QFileInfo::exists(Path("misuse")));
+    }
+
     void archiveName_data()
     {
         QTest::addColumn<QString>("label");
