@@ -240,6 +240,11 @@ CardCollection CollectCard(const QString& archive, const QString& cardFolder,
         if (!error.isEmpty() && c.error.isEmpty())
             c.error = Text::tr("cannot write SHA256SUMS: %1").arg(error);
     }
+    // A sub-folder that could not be listed holds recordings not collected.
+    for (const QString& line : std::as_const(c.recordings.unreadable)) {
+        if (line.section(QStringLiteral(": "), 0, 0).endsWith(QLatin1Char('/')))
+            c.unreadable << line;
+    }
     if (c.recordings.moreFiles)
         c.notes << Text::tr("more files than a card report looks at: not all collected");
     if (!o.record.isEmpty())

@@ -406,6 +406,27 @@ private slots:
         }
     }
 
+    // A sub-folder the user may not list is named, and the card ends with 1.
+    void unlistableFolder()
+    {
+        const QString card = Path("locked/card"), archive = Path("locked/archive");
+        MakeCard(card);
+        QDir().mkpath(archive);
+        QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7755));
+        QFile::setPermissions(Path("locked"), QFileDevice::Permissions(0x7777));
+        QFile::setPermissions(archive, QFileDevice::Permissions(0x7777));
+        QFile::setPermissions(card + "/REC/2026", QFileDevice::Permissions());
+        const int code = RunInChild(true, [&] {
+            const CardCollection c = CollectCard(archive, card);
+            return c.unreadable == QStringList("REC/2026/: the folder cannot be read") &&
+                           c.files == 5
+                       ? c.ExitCode()
+                       : 10;
+        });
+        QFile::setPermissions(card + "/REC/2026", QFileDevice::Permissions(0x7700));
+        QCOMPARE(code, 1);
+    }
+
     // A command line that is no collect: told, exit code 2, nothing made.
     void misuse_data()
     {
