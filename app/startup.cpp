@@ -223,7 +223,7 @@ void SetUpParser(QCommandLineParser& parser, QCommandLineOption& check)
     }
     parser.setApplicationDescription(QStringLiteral(
         "Plimo player configurator: edits the config.ini of the voice recorder.\n"
-        "Without --check, --write, --verify or --inspect it opens the window.\n"
+        "Without --check, --write, --verify, --inspect or --collect it opens the window.\n"
         "\n"
         "Exit codes:\n"
         "  window     0 when the window is closed\n"
