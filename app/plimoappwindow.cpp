@@ -2,6 +2,7 @@
 
 #include "common/cardidentity.h"
 
+#include "app/collectwindow.h"
 #include "app/preferences/globals.h"
 #include "card/cardrecordings.h"
 #include "card/cardspace.h"
@@ -106,6 +107,14 @@ void PlimoAppWindow::WatchCardRecordings()
                           "recordings"));
     statusBar()->addPermanentWidget(report);
     connect(report, &QPushButton::clicked, this, &PlimoAppWindow::ShowCardReport);
+    auto* collect = new QPushButton(tr("Collect recordings..."), statusBar());
+    collect->setObjectName(QStringLiteral("collect recordings"));
+    collect->setToolTip(tr("Copy the card's recordings and files, each copy checked, into an "
+                           "archive folder; the card is only read"));
+    statusBar()->addPermanentWidget(collect);
+    connect(collect, &QPushButton::clicked, this, [this] {
+        CollectRecordingsOfCard(this, CardFolder(Editor->CardPath()), showCollected);
+    });
     ReportAsker = new CardReportAsker(this);
     CardRecordings = new CardRecordingsMonitor(this);
     connect(CardRecordings, &CardRecordingsMonitor::textChanged, label,

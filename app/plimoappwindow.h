@@ -37,6 +37,9 @@ public:
     // Seam for the window that shows the card report (ShowCardReportDialog), replaced by
     // tests.
     std::function<void(const QString& title, const CardReport& report)> showReport;
+    // Seam for the message that ends Collect recordings... (empty: a message box), replaced
+    // by tests.
+    std::function<void(const QString& title, const QString& text)> showCollected;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

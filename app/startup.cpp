@@ -7,6 +7,7 @@
 #include "app/preferences/preferencevalues.h"
 #include "app/preferences/version.h"
 #include "card/udisks.h"
+#include "collect/collectcommand.h"
 #include "commandline/batchcommand.h"
 #include "common/cardidentity.h"
 #include "common/printable.h"
@@ -186,9 +187,9 @@ bool WantsConsoleOnly(int argc, char** argv)
             continue;
         a += a[1] == '-' ? 2 : 1;
         const size_t length = std::strcspn(a, "=");
-        for (const char* name :
-             {"check", "free", "from", "help", "h", "?", "help-all", "version", "v", "write", "to",
-              "clock", "no-clock", "keep-old-clock", "eject", "record", "verify", "inspect"}) {
+        for (const char* name : {"check", "free", "from", "help", "h", "?", "help-all", "version",
+                                 "v", "write", "to", "clock", "no-clock", "keep-old-clock", "eject",
+                                 "record", "verify", "inspect", "collect"}) {
             if (length == std::strlen(name) && !std::strncmp(a, name, length))
                 return true;
         }
@@ -222,7 +223,7 @@ void SetUpParser(QCommandLineParser& parser, QCommandLineOption& check)
     }
     parser.setApplicationDescription(QStringLiteral(
         "Plimo player configurator: edits the config.ini of the voice recorder.\n"
-        "Without --check, --write, --verify or --inspect it opens the window.\n"
+        "Without --check, --write, --verify, --inspect or --collect it opens the window.\n"
         "\n"
         "Exit codes:\n"
         "  window     0 when the window is closed\n"
@@ -233,6 +234,8 @@ void SetUpParser(QCommandLineParser& parser, QCommandLineOption& check)
         "  --verify   0 every card holds the preset, 1 a card differs, 2 a card failed\n"
         "  --inspect  0 all readable, 1 a recording or config.ini cannot be read,\n"
         "             2 the folder cannot be read\n"
+        "  --collect  0 every card collected, 1 a file could not be read (the rest\n"
+        "             collected), 2 a card or the archive failed\n"
         "  --help, --version  0; an unknown option or a missing value: 1"));
     parser.addHelpOption();
     parser.addVersionOption();
@@ -245,10 +248,11 @@ void SetUpParser(QCommandLineParser& parser, QCommandLineOption& check)
          QStringLiteral("size")},
         {QStringLiteral("from"),
          QStringLiteral("With --free: the first day of recording, as YYYY-MM-DD (default: "
-                        "today)."),
-         QStringLiteral("date")},
+                        "today). With --collect: a card folder; may be given many times."),
+         QStringLiteral("date|card")},
     });
     AddBatchOptions(parser);
+    AddCollectOption(parser);
     parser.addPositionalArgument(QStringLiteral("preferences"),
                                  QStringLiteral("Preferences file (default %1).")
                                      .arg(QLatin1String(DefaultPreferencesFileName)),
@@ -299,7 +303,8 @@ int RunConsole(int argc, char** argv)
     QTextStream out(stdout);
     QTextStream err(stderr);
     int result = 0;
-    if (BatchOptionsGiven(parser)) {
+    const bool collect = parser.isSet(QStringLiteral("collect"));
+    if (collect || BatchOptionsGiven(parser)) {
         // The record of each card names it as the disk service knows it: asked once a
         // run, so that a service that does not answer costs its time limit once, not once
         // a card.
@@ -310,8 +315,9 @@ int RunConsole(int argc, char** argv)
             const DiskVolume* card = CardDiskOfFolder(*disks, folder);
             return card ? CardIdentity{card->label, card->serial} : CardIdentity();
         });
-        result =
-            RunBatchCommand(parser, PreferencesArgument(parser), out, err, EjectCardsOfFolders);
+        result = collect ? RunCollectCommand(parser, PreferencesArgument(parser), out, err)
+                         : RunBatchCommand(parser, PreferencesArgument(parser), out, err,
+                                           EjectCardsOfFolders);
         SetCardIdentitySource({});
     } else {
         // The lines are read as the window would read them: with its lists of items.

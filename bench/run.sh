@@ -11,6 +11,8 @@
 #   config.ini reading speed over 10 MB of hostile lines, and the longest freeze of the
 #   window while the form loads the largest file it accepts
 #   recordings: 10,000 WAV files of a card summarised (count, bytes, playing time), warm cache
+#   collect    --collect against cp -r + sha256sum, cold and warm, and its peak memory for a
+#              4 GB recording (bench/collect.sh)
 # The start-up runs go in pairs, in swapped order every other time, after one discarded
 # warm-up run each; a second set of pairs starts the configurator with the Russian
 # translation loaded.
@@ -178,3 +180,6 @@ BEGIN {
     printf "%-46s %10.1f   < 1000 ms    %s\n", "summarising 10,000 recordings, warm (ms)", ms,
            verdict(ms < 1000)
 }'
+
+echo
+"$(dirname "$0")/collect.sh" "$BUILD"

@@ -129,10 +129,11 @@ void WalkFolder(Walk& walk, const QDir& dir, const QString& prefix, int depth)
         // The listing knows regular files already; the open checks once more.
         const FileKind kind =
             entry.isFile() ? FileKind::Regular : InspectFile(entry.filePath()).kind;
-        if (kind == FileKind::Regular)
+        if (kind == FileKind::Regular) {
+            walk.summary.files << relative;
             AddRecording(MeasureWavFile(entry.filePath(), walk.bounds.headBytes), entry.size(),
                          entry.lastModified(), relative, walk.summary);
-        else if (kind != FileKind::Missing) // a dangling link is no recording
+        } else if (kind != FileKind::Missing) // a dangling link is no recording
             walk.summary.skipped
                 << CardText::tr("%1: skipped: %2").arg(Shown(relative), NotAFileReason(kind));
     }

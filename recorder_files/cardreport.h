@@ -33,6 +33,7 @@ struct RecordingsSummary {
     bool moreFiles = false;   // a bound was reached: more files not counted
     // The file time and length of each recording whose header was read.
     QList<RecordingTime> times;
+    QStringList files; // every regular *.wav found, as relative paths
 };
 
 // Every *.wav under folder, sub-folders included; links to folders are not followed.

@@ -11,6 +11,7 @@
 #include <QStandardPaths>
 #include <QStorageInfo>
 
+#include <functional>
 #include <iterator>
 
 namespace
@@ -27,17 +28,6 @@ QByteArray Line(const QByteArrayList& fields)
 
 // Local time with its offset from UTC: "2026-12-07T16:05:09+01:00", "+00:00" in UTC
 // too (Qt would write "Z" there).
-QString LocalTimeText(const QDateTime& at)
-{
-    const QDateTime local = at.toLocalTime();
-    const int offset = local.offsetFromUtc();
-    const int minutes = qAbs(offset) / 60;
-    return local.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) +
-           QLatin1Char(offset < 0 ? '-' : '+') +
-           QStringLiteral("%1:%2")
-               .arg(minutes / 60, 2, 10, QLatin1Char('0'))
-               .arg(minutes % 60, 2, 10, QLatin1Char('0'));
-}
 
 QString ResultText(const DeploymentRow& r)
 {
@@ -71,7 +61,7 @@ struct Column {
     QString (*cell)(const DeploymentRow&);
 };
 const Column Columns[] = {
-    {"time", [](const DeploymentRow& r) { return LocalTimeText(r.at); }},
+    {"time", [](const DeploymentRow& r) { return CsvTimeText(r.at); }},
     {"result", ResultText},
     {"card folder", [](const DeploymentRow& r) { return r.folder; }},
     {"volume label", [](const DeploymentRow& r) { return r.card.label; }},
@@ -106,6 +96,18 @@ int RecordColumns(const QByteArray& head)
 }
 
 } // namespace
+
+QString CsvTimeText(const QDateTime& at)
+{
+    const QDateTime local = at.toLocalTime();
+    const int offset = local.offsetFromUtc();
+    const int minutes = qAbs(offset) / 60;
+    return local.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) +
+           QLatin1Char(offset < 0 ? '-' : '+') +
+           QStringLiteral("%1:%2")
+               .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+               .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
 
 QByteArray CsvField(const QString& text)
 {
@@ -170,7 +172,16 @@ QString DefaultDeploymentRecord()
            QStringLiteral("/deployments.csv");
 }
 
-QString AppendDeployment(const QString& fileName, const DeploymentRow& row)
+namespace
+{
+
+// Appends what bytesFor gives to the CSV file under its lock, creating its folder: the one
+// writer of every record of this program. head is the file's start; a row left without its
+// line end (by an older version, or a write cut short) is ended first. The reason when it
+// could not.
+QString
+AppendRecord(const QString& fileName,
+             const std::function<QByteArray(const QByteArray& head, QString* refusal)>& bytesFor)
 {
     const FileKind kind = InspectFile(fileName).kind;
     if (kind != FileKind::Missing && kind != FileKind::Regular)
@@ -178,17 +189,47 @@ QString AppendDeployment(const QString& fileName, const DeploymentRow& row)
     const QString folder = QFileInfo(fileName).absolutePath();
     if (!QDir().mkpath(folder))
         return DeploymentText::tr("cannot create the folder %1").arg(folder);
-    return AppendLocked(fileName, [&row](const QByteArray& head, bool lineEnded, QString* refusal) {
+    return AppendLocked(fileName, [&](const QByteArray& head, bool lineEnded, QString* refusal) {
+        const QByteArray bytes = bytesFor(head, refusal);
+        if (head.isEmpty() || bytes.isEmpty())
+            return bytes;
+        return (lineEnded ? QByteArray() : QByteArray("\r\n")) + bytes;
+    });
+}
+
+QString NotOurRecord()
+{
+    return DeploymentText::tr("its first line is not the header of a record of card "
+                              "writes; nothing is written to it");
+}
+
+} // namespace
+
+QString AppendDeployment(const QString& fileName, const DeploymentRow& row)
+{
+    return AppendRecord(fileName, [&row](const QByteArray& head, QString* refusal) {
         if (head.isEmpty())
             return DeploymentHeader() + DeploymentLine(row);
         const int columns = RecordColumns(head);
         if (columns == 0) {
-            *refusal = DeploymentText::tr("its first line is not the header of a record of card "
-                                          "writes; nothing is written to it");
+            *refusal = NotOurRecord();
             return QByteArray();
         }
-        // A row left without its line end (by an older version) is ended first.
-        return (lineEnded ? QByteArray() : QByteArray("\r\n")) + DeploymentLine(row, columns);
+        return DeploymentLine(row, columns);
+    });
+}
+
+QString AppendCsvRow(const QString& fileName, const QByteArray& header, const QByteArray& line)
+{
+    return AppendRecord(fileName, [&](const QByteArray& head, QString* refusal) {
+        if (head.isEmpty())
+            return header + line;
+        if (!head.startsWith(header)) {
+            *refusal = DeploymentText::tr("its first line is not the header of this record; "
+                                          "nothing is written to it");
+            return QByteArray();
+        }
+        return line;
     });
 }
 

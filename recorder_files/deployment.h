@@ -36,6 +36,9 @@ QByteArray DeploymentLine(const DeploymentRow& row, int columns = -1);
 // One field, quoted where RFC 4180 wants it; a text a spreadsheet would run as a formula
 // (starting with "=", "+", "-" or "@") is given a leading "'".
 QByteArray CsvField(const QString& text);
+// Local time with its offset from UTC: "2026-12-07T16:05:09+01:00", "+00:00" in UTC
+// too (Qt would write "Z" there).
+QString CsvTimeText(const QDateTime& at);
 
 // folder as an absolute path ending in "/", symbolic links followed where it exists.
 QString AbsoluteFolder(const QString& folder);
@@ -63,3 +66,8 @@ QList<QStringList> CsvRows(const QByteArray& text);
 // whose volume serial and label are the card's. Invalid when the record cannot be read
 // or does not know the card; a card whose serial is not known is never known.
 QDateTime LastCardWrite(const QString& recordFile, const CardIdentity& card);
+
+// Appends line (CR LF included) to the CSV file under its lock, with header first when the
+// file is new or empty; a file whose first line is not header is left alone. The reason
+// when it could not.
+QString AppendCsvRow(const QString& fileName, const QByteArray& header, const QByteArray& line);

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -28,13 +29,56 @@ FaultKill killMode = FaultKill::No;
 long slowMilliseconds = 0;
 char failedCall[32];
 
-// Reads PLIMO_FAULT_AT, PLIMO_FAULT_COUNT, PLIMO_FAULT_KILL and PLIMO_FAULT_SLOW once,
-// for a process started with the library preloaded.
+// The modes of a preloaded library that change what is read and written rather than
+// fail a call: the Nth read of a file under PLIMO_FAULT_UNDER fails with EIO
+// (PLIMO_FAULT_READ_AT, and PLIMO_FAULT_READ_COUNT reads from there), the Nth write of one has its
+// first byte flipped (PLIMO_FAULT_FLIP_AT), and the process is killed just before its Nth
+// file-changing call (PLIMO_FAULT_KILL_AT).
+long readFailAt = 0, readFailCount = 1, flipAt = 0, killAt = 0;
+std::atomic<long> reads{0}, writes{0};
+const char* under = nullptr;
+
+void ArmModesFromEnvironment()
+{
+    const auto number = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value ? std::atol(value) : 0L;
+    };
+    readFailAt = number("PLIMO_FAULT_READ_AT");
+    readFailCount = std::getenv("PLIMO_FAULT_READ_COUNT") ? number("PLIMO_FAULT_READ_COUNT") : 1;
+    flipAt = number("PLIMO_FAULT_FLIP_AT");
+    killAt = number("PLIMO_FAULT_KILL_AT");
+    under = std::getenv("PLIMO_FAULT_UNDER");
+}
+
+// True when fd is a regular file whose path starts with PLIMO_FAULT_UNDER.
+bool IsFileUnder(int fd)
+{
+    struct stat st {
+    };
+    if (!under || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+        return false;
+    char link[64], path[4096];
+    std::snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
+    const ssize_t n = ::readlink(link, path, sizeof path - 1);
+    return n > 0 && std::strncmp(path, under, std::strlen(under)) == 0;
+}
+
+// Called for each counted file-changing call: the kill mode's turn.
+void KillAtTurn(long n)
+{
+    if (killAt > 0 && n == killAt)
+        ::kill(::getpid(), SIGKILL);
+}
+
+// Reads PLIMO_FAULT_AT, PLIMO_FAULT_COUNT, PLIMO_FAULT_KILL, PLIMO_FAULT_SLOW and the
+// modes above once, for a process started with the library preloaded.
 __attribute__((constructor)) void ArmFromEnvironment()
 {
+    ArmModesFromEnvironment();
     if (const char* slow = std::getenv("PLIMO_FAULT_SLOW"))
         slowMilliseconds = std::atol(slow);
-    const char* at = std::getenv("PLIMO_FAULT_AT");
+    const char* at = killAt > 0 ? "0" : std::getenv("PLIMO_FAULT_AT");
     if (!at)
         return;
     const char* count = std::getenv("PLIMO_FAULT_COUNT");
@@ -66,6 +110,7 @@ Turn Count(const char* name)
     const long n = ++calls;
     if (std::getenv("PLIMO_FAULT_TRACE"))
         ::dprintf(2, "fault point %ld: %s\n", n, name);
+    KillAtTurn(n);
     if (failFrom <= 0 || n < failFrom || n >= failFrom + failCount)
         return Turn::Run;
     if (killMode == FaultKill::Before)
@@ -218,8 +263,38 @@ OPEN_CALL(openat64, (int dir, const char* path, int flags, ...), (dir, path, fla
             [&] { return ShortWrite([&](size_t n) { return write; }, size); });                    \
     }
 
-WRITE_CALL(write, (int fd, const void* buffer, size_t size), (fd, buffer, size),
-           next(fd, buffer, n))
+// The write whose turn PLIMO_FAULT_FLIP_AT is goes out with its first byte changed, as
+// from a disk that corrupts what it is given.
+ssize_t write(int fd, const void* buffer, size_t size)
+{
+    NEXT(write);
+    if (IsFile(fd) && FollowsShortWrite())
+        return -1;
+    if (!IsFile(fd))
+        return next(fd, buffer, size);
+    const auto call = [&]() -> ssize_t {
+        if (flipAt > 0 && size > 0 && IsFileUnder(fd) && ++writes == flipAt) {
+            char first = static_cast<const char*>(buffer)[0] ^ 0x01;
+            const ssize_t n = next(fd, &first, 1);
+            return n == 1 ? 1 + next(fd, static_cast<const char*>(buffer) + 1, size - 1) : n;
+        }
+        return next(fd, buffer, size);
+    };
+    return AtTurn("write", call,
+                  [&] { return ShortWrite([&](size_t n) { return next(fd, buffer, n); }, size); });
+}
+
+// The read whose turn PLIMO_FAULT_READ_AT is fails with EIO, as on a pulled card.
+ssize_t read(int fd, void* buffer, size_t size)
+{
+    NEXT(read);
+    if (readFailAt > 0 && IsFileUnder(fd) && ++reads >= readFailAt &&
+        reads < readFailAt + readFailCount) {
+        errno = EIO;
+        return -1;
+    }
+    return next(fd, buffer, size);
+}
 WRITE_CALL(pwrite, (int fd, const void* buffer, size_t size, off_t at), (fd, buffer, size, at),
            next(fd, buffer, n, at))
 WRITE_CALL(pwrite64, (int fd, const void* buffer, size_t size, off64_t at), (fd, buffer, size, at),

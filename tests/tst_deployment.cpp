@@ -1,5 +1,6 @@
 // The record of card writes: its CSV, --write and --record run as the program, Save in
 // the window; and the window's read-out of the card's recordings and its card report.
+#include "app/collectwindow.h"
 #include "app/plimoappwindow.h"
 #include "card/cardrecordings.h"
 #include "dialogwatch.h"
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
@@ -58,6 +60,8 @@ private slots:
         QTest::newRow("quote") << "/media/say \"hi\"/" << QByteArray("\"/media/say \"\"hi\"\"/\"");
         QTest::newRow("line break") << "/media/a\nb/" << QByteArray("\"/media/a\nb/\"");
         QTest::newRow("carriage return") << "a\rb" << QByteArray("\"a\rb\"");
+        QTest::newRow("formula") << "=HYPERLINK(\"x\")" << QByteArray("\"'=HYPERLINK(\"\"x\"\")\"");
+        QTest::newRow("label starting with @") << "@REC" << QByteArray("'@REC");
         QTest::newRow("UTF-8") << QString::fromUtf8("/media/Запись/")
                                << QString::fromUtf8("/media/Запись/").toUtf8();
         // A spreadsheet would run these as formulas.
@@ -474,6 +478,60 @@ private slots:
             ++labels;
         }
         QVERIFY(labels >= 12);
+    }
+
+    // "Collect recordings..." copies the card of the path into the folder asked for, off
+    // the window's thread; cancelled, it keeps the copies verified and removes the one
+    // under way.
+    void windowCollect_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<bool>("cancel");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("collected, Russian") << "ru_RU" << false << "2 recordings, 1 h 20 min, ";
+        QTest::newRow("collected, US") << "en_US" << false << "2 recordings, 1 h 20 min, ";
+        QTest::newRow("cancelled") << "en_US" << true << "cancelled; ";
+    }
+    void windowCollect()
+    {
+        QFETCH(QString, locale);
+        QFETCH(bool, cancel);
+        QFETCH(QString, told);
+        QLocale::setDefault(QLocale(locale));
+        QTemporaryDir dir;
+        const QString card = dir.filePath("card") + QLatin1Char('/');
+        QVERIFY(QDir().mkpath(card + "REC"));
+        QVERIFY(WriteAll(card + "REC/A.WAV", WavBytes(7, 100, 100 * 3000)));
+        QVERIFY(WriteAll(card + "REC/B.WAV", WavBytes(7, 100, 100 * 1800)));
+        if (cancel) { // one large enough to be under way when the dialog is cancelled
+            QFile big(card + "REC/C.WAV");
+            QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(qint64(256) << 20));
+        }
+        UseFormPreferences(dir.filePath("elsewhere/"));
+        const QString archive = dir.filePath("archive");
+        ChooseArchiveFolder = [&](QWidget*) { return archive; };
+        PlimoAppWindow main;
+        // Cancelled once the large file is under way (the two small ones are less than
+        // two steps of the thousand).
+        QTimer canceller;
+        connect(&canceller, &QTimer::timeout, [&] {
+            auto* progress = main.findChild<QProgressDialog*>("collect progress");
+            if (cancel && progress && progress->value() >= 2)
+                progress->findChild<QPushButton*>()->click();
+        });
+        canceller.start(1);
+        main.editor()->configFilePath->setText(card);
+        QString shown;
+        main.showCollected = [&](const QString&, const QString& text) { shown = text; };
+        main.statusBar()->findChild<QPushButton*>("collect recordings")->click();
+        QLocale::setDefault(QLocale::c());
+        const QString folder =
+            archive + "/card/" + QDate::currentDate().toString(Qt::ISODate) + "/";
+        QVERIFY2(shown.startsWith(told), qPrintable(shown));
+        QVERIFY2(cancel || shown.endsWith(" GB into " + folder), qPrintable(shown));
+        QCOMPARE(ReadAll(folder + "REC/B.WAV"), ReadAll(card + "REC/B.WAV"));
+        const QStringList left = QDir(folder + "REC").entryList(QDir::Files | QDir::Hidden);
+        QCOMPARE(left, QStringList({"A.WAV", "B.WAV"}));
     }
 };
 

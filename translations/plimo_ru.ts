@@ -573,6 +573,116 @@
     </message>
 </context>
 <context>
+    <name>CollectCard</name>
+    <message>
+        <source>%1: another file has this name in the archive; %2 as %3</source>
+        <translation>%1: в архиве уже есть другой файл с этим именем; %2 как %3</translation>
+    </message>
+    <message>
+        <source>collected</source>
+        <translation>собран</translation>
+    </message>
+    <message>
+        <source>already collected</source>
+        <translation>уже собран</translation>
+    </message>
+    <message>
+        <source>the card went away while %1 was read: %2</source>
+        <translation>карта пропала во время чтения %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>cannot collect %1 into the archive: %2</source>
+        <translation>не удаётся собрать %1 в архив: %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files collected into %3</source>
+        <translation>собрано файлов: %1 из %2 в %3</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>cancelled; %1</source>
+        <translation>отменено; %1</translation>
+    </message>
+    <message>
+        <source>no recordings</source>
+        <translation>нет записей</translation>
+    </message>
+    <message>
+        <source>%1, %2 GB into %3</source>
+        <translation>%1, %2 ГБ в %3</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files already collected</source>
+        <translation>%1 из %2 файлов уже собраны</translation>
+    </message>
+    <message>
+        <source>no archive folder given</source>
+        <translation>папка архива не указана</translation>
+    </message>
+    <message>
+        <source>the archive %1 is on the card&apos;s own volume: collect onto another disk</source>
+        <translation>архив %1 находится на самой карте: собирайте на другой диск</translation>
+    </message>
+    <message>
+        <source>cannot create the archive folder %1</source>
+        <translation>не удаётся создать папку архива %1</translation>
+    </message>
+    <message>
+        <source>the archive %1 is not a folder</source>
+        <translation>архив %1 — не папка</translation>
+    </message>
+    <message>
+        <source>cannot write into the archive folder %1</source>
+        <translation>нет права записи в папку архива %1</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1</source>
+        <translation>не удаётся создать папку %1</translation>
+    </message>
+    <message>
+        <source>cannot write SHA256SUMS: %1</source>
+        <translation>не удаётся записать SHA256SUMS: %1</translation>
+    </message>
+    <message>
+        <source>more files than a card report looks at: not all collected</source>
+        <translation>файлов больше, чем просматривает отчёт о карте: собраны не все</translation>
+    </message>
+</context>
+<context>
+    <name>CollectWindow</name>
+    <message>
+        <source>Archive folder for the recordings</source>
+        <translation>Папка архива для записей</translation>
+    </message>
+    <message>
+        <source>Collecting the recordings of %1 into %2...</source>
+        <translation>Сбор записей с %1 в %2...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Collect recordings</source>
+        <translation>Сбор записей</translation>
+    </message>
+    <message>
+        <source>Not recorded in collections.csv: %1</source>
+        <translation>Не записано в collections.csv: %1</translation>
+    </message>
+    <message>
+        <source>Collect recordings of %1</source>
+        <translation>Сбор записей с %1</translation>
+    </message>
+</context>
+<context>
     <name>ConfigCheck</name>
     <message>
         <location filename="../app/startup.cpp" line="265"/>
@@ -1750,6 +1860,14 @@ Write there?</source>
         <translation>Отчёт о карте...</translation>
     </message>
     <message>
+        <source>Collect recordings...</source>
+        <translation>Собрать записи...</translation>
+    </message>
+    <message>
+        <source>Copy the card&apos;s recordings and files, each copy checked, into an archive folder; the card is only read</source>
+        <translation>Скопировать записи и файлы карты в папку архива, проверяя каждую копию; карта только читается</translation>
+    </message>
+    <message>
         <location filename="../app/plimoappwindow.cpp" line="102"/>
         <source>What is on the card: config.ini, free space, clock file and recordings</source>
         <translation>Что есть на карте: config.ini, свободное место, файл часов и записи</translation>
@@ -2002,6 +2120,17 @@ Write there?</source>
         <location filename="../card/udisks.cpp" line="248"/>
         <source>not on a removable card that UDisks2 knows</source>
         <translation>не на съёмной карте, известной UDisks2</translation>
+    </message>
+</context>
+<context>
+    <name>VerifiedCopy</name>
+    <message>
+        <source>cannot create the folder %1</source>
+        <translation>не удаётся создать папку %1</translation>
+    </message>
+    <message>
+        <source>the copy read back from the archive differs from the card</source>
+        <translation>копия, прочитанная из архива, отличается от карты</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,482 @@
+// --collect on real cards: a FAT image mounted with fusefat, WAV files made here and
+// dated as a recorder dates them. Faults are made to happen: a full tmpfs under the
+// archive, a card pulled mid-copy, a read that fails, a byte changed on its way to the
+// disk, the process killed at every file-changing call. After each the archive holds
+// only whole copies under their names, `sha256sum -c` passes, and a rerun completes it.
+#include "collect/collectcard.h"
+#include "testsupport.h"
+#include "wavfiles.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <sched.h>
+#include <sys/mount.h>
+
+namespace
+{
+
+struct Run {
+    int code = -1;
+    QString out;
+    long points = 0; // file-changing calls, where counted
+};
+
+// The program's --collect of card into archive, with the fault library's settings.
+Run Collect(const QString& archive, const QStringList& cards,
+            const QMap<QString, QString>& faults = {}, QProcess* started = nullptr)
+{
+    QProcess local;
+    QProcess& run = started ? *started : local;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!faults.isEmpty()) {
+        environment.insert("LD_PRELOAD", PLIMO_FAULT_LIBRARY);
+        environment.insert("ASAN_OPTIONS", "detect_leaks=0:verify_asan_link_order=0");
+    }
+    for (auto it = faults.cbegin(); it != faults.cend(); ++it)
+        environment.insert(it.key(), it.value());
+    run.setProcessEnvironment(environment);
+    QStringList arguments = {"--collect", archive};
+    for (const QString& card : cards)
+        arguments << "--from" << card;
+    run.start(PLIMO_BINARY, arguments << "no-preferences.cfg");
+    Run r;
+    if (started)
+        return r;
+    if (!run.waitForFinished(60000) || run.exitStatus() != QProcess::NormalExit)
+        return r;
+    r.code = run.exitCode();
+    r.out = QString::fromLocal8Bit(run.readAllStandardOutput());
+    r.points = run.readAllStandardError().count("fault point ");
+    return r;
+}
+
+// Every file under folder, relative, with its bytes' hash; hidden partial copies apart.
+QMap<QString, QByteArray> Files(const QString& folder, bool partials = false)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        if (it.fileName().endsWith(".collecting") != partials)
+            continue;
+        files.insert(QDir(folder).relativeFilePath(path),
+                     QCryptographicHash::hash(ReadAll(path), QCryptographicHash::Sha256));
+    }
+    return files;
+}
+
+// What is wrong with the archive against the card's files: a file under a name that is
+// not the card's file of that name (the collection folder is ARCHIVE/<card>/<date>/), or
+// a failing sha256sum -c; empty when all is well. With complete, one collection holds
+// every card file and its SHA256SUMS.
+QString ArchiveFault(const QString& archive, const QMap<QString, QByteArray>& card, bool complete)
+{
+    QMap<QString, QMap<QString, QByteArray>> collections;
+    const QMap<QString, QByteArray> all = Files(archive);
+    for (auto it = all.cbegin(); it != all.cend(); ++it) {
+        const QString folder = it.key().section('/', 0, 1), name = it.key().section('/', 2);
+        collections[folder];
+        if (name == "SHA256SUMS")
+            continue;
+        if (card.value(name) != it.value())
+            return it.key() + " is no copy of the card's file of that name";
+        collections[folder].insert(name, it.value());
+    }
+    for (auto it = collections.cbegin(); it != collections.cend(); ++it) {
+        const QString folder = archive + "/" + it.key();
+        if (complete &&
+            (it.value().keys() != card.keys() || !all.contains(it.key() + "/SHA256SUMS")))
+            return QString("%1 of %2 files collected, or no SHA256SUMS")
+                .arg(it.value().size())
+                .arg(card.size());
+        if (!QFileInfo::exists(folder + "/SHA256SUMS"))
+            continue;
+        QProcess check;
+        check.setWorkingDirectory(folder);
+        check.start("sha256sum", {"-c", "--quiet", "--strict", "SHA256SUMS"});
+        if (!check.waitForFinished() || check.exitCode() != 0)
+            return "sha256sum -c fails in " + folder + ": " + check.readAllStandardOutput();
+    }
+    if (complete && collections.size() != 1)
+        return QString("%1 collection folders").arg(collections.size());
+    return QString();
+}
+
+} // namespace
+
+class CollectTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    bool ownMounts = false;
+    QString Path(const QString& name) const { return dir.filePath(name); }
+
+    // The recordings a recorder leaves: PCM, u-Law, IMA ADPCM, one unfinished (its
+    // header claims more than was written), one broken, in sub-folders, dated a few
+    // days apart, with config.ini and time.ok. Returns the files with their hashes.
+    QMap<QString, QByteArray> MakeCard(const QString& card, int bigBytes = 0)
+    {
+        const QDateTime day(QDate(2026, 6, 14), QTime(8, 0));
+        const QList<QPair<QString, QByteArray>> files = {
+            {"REC/A0001.WAV", WavBytes(1, 16000, 64000)},
+            {"REC/2026/B0002.wav", WavBytes(7, 8000, 24000)},
+            {"REC/2026/C0003.Wav", WavBytes(0x11, 4055, 8110)},
+            {"D0004.WAV", WavBytes(1, 16000, 1000, {}, 320000)},
+            {"E0005.WAV", "not a recording"},
+            {"config.ini", "M,8,uLaw\r\nEvent=all\r\n"},
+            {"time.ok", ""},
+            {"notes.txt", "not collected"}};
+        QMap<QString, QByteArray> all;
+        for (int i = 0; i < files.size(); ++i) {
+            const QString name = card + "/" + files[i].first;
+            QDir().mkpath(QFileInfo(name).path());
+            QByteArray bytes = files[i].second;
+            if (i == 0 && bigBytes > 0)
+                bytes = WavBytes(1, 16000, bigBytes);
+            WriteAll(name, bytes);
+            QFile file(name);
+            file.open(QIODevice::ReadWrite);
+            file.setFileTime(day.addDays(i * 3), QFileDevice::FileModificationTime);
+            if (!name.endsWith(".txt"))
+                all.insert(files[i].first,
+                           QCryptographicHash::hash(bytes, QCryptographicHash::Sha256));
+        }
+        return all;
+    }
+
+    // A FAT card image mounted with fusefat at mount; the daemon runs in daemon.
+    bool MountFat(const QString& image, const QString& mount, QProcess* daemon,
+                  const QString& options = "rw+")
+    {
+        QDir().mkpath(mount);
+        if (!QFileInfo::exists(image) &&
+            QProcess::execute("mkfs.vfat", {"-C", "-n", "REC01", image, "65536"}) != 0)
+            return false;
+        // Its messages go nowhere: a full pipe would stop it, and every call on the card.
+        daemon->setStandardOutputFile(QProcess::nullDevice());
+        daemon->setStandardErrorFile(QProcess::nullDevice());
+        daemon->start("fusefat", {"-f", "-o", options, image, mount});
+        for (int i = 0; i < 100; ++i) {
+            if (QStorageInfo(mount).rootPath() == QDir(mount).absolutePath())
+                return true;
+            QThread::msleep(50);
+        }
+        return false;
+    }
+    void Unmount(const QString& mount, QProcess* daemon)
+    {
+        QProcess::execute("fusermount", {"-u", "-z", mount});
+        daemon->waitForFinished(5000);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir.isValid());
+        qputenv("XDG_DATA_HOME", QFile::encodeName(Path("data")));
+        // Mounts of our own, seen by no one else and gone with the test.
+        ownMounts = unshare(CLONE_NEWNS) == 0 &&
+                    mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+    }
+
+    void collectsRealCard()
+    {
+        if (!ownMounts)
+            QSKIP("no mount namespace of our own here");
+        QProcess daemon;
+        const QString card = Path("fat"), image = Path("card.img");
+        if (!MountFat(image, card, &daemon))
+            QSKIP("no FAT card here: mkfs.vfat or FUSE is missing");
+        const QMap<QString, QByteArray> files = MakeCard(card);
+        const QMap<QString, QByteArray> cardBefore = Files(card);
+        Unmount(card, &daemon);
+        // Read-only from now on: a collect that wrote to the card would fail.
+        QVERIFY(MountFat(image, card, &daemon, "ro"));
+        const Run first = Collect(Path("archive"), {card});
+        const Run again = Collect(Path("archive"), {card});
+        const QMap<QString, QByteArray> after = Files(card);
+        Unmount(card, &daemon);
+        QCOMPARE(first.code, 0);
+        QVERIFY2(first.out.startsWith("COLLECTED " + card +
+                                      ": 4 recordings, 9 s, 1 unreadable, 0.00 GB into " +
+                                      Path("archive") + "/"),
+                 qPrintable(first.out));
+        QCOMPARE(after, cardBefore);
+        QCOMPARE(ArchiveFault(Path("archive"), files, true), QString());
+        QCOMPARE(again.code, 0);
+        QVERIFY2(again.out.contains("    7 of 7 files already collected"), qPrintable(again.out));
+        QCOMPARE(Files(Path("archive")).size(), files.size() + 1);
+        QDirIterator record(Path("data"), {"collections.csv"}, QDir::Files,
+                            QDirIterator::Subdirectories);
+        QVERIFY(record.hasNext());
+        const QList<QByteArray> rows = ReadAll(record.next()).split('\n');
+        QCOMPARE(rows.size(), 4); // the header, a row a run, and the end of the last line
+        QVERIFY(rows.first().startsWith("time,card folder,volume label"));
+        QVERIFY(rows.at(rows.size() - 2).contains(",7,"));
+    }
+
+    // A file of the same name with other bytes stays; the card's copy gets a number.
+    void keepsOtherFiles()
+    {
+        const QString card = Path("keep/card"), archive = Path("keep/archive");
+        const QMap<QString, QByteArray> files = MakeCard(card);
+        const QString folder = archive + "/card/" + QDate::currentDate().toString(Qt::ISODate);
+        QDir().mkpath(folder + "/REC");
+        WriteAll(folder + "/REC/A0001.WAV", "an older recording");
+        const Run run = Collect(archive, {card});
+        QCOMPARE(run.code, 0);
+        QVERIFY2(run.out.contains("    REC/A0001.WAV: another file has this name in the archive; "
+                                  "collected as REC/A0001 (2).WAV"),
+                 qPrintable(run.out));
+        QCOMPARE(ReadAll(folder + "/REC/A0001.WAV"), QByteArray("an older recording"));
+        QCOMPARE(ReadAll(folder + "/REC/A0001 (2).WAV"), ReadAll(card + "/REC/A0001.WAV"));
+    }
+
+    void refuses_data()
+    {
+        QTest::addColumn<QString>("archive");
+        QTest::addColumn<QString>("card");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("archive inside the card") << "refuse/card/archive"
+                                                 << "refuse/card"
+                                                 << "is on the card's own volume";
+        QTest::newRow("archive under a file") << "refuse/file/archive"
+                                              << "refuse/card"
+                                              << "cannot create the archive folder";
+        QTest::newRow("card is a file") << "refuse/archive"
+                                        << "refuse/file"
+                                        << "not a folder";
+        QTest::newRow("no card") << "refuse/archive"
+                                 << "refuse/none"
+                                 << "no such folder";
+        QTest::newRow("read-only archive") << "refuse/readonly"
+                                           << "refuse/card"
+                                           << "cannot write into the archive";
+        QTest::newRow("archive on the card's volume") << "fat/elsewhere"
+                                                      << "fat/REC"
+                                                      << "is on the card's own volume";
+    }
+    void refuses()
+    {
+        QFETCH(QString, archive);
+        QFETCH(QString, card);
+        QFETCH(QString, reason);
+        MakeCard(Path("refuse/card"));
+        WriteAll(Path("refuse/file"), "a file");
+        QProcess daemon;
+        if (archive.startsWith("fat") &&
+            (!ownMounts || !MountFat(Path("refuse.img"), Path("fat"), &daemon)))
+            QSKIP("no FAT card here");
+        if (archive.startsWith("fat"))
+            MakeCard(Path("fat"));
+        if (archive.contains("readonly")) {
+            if (!ownMounts)
+                QSKIP("no mount namespace of our own here");
+            QDir().mkpath(Path("refuse/readonly"));
+            QCOMPARE(mount("tmpfs", QFile::encodeName(Path("refuse/readonly")).constData(), "tmpfs",
+                           MS_RDONLY, "size=1m"),
+                     0);
+        }
+        const QMap<QString, QByteArray> before = Files(Path(""));
+        const Run run = Collect(Path(archive), {Path(card)});
+        const QMap<QString, QByteArray> after = Files(Path(""));
+        if (archive.contains("readonly"))
+            umount(QFile::encodeName(Path("refuse/readonly")).constData());
+        if (archive.startsWith("fat"))
+            Unmount(Path("fat"), &daemon);
+        QCOMPARE(run.code, 2);
+        QVERIFY2(run.out.startsWith("FAILED " + Path(card) + ": ") && run.out.contains(reason),
+                 qPrintable(run.out));
+        QCOMPARE(after, before);
+        QVERIFY(archive.contains("readonly") || !QFileInfo::exists(Path(archive)));
+    }
+
+    // Each fault leaves only whole copies under their names; the rerun completes the
+    // collection.
+    void faults_data()
+    {
+        QTest::addColumn<QStringList>("faults"); // the fault library's, {} is the test's folder
+        QTest::addColumn<int>("code");           // -1: any
+        QTest::addColumn<QString>("told");
+        const QStringList cFails = {"PLIMO_FAULT_UNDER={}/card/REC/2026/C0003.Wav",
+                                    "PLIMO_FAULT_READ_AT=1", "PLIMO_FAULT_READ_COUNT=1000"};
+        QTest::newRow("bad sectors in one file")
+            << cFails << 1 << "    REC/2026/C0003.Wav: Input/output error";
+        for (int n : {2, 5, 9})
+            QTest::newRow(qPrintable(QString("read %1 of the card fails").arg(n)))
+                << QStringList{"PLIMO_FAULT_UNDER={}/card",
+                               QString("PLIMO_FAULT_READ_AT=%1").arg(n)}
+                << -1 << "";
+        QTest::newRow("byte flipped on write")
+            << QStringList{"PLIMO_FAULT_UNDER={}/archive", "PLIMO_FAULT_FLIP_AT=3"} << 2
+            << "FAILED {}/card: cannot collect REC/2026/B0002.wav into the archive: the copy read "
+               "back from the archive differs from the card; 2 of 7 files collected into";
+        QTest::newRow("full archive") << QStringList{"tmpfs"} << 2 << "No space left on device";
+        QTest::newRow("card pulled") << QStringList{"pull"} << 2 << "the card went away while";
+    }
+    void faults()
+    {
+        QFETCH(QStringList, faults);
+        QFETCH(int, code);
+        QFETCH(QString, told);
+        const QString folder = Path(QString("faults/") + QTest::currentDataTag());
+        const QString card = folder + "/card", archive = folder + "/archive";
+        told.replace("{}", folder);
+        QMap<QString, QString> environment;
+        for (const QString& setting : faults) {
+            if (setting.startsWith("PLIMO"))
+                environment.insert(setting.section('=', 0, 0),
+                                   setting.section('=', 1).replace("{}", folder));
+        }
+        const bool tmpfs = faults.contains("tmpfs"), pull = faults.contains("pull");
+        QProcess daemon;
+        if ((tmpfs || pull) && !ownMounts)
+            QSKIP("no mount namespace of our own here");
+        QDir().mkpath(archive);
+        if (tmpfs)
+            QCOMPARE(
+                mount("tmpfs", QFile::encodeName(archive).constData(), "tmpfs", 0, "size=256k"), 0);
+        if (pull && !MountFat(folder + ".img", card, &daemon))
+            QSKIP("no FAT card here");
+        const QMap<QString, QByteArray> files = MakeCard(card, pull ? 8 << 20 : 600000);
+        const QMap<QString, QByteArray> cardBefore = Files(card);
+        Run run;
+        if (pull) {
+            QProcess collect;
+            Collect(archive, {card}, {}, &collect);
+            // The card comes out as soon as the first copy is under way.
+            for (int i = 0; i < 2000 && Files(archive, true).isEmpty(); ++i)
+                QThread::msleep(2);
+            daemon.kill();
+            QVERIFY(collect.waitForFinished(20000));
+            run = {collect.exitCode(), QString::fromLocal8Bit(collect.readAllStandardOutput())};
+            Unmount(card, &daemon);
+        } else {
+            run = Collect(archive, {card}, environment);
+        }
+        if (code >= 0)
+            QCOMPARE(run.code, code);
+        QVERIFY2(run.out.contains(told), qPrintable(run.out));
+        QCOMPARE(ArchiveFault(archive, files, false), QString());
+        // The card back in, the disk emptied: the rerun finishes the collection.
+        if (tmpfs)
+            QCOMPARE(mount("tmpfs", QFile::encodeName(archive).constData(), "tmpfs", MS_REMOUNT,
+                           "size=8m"),
+                     0);
+        if (pull)
+            QVERIFY(MountFat(folder + ".img", card, &daemon));
+        const Run rerun = Collect(archive, {card});
+        const QString fault = ArchiveFault(archive, files, true);
+        const QMap<QString, QByteArray> after = Files(card);
+        if (pull)
+            Unmount(card, &daemon);
+        if (tmpfs)
+            umount(QFile::encodeName(archive).constData());
+        QCOMPARE(after, cardBefore);
+        QCOMPARE(rerun.code, 0);
+        QCOMPARE(fault, QString());
+        QVERIFY(pull || Files(archive, true).isEmpty());
+    }
+
+    // Killed at each file-changing call in turn: whole copies only, and a rerun completes.
+    void killedAtEveryCall()
+    {
+        const QString card = Path("kill/card");
+        const QMap<QString, QByteArray> files = MakeCard(card);
+        const Run counted = Collect(Path("kill/count"), {card},
+                                    {{"PLIMO_FAULT_AT", "0"}, {"PLIMO_FAULT_TRACE", "1"}});
+        QCOMPARE(counted.code, 0);
+        QVERIFY(counted.points > 20);
+        qInfo("%ld kill points", counted.points);
+        for (long point = 1; point <= counted.points; ++point) {
+            const QString archive = Path(QString("kill/%1").arg(point));
+            const Run killed =
+                Collect(archive, {card}, {{"PLIMO_FAULT_KILL_AT", QString::number(point)}});
+            QCOMPARE(killed.code, -1);
+            const QString fault = ArchiveFault(archive, files, false);
+            QVERIFY2(fault.isEmpty(),
+                     qPrintable(QString("killed at %1: %2").arg(point).arg(fault)));
+            const Run rerun = Collect(archive, {card});
+            QCOMPARE(rerun.code, 0);
+            QCOMPARE(ArchiveFault(archive, files, true), QString());
+            QVERIFY(Files(archive, true).isEmpty());
+        }
+    }
+
+    // A sub-folder the user may not list is named, and the card ends with 1.
+    void unlistableFolder()
+    {
+        const QString card = Path("locked/card"), archive = Path("locked/archive");
+        MakeCard(card);
+        QDir().mkpath(archive);
+        QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7755));
+        QFile::setPermissions(Path("locked"), QFileDevice::Permissions(0x7777));
+        QFile::setPermissions(archive, QFileDevice::Permissions(0x7777));
+        QFile::setPermissions(card + "/REC/2026", QFileDevice::Permissions());
+        const int code = RunInChild(true, [&] {
+            const CardCollection c = CollectCard(archive, card);
+            return c.unreadable == QStringList("REC/2026/: the folder cannot be read") &&
+                           c.files == 5
+                       ? c.ExitCode()
+                       : 10;
+        });
+        QFile::setPermissions(card + "/REC/2026", QFileDevice::Permissions(0x7700));
+        QCOMPARE(code, 1);
+    }
+
+    // A command line that is no collect: told, exit code 2, nothing made.
+    void misuse_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("no card") << QStringList() << "--collect needs at least one --from card";
+        QTest::newRow("with --write") << QStringList{"--from", "card", "--write", "p.ini"}
+                                      << "--collect goes with --from only, not with --write";
+        QTest::newRow("with --free") << QStringList{"--from", "card", "--free", "2GB"}
+                                     << "--collect goes with --from only, not with --free";
+    }
+    void misuse()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, told);
+        QProcess run;
+        run.start(PLIMO_BINARY, QStringList{"--collect", Path("misuse")} + arguments);
+        QVERIFY(run.waitForFinished());
+        QCOMPARE(run.exitCode(), 2);
+        QVERIFY2(run.readAllStandardError().contains(told.toUtf8()), qPrintable(told));
+        QVERIFY(!QFileInfo::exists(Path("misuse")));
+    }
+
+    void archiveName_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("serial");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("label and serial") << "REC01"
+                                          << "1A2B-3C4D"
+                                          << "REC01_1A2B-3C4D";
+        QTest::newRow("serial only") << ""
+                                     << "1A2B-3C4D"
+                                     << "1A2B-3C4D";
+        QTest::newRow("neither: the folder's name") << ""
+                                                    << ""
+                                                    << "card";
+        QTest::newRow("no way out of the archive") << "../a/b"
+                                                   << ""
+                                                   << "_._a_b";
+    }
+    void archiveName()
+    {
+        QFETCH(QString, label);
+        QFETCH(QString, serial);
+        QFETCH(QString, name);
+        QCOMPARE(CardArchiveName({label, serial}, Path("name/card/")), name);
+    }
+};
+
+QTEST_GUILESS_MAIN(CollectTest)
+#include "tst_collect.moc"
