@@ -1,5 +1,6 @@
 #pragma once
 
+#include "recorder_files/configexplain.h"
 #include "recorder_files/schedulewording.h"
 
 #include <QString>
@@ -8,10 +9,6 @@
 class QIODevice;
 class QTextStream;
 struct ComboItems;
-struct ConfigAssignment;
-struct ParsedLine;
-struct ReadStopInfo;
-struct SetAgain;
 
 // Reads a whole file of at most limit bytes without waiting on a pipe: empty when
 // read, otherwise the reason. bytes holds what was read, limit + 1 bytes of a larger file.
@@ -33,18 +30,3 @@ int CheckConfigFile(const QString& fileName, QTextStream& out);
 int CheckConfigDevice(QIODevice& device, QTextStream& out, const ComboItems& items,
                       const FreeSpacePlan& plan = FreeSpacePlan(), bool explainLines = true);
 int CheckConfigDevice(QIODevice& device, QTextStream& out);
-
-// What one parsed line does, in words ("sets loop size to 20 Mb", "no effect: ...").
-QString ExplainConfigLine(const ParsedLine& parsed);
-
-// The settings a loaded file does not hold, with the values they keep, one a line after
-// a heading; empty when there are none.
-QString DescribeNotInFile(const QList<ConfigAssignment>& kept);
-
-// The settings later lines set again, one line for each pair of lines: "line 3 sets the
-// loop size; line 7 sets it again".
-QStringList DescribeSetAgain(const QList<SetAgain>& again);
-
-// Why the reading ended early, one message a line (none when it reached the end of
-// the file normally). carriageReturns: how many the whole file holds.
-QStringList ExplainReadStop(const ReadStopInfo& stop, qint64 carriageReturns);
