@@ -161,7 +161,7 @@ CardCheck VerifyCard(const QString& folder, const ConfigSettings& preset, const 
 {
     const QString shown = PrintableText(folder);
     const QString card = CardPathOfFolder(folder);
-    const QString failure = CardFolderProblem(folder, true);
+    QString failure = CardFolderProblem(folder, true);
     if (!failure.isEmpty())
         return {CardVerdict::Failed, QStringLiteral("FAILED %1: %2").arg(shown, failure)};
     const QString fileName = card + configName;
