@@ -188,7 +188,8 @@ int RunInspect(const QCommandLineParser& parser, QTextStream& out)
     return report.exitCode;
 }
 
-// Why the options given do not make one command; empty when they do.
+} // namespace
+
 QString CommandError(const QCommandLineParser& parser)
 {
     int commands = 0;
@@ -209,8 +210,6 @@ QString CommandError(const QCommandLineParser& parser)
     return QString();
 }
 
-} // namespace
-
 int RunBatchCommand(const QCommandLineParser& parser, const QString& preferencesFile,
                     QTextStream& out, QTextStream& err, const CardEjector& eject)
 {
@@ -228,7 +227,5 @@ int RunBatchCommand(const QCommandLineParser& parser, const QString& preferences
             return result;
     }
     err << QCoreApplication::applicationName() << ": " << error << '\n';
-    // A mistaken command line: --write writes nothing (1), --verify and --inspect read
-    // nothing (2).
-    return parser.isSet(Name("verify")) || parser.isSet(Name("inspect")) ? 2 : 1;
+    return 1; // a mistaken command line: nothing written, nothing read
 }

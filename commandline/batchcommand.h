@@ -26,10 +26,14 @@ void AddBatchOptions(QCommandLineParser& parser);
 // True when any of those options was given.
 bool BatchOptionsGiven(const QCommandLineParser& parser);
 
+// Why the options given do not make one command (--check among them); empty when they do.
+QString CommandError(const QCommandLineParser& parser);
+
 // Runs the command with the preferences file read, never rewritten. Returns the exit
 // code. --write: 0 every card written (and, with --eject, ejected), 1 nothing written
 // (preset, options or names at fault), 2 any card failed or stayed in; with --eject each
-// card written and verified is then ejected through eject. --verify: 0 every card the
+// card written and verified is then ejected through eject. Options that do not make one
+// command: 1 for every command. --verify: 0 every card the
 // same, 1 any differs, 2 any failed. --inspect: 0 all readable, 1 a recording or
 // config.ini unreadable, 2 the folder unreadable.
 int RunBatchCommand(const QCommandLineParser& parser, const QString& preferencesFile,

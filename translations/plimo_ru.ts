@@ -1774,6 +1774,14 @@ Write there?</source>
 <context>
     <name>Startup</name>
     <message>
+        <source>%1 is no preferences file: it is left as it is, and the preferences of this run will not be saved</source>
+        <translation>%1 — не файл настроек: он остаётся как есть, а настройки этого сеанса не будут сохранены</translation>
+    </message>
+    <message>
+        <source>To open a config.ini, use Load from, or --check in a terminal</source>
+        <translation>Чтобы открыть config.ini, используйте «Открыть» или --check в терминале</translation>
+    </message>
+    <message>
         <location filename="../app/startup.cpp" line="74"/>
         <source>Cannot read the preferences file %1: %2. Starting with the defaults; the file is left unchanged.</source>
         <translation>Не удаётся прочитать файл настроек программы %1: %2. Программа запускается с настройками по умолчанию, файл не изменяется.</translation>
