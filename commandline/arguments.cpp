@@ -178,13 +178,17 @@ int RunCommandLine(int argc, char** argv)
         // run, so that a service that does not answer costs its time limit once, not once
         // a card.
         std::optional<QList<DiskVolume>> disks;
-        SetCardIdentitySource([&disks](const QString& folder) {
+        const DiskSource known = [&disks]() -> const QList<DiskVolume>* {
             if (!disks)
                 disks = UDisksVolumes();
-            const DiskVolume* card = CardDiskOfFolder(*disks, folder);
+            return disks->isEmpty() ? nullptr : &*disks;
+        };
+        SetCardIdentitySource([&known](const QString& folder) {
+            const DiskVolume* card = known() ? CardDiskOfFolder(*known(), folder) : nullptr;
             return card ? CardIdentity{card->label, card->serial} : CardIdentity();
         });
-        result = RunBatchCommand(parser, FirstPositional(parser), out, err, EjectCardsOfFolders);
+        result =
+            RunBatchCommand(parser, FirstPositional(parser), out, err, EjectCardsOfFolders, known);
         SetCardIdentitySource({});
     } else {
         // The lines are read as the window would read them: with its lists of items.

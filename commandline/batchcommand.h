@@ -19,6 +19,10 @@ void ReadCommandPreferences(const QString& fileName, QTextStream& err);
 // (the disk service's EjectCardsOfFolders in the program).
 using CardEjector = std::function<QList<EjectResult>(const QStringList& folders)>;
 
+// What the disk service tells of the volumes (asked once, when first needed); null when
+// it does not answer.
+using DiskSource = std::function<const QList<DiskVolume>*()>;
+
 // Adds --write, --to, --clock, --no-clock, --keep-old-clock, --eject, --record, --verify
 // and --inspect.
 void AddBatchOptions(QCommandLineParser& parser);
@@ -36,5 +40,8 @@ QString CommandError(const QCommandLineParser& parser);
 // command: 1 for every command. --verify: 0 every card the
 // same, 1 any differs, 2 any failed. --inspect: 0 all readable, 1 a recording or
 // config.ini unreadable, 2 the folder unreadable.
+// After each card written, a line "WARNING <folder>: <why>" for a folder the recorder
+// will not read (CardTargetOf, with disks) and for a card full before CardFullDays.
 int RunBatchCommand(const QCommandLineParser& parser, const QString& preferencesFile,
-                    QTextStream& out, QTextStream& err, const CardEjector& eject = {});
+                    QTextStream& out, QTextStream& err, const CardEjector& eject = {},
+                    const DiskSource& disks = {});

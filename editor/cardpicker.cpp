@@ -120,8 +120,9 @@ void CardPicker::Ejected(const EjectResult& result)
 {
     Ejecting = false;
     FollowCard();
-    showResult(result.ok ? tr("%1 can be removed now").arg(result.card)
-                         : tr("%1 cannot be removed: %2").arg(result.card, result.error));
+    showResult(!result.ok ? tr("%1 cannot be removed: %2").arg(result.card, result.error)
+               : result.unmountedOnly ? tr("%1 is unmounted; take the card out").arg(result.card)
+                                      : tr("%1 can be removed now").arg(result.card));
 }
 
 void CardPicker::WatchMounts()

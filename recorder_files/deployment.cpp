@@ -18,10 +18,12 @@ struct DeploymentText {
     Q_DECLARE_TR_FUNCTIONS(Deployment)
 };
 
-const char* const Columns[] = {"time",           "result",        "card folder",
-                               "volume label",   "volume serial", "config.ini SHA-256",
-                               "clock written",  "minutes a day", "bytes a day",
-                               "days until full"};
+const char* const Columns[] = {"time",          "result",
+                               "card folder",   "volume label",
+                               "volume serial", "config.ini SHA-256",
+                               "clock written", "minutes a day",
+                               "bytes a day",   "days until full",
+                               "card"};
 
 QByteArray Line(const QByteArrayList& fields)
 {
@@ -75,8 +77,8 @@ QByteArray DeploymentLine(const DeploymentRow& r)
         r.clock.isValid() ? r.clock.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) : QString();
     return Line({CsvField(LocalTimeText(r.at)), CsvField(result), CsvField(r.folder),
                  CsvField(r.card.label), CsvField(r.card.serial), hash, CsvField(clock),
-                 QByteArray::number(r.minutesADay), QByteArray::number(r.bytesADay),
-                 days.toUtf8()});
+                 QByteArray::number(r.minutesADay), QByteArray::number(r.bytesADay), days.toUtf8(),
+                 CsvField(r.isCard)});
 }
 
 DeploymentRow DeploymentRowFor(const QString& folder, const ConfigSettings& settings,

@@ -82,8 +82,8 @@ private slots:
         QCOMPARE(rows[0] + '\n', DeploymentHeader());
         const QByteArray hash =
             QCryptographicHash::hash(Preset, QCryptographicHash::Sha256).toHex();
-        QVERIFY(rows[1].endsWith(",OK,,,," + hash + ",,60,28800000,never\r"));
-        QVERIFY(rows[2].endsWith(",FAILED: no such folder,,,,,,60,28800000,12\r"));
+        QVERIFY(rows[1].endsWith(",OK,,,," + hash + ",,60,28800000,never,\r"));
+        QVERIFY(rows[2].endsWith(",FAILED: no such folder,,,,,,60,28800000,12,\r"));
         const QDateTime at =
             QDateTime::fromString(QString::fromLatin1(rows[1].left(25)), Qt::ISODate);
         QVERIFY(rows[1].at(19) == '+' || rows[1].at(19) == '-'); // the offset is written
@@ -139,7 +139,7 @@ private slots:
                                     .toHex();
         QVERIFY(rows[1].contains(",OK,a/,"));
         QVERIFY(rows[1].contains(hash + ",2026-12-07 10:00:00,60,28800000,"));
-        QVERIFY(rows[2].contains(",FAILED: no such folder,b/,,,,,60,28800000,\r"));
+        QVERIFY(rows[2].contains(",FAILED: no such folder,b/,,,,,60,28800000,,\r"));
         QVERIFY(rows[3].contains(",OK,c/,"));
     }
 

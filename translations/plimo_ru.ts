@@ -87,6 +87,10 @@
 <context>
     <name>BatchWrite</name>
     <message>
+        <source>the card is full</source>
+        <translation>карта заполнена</translation>
+    </message>
+    <message>
         <location filename="../recorder_files/batchwrite.cpp" line="84"/>
         <source>the folder cannot be read</source>
         <translation>папку не удаётся прочитать</translation>
@@ -148,7 +152,34 @@
     </message>
 </context>
 <context>
+    <name>CardTarget</name>
+    <message>
+        <source>not a card: on the computer&apos;s own disk (%1)</source>
+        <translation>не карта: на собственном диске компьютера (%1)</translation>
+    </message>
+    <message>
+        <source>not a card: on %1 (%2)</source>
+        <translation>не карта: на %1 (%2)</translation>
+    </message>
+    <message>
+        <source>a folder inside the card %1 (%2): the recorder reads only the card&apos;s top folder</source>
+        <translation>папка внутри карты %1 (%2): диктофон читает только верхнюю папку карты</translation>
+    </message>
+    <message numerus="yes">
+        <source>full after %n days with %1 free</source>
+        <translation>
+            <numerusform>заполнится через %n день, свободно %1</numerusform>
+            <numerusform>заполнится через %n дня, свободно %1</numerusform>
+            <numerusform>заполнится через %n дней, свободно %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CardPicker</name>
+    <message>
+        <source>%1 is unmounted; take the card out</source>
+        <translation>%1 отключена; выньте карту</translation>
+    </message>
     <message>
         <location filename="../editor/cardpicker.cpp" line="33"/>
         <source>%1  %2 GB, %3 free</source>
