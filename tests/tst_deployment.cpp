@@ -166,6 +166,10 @@ private slots:
                 .toHex();
         QVERIFY(rows[1].contains(",OK," + card.toUtf8() + ","));
         QVERIFY(rows[1].contains(hash));
+        // A folder on the computer's disk: written, and said so in the message and the row.
+        QVERIFY2(rows[1].contains(",not a card: on "), rows[1].constData());
+        QVERIFY2(main.statusBar()->currentMessage().contains(". Warning: not a card: on "),
+                 qPrintable(main.statusBar()->currentMessage()));
         QVERIFY(QFile::remove(record) && QDir().mkpath(record));
         QVERIFY(QMetaObject::invokeMethod(form, "SaveCurrent"));
         const QString status = main.statusBar()->currentMessage();

@@ -9,6 +9,8 @@
 #include "testsupport.h"
 #include "udisksstandin.h"
 
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QJsonArray>
 #include <QLabel>
 #include <QLineEdit>
@@ -319,6 +321,38 @@ private slots:
         QTEST(Disks.Calls(), "calls");
         if (!said.isEmpty() && !said.contains(QLatin1String("cannot"))) // gone from the picker
             QTRY_VERIFY(!eject->isEnabled());
+    }
+
+    // A card pulled while the window is open: said at once, and Save asks before writing
+    // onto the computer's disk what is left of the path; a "no" writes nothing.
+    void pulledCard()
+    {
+        Serve();
+        UseFormPreferences(QString());
+        ConfigEditWindow form(nullptr, "config edit");
+        auto* picker = form.findChild<CardPicker*>();
+        QString lastSaid;
+        picker->showResult = [&lastSaid](const QString& text) { lastSaid = text; };
+        picker->mayHoldCards = [] { return true; };
+        form.configFilePath->setText(Dir.filePath(QStringLiteral("rec02/")));
+        picker->Refresh();
+        QTRY_VERIFY(picker->EjectButton()->isEnabled());
+        QDBusMessage pull =
+            QDBusMessage::createMethodCall("org.freedesktop.UDisks2", Blocks + "mmcblk0p1",
+                                           "org.freedesktop.UDisks2.Filesystem", "Unmount");
+        pull << QVariantMap();
+        QVERIFY(QDBusConnection::systemBus().call(pull).type() == QDBusMessage::ReplyMessage);
+        QTRY_COMPARE(
+            lastSaid,
+            QStringLiteral("REC02 was removed; the path now points at the computer's disk"));
+        QString asked;
+        form.confirmSaveTarget = [&asked](const QString& question) {
+            asked = question;
+            return false;
+        };
+        QMetaObject::invokeMethod(&form, "SaveCurrent");
+        QVERIFY2(asked.startsWith(QLatin1String("REC02 was removed")), qPrintable(asked));
+        QVERIFY(!QFile::exists(Dir.filePath(QStringLiteral("rec02/config.ini"))));
     }
 
     // --write ... --eject: each card written and verified comes out, one line each; a card

@@ -177,6 +177,10 @@
 <context>
     <name>CardPicker</name>
     <message>
+        <source>%1 was removed; the path now points at the computer&apos;s disk</source>
+        <translation>%1 извлечена; путь теперь указывает на диск компьютера</translation>
+    </message>
+    <message>
         <source>%1 is unmounted; take the card out</source>
         <translation>%1 отключена; выньте карту</translation>
     </message>
@@ -911,6 +915,18 @@
 </context>
 <context>
     <name>ConfigEditWindow</name>
+    <message>
+        <source>%1 was removed: %2 now points at the computer&apos;s disk.
+
+Write there?</source>
+        <translation>%1 извлечена: %2 теперь указывает на диск компьютера.
+
+Записать туда?</translation>
+    </message>
+    <message>
+        <source>Warning: %1</source>
+        <translation>Внимание: %1</translation>
+    </message>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="87"/>
         <source>Config file path</source>
