@@ -5,6 +5,7 @@
 #include "app/preferences/globals.h"
 #include "app/preferences/prefcodec.h"
 #include "app/preferences/preferences.h"
+#include "app/statusline.h"
 #include "card/cardrecordings.h"
 #include "card/cardspace.h"
 #include "editor/cardpicker.h"
@@ -41,6 +42,8 @@ PlimoAppWindow::PlimoAppWindow() : QMainWindow(nullptr)
     setWindowTitle(QStringLiteral("  ") + tr("Plimo player configurator") + QStringLiteral("  ") +
                    VersionText + QStringLiteral("[*]"));
     setWindowIcon(icon);
+    // Before the form, which reports its first load there.
+    setStatusBar(new StatusLine(this));
     Editor = new ConfigEditWindow(this, "config edit");
     Editor->setFocus();
     setCentralWidget(Editor);
@@ -55,8 +58,8 @@ PlimoAppWindow::PlimoAppWindow() : QMainWindow(nullptr)
     FitToScreen(screen()->availableGeometry(), Frame());
 
     chooseFile = [this] {
-        return QFileDialog::getOpenFileName(
-            this, QString(), QString(), QStringLiteral("Config files (*.ini);;All files (*.*)"));
+        return QFileDialog::getOpenFileName(this, QString(), QString(),
+                                            tr("Config files (*.ini);;All files (*.*)"));
     };
 }
 
@@ -129,7 +132,7 @@ void PlimoAppWindow::ShowCardReport()
         if (showReport)
             showReport(title, report.text);
         else
-            ShowTextDialog(this, title, report.text);
+            ShowTextDialog(this, title, report.text, true);
     });
 }
 

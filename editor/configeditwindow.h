@@ -196,6 +196,8 @@ private:
     DeploymentRow SaveRow(const QString& card, const QString& error, bool configWritten,
                           bool clockWritten) const;
     void Record(const DeploymentRow& row);
+    // The clock editors on now, unless the time is set by hand.
+    void FollowComputerClock(const QDateTime& now);
     void ShowLoadReport(const QString& fileName, const ConfigReadResult& read);
     void ShowDetails();
     QPushButton* DetailsButton();

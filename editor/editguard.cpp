@@ -47,14 +47,16 @@ QStatusBar* StatusBarOf(QWidget* form)
 
 } // namespace
 
-void ShowTextDialog(QWidget* parent, const QString& title, const QString& text)
+void ShowTextDialog(QWidget* parent, const QString& title, const QString& text, bool wrap)
 {
     QDialog dialog(parent);
     dialog.setWindowTitle(title);
     auto* layout = new QVBoxLayout(&dialog);
     auto* view = new QPlainTextEdit(text, &dialog);
     view->setReadOnly(true);
-    view->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // The line-by-line explanation keeps its columns; a report's long lines (the list of
+    // recordings) wrap instead of needing a sideways scroll.
+    view->setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
     view->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     layout->addWidget(view);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
@@ -240,6 +242,9 @@ void ConfigEditWindow::ShowDetails()
 {
     QString text;
     QTextStream out(&text);
+    // The status line's report first, whole: the line may show it cut short.
+    if (!ReportText.isEmpty())
+        out << ReportText << "\n\n";
     CheckConfigFile(DetailsFile, out, {sampleRate->count(), wavType->count()});
     if (!DetailsKept.isEmpty())
         out << '\n' << DescribeNotInFile(DetailsKept);

@@ -28,7 +28,10 @@
 namespace
 {
 
-const QString ConfigFilter = QStringLiteral("Config files (*.ini);;All files (*.*)");
+QString ConfigFilter()
+{
+    return ConfigEditWindow::tr("Config files (*.ini);;All files (*.*)");
+}
 
 } // namespace
 
@@ -77,8 +80,8 @@ void ConfigEditWindow::LoadFrom()
     Trace("LoadFrom");
     const QString fileName =
         chooseOpenFile
-            ? chooseOpenFile(StartDirectory, ConfigFilter)
-            : QFileDialog::getOpenFileName(this, QString(), StartDirectory, ConfigFilter);
+            ? chooseOpenFile(StartDirectory, ConfigFilter())
+            : QFileDialog::getOpenFileName(this, QString(), StartDirectory, ConfigFilter());
     if (fileName.isEmpty() || !MayReplaceEdits())
         return;
     const FileResult result = LoadAndReport(fileName);
@@ -91,8 +94,8 @@ void ConfigEditWindow::SaveAs()
     Trace("SaveAs");
     const QString start = configFilePath->text();
     const QString fileName =
-        chooseSaveFile ? chooseSaveFile(start, ConfigFilter)
-                       : QFileDialog::getSaveFileName(this, QString(), start, ConfigFilter);
+        chooseSaveFile ? chooseSaveFile(start, ConfigFilter())
+                       : QFileDialog::getSaveFileName(this, QString(), start, ConfigFilter());
     if (fileName.isEmpty())
         return;
     const FileResult result = WriteConfig(fileName);

@@ -916,6 +916,10 @@
 <context>
     <name>ConfigEditWindow</name>
     <message>
+        <source>Config files (*.ini);;All files (*.*)</source>
+        <translation>Файлы настроек (*.ini);;Все файлы (*.*)</translation>
+    </message>
+    <message>
         <source>%1 was removed: %2 now points at the computer&apos;s disk.
 
 Write there?</source>
@@ -1590,6 +1594,10 @@ Write there?</source>
 </context>
 <context>
     <name>PlimoAppWindow</name>
+    <message>
+        <source>Config files (*.ini);;All files (*.*)</source>
+        <translation>Файлы настроек (*.ini);;Все файлы (*.*)</translation>
+    </message>
     <message>
         <location filename="../app/plimoappwindow.cpp" line="41"/>
         <source>Plimo player configurator</source>
