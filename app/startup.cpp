@@ -189,6 +189,9 @@ QTranslator* InstallTranslation(QApplication& app,
         // Qt's own texts first, so that ours win where both know a text.
         InstallQtTranslation(app, translator->language());
         app.installTranslator(translator);
+        // The numbers the window adds (free space, card sizes) as the language writes them.
+        if (!translator->language().isEmpty())
+            QLocale::setDefault(QLocale(translator->language()));
     }
     return translator;
 }

@@ -32,7 +32,7 @@ QString CardVolumeText(const CardVolume& card, const QString& configName)
     // The free space in the words and figures of the card read-out and the day strip.
     QString text =
         CardPicker::tr("%1  %2 GB, %3 free")
-            .arg(card.label, GigabytesText(card.bytesTotal, 1), FreeSpaceText(card.bytesFree));
+            .arg(card.label, LocaleGigabytes(card.bytesTotal, 1), FreeSpaceText(card.bytesFree));
     if (card.hasConfig)
         text += QStringLiteral(", ") + configName;
     return text;
