@@ -3,8 +3,6 @@
 #include "common/cardidentity.h"
 
 #include "app/preferences/globals.h"
-#include "app/preferences/prefcodec.h"
-#include "app/preferences/preferences.h"
 #include "app/statusline.h"
 #include "card/cardrecordings.h"
 #include "card/cardspace.h"
@@ -122,12 +120,8 @@ void PlimoAppWindow::WatchCardRecordings()
 
 void PlimoAppWindow::ShowCardReport()
 {
-    CardReportOptions options;
-    options.configName = PrefText(Preferences.CFGname);
-    options.clockName = PrefText(Preferences.TimeName);
-    options.items = {Editor->sampleRate->count(), Editor->wavType->count()};
     const QString folder = CardFolder(Editor->CardPath());
-    ReportAsker->Ask(folder, options, [this, folder](const CardReport& report) {
+    ReportAsker->Ask(folder, PreferenceReportOptions(), [this, folder](const CardReport& report) {
         const QString title = tr("Card report of %1").arg(folder);
         if (showReport)
             showReport(title, report.text);

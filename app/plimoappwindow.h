@@ -21,7 +21,6 @@ public:
     // The permanent read-out of the card's free space at the right of the status line.
     QLabel* cardSpaceLabel() const { return CardSpaceLabel; }
     CardSpaceMonitor* cardSpace() const { return CardSpace; }
-    CardRecordingsMonitor* cardRecordings() const { return CardRecordings; }
 
     // Puts the form into a scroll area when the window with the whole form and its frame
     // (the window manager's title bar and borders) would not fit into available (a

@@ -2,40 +2,35 @@
 
 #include "card/cardspace.h"
 
-CardRecordingsMonitor::CardRecordingsMonitor(QObject* parent) : QObject(parent), Question(this)
+CardRecordingsMonitor::CardRecordingsMonitor(QObject* parent)
+    : QObject(parent), Recordings(
+                           this,
+                           [this] {
+                               return [summarise = summarise](const QString& folder) {
+                                   return RecordingsText(summarise(folder));
+                               };
+                           },
+                           [this](const QString& text) { Show(text); })
 {
     // Typing a path tries every text on the way: look only at the one that stays.
     Settle.setSingleShot(true);
     Settle.setInterval(300);
-    connect(&Settle, &QTimer::timeout, this, &CardRecordingsMonitor::Ask);
+    connect(&Settle, &QTimer::timeout, this, [this] { Recordings.Ask(); });
 }
 
 void CardRecordingsMonitor::SetCardPath(const QString& cardPath)
 {
     // No card path means the working folder (often the home folder): no card to count.
-    Folder = cardPath.isEmpty() ? QString() : CardFolder(cardPath);
+    Recordings.SetFolder(cardPath.isEmpty() ? QString() : CardFolder(cardPath));
     Settle.start();
 }
 
-void CardRecordingsMonitor::Ask()
+void CardRecordingsMonitor::Show(const QString& text)
 {
-    if (Asking)
-        return; // asked again when the running question returns
-    Asking = true;
-    AskedFolder = Folder;
-    Question.Ask<QString>(
-        [summarise = summarise, folder = Folder] { return RecordingsText(summarise(folder)); },
-        [this](const QString& text) {
-            Asking = false;
-            if (AskedFolder != Folder) {
-                Ask();
-                return;
-            }
-            if (text == CurrentText)
-                return;
-            CurrentText = text;
-            emit textChanged(text);
-        });
+    if (text == CurrentText)
+        return;
+    CurrentText = text;
+    emit textChanged(text);
 }
 
 void CardReportAsker::Ask(const QString& folder, const CardReportOptions& options,

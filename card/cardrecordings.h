@@ -31,14 +31,11 @@ signals:
     void textChanged(const QString& text);
 
 private:
-    void Ask();
+    void Show(const QString& text);
 
-    QString Folder;
-    QString AskedFolder;
     QString CurrentText;
-    bool Asking = false;
+    NewestQuestion<QString> Recordings; // of the card path's folder, in words
     QTimer Settle;
-    DetachedQuestion Question;
 };
 
 // Asks for the whole report of a card off the window's thread and hands it to show.

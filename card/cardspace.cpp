@@ -55,17 +55,29 @@ bool FolderIsOnRemovableDisk(const QString& folder)
     return !disk.isEmpty() && DiskIsRemovable(disk);
 }
 
-CardSpaceMonitor::CardSpaceMonitor(QObject* parent) : QObject(parent), Question(this) {}
+CardSpaceMonitor::CardSpaceMonitor(QObject* parent)
+    : QObject(parent),
+      Volume(
+          this,
+          [this] {
+              return [ask = freeBytes, removable = removable](const QString& folder) {
+                  const qint64 free = ask(folder);
+                  return VolumeAnswer{free, free >= 0 && removable(folder)};
+              };
+          },
+          [this](const VolumeAnswer& answer) { Answered(answer); })
+{
+}
 
 CardSpaceMonitor::~CardSpaceMonitor() = default;
 
 void CardSpaceMonitor::SetCardPath(const QString& cardPath)
 {
     const QString folder = CardFolder(cardPath);
-    if (folder == Folder && FreeBytes != -2)
+    if (folder == Volume.Folder() && FreeBytes != -2)
         return;
-    Folder = folder;
-    Ask();
+    Volume.SetFolder(folder);
+    Volume.Ask();
 }
 
 void CardSpaceMonitor::SetByteRate(int byteRate)
@@ -85,40 +97,16 @@ void CardSpaceMonitor::SetCard(const QString& folder, const QString& card)
 
 void CardSpaceMonitor::Refresh()
 {
-    Ask();
-}
-
-void CardSpaceMonitor::Ask()
-{
-    if (Folder.isNull())
-        return; // no card path yet
-    if (Asking) {
-        Pending = true; // asked again when the running question returns
-        return;
-    }
-    Asking = true;
-    AskedFolder = Folder;
-    Question.Ask<VolumeAnswer>(
-        [ask = freeBytes, removable = removable, folder = Folder] {
-            const qint64 free = ask(folder);
-            return VolumeAnswer{free, free >= 0 && removable(folder)};
-        },
-        [this](const VolumeAnswer& answer) { Answered(answer); });
+    if (!Volume.Folder().isNull()) // no card path yet
+        Volume.Ask();
 }
 
 void CardSpaceMonitor::Answered(const VolumeAnswer& answer)
 {
-    Asking = false;
-    if (AskedFolder == Folder) {
-        FreeBytes = answer.freeBytes;
-        Removable = answer.removable;
-        AnsweredFolder = Folder;
-        emit freeBytesChanged(FreeBytes);
-    }
-    if (Pending || AskedFolder != Folder) {
-        Pending = false;
-        Ask();
-    }
+    FreeBytes = answer.freeBytes;
+    Removable = answer.removable;
+    AnsweredFolder = Volume.Folder();
+    emit freeBytesChanged(FreeBytes);
     Show();
 }
 
@@ -130,7 +118,9 @@ void CardSpaceMonitor::Show()
         FreeBytes < 0
             ? QCoreApplication::translate("PlimoAppWindow", "Card folder not found")
             : CardSpaceText(FreeBytes, ByteRate, Removable,
-                            AnsweredFolder == Folder && CardFolderOf == Folder ? Card : QString());
+                            AnsweredFolder == Volume.Folder() && CardFolderOf == Volume.Folder()
+                                ? Card
+                                : QString());
     if (text == CurrentText)
         return;
     CurrentText = text;

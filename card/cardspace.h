@@ -61,7 +61,6 @@ signals:
     void freeBytesChanged(qint64 freeBytes); // -1: the folder does not exist
 
 private:
-    void Ask();
     struct VolumeAnswer {
         qint64 freeBytes;
         bool removable;
@@ -69,16 +68,12 @@ private:
     void Answered(const VolumeAnswer& answer);
     void Show();
 
-    QString Folder;
-    QString AskedFolder;
     int ByteRate = 8000;
     QString Card; // the name of the card CardFolderOf is on
     QString CardFolderOf;
     QString AnsweredFolder; // the folder FreeBytes is of: the name waits for its figure
     qint64 FreeBytes = -2;  // -2: not known yet
     bool Removable = false;
-    bool Pending = false;
     QString CurrentText;
-    bool Asking = false;
-    DetachedQuestion Question;
+    NewestQuestion<VolumeAnswer> Volume; // of the card path's folder
 };

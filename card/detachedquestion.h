@@ -8,6 +8,7 @@
 #include <QMetaObject>
 #include <QMutex>
 #include <QObject>
+#include <QString>
 #include <functional>
 #include <memory>
 #include <thread>
@@ -47,4 +48,52 @@ private:
         QObject* owner = nullptr;
     };
     std::shared_ptr<Shared> Link;
+};
+
+// A question about a folder that may change while it is asked (a card path being typed,
+// a card swapped): one question at a time, and the newest folder wins. Asked while a
+// question runs, it is asked again when that one returns; an answer about a folder that
+// is no longer the newest is dropped and the newest is asked. The question is taken anew
+// at each asking (tests replace it after construction).
+template <typename T> class NewestQuestion
+{
+public:
+    NewestQuestion(QObject* owner, std::function<std::function<T(const QString&)>()> question,
+                   std::function<void(const T&)> answered)
+        : Question(std::move(question)), Answered(std::move(answered)), Detached(owner)
+    {
+    }
+
+    void SetFolder(const QString& folder) { Newest = folder; }
+    const QString& Folder() const { return Newest; }
+
+    // Asks about the newest folder.
+    void Ask()
+    {
+        if (Asking) {
+            Again = true;
+            return;
+        }
+        Asking = true;
+        const QString folder = Newest;
+        Detached.Ask<T>([ask = Question(), folder] { return ask(folder); },
+                        [this, folder](const T& answer) {
+                            Asking = false;
+                            const bool newest = folder == Newest;
+                            const bool again = Again || !newest;
+                            Again = false;
+                            if (newest)
+                                Answered(answer);
+                            if (again)
+                                Ask();
+                        });
+    }
+
+private:
+    std::function<std::function<T(const QString&)>()> Question;
+    std::function<void(const T&)> Answered;
+    QString Newest;
+    bool Asking = false;
+    bool Again = false;
+    DetachedQuestion Detached;
 };

@@ -232,13 +232,6 @@ QList<DiskVolume> UDisksVolumes()
     return WaitForAnswer(disks) ? disks.Volumes() : QList<DiskVolume>();
 }
 
-DiskVolume UDisksCardOfFolder(const QString& folder)
-{
-    const QList<DiskVolume> volumes = UDisksVolumes();
-    const DiskVolume* card = CardDiskOfFolder(volumes, folder);
-    return card ? *card : DiskVolume();
-}
-
 QList<EjectResult> EjectCardsOfFolders(const QStringList& folders)
 {
     UDisksClient disks;

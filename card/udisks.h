@@ -75,11 +75,6 @@ private:
 // Every volume UDisks2 knows now; none when it does not answer.
 QList<DiskVolume> UDisksVolumes();
 
-// The card that holds folder: the UDisks2 file system mounted at the folder's volume root
-// (QStorageInfo::rootPath()). An empty object path when UDisks2 does not answer or the
-// folder is on no card it knows.
-DiskVolume UDisksCardOfFolder(const QString& folder);
-
 // Ejects the card of each folder (a card holding two of the folders once). One result per
 // folder, in order.
 QList<EjectResult> EjectCardsOfFolders(const QStringList& folders);

@@ -13,6 +13,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QStorageInfo>
 #include <QTextStream>
 
@@ -156,13 +157,15 @@ void WarnOfTarget(const QString& folder, const CardTarget& target, const Deploym
 // that cannot be written is told on standard error and leaves the card's result alone.
 std::function<void(const CardWritten&)> Recorder(const QString& recordFile, QTextStream& out,
                                                  QTextStream& err, const QString& configName,
-                                                 const DiskSource& disks)
+                                                 const QString& preset, const DiskSource& disks)
 {
-    return [recordFile, &out, &err, configName, disks](const CardWritten& w) {
+    const QString presetFile = QFileInfo(preset).absoluteFilePath();
+    return [recordFile, &out, &err, configName, presetFile, disks](const CardWritten& w) {
         const bool configWritten = w.result.written.contains(configName);
         DeploymentRow row =
             DeploymentRowFor(w.folder, w.settings, configWritten ? w.config : QByteArray(), w.clock,
                              w.result.ok ? QString() : w.result.error);
+        row.settingsFile = presetFile;
         const CardTarget target = CardTargetOf(w.folder, disks ? disks() : nullptr);
         row.isCard = CardTargetRecord(target);
         if (w.result.ok)
@@ -187,7 +190,8 @@ int RunWrite(const QCommandLineParser& parser, const QStringList& cards, QTextSt
     options.clockName = PrefText(Preferences.TimeName);
     const QString record =
         parser.isSet(Name("record")) ? parser.value(Name("record")) : DefaultDeploymentRecord();
-    const auto recordRow = Recorder(record, out, err, options.configName, disks);
+    const auto recordRow =
+        Recorder(record, out, err, options.configName, parser.value(Name("write")), disks);
     QStringList written; // the folders written and verified, to eject
     const int result = WriteCards(parser.value(Name("write")), cards, PreferenceComboItems(),
                                   options, out, [&](const CardWritten& card) {
@@ -202,11 +206,7 @@ int RunWrite(const QCommandLineParser& parser, const QStringList& cards, QTextSt
 
 int RunInspect(const QCommandLineParser& parser, QTextStream& out)
 {
-    CardReportOptions options;
-    options.configName = PrefText(Preferences.CFGname);
-    options.clockName = PrefText(Preferences.TimeName);
-    options.items = PreferenceComboItems();
-    const CardReport report = InspectCard(parser.value(Name("inspect")), options);
+    const CardReport report = InspectCard(parser.value(Name("inspect")), PreferenceReportOptions());
     out << report.text;
     return report.exitCode;
 }
@@ -244,7 +244,7 @@ int RunBatchCommand(const QCommandLineParser& parser, const QString& preferences
         return RunInspect(parser, out);
     if (error.isEmpty() && parser.isSet(Name("verify")))
         return VerifyCards(parser.value(Name("verify")), cards, PreferenceComboItems(),
-                           PrefText(Preferences.CFGname), out);
+                           PrefText(Preferences.CFGname), PrefText(Preferences.TimeName), out);
     if (error.isEmpty()) {
         const int result = RunWrite(parser, cards, out, err, eject, disks, &error);
         if (result >= 0)

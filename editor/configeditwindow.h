@@ -66,9 +66,8 @@ public:
     // Adds one timer panel to the given column and fills TimerPanels[index].
     void AddTimerPanel(QVBoxLayout* column, int index);
 
-    // Clock-setting files on the card (the card path is a plain prefix).
-    FileResult WriteClockFile(const QString& cardPath);
-    QByteArray ClockBytes() const; // the clock file of the set date and time
+    // The clock-setting file of the set date and time.
+    QByteArray ClockBytes() const;
 
     // The card path, a plain prefix of the recorder files.
     QString CardPath() const;
@@ -211,4 +210,5 @@ private:
     QString DetailsFile;                 // the file the load report's details explain
     QList<ConfigAssignment> DetailsKept; // the settings that file does not hold
     QString ReportText;                  // the load report while the status line shows it
+    QString SettingsFile; // the file last loaded or saved as, for the record of card writes
 };

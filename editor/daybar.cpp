@@ -100,9 +100,10 @@ ScheduleStrip::ScheduleStrip(ConfigEditWindow* form) : QWidget(form), Form(form)
     BarWidget = new DayBar(this);
     texts->addWidget(BarWidget);
     Total = new QLabel(this);
+    Warnings = new QLabel(this);
     Notes = new QLabel(this);
     Full = new QLabel(this);
-    for (QLabel* label : {Total, Notes, Full}) {
+    for (QLabel* label : {Total, Warnings, Notes, Full}) {
         label->setWordWrap(true);
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
         texts->addWidget(label);
@@ -159,12 +160,18 @@ void ScheduleStrip::Update()
     BarWidget->SetCover(Current.typical);
     const int rate = Current.input.byteRate;
     const QString mb = ConfigEditWindow::tr("Mb");
-    QStringList lines = ScheduleLines(
+    QList<int> needsAction;
+    const QStringList lines = ScheduleLines(
         Current, [rate, mb](int minutes, qint64) { return FileSizeText(minutes, rate, mb); },
-        QLocale());
-    Total->setText(lines.takeFirst());
-    Notes->setText(lines.join(QLatin1Char('\n')));
-    Notes->setVisible(!lines.isEmpty());
+        QLocale(), &needsAction);
+    QStringList warnings, notes;
+    for (qsizetype i = 1; i < lines.size(); ++i)
+        (needsAction.contains(int(i)) ? warnings : notes) << lines[i];
+    Total->setText(lines.first());
+    Warnings->setText(warnings.join(QLatin1Char('\n')));
+    Warnings->setVisible(!warnings.isEmpty());
+    Notes->setText(notes.join(QLatin1Char('\n')));
+    Notes->setVisible(!notes.isEmpty());
     BarWidget->setAccessibleName(tr("Timers over a day"));
     BarWidget->setAccessibleDescription(Total->text());
     ShowFull();
@@ -181,7 +188,7 @@ void ScheduleStrip::ShowFull()
     warning.setColor(QPalette::WindowText, WarningColour);
     const bool soon = !text.isEmpty() && days >= 0 && days < CardFullWarningDays();
     Full->setPalette(soon ? warning : Total->palette());
-    Notes->setPalette(Current.overlapTimers ? warning : Total->palette());
+    Warnings->setPalette(warning);
     Full->setText(text);
     Full->setVisible(!text.isEmpty());
 }

@@ -51,6 +51,7 @@ public:
     DayBar* Bar() const { return BarWidget; }
     QLabel* TotalLabel() const { return Total; }
     QLabel* NotesLabel() const { return Notes; }
+    QLabel* WarningsLabel() const { return Warnings; }
     QLabel* FullLabel() const { return Full; }
 
     // Recomputes everything from the form's controls now.
@@ -63,7 +64,8 @@ private:
     ConfigEditWindow* Form;
     DayBar* BarWidget;
     QLabel* Total;
-    QLabel* Notes;
+    QLabel* Warnings; // what calls for a change: writes that overlap
+    QLabel* Notes;    // what only informs: extras, VAS, loop, unlimited
     QLabel* Full;
     Schedule Current;
     qint64 FreeBytes = -2; // -2: not known yet

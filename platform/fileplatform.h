@@ -8,7 +8,9 @@
 // which makes the system write out and forget the file's cached data).
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
+#include <functional>
 
 class QFile;
 
@@ -30,12 +32,21 @@ QString NotAFileReason(FileKind kind);
 // (pipe, socket, device, folder) is refused with a reason in *reason, found without an
 // open that could wait for a writer.
 bool OpenRegularFileForReading(QFile& file, QString* reason);
+// The same for a name given as the system's bytes (file's own name is not used).
+bool OpenRegularFileForReading(QFile& file, const QByteArray& name, QString* reason);
+
+// The names in folder that are no valid UTF-8, as the system's bytes. Qt names a file
+// with text: these it cannot name, and its folder listings leave them out.
+QList<QByteArray> UndecodableNames(const QString& folder);
 
 // Writes bytes over an existing regular file or device in place. A regular file is never
 // cut first: its old bytes are kept in memory, room for a longer file is reserved before
 // a byte changes (a full card fails there), the new bytes go over the old from the start
-// and the file is then cut to the new length. After a failure the old bytes are written
-// back. A pipe or socket is refused, without waiting for a reader.
+// in one write, where the file shrinks followed by empty lines (CR LF) up to the old
+// length, and the file is cut to the new length once that is on the medium: stopped at
+// any moment, the file holds its old bytes, the new ones, or the new ones and empty
+// lines. After a failure the old bytes are written back. A pipe or socket is refused,
+// without waiting for a reader.
 struct InPlaceWrite {
     enum Left { Written, Untouched, PutBack, Damaged };
     Left left = Written;
@@ -62,3 +73,14 @@ QString SyncFileAndFolder(const QString& fileName);
 // Makes the next read of the file come from the medium rather than from memory (call it
 // after SyncFileAndFolder: only pages already written out can be dropped).
 void DropCachedPages(const QString& fileName);
+
+// Appends to a regular file (created where missing) under an exclusive lock (flock),
+// held from before the file is looked at until its new bytes are on the medium, so that
+// writers in other processes take turns. bytesFor is given the file's first bytes (up to
+// 4096), and whether the file is empty or ends with a line feed; it returns the bytes to
+// append, or empty with the reason in *refusal to leave the file alone. The bytes go in
+// one write; a write that falls short or fails (a full disk) is cut back to the file's
+// old length. Empty, or the reason for writing nothing (the system's where it failed).
+QString AppendLocked(const QString& fileName,
+                     const std::function<QByteArray(const QByteArray& head, bool lineEnded,
+                                                    QString* refusal)>& bytesFor);

@@ -4,9 +4,12 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 #include <cerrno>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -34,11 +37,10 @@ QString KindReason(mode_t mode)
 
 // Opens name with O_NONBLOCK, so that a pipe swapped in after a check cannot make the
 // open wait; the descriptor, in blocking mode once fstat agrees, or -1 with *reason.
-int OpenCheckedHandle(const QString& fileName, int flags, bool (*accept)(mode_t), QString* reason,
+int OpenCheckedHandle(const QByteArray& name, int flags, bool (*accept)(mode_t), QString* reason,
                       struct stat* st)
 {
-    const QByteArray name = QFile::encodeName(fileName);
-    const int fd = ::open(name.constData(), flags | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(name.constData(), flags | O_NONBLOCK | O_CLOEXEC, 0666);
     if (fd < 0) {
         *reason = SystemReason(errno);
         return -1;
@@ -54,11 +56,12 @@ int OpenCheckedHandle(const QString& fileName, int flags, bool (*accept)(mode_t)
 }
 
 // The same, handed to file.
-bool OpenChecked(QFile& file, int flags, bool (*accept)(mode_t), QString* reason)
+bool OpenChecked(QFile& file, const QByteArray& name, int flags, bool (*accept)(mode_t),
+                 QString* reason)
 {
     struct stat st {
     };
-    const int fd = OpenCheckedHandle(file.fileName(), flags, accept, reason, &st);
+    const int fd = OpenCheckedHandle(name, flags, accept, reason, &st);
     if (fd < 0)
         return false;
     const QIODevice::OpenMode mode =
@@ -128,20 +131,45 @@ int ReadWhole(int fd, off_t size, QByteArray* bytes)
     return 0;
 }
 
-// The new bytes over the old ones: room first, then the bytes, then the new length.
-// *changed once a byte of the file may differ. 0 or the errno.
+// What follows the new bytes of a file that shrinks until it is cut: empty lines up to
+// the old length (CR LF, a last CR where one byte is left). The files written in place
+// are read line by line, and their readers pass over empty lines and read on, so that a
+// file left uncut (a pulled card, a kill) holds the new lines and nothing else.
+QByteArray ShrinkFiller(qsizetype size)
+{
+    QByteArray filler;
+    filler.reserve(size);
+    while (filler.size() + 2 <= size)
+        filler += "\r\n";
+    if (filler.size() < size)
+        filler += '\r';
+    return filler;
+}
+
+// The new bytes over the old ones: room first (kept beyond the old end, so that the file
+// holds its old bytes and nothing else until the one write of the new ones), then the
+// bytes, where the file shrinks followed by empty lines over the whole old length, then
+// the new length once those are on the medium. *changed once a byte of the file may
+// differ. 0 or the errno.
 int Overwrite(int fd, const QByteArray& old, const QByteArray& bytes, bool* changed)
 {
     if (bytes.size() > old.size()) {
         // Where the file system cannot reserve room, the restore below still holds.
-        const int reserved = ::posix_fallocate(fd, 0, off_t(bytes.size()));
-        if (reserved != 0 && reserved != EOPNOTSUPP && reserved != EINVAL)
+#ifdef FALLOC_FL_KEEP_SIZE
+        const int reserved =
+            ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, off_t(bytes.size())) == 0 ? 0 : errno;
+#else
+        const int reserved = EOPNOTSUPP;
+#endif
+        if (reserved != 0 && reserved != EOPNOTSUPP && reserved != EINVAL && reserved != ENOSYS)
             return reserved;
     }
     *changed = true;
-    if (const int error = WriteAt(fd, bytes); error != 0)
+    const bool shrinks = old.size() > bytes.size();
+    const QByteArray filled = shrinks ? bytes + ShrinkFiller(old.size() - bytes.size()) : bytes;
+    if (const int error = WriteAt(fd, filled); error != 0)
         return error;
-    if (old.size() > bytes.size() && ::ftruncate(fd, off_t(bytes.size())) != 0)
+    if (shrinks && (::fsync(fd) != 0 || ::ftruncate(fd, off_t(bytes.size())) != 0))
         return errno;
     return 0;
 }
@@ -227,11 +255,15 @@ FileFacts InspectFile(const QString& fileName)
 
 bool OpenRegularFileForReading(QFile& file, QString* reason)
 {
+    return OpenRegularFileForReading(file, QFile::encodeName(file.fileName()), reason);
+}
+
+bool OpenRegularFileForReading(QFile& file, const QByteArray& name, QString* reason)
+{
     // The check before the open keeps a device from being opened at all (opening some
     // has effects); the check after it closes the gap between the two.
     struct stat st {
     };
-    const QByteArray name = QFile::encodeName(file.fileName());
     if (name.isEmpty() || ::stat(name.constData(), &st) != 0) {
         *reason = name.isEmpty() ? FileText::tr("No file name") : SystemReason(errno);
         return false;
@@ -240,7 +272,7 @@ bool OpenRegularFileForReading(QFile& file, QString* reason)
         *reason = KindReason(st.st_mode);
         return false;
     }
-    return OpenChecked(file, O_RDONLY, IsRegular, reason);
+    return OpenChecked(file, name, O_RDONLY, IsRegular, reason);
 }
 
 QString WriteToHandle(int handle, const QByteArray& bytes)
@@ -263,7 +295,7 @@ InPlaceWrite WriteInPlace(const QString& fileName, const QByteArray& bytes)
     const bool regular =
         ::stat(QFile::encodeName(fileName).constData(), &st) == 0 && S_ISREG(st.st_mode);
     // A device is written as it is: there is nothing to keep or to cut.
-    const int fd = OpenCheckedHandle(fileName, regular ? O_RDWR : O_WRONLY,
+    const int fd = OpenCheckedHandle(QFile::encodeName(fileName), regular ? O_RDWR : O_WRONLY,
                                      regular ? IsRegular : IsWritableInPlace, &result.error, &st);
     if (fd < 0)
         return result;
@@ -333,4 +365,83 @@ void DropCachedPages(const QString& fileName)
         return;
     (void)::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
     ::close(fd);
+}
+
+QList<QByteArray> UndecodableNames(const QString& folder)
+{
+    QList<QByteArray> names;
+    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return names;
+    while (const dirent* entry = ::readdir(dir)) {
+        const QByteArray name(entry->d_name);
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        const QString decoded = utf8(name);
+        if (utf8.hasError())
+            names << name;
+    }
+    ::closedir(dir);
+    return names;
+}
+
+namespace
+{
+
+// Writes bytes at the end of the file open under fd with O_APPEND; a write that falls
+// short is continued, so that the failure that stopped it gives its reason. Cut back to
+// size after a failure. 0 or the errno.
+int AppendAll(int fd, off_t size, const QByteArray& bytes)
+{
+    qint64 done = 0;
+    int error = 0;
+    while (done < bytes.size() && error == 0) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n > 0)
+            done += n;
+        else if (n == 0 || errno != EINTR)
+            error = n == 0 ? EIO : errno;
+    }
+    if (error == 0 && ::fdatasync(fd) != 0)
+        error = errno;
+    if (error != 0)
+        (void)::ftruncate(fd, size);
+    return error;
+}
+
+} // namespace
+
+QString AppendLocked(const QString& fileName,
+                     const std::function<QByteArray(const QByteArray& head, bool lineEnded,
+                                                    QString* refusal)>& bytesFor)
+{
+    QString reason;
+    struct stat st {
+    };
+    const int fd = OpenCheckedHandle(QFile::encodeName(fileName), O_WRONLY | O_APPEND | O_CREAT,
+                                     IsRegular, &reason, &st);
+    if (fd < 0)
+        return reason;
+    // The lock is the file's own (a file system without locks has no other writers to
+    // wait for); a reading descriptor looks at what the lock keeps still.
+    const bool locked = ::flock(fd, LOCK_EX) == 0 || errno == ENOLCK || errno == EOPNOTSUPP;
+    const int reader =
+        locked ? ::open(QFile::encodeName(fileName).constData(), O_RDONLY | O_CLOEXEC) : -1;
+    if (reader < 0 || ::fstat(fd, &st) != 0)
+        reason = SystemReason(errno);
+    QByteArray head(qsizetype(qMin<off_t>(st.st_size, 4096)), '\0');
+    char last = '\n';
+    errno = 0;
+    if (reason.isEmpty() &&
+        (::pread(reader, head.data(), size_t(head.size()), 0) != ssize_t(head.size()) ||
+         (st.st_size > 0 && ::pread(reader, &last, 1, st.st_size - 1) != 1)))
+        reason = SystemReason(errno == 0 ? EIO : errno);
+    if (reason.isEmpty()) {
+        const QByteArray bytes = bytesFor(head, last == '\n', &reason);
+        if (const int error = bytes.isEmpty() ? 0 : AppendAll(fd, st.st_size, bytes); error != 0)
+            reason = SystemReason(error);
+    }
+    if (reader >= 0)
+        ::close(reader);
+    ::close(fd); // drops the lock
+    return reason;
 }

@@ -3,7 +3,9 @@
 #include "platform/fileplatform.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 SafeWriteMedium Medium{SyncFileAndFolder, DropCachedPages};
@@ -75,6 +77,21 @@ QString Write(const QString& fileName, const FileFacts& target, const QByteArray
     return error;
 }
 
+// The name QSaveFile gives its temporary file: the file's name, a point and the six
+// letters it draws.
+bool IsTemporaryNameOf(const QString& name, const QString& target)
+{
+    constexpr int Drawn = 6;
+    if (name.size() != target.size() + 1 + Drawn || !name.startsWith(target + QLatin1Char('.')))
+        return false;
+    for (qsizetype i = name.size() - Drawn; i < name.size(); ++i) {
+        const char16_t c = name.at(i).unicode();
+        if (!((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z')))
+            return false;
+    }
+    return true;
+}
+
 // The file read back from the medium, not from memory, and compared.
 QString Verify(const QString& fileName, const QByteArray& bytes)
 {
@@ -110,8 +127,30 @@ FileResult WriteFileSafely(const QString& fileName, const QByteArray& bytes)
         error = InPlace(fileName, bytes);
     } else {
         error = Write(fileName, target, bytes);
-        if (error.isEmpty())
+        if (error.isEmpty()) {
+            for (const QString& left : LeftoverTemporaryFiles(fileName))
+                QFile::remove(left); // where the folder may not be written, they stay
             error = Verify(fileName, bytes);
+        }
     }
     return FileResult{error.isEmpty(), error};
+}
+
+QStringList LeftoverTemporaryFiles(const QString& fileName)
+{
+    const QFileInfo info(fileName);
+    const QFileInfo real(info.canonicalFilePath().isEmpty() ? info.absoluteFilePath()
+                                                            : info.canonicalFilePath());
+    const QString target = real.fileName();
+    QStringList left;
+    // QDir::System lists broken links too; a match is looked at without following it.
+    const QDir folder = real.dir();
+    const QStringList names = folder.entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QString& name : names) {
+        const QFileInfo entry(folder.filePath(name));
+        if (IsTemporaryNameOf(name, target) && !entry.isSymLink() && entry.isFile())
+            left << entry.absoluteFilePath();
+    }
+    return left;
 }

@@ -58,6 +58,7 @@ PresetRead ReadPreset(const QByteArray& bytes, const ComboItems& items)
         ReadConfigSettings(buffer, result.settings, items.sampleRates, items.wavTypes);
     result.ok =
         read.stop.reason == ReadStop::EndOfFile && read.lines > 0 && read.linesWithoutEffect == 0;
+    result.notInFile = read.notInFile;
     return result;
 }
 

@@ -24,6 +24,7 @@ ConfigSettings FormStartSettings(const ComboItems& items);
 struct PresetRead {
     bool ok = false; // every line took effect and the whole file was read
     ConfigSettings settings;
+    QList<ConfigAssignment> notInFile; // settings no line of the file sets
 };
 
 // Reads a preset's bytes line by line over the form's start settings, as loading it

@@ -1,12 +1,15 @@
 // plimo-configurator --inspect and the window's card report: a card read, never written.
 #include "recorder_files/cardreport.h"
 
+#include "app/preferences/prefcodec.h"
+#include "app/preferences/preferences.h"
 #include "common/printable.h"
 #include "platform/fileplatform.h"
 #include "recorder_files/clockfile.h"
 #include "recorder_files/configcheck.h"
 #include "recorder_files/configwriter.h"
 #include "recorder_files/derived.h"
+#include "recorder_files/interruptedwrites.h"
 #include "recorder_files/schedulewording.h"
 #include "recorder_files/wavheader.h"
 
@@ -32,37 +35,25 @@ QString Shown(const QString& relative)
     return PrintableText(relative);
 }
 
-// Reads the header of one recording: the first bytes, more only when the chunks before
-// "data" do not fit into them (the usual header is 44 bytes).
-void AddRecording(const QFileInfo& entry, const QString& relative, qint64 headBytes,
+// Measures one recording by its sound; a file whose header cannot be read is counted
+// apart, as unreadable.
+void AddRecording(const WavInfo& info, qint64 size, const QDateTime& time, const QString& relative,
                   RecordingsSummary& s)
 {
-    QFile file(entry.filePath());
-    QString reason;
-    if (!OpenRegularFileForReading(file, &reason)) {
-        s.unreadable << CardText::tr("%1: %2").arg(Shown(relative), reason);
+    if (!info.ok) {
+        s.unreadable << CardText::tr("%1: %2").arg(Shown(relative), info.error);
         return;
     }
-    const qint64 size = file.size();
     ++s.count;
     s.bytes += size;
-    const QDateTime time = entry.lastModified();
-    if (!s.oldest.isValid() || time < s.oldest)
+    s.milliseconds += info.milliseconds;
+    if (time.isValid() && (!s.oldest.isValid() || time < s.oldest))
         s.oldest = time;
-    if (!s.newest.isValid() || time > s.newest)
+    if (time.isValid() && (!s.newest.isValid() || time > s.newest))
         s.newest = time;
-    QByteArray head = file.read(qMin<qint64>(4096, headBytes));
-    WavInfo info = ReadWavHeader(head, size);
-    if (!info.ok && head.size() == 4096 && headBytes > 4096) {
-        head += file.read(headBytes - head.size());
-        info = ReadWavHeader(head, size);
-    }
-    if (file.error() != QFileDevice::NoError)
-        s.unreadable << CardText::tr("%1: %2").arg(Shown(relative), file.errorString());
-    else if (!info.ok)
-        s.unreadable << CardText::tr("%1: %2").arg(Shown(relative), info.error);
-    else
-        s.milliseconds += info.milliseconds;
+    if (!info.note.isEmpty())
+        s.notes << CardText::tr("%1: %2, %3")
+                       .arg(Shown(relative), info.note, PlayingTimeText(info.milliseconds));
 }
 
 struct Walk {
@@ -74,6 +65,36 @@ struct Walk {
 bool IsRecordingName(const QString& name)
 {
     return name.endsWith(QLatin1String(".wav"), Qt::CaseInsensitive);
+}
+
+// A recording whose name is no valid UTF-8 is named in the report, with its bytes escaped.
+WavInfo NamedUndecodable(WavInfo info)
+{
+    const QString why = CardText::tr("its name is not valid UTF-8");
+    info.note = info.note.isEmpty() ? why : info.note + QStringLiteral("; ") + why;
+    return info;
+}
+
+// The recordings whose names are no valid UTF-8, which Qt's listing leaves out: opened
+// by the system's bytes and named with those bytes escaped ("ok\xff.wav").
+void WalkUndecodable(Walk& walk, const QDir& dir, const QString& prefix)
+{
+    for (const QByteArray& name : UndecodableNames(dir.path())) {
+        if (++walk.entries > walk.bounds.entries) {
+            walk.summary.moreFiles = true;
+            return;
+        }
+        if (!name.toLower().endsWith(".wav"))
+            continue;
+        const QString relative = prefix + PrintableText(QString::fromLatin1(name), true);
+        QFile file;
+        QString reason;
+        if (!OpenRegularFileForReading(file, QFile::encodeName(dir.path()) + '/' + name, &reason))
+            walk.summary.skipped << CardText::tr("%1: skipped: %2").arg(relative, reason);
+        else
+            AddRecording(NamedUndecodable(MeasureWavFile(file, walk.bounds.headBytes)), file.size(),
+                         file.fileTime(QFileDevice::FileModificationTime), relative, walk.summary);
+    }
 }
 
 void WalkFolder(Walk& walk, const QDir& dir, const QString& prefix, int depth)
@@ -107,11 +128,13 @@ void WalkFolder(Walk& walk, const QDir& dir, const QString& prefix, int depth)
         const FileKind kind =
             entry.isFile() ? FileKind::Regular : InspectFile(entry.filePath()).kind;
         if (kind == FileKind::Regular)
-            AddRecording(entry, relative, walk.bounds.headBytes, walk.summary);
+            AddRecording(MeasureWavFile(entry.filePath(), walk.bounds.headBytes), entry.size(),
+                         entry.lastModified(), relative, walk.summary);
         else if (kind != FileKind::Missing) // a dangling link is no recording
             walk.summary.skipped
                 << CardText::tr("%1: skipped: %2").arg(Shown(relative), NotAFileReason(kind));
     }
+    WalkUndecodable(walk, dir, prefix);
 }
 
 } // namespace
@@ -130,19 +153,28 @@ RecordingsSummary SummariseRecordings(const QString& folder, const RecordingBoun
 
 QString PlayingTimeText(qint64 milliseconds)
 {
-    const qint64 minutes = milliseconds / 60000;
-    if (minutes < 60)
-        return CardText::tr("%1 min").arg(minutes);
-    return CardText::tr("%1 h %2 min").arg(minutes / 60).arg(minutes % 60);
+    const qint64 seconds = milliseconds / 1000;
+    const qint64 h = seconds / 3600, min = seconds / 60 % 60, sec = seconds % 60;
+    QStringList parts;
+    if (h > 0)
+        parts << CardText::tr("%1 h").arg(h);
+    if (h > 0 || min > 0)
+        parts << CardText::tr("%1 min").arg(min);
+    if (sec > 0 || parts.isEmpty())
+        parts << CardText::tr("%1 s").arg(sec);
+    return parts.join(QLatin1Char(' '));
 }
 
 QString RecordingsText(const RecordingsSummary& s)
 {
-    if (s.count == 0)
-        return QString();
-    const QString count =
-        s.count == 1 ? CardText::tr("1 recording") : CardText::tr("%1 recordings").arg(s.count);
-    return CardText::tr("%1, %2").arg(count, PlayingTimeText(s.milliseconds));
+    QStringList parts;
+    if (s.count > 0)
+        parts << (s.count == 1 ? CardText::tr("1 recording")
+                               : CardText::tr("%1 recordings").arg(s.count))
+              << PlayingTimeText(s.milliseconds);
+    if (!s.unreadable.isEmpty())
+        parts << CardText::tr("%1 unreadable").arg(s.unreadable.size());
+    return parts.join(QStringLiteral(", "));
 }
 
 namespace
@@ -154,35 +186,37 @@ void IndentInto(const QString& text, const QString& indent, QStringList& lines)
         lines << indent + line;
 }
 
-// The --check verdict and schedule summary of the card's config.ini; settings receive
-// what the form would hold after loading it. False when it cannot be read.
-bool ConfigSection(const QString& fileName, const QString& name, const ComboItems& items,
-                   QStringList& lines, ConfigSettings* settings, bool* present)
+// The --check verdict, the lines that did not take effect and the schedule summary of
+// the card's config.ini; settings receive what the form would hold after loading it.
+// Returns --check's exit code: 0 every line took effect (or there is no config.ini), 1
+// not, 2 it cannot be read.
+int ConfigSection(const QString& fileName, const QString& name, const ComboItems& items,
+                  QStringList& lines, ConfigSettings* settings, bool* present)
 {
     *present = InspectFile(fileName).kind != FileKind::Missing;
     if (!*present) {
         lines << CardText::tr("%1: none on the card").arg(name);
-        return true;
+        return 0;
     }
     QByteArray bytes;
     const QString error = ReadSmallFile(fileName, MaxConfigFileSize, &bytes);
     if (!error.isEmpty()) {
         lines << CardText::tr("%1: cannot read it: %2").arg(name, error);
-        return false;
+        return 2;
     }
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     QString check;
     QTextStream out(&check);
-    CheckConfigDevice(buffer, out, items, FreeSpacePlan(), false);
+    const int code = CheckConfigDevice(buffer, out, items, FreeSpacePlan(), false);
     out.flush();
     QStringList checked = check.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     lines << QStringLiteral("%1: %2").arg(name,
                                           checked.isEmpty() ? QString() : checked.takeFirst());
     IndentInto(checked.join(QLatin1Char('\n')), QStringLiteral("    "), lines);
     *settings = ReadPreset(bytes, items).settings;
-    return true;
+    return code;
 }
 
 QString FullText(const ConfigSettings* settings, qint64 freeBytes, const QDate& today)
@@ -194,31 +228,34 @@ QString FullText(const ConfigSettings* settings, qint64 freeBytes, const QDate& 
 
 QString ClockText(const QString& folder, const QString& clockName)
 {
-    const auto present = [&](const QString& name) {
-        return InspectFile(folder + name).kind != FileKind::Missing;
-    };
-    if (present(QString::fromLatin1(ClockAcknowledgeName())))
+    const WaitingClock clock = FindWaitingClock(folder, clockName);
+    if (clock.waiting) {
+        QString text = WaitingClockText(clock, clockName);
+        if (clock.time.isValid() && ClockIsStale(clock.time, QDateTime::currentDateTime()))
+            text += CardText::tr(", not the time now");
+        return text + CardText::tr(" (no %1)").arg(QLatin1String(ClockAcknowledgeName()));
+    }
+    if (InspectFile(folder + QLatin1String(ClockAcknowledgeName())).kind != FileKind::Missing)
         return CardText::tr("clock set: %1 present").arg(QLatin1String(ClockAcknowledgeName()));
-    if (present(clockName))
-        return CardText::tr("%1 waiting: the recorder has not read it yet (no %2)")
-            .arg(Shown(clockName), QLatin1String(ClockAcknowledgeName()));
     return CardText::tr("no clock file");
 }
 
 void RecordingsSection(const RecordingsSummary& s, QStringList& lines)
 {
     const QString format = QStringLiteral("yyyy-MM-dd HH:mm:ss");
-    if (s.count == 0)
-        lines << CardText::tr("recordings: none");
-    else
-        lines << CardText::tr("recordings: %1, %2 bytes, playing %3, oldest %4, newest %5")
-                     .arg(s.count)
-                     .arg(s.bytes)
-                     .arg(PlayingTimeText(s.milliseconds), s.oldest.toString(format),
-                          s.newest.toString(format));
-    for (const QStringList* list : {&s.unreadable, &s.skipped}) {
-        for (const QString& line : *list)
-            lines << QStringLiteral("    ") + line;
+    QString line = s.count == 0
+                       ? CardText::tr("recordings: none")
+                       : CardText::tr("recordings: %1, %2 bytes, playing %3, oldest %4, newest %5")
+                             .arg(s.count)
+                             .arg(s.bytes)
+                             .arg(PlayingTimeText(s.milliseconds), s.oldest.toString(format),
+                                  s.newest.toString(format));
+    if (!s.unreadable.isEmpty())
+        line += CardText::tr("; %1 unreadable").arg(s.unreadable.size());
+    lines << line;
+    for (const QStringList* list : {&s.unreadable, &s.notes, &s.skipped}) {
+        for (const QString& entry : *list)
+            lines << QStringLiteral("    ") + entry;
     }
     if (s.moreFiles)
         lines << QStringLiteral("    ") + CardText::tr("more files not counted");
@@ -240,21 +277,32 @@ CardReport InspectCard(const QString& folder, const CardReportOptions& o)
     }
     ConfigSettings settings;
     bool hasConfig = false;
-    const bool configRead = ConfigSection(card + o.configName, Shown(o.configName), o.items, lines,
-                                          &settings, &hasConfig);
+    const int configCode = ConfigSection(card + o.configName, Shown(o.configName), o.items, lines,
+                                         &settings, &hasConfig);
     const QStorageInfo volume(card);
     if (volume.isValid()) {
         const qint64 free = volume.bytesAvailable();
         lines << CardText::tr("free space: %1 GB (%2 bytes), %3")
                      .arg(GigabytesText(free, 2))
                      .arg(free)
-                     .arg(FullText(configRead && hasConfig ? &settings : nullptr, free, o.today));
+                     .arg(FullText(configCode < 2 && hasConfig ? &settings : nullptr, free,
+                                   o.today));
     } else {
         lines << CardText::tr("free space: unknown");
     }
     lines << CardText::tr("clock: %1").arg(ClockText(card, o.clockName));
+    lines << InterruptedWriteLines(card, {o.configName, o.clockName});
     RecordingsSection(report.recordings, lines);
     report.text = lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
-    report.exitCode = configRead && report.recordings.unreadable.isEmpty() ? 0 : 1;
+    report.exitCode = configCode == 0 && report.recordings.unreadable.isEmpty() ? 0 : 1;
     return report;
+}
+
+CardReportOptions PreferenceReportOptions()
+{
+    CardReportOptions options;
+    options.configName = PrefText(Preferences.CFGname);
+    options.clockName = PrefText(Preferences.TimeName);
+    options.items = PreferenceComboItems();
+    return options;
 }

@@ -22,11 +22,12 @@ struct RecordingBounds {
 struct RecordingsSummary {
     bool readable = false;    // the card folder itself could be listed
     QString error;            // why not
-    int count = 0;            // *.wav files (any case) that are regular files
+    int count = 0;            // recordings: *.wav files (any case) whose header was read
     qint64 bytes = 0;         // their sizes
-    qint64 milliseconds = 0;  // playing time of those whose header was read
+    qint64 milliseconds = 0;  // their playing time, measured by their sound
     QDateTime oldest, newest; // their modification times
-    QStringList unreadable;   // "sub/BROKEN.WAV: not a WAV file"
+    QStringList unreadable;   // "sub/BROKEN.WAV: not a WAV file", not counted above
+    QStringList notes;        // "R017.WAV: unfinished recording (...), 12 min"
     QStringList skipped;      // "pipe.wav: It is a pipe or socket, not a file"
     bool moreFiles = false;   // a bound was reached: more files not counted
 };
@@ -34,9 +35,10 @@ struct RecordingsSummary {
 // Every *.wav under folder, sub-folders included; links to folders are not followed.
 RecordingsSummary SummariseRecordings(const QString& folder, const RecordingBounds& bounds = {});
 
-// "41 h 20 min", "20 min".
+// "45 s", "12 min 5 s", "2 h 14 min 38 s".
 QString PlayingTimeText(qint64 milliseconds);
-// "132 recordings, 41 h 20 min"; empty when there are none.
+// "132 recordings, 41 h 20 min", "6 recordings, 20 min, 1 unreadable"; empty when there
+// are neither recordings nor unreadable files.
 QString RecordingsText(const RecordingsSummary& summary);
 
 struct CardReportOptions {
@@ -48,9 +50,16 @@ struct CardReportOptions {
 };
 
 struct CardReport {
-    QString text;     // the whole report, one item a line
-    int exitCode = 0; // 0 all readable, 1 a recording or config.ini unreadable, 2 the folder
+    QString text; // the whole report, one item a line
+    // 0 all readable, 1 a recording or config.ini unreadable or a line of config.ini
+    // without effect (as --check), 2 the folder
+    int exitCode = 0;
     RecordingsSummary recordings;
 };
 
 CardReport InspectCard(const QString& folder, const CardReportOptions& options = {});
+
+// The options of the preferences in use: the file names CFGname and TimeName and the
+// items of HSample and HMode, as the form holds them. --inspect and the window's card
+// report both ask with these.
+CardReportOptions PreferenceReportOptions();

@@ -3,13 +3,16 @@
 #include "common/printable.h"
 #include "platform/fileplatform.h"
 #include "recorder_files/cardreport.h"
+#include "recorder_files/clockfile.h"
 #include "recorder_files/configcheck.h"
 #include "recorder_files/configwriter.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFileInfo>
 #include <QTextStream>
+#include <bitset>
 
 namespace
 {
@@ -123,6 +126,127 @@ QStringList SettingDifferences(const ConfigSettings& p, const ConfigSettings& c)
 namespace
 {
 
+// The settings one line of config.ini sets together, as --verify names them: the first
+// SimpleGroups, then one per timer.
+constexpr const char* GroupNames[] = {QT_TRANSLATE_NOOP("CardVerify", "sample rate and type"),
+                                      QT_TRANSLATE_NOOP("CardVerify", "VAS"),
+                                      QT_TRANSLATE_NOOP("CardVerify", "VAS on level and time"),
+                                      QT_TRANSLATE_NOOP("CardVerify", "VAS off level and time"),
+                                      QT_TRANSLATE_NOOP("CardVerify", "loop"),
+                                      QT_TRANSLATE_NOOP("CardVerify", "limits"),
+                                      QT_TRANSLATE_NOOP("CardVerify", "timers")};
+constexpr int SimpleGroups = int(std::size(GroupNames));
+constexpr int GroupCount = SimpleGroups + TimerCount;
+using Groups = std::bitset<GroupCount>;
+
+int GroupOf(const ConfigAssignment& a)
+{
+    switch (a.field) {
+    case ConfigField::SampleRate:
+    case ConfigField::WavType:
+        return 0;
+    case ConfigField::VasEnable:
+        return 1;
+    case ConfigField::VasOnLevel:
+    case ConfigField::VasOnTime:
+        return 2;
+    case ConfigField::VasOffLevel:
+    case ConfigField::VasOffTime:
+        return 3;
+    case ConfigField::LoopSize:
+        return 4;
+    case ConfigField::LimitMax:
+    case ConfigField::LimitMin:
+        return 5;
+    case ConfigField::TimersEnable:
+        return 6;
+    default:
+        return SimpleGroups + std::clamp(a.panel, 0, TimerCount - 1);
+    }
+}
+
+QString GroupName(int group)
+{
+    return group < SimpleGroups ? VerifyText::tr(GroupNames[group])
+                                : VerifyText::tr("timer %1").arg(group - SimpleGroups + 1);
+}
+
+// The groups a file's settings would be written with, and of them those no line set.
+Groups GroupsOf(const QList<ConfigAssignment>& assignments)
+{
+    Groups groups;
+    for (const ConfigAssignment& a : assignments)
+        groups.set(std::size_t(GroupOf(a)));
+    return groups;
+}
+
+// Gives to the values of a group of from; the VAS levels go with VAS, the timers with
+// "timers", as the recorder reads them only under those.
+void CopyGroup(ConfigSettings& to, const ConfigSettings& from, int group)
+{
+    switch (group) {
+    case 0:
+        to.sampleRate = from.sampleRate;
+        to.wavType = from.wavType;
+        return;
+    case 1:
+        to.vasEnabled = from.vasEnabled;
+        CopyGroup(to, from, 2);
+        CopyGroup(to, from, 3);
+        return;
+    case 2:
+        to.vasOnLevel = from.vasOnLevel;
+        to.vasOnTime = from.vasOnTime;
+        return;
+    case 3:
+        to.vasOffLevel = from.vasOffLevel;
+        to.vasOffTime = from.vasOffTime;
+        return;
+    case 4:
+        to.loopSize = from.loopSize;
+        return;
+    case 5:
+        to.limitMax = from.limitMax;
+        to.limitMin = from.limitMin;
+        return;
+    case 6:
+        to.timersEnabled = from.timersEnabled;
+        for (int i = 0; i < TimerCount; ++i)
+            CopyGroup(to, from, SimpleGroups + i);
+        return;
+    default:
+        to.timers[group - SimpleGroups] = from.timers[group - SimpleGroups];
+    }
+}
+
+// A setting one file holds and the other leaves out differs: the recorder keeps its own
+// value where its file holds none. Settings neither file holds are not compared: *card
+// takes the preset's values for every setting one of them leaves out.
+QStringList HeldDifferences(const PresetRead& preset, const PresetRead& read, ConfigSettings* card)
+{
+    const Groups both =
+        GroupsOf(WrittenSettings(preset.settings)) & GroupsOf(WrittenSettings(read.settings));
+    const Groups presetLacks = both & GroupsOf(preset.notInFile);
+    const Groups cardLacks = both & GroupsOf(read.notInFile);
+    QStringList notInCard, notInPreset;
+    for (int g = 0; g < GroupCount; ++g) {
+        if (cardLacks[g] && !presetLacks[g])
+            notInCard << GroupName(g);
+        if (presetLacks[g] && !cardLacks[g])
+            notInPreset << GroupName(g);
+        if (cardLacks[g] || presetLacks[g])
+            CopyGroup(*card, preset.settings, g);
+    }
+    QStringList lines;
+    if (!notInCard.isEmpty())
+        lines << VerifyText::tr("not in the card's file: %1")
+                     .arg(notInCard.join(QStringLiteral(", ")));
+    if (!notInPreset.isEmpty())
+        lines << VerifyText::tr("not in the preset's file: %1")
+                     .arg(notInPreset.join(QStringLiteral(", ")));
+    return lines;
+}
+
 QString Quoted(const QByteArray& line)
 {
     return QLatin1Char('\'') + PrintableText(QString::fromLatin1(line), true) + QLatin1Char('\'');
@@ -130,9 +254,10 @@ QString Quoted(const QByteArray& line)
 
 // Reads the card's file as the form would, over its start settings; the lines that
 // did not do all they ask, and why the reading ended early, go to *lines.
-ConfigSettings ReadCardConfig(const QByteArray& bytes, const ComboItems& items, QStringList* lines)
+PresetRead ReadCardConfig(const QByteArray& bytes, const ComboItems& items, QStringList* lines)
 {
-    ConfigSettings settings = FormStartSettings(items);
+    PresetRead card;
+    card.settings = FormStartSettings(items);
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -143,7 +268,8 @@ ConfigSettings ReadCardConfig(const QByteArray& bytes, const ComboItems& items, 
                           .arg(Quoted(line.text), ExplainConfigLine(parsed));
     };
     const ConfigReadResult read =
-        ReadConfigSettings(buffer, settings, items.sampleRates, items.wavTypes, note);
+        ReadConfigSettings(buffer, card.settings, items.sampleRates, items.wavTypes, note);
+    card.notInFile = read.notInFile;
     for (const QString& why : ExplainReadStop(read.stop, read.carriageReturns))
         *lines << (read.stop.pending.isEmpty() ? why
                                                : VerifyText::tr("line %1 %2: %3")
@@ -151,32 +277,43 @@ ConfigSettings ReadCardConfig(const QByteArray& bytes, const ComboItems& items, 
                                                      .arg(Quoted(read.stop.pending), why));
     if (read.lines == 0 && read.stop.pending.isEmpty())
         *lines << VerifyText::tr("no settings in the file");
-    return settings;
+    return card;
 }
 
 } // namespace
 
-CardCheck VerifyCard(const QString& folder, const ConfigSettings& preset, const ComboItems& items,
-                     const QString& configName)
+CardCheck VerifyCard(const QString& folder, const PresetRead& preset, const ComboItems& items,
+                     const QString& configName, const QString& clockName)
 {
     const QString shown = PrintableText(folder);
     const QString card = CardPathOfFolder(folder);
     QString failure = CardFolderProblem(folder, true);
     if (!failure.isEmpty())
         return {CardVerdict::Failed, QStringLiteral("FAILED %1: %2").arg(shown, failure)};
+    QStringList differences;
     const QString fileName = card + configName;
-    if (InspectFile(fileName).kind == FileKind::Missing)
-        return {CardVerdict::Differs, QStringLiteral("DIFFERS %1: ").arg(shown) +
-                                          VerifyText::tr("no %1").arg(PrintableText(configName))};
-    QByteArray bytes;
-    failure = ReadSmallFile(fileName, MaxConfigFileSize, &bytes);
-    if (!failure.isEmpty())
-        return {CardVerdict::Failed,
+    if (InspectFile(fileName).kind == FileKind::Missing) {
+        differences << VerifyText::tr("no %1").arg(PrintableText(configName));
+    } else {
+        QByteArray bytes;
+        failure = ReadSmallFile(fileName, MaxConfigFileSize, &bytes);
+        if (!failure.isEmpty())
+            return {
+                CardVerdict::Failed,
                 QStringLiteral("FAILED %1: ").arg(shown) +
                     VerifyText::tr("cannot read %1: %2").arg(PrintableText(configName), failure)};
-    QStringList lines;
-    const ConfigSettings settings = ReadCardConfig(bytes, items, &lines);
-    const QStringList differences = SettingDifferences(preset, settings) + lines;
+        QStringList lines;
+        const PresetRead read = ReadCardConfig(bytes, items, &lines);
+        ConfigSettings settings = read.settings;
+        differences << HeldDifferences(preset, read, &settings);
+        differences << SettingDifferences(preset.settings, settings) << lines;
+    }
+    // A clock file just written is what the preset's write leaves; an old one would set
+    // the recorder's clock back at its next start.
+    const WaitingClock clock = FindWaitingClock(card, clockName);
+    if (clock.waiting &&
+        (!clock.time.isValid() || ClockIsStale(clock.time, QDateTime::currentDateTime())))
+        differences << WaitingClockText(clock, clockName);
     if (differences.isEmpty())
         return {CardVerdict::Same, QStringLiteral("SAME %1").arg(shown)};
     return {CardVerdict::Differs,
@@ -184,7 +321,7 @@ CardCheck VerifyCard(const QString& folder, const ConfigSettings& preset, const 
 }
 
 int VerifyCards(const QString& presetName, const QStringList& cards, const ComboItems& items,
-                const QString& configName, QTextStream& out)
+                const QString& configName, const QString& clockName, QTextStream& out)
 {
     QByteArray bytes;
     if (const QString error = ReadSmallFile(presetName, MaxConfigFileSize, &bytes);
@@ -206,7 +343,7 @@ int VerifyCards(const QString& presetName, const QStringList& cards, const Combo
     }
     int result = 0;
     for (const QString& card : cards) {
-        const CardCheck check = VerifyCard(card, preset.settings, items, configName);
+        const CardCheck check = VerifyCard(card, preset, items, configName, clockName);
         out << check.text << '\n';
         out.flush();
         if (check.verdict == CardVerdict::Failed)

@@ -25,11 +25,14 @@ struct CardCheck {
         text; // the line printed for the card: "SAME DIR", "DIFFERS DIR: ...", "FAILED DIR: ..."
 };
 
-// Compares the card folder's config.ini with the preset's settings.
-CardCheck VerifyCard(const QString& folder, const ConfigSettings& preset, const ComboItems& items,
-                     const QString& configName);
+// Compares the card folder's config.ini with the preset: what the recorder will do with
+// each. A setting one file holds and the other leaves out differs (the recorder keeps its
+// own value for it); settings neither holds are not compared. A waiting clock file
+// (clockName without time.ok) that is not of about now differs too.
+CardCheck VerifyCard(const QString& folder, const PresetRead& preset, const ComboItems& items,
+                     const QString& configName, const QString& clockName);
 
 // The whole command: reads the preset and prints one line per card. Returns 0 when every
 // card holds the preset, 1 when any differs, 2 when any failed or the preset is at fault.
 int VerifyCards(const QString& presetName, const QStringList& cards, const ComboItems& items,
-                const QString& configName, QTextStream& out);
+                const QString& configName, const QString& clockName, QTextStream& out);

@@ -1,9 +1,13 @@
 #include "recorder_files/clockfile.h"
 
+#include "common/printable.h"
+#include "platform/fileplatform.h"
 #include "platform/savefile.h"
+#include "recorder_files/configcheck.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QRegularExpression>
 
 QByteArray ClockFileBytes(const QDate& date, const QTime& time)
 {
@@ -96,4 +100,53 @@ ClockUpdateResult UpdateClockFiles(const QString& cardPath, const ClockUpdate& u
         }
     }
     return result;
+}
+
+namespace
+{
+
+// The clock file's two lines as written above: "dd.MM.yy" and "hh:mm:ss".
+QDateTime ClockFileTime(const QByteArray& bytes)
+{
+    static const QRegularExpression form(
+        QStringLiteral("^(\\d\\d)\\.(\\d\\d)\\.(\\d\\d)\r\n(\\d\\d):(\\d\\d):(\\d\\d)\r\n$"));
+    const QRegularExpressionMatch m = form.match(QString::fromLatin1(bytes));
+    if (!m.hasMatch())
+        return QDateTime();
+    const auto n = [&](int i) { return m.capturedView(i).toInt(); };
+    return QDateTime(QDate(FirstClockYear + n(3), n(2), n(1)), QTime(n(4), n(5), n(6)));
+}
+
+} // namespace
+
+WaitingClock FindWaitingClock(const QString& cardPath, const QString& clockName)
+{
+    WaitingClock clock;
+    if (InspectFile(cardPath + QLatin1String(ClockAcknowledgeName())).kind != FileKind::Missing ||
+        InspectFile(cardPath + clockName).kind == FileKind::Missing)
+        return clock;
+    clock.waiting = true;
+    QByteArray bytes;
+    // A clock file is 20 bytes; anything much larger is no clock file.
+    clock.error = ReadSmallFile(cardPath + clockName, 1024, &bytes);
+    if (clock.error.isEmpty())
+        clock.time = ClockFileTime(bytes);
+    return clock;
+}
+
+bool ClockIsStale(const QDateTime& time, const QDateTime& now)
+{
+    return time > now.addDays(1) || time < now.addSecs(-3600);
+}
+
+QString WaitingClockText(const WaitingClock& clock, const QString& clockName)
+{
+    const QString name = PrintableText(clockName);
+    if (!clock.error.isEmpty())
+        return ClockFileText::tr("%1 waiting: cannot read it: %2").arg(name, clock.error);
+    if (!clock.time.isValid())
+        return ClockFileText::tr("%1 waiting: it holds no date and time the recorder reads")
+            .arg(name);
+    return ClockFileText::tr("%1 waiting: %2, the recorder will set its clock to it")
+        .arg(name, clock.time.toString(QStringLiteral("dd.MM.yy HH:mm:ss")));
 }

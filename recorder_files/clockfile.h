@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 #include <QTime>
 
@@ -51,3 +52,19 @@ ClockUpdateResult UpdateClockFiles(const QString& cardPath, const ClockUpdate& u
 // (time.ok and the clock file) are removed after config.ini is written.
 QString ClockNameClash(const QString& configName, const QString& clockName, bool writeClock,
                        bool deleteOldClock);
+
+// A clock file on the card that the recorder has not taken yet (no time.ok beside it):
+// at its next start the recorder sets its clock to the time it holds.
+struct WaitingClock {
+    bool waiting = false;
+    QDateTime time; // invalid when the file holds no date and time the recorder reads
+    QString error;  // why the file could not be read
+};
+WaitingClock FindWaitingClock(const QString& cardPath, const QString& clockName);
+
+// A waiting time more than a day ahead of now or more than an hour behind it: not one
+// just written for this card.
+bool ClockIsStale(const QDateTime& time, const QDateTime& now);
+
+// "time.ini waiting: 01.01.20 00:00:00, the recorder will set its clock to it".
+QString WaitingClockText(const WaitingClock& clock, const QString& clockName);

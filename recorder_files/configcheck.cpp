@@ -309,6 +309,31 @@ QString DescribeNotInFile(const QList<ConfigAssignment>& kept)
     return text;
 }
 
+QStringList DescribeSetAgain(const QList<SetAgain>& again)
+{
+    QStringList lines;
+    for (qsizetype i = 0; i < again.size();) {
+        const SetAgain& pair = again[i];
+        QStringList names;
+        for (;
+             i < again.size() && again[i].firstLine == pair.firstLine && again[i].line == pair.line;
+             ++i) {
+            const ConfigAssignment& a = again[i].setting;
+            const QString name = a.field >= ConfigField::TimerEnable
+                                     ? Text::tr("timer %1").arg(a.panel + 1)
+                                     : Text::tr("the %1").arg(QLatin1String(Field(a.field).word));
+            if (!names.contains(name))
+                names << name;
+        }
+        lines << (names.size() == 1 ? Text::tr("line %1 sets %2; line %3 sets it again")
+                                    : Text::tr("line %1 sets %2; line %3 sets them again"))
+                     .arg(pair.firstLine)
+                     .arg(names.join(Text::tr(" and ")))
+                     .arg(pair.line);
+    }
+    return lines;
+}
+
 QStringList ExplainReadStop(const ReadStopInfo& stop, qint64 carriageReturns)
 {
     QStringList lines;
@@ -363,10 +388,16 @@ qint64 CarriageReturnsInFile(QIODevice& device, qint64 start, const ConfigReadRe
 int CheckConfigDevice(QIODevice& device, QTextStream& out, const ComboItems& items,
                       const FreeSpacePlan& plan, bool explainLines)
 {
+    // Without explainLines, the lines that did not take effect and why the reading
+    // stopped follow the verdict, told as line by line.
+    QStringList details;
     const auto explain = [&](const ConfigLine& line, const ParsedLine& parsed) {
         if (explainLines)
             out << Text::tr("line %1: %2").arg(line.number).arg(Printable(line.text)) << '\n'
                 << "    " << ExplainConfigLine(parsed) << '\n';
+        else if (!TookEffect(parsed))
+            details << Text::tr("line %1: %2").arg(line.number).arg(Printable(line.text))
+                    << QStringLiteral("    ") + ExplainConfigLine(parsed);
     };
     const qint64 start = device.pos();
     ConfigSettings settings;
@@ -382,13 +413,18 @@ int CheckConfigDevice(QIODevice& device, QTextStream& out, const ComboItems& ite
     const int failed = read.linesWithoutEffect;
 
     const QStringList why = ExplainReadStop(stop, CarriageReturnsInFile(device, start, read));
-    if (!stop.pending.isEmpty() && explainLines) {
-        out << Text::tr("line %1: %2").arg(stop.lineNumber).arg(Printable(stop.pending)) << '\n';
+    if (!stop.pending.isEmpty()) {
+        details << Text::tr("line %1: %2").arg(stop.lineNumber).arg(Printable(stop.pending));
         for (const QString& text : why)
-            out << "    " << text << '\n';
+            details << QStringLiteral("    ") + text;
     } else {
-        for (const QString& text : why)
+        details << why;
+    }
+    details << DescribeSetAgain(read.setAgain);
+    if (explainLines) {
+        for (const QString& text : std::as_const(details))
             out << text << '\n';
+        details.clear();
     }
 
     const bool restIgnored =
@@ -404,6 +440,8 @@ int CheckConfigDevice(QIODevice& device, QTextStream& out, const ComboItems& ite
             << '\n';
     else
         out << Text::tr("%1 of %2 did not take effect").arg(failed).arg(count) << '\n';
+    for (const QString& text : std::as_const(details))
+        out << text << '\n';
     WriteScheduleSummary(settings, out, plan);
     out.flush();
     // A file that sets nothing (a failed copy, an empty file) is no configuration.

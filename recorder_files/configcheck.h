@@ -11,6 +11,7 @@ struct ComboItems;
 struct ConfigAssignment;
 struct ParsedLine;
 struct ReadStopInfo;
+struct SetAgain;
 
 // Reads a whole file of at most limit bytes without waiting on a pipe: empty when
 // read, otherwise the reason. bytes holds what was read, limit + 1 bytes of a larger file.
@@ -39,6 +40,10 @@ QString ExplainConfigLine(const ParsedLine& parsed);
 // The settings a loaded file does not hold, with the values they keep, one a line after
 // a heading; empty when there are none.
 QString DescribeNotInFile(const QList<ConfigAssignment>& kept);
+
+// The settings later lines set again, one line for each pair of lines: "line 3 sets the
+// loop size; line 7 sets it again".
+QStringList DescribeSetAgain(const QList<SetAgain>& again);
 
 // Why the reading ended early, one message a line (none when it reached the end of
 // the file normally). carriageReturns: how many the whole file holds.

@@ -5,7 +5,7 @@
 #include <QIODevice>
 
 #include <algorithm>
-#include <bitset>
+#include <array>
 #include <iterator>
 
 namespace
@@ -94,7 +94,8 @@ ReadConfigSettings(QIODevice& device, ConfigSettings& settings, int sampleRateIt
 {
     ConfigReadResult result;
     ConfigLineReader reader;
-    std::bitset<std::size_t(ConfigFieldCount * TimerCount)> set; // field x TimerCount + panel
+    // The line that last set each setting (field x TimerCount + panel), 0 for none.
+    std::array<int, std::size_t(ConfigFieldCount * TimerCount)> setBy{};
     const auto slot = [](const ConfigAssignment& a) {
         return std::size_t(a.field) * TimerCount +
                std::size_t(std::clamp(a.panel, 0, TimerCount - 1));
@@ -108,8 +109,11 @@ ReadConfigSettings(QIODevice& device, ConfigSettings& settings, int sampleRateIt
         if (onLine)
             onLine(line, parsed);
         ApplyParsedLine(settings, parsed, sampleRateItems, wavTypeItems);
-        for (const ConfigAssignment& a : parsed.sets)
-            set.set(slot(a));
+        for (const ConfigAssignment& a : parsed.sets) {
+            if (setBy[slot(a)] != 0)
+                result.setAgain << SetAgain{setBy[slot(a)], line.number, a};
+            setBy[slot(a)] = line.number;
+        }
     };
     char buffer[16384];
     for (;;) {
@@ -126,7 +130,7 @@ ReadConfigSettings(QIODevice& device, ConfigSettings& settings, int sampleRateIt
         ++result.linesWithoutEffect;
     }
     for (const ConfigAssignment& a : WrittenSettings(settings)) {
-        if (!set.test(slot(a)))
+        if (setBy[slot(a)] == 0)
             result.notInFile << a;
     }
     return result;

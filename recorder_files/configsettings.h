@@ -60,6 +60,13 @@ ParsedLine FitToItems(ParsedLine parsed, const ComboItems& items);
 void ApplyParsedLine(ConfigSettings& settings, const ParsedLine& parsed, int sampleRateItems,
                      int wavTypeItems);
 
+// A setting that a later line of the file sets again: the later line wins.
+struct SetAgain {
+    int firstLine = 0; // the line that set it before
+    int line = 0;      // the line that sets it again
+    ConfigAssignment setting;
+};
+
 struct ConfigReadResult {
     ReadStopInfo stop;
     qint64 carriageReturns = 0; // in the bytes read up to where the reading stopped
@@ -72,6 +79,7 @@ struct ConfigReadResult {
     // Settings the file would hold if saved that no line of it set: they keep the values
     // the settings had before the read.
     QList<ConfigAssignment> notInFile;
+    QList<SetAgain> setAgain; // in the order of the lines that set them again
 };
 
 // Reads a whole config.ini from device into settings, line by line as the recorder

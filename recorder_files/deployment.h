@@ -16,10 +16,12 @@ struct DeploymentRow {
     QDateTime at = QDateTime::currentDateTime(); // when the write ended
     QString error;                               // empty: written and verified
     QString folder;                              // the card folder (or card path) as given
-    CardIdentity card;                           // the volume it is on
-    QByteArray config;                           // the config.ini written; empty when none was
-    QDateTime clock;     // what the clock file holds; invalid when none was written
-    int minutesADay = 0; // of the configuration written
+    QString absoluteFolder;                      // the same, absolute, links followed
+    QString settingsFile; // the preset written (--write), the file last loaded or saved (window)
+    CardIdentity card;    // the volume it is on
+    QByteArray config;    // the config.ini written; empty when none was
+    QDateTime clock;      // what the clock file holds; invalid when none was written
+    int minutesADay = 0;  // of the configuration written
     qint64 bytesADay = 0;
     int daysUntilFull = -1; // from `at`'s date with the card's free space; -1 never
     bool freeSpaceKnown = false;
@@ -29,10 +31,14 @@ struct DeploymentRow {
 
 // The column names, in order.
 QByteArray DeploymentHeader();
-// One row, CR LF included.
-QByteArray DeploymentLine(const DeploymentRow& row);
-// One field, quoted where RFC 4180 wants it.
+// One row, CR LF included; its first columns only where a record has fewer (-1: all).
+QByteArray DeploymentLine(const DeploymentRow& row, int columns = -1);
+// One field, quoted where RFC 4180 wants it; a text a spreadsheet would run as a formula
+// (starting with "=", "+", "-" or "@") is given a leading "'".
 QByteArray CsvField(const QString& text);
+
+// folder as an absolute path ending in "/", symbolic links followed where it exists.
+QString AbsoluteFolder(const QString& folder);
 
 // The row for a write of settings (as config bytes) to folder: the volume's name and
 // serial, the schedule's daily figures and the days until the card is full.
@@ -43,6 +49,9 @@ DeploymentRow DeploymentRowFor(const QString& folder, const ConfigSettings& sett
 // deployments.csv in the user's data folder (QStandardPaths::AppDataLocation).
 QString DefaultDeploymentRecord();
 
-// Appends the row, with the header first when the file is new or empty. Returns the
+// Appends the row, with the header first when the file is new or empty, under a lock that
+// makes other writers wait; a record begun by an earlier version gets the columns of its
+// header. A file whose first line is no such header is left alone; a write that fails
+// half way (a full disk) is cut back, so that the file stays whole rows. Returns the
 // reason when the row could not be written; the card write stands either way.
 QString AppendDeployment(const QString& fileName, const DeploymentRow& row);

@@ -103,6 +103,7 @@ void ConfigEditWindow::SaveAs()
         WarnFileError(tr("Cannot write %1:\n%2").arg(fileName, result.error));
         return;
     }
+    SettingsFile = QFileInfo(fileName).absoluteFilePath();
     ReportSaved({fileName});
 }
 
@@ -162,9 +163,11 @@ DeploymentRow ConfigEditWindow::SaveRow(const QString& card, const QString& erro
 {
     const ConfigSettings settings = Settings();
     const QDateTime clock(setDate->date(), setTime->time());
-    return DeploymentRowFor(CardFolder(card), settings,
-                            configWritten ? FormatConfig(settings) : QByteArray(),
-                            clockWritten ? clock : QDateTime(), error);
+    DeploymentRow row = DeploymentRowFor(CardFolder(card), settings,
+                                         configWritten ? FormatConfig(settings) : QByteArray(),
+                                         clockWritten ? clock : QDateTime(), error);
+    row.settingsFile = SettingsFile;
+    return row;
 }
 
 void ConfigEditWindow::RecordSave(const QString& card, const QString& error, bool configWritten,
@@ -192,6 +195,7 @@ FileResult ConfigEditWindow::LoadFile(const QString& fileName, ConfigReadResult*
     if (result.ok) {
         AfterLoad();
         MarkUnmodified();
+        SettingsFile = QFileInfo(fileName).absoluteFilePath();
     }
     return result;
 }
@@ -221,9 +225,4 @@ void ConfigEditWindow::WarnFileError(const QString& text)
 QByteArray ConfigEditWindow::ClockBytes() const
 {
     return ClockFileBytes(setDate->date(), setTime->time());
-}
-
-FileResult ConfigEditWindow::WriteClockFile(const QString& cardPath)
-{
-    return WriteFileSafely(cardPath + PrefText(Preferences.TimeName), ClockBytes());
 }

@@ -57,9 +57,13 @@ QString DatePatternText(int day, int month, const QLocale& locale)
 
 QStringList ScheduleLines(const Schedule& s,
                           const std::function<QString(int minutes, qint64 bytes)>& sizeText,
-                          const QLocale& locale)
+                          const QLocale& locale, QList<int>* needsAction)
 {
     QStringList lines;
+    const auto warn = [&] {
+        if (needsAction)
+            *needsAction << int(lines.size() - 1);
+    };
     if (!s.input.timersEnabled) {
         lines << ScheduleText::tr("timers off: the recorder writes when its key is pressed");
         return lines;
@@ -67,8 +71,11 @@ QStringList ScheduleLines(const Schedule& s,
     lines << ScheduleText::tr("records %1 min a day, %2 a day")
                  .arg(s.minutes)
                  .arg(sizeText(s.minutes, s.bytes));
-    for (const DateExtra& e : s.extras)
+    for (const DateExtra& e : s.extras) {
         lines << ExtraText(e, locale);
+        if (e.overlapMinutes > 0)
+            warn();
+    }
     if (s.unlimited)
         lines << ScheduleText::tr("an unlimited write time is counted up to midnight");
     const int overlapping = s.typical.OverlapTimers();
@@ -80,6 +87,8 @@ QStringList ScheduleLines(const Schedule& s,
         lines << ScheduleText::tr("timers %1 overlap for %2 min a day")
                      .arg(TimerList(overlapping))
                      .arg(s.overlapMinutes);
+    if (s.overlapMinutes > 0)
+        warn();
     if (s.input.vasEnabled)
         lines << ScheduleText::tr(
             "VAS on: at most this much, the recorder writes only while it hears sound");

@@ -24,9 +24,11 @@ qint64 ParseByteSize(const QString& text);
 
 // The schedule in words, one sentence a line: daily total first, then date-bound extras,
 // overlaps, VAS, loop writing. sizeText turns minutes and bytes into the size wording.
+// needsAction, when given, receives the indexes of the lines that call for a change of
+// the settings (writes that overlap); the others only inform.
 QStringList ScheduleLines(const Schedule& schedule,
                           const std::function<QString(int minutes, qint64 bytes)>& sizeText,
-                          const QLocale& locale);
+                          const QLocale& locale, QList<int>* needsAction = nullptr);
 
 // "15 June", "the 15th of every month", "every day in June".
 QString DatePatternText(int day, int month, const QLocale& locale);

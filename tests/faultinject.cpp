@@ -1,4 +1,5 @@
-// libplimofault.so: fails the Nth file-changing call with EIO (see faultinject.h).
+// libplimofault.so: fails the Nth file-changing call with EIO, or kills the process
+// there (see faultinject.h).
 // Every wrapper hands the call on to the next definition (the C library, or the
 // sanitizer's interceptor), found with dlsym(RTLD_NEXT).
 #include "faultinject.h"
@@ -11,6 +12,7 @@
 #include <cstring>
 #include <dlfcn.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
@@ -22,34 +24,75 @@ std::atomic<bool> armed{false};
 std::atomic<long> calls{0};
 long failFrom = 0;
 long failCount = 1;
+FaultKill killMode = FaultKill::No;
+long slowMilliseconds = 0;
 char failedCall[32];
 
-// Reads PLIMO_FAULT_AT and PLIMO_FAULT_COUNT once, for a process started with the
-// library preloaded.
+// Reads PLIMO_FAULT_AT, PLIMO_FAULT_COUNT, PLIMO_FAULT_KILL and PLIMO_FAULT_SLOW once,
+// for a process started with the library preloaded.
 __attribute__((constructor)) void ArmFromEnvironment()
 {
+    if (const char* slow = std::getenv("PLIMO_FAULT_SLOW"))
+        slowMilliseconds = std::atol(slow);
     const char* at = std::getenv("PLIMO_FAULT_AT");
     if (!at)
         return;
     const char* count = std::getenv("PLIMO_FAULT_COUNT");
-    FaultArm(std::atol(at), count ? std::atol(count) : 1);
+    const char* kill = std::getenv("PLIMO_FAULT_KILL");
+    if (kill && (std::strcmp(kill, "before") == 0 || std::strcmp(kill, "after") == 0))
+        FaultArmKill(std::atol(at), kill[0] == 'a' ? FaultKill::After : FaultKill::Before);
+    else
+        FaultArm(std::atol(at), count ? std::atol(count) : 1);
 }
 
-// Counts one file-changing call; true when it is to fail (errno is then EIO).
-bool Fails(const char* name)
+// What becomes of one file-changing call.
+enum class Turn { Run, Fail, RunThenKill };
+
+[[noreturn]] void KillSelf()
 {
+    ::kill(::getpid(), SIGKILL);
+    for (;;)
+        ::pause();
+}
+
+// Counts one file-changing call and decides its turn (errno is EIO for Fail); a kill
+// before the call happens here.
+Turn Count(const char* name)
+{
+    if (slowMilliseconds > 0 && std::strcmp(name, "write") == 0)
+        ::usleep(useconds_t(slowMilliseconds * 1000));
     if (!armed.load())
-        return false;
+        return Turn::Run;
     const long n = ++calls;
     if (std::getenv("PLIMO_FAULT_TRACE"))
         ::dprintf(2, "fault point %ld: %s\n", n, name);
     if (failFrom <= 0 || n < failFrom || n >= failFrom + failCount)
-        return false;
+        return Turn::Run;
+    if (killMode == FaultKill::Before)
+        KillSelf();
+    if (killMode == FaultKill::After)
+        return Turn::RunThenKill;
     if (failedCall[0] == '\0') {
         std::strncpy(failedCall, name, sizeof failedCall - 1);
     }
     errno = EIO;
-    return true;
+    return Turn::Fail;
+}
+
+// Runs call at its turn: failed gives the failure's result.
+template <typename Call, typename Failed>
+auto AtTurn(const char* name, Call call, Failed failed) -> decltype(call())
+{
+    switch (Count(name)) {
+    case Turn::Fail:
+        return decltype(call())(failed());
+    case Turn::RunThenKill:
+        call();
+        KillSelf();
+    case Turn::Run:
+        break;
+    }
+    return call();
 }
 
 // Writes to pipes, terminals and sockets (the program's own output) are no file
@@ -116,10 +159,17 @@ void FaultArm(long failAt, long count)
     armed = true;
 }
 
+void FaultArmKill(long killAt, FaultKill when)
+{
+    FaultArm(killAt, 1);
+    killMode = when;
+}
+
 void FaultDisarm()
 {
     armed = false;
     calls = 0;
+    killMode = FaultKill::No;
     shortWriteMade = false;
     failedCall[0] = '\0';
 }
@@ -143,7 +193,10 @@ const char* FaultFailedCall()
         const mode_t mode = ModeArgument(flags, list);                                             \
         va_end(list);                                                                              \
         NEXT(name);                                                                                \
-        return OpensForWriting(flags) && Fails(#name) ? -1 : next args;                            \
+        if (!OpensForWriting(flags))                                                               \
+            return next args;                                                                      \
+        return AtTurn(                                                                             \
+            #name, [&] { return next args; }, [] { return -1; });                                  \
     }
 
 OPEN_CALL(open, (const char* path, int flags, ...), (path, flags, mode))
@@ -158,9 +211,11 @@ OPEN_CALL(openat64, (int dir, const char* path, int flags, ...), (dir, path, fla
         NEXT(name);                                                                                \
         if (IsFile(fd) && FollowsShortWrite())                                                     \
             return -1;                                                                             \
-        if (IsFile(fd) && Fails(#name))                                                            \
-            return ShortWrite([&](size_t n) { return write; }, size);                              \
-        return next args;                                                                          \
+        if (!IsFile(fd))                                                                           \
+            return next args;                                                                      \
+        return AtTurn(                                                                             \
+            #name, [&] { return next args; },                                                      \
+            [&] { return ShortWrite([&](size_t n) { return write; }, size); });                    \
     }
 
 WRITE_CALL(write, (int fd, const void* buffer, size_t size), (fd, buffer, size),
@@ -175,7 +230,8 @@ WRITE_CALL(pwrite64, (int fd, const void* buffer, size_t size, off64_t at), (fd,
     int name params                                                                                \
     {                                                                                              \
         NEXT(name);                                                                                \
-        return Fails(#name) ? -1 : next args;                                                      \
+        return AtTurn(                                                                             \
+            #name, [&] { return next args; }, [] { return -1; });                                  \
     }
 
 FAILING_CALL(creat, (const char* path, mode_t mode), (path, mode))
@@ -213,13 +269,15 @@ FAILING_CALL(fchmodat, (int dir, const char* path, mode_t mode, int flags),
 int posix_fallocate(int fd, off_t at, off_t size)
 {
     NEXT(posix_fallocate);
-    return Fails("posix_fallocate") ? EIO : next(fd, at, size);
+    return AtTurn(
+        "posix_fallocate", [&] { return next(fd, at, size); }, [] { return EIO; });
 }
 
 int posix_fallocate64(int fd, off64_t at, off64_t size)
 {
     NEXT(posix_fallocate64);
-    return Fails("posix_fallocate") ? EIO : next(fd, at, size);
+    return AtTurn(
+        "posix_fallocate", [&] { return next(fd, at, size); }, [] { return EIO; });
 }
 
 } // extern "C"

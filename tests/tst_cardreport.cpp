@@ -9,46 +9,97 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cstdio>
 #include <sys/stat.h>
+
+using Files = QMap<QString, QByteArray>; // name in the card folder: bytes
 
 class CardReportTest : public QObject
 {
     Q_OBJECT
 
 private slots:
+    // Playing time comes from the format (rate, channels, sample size, ADPCM block), not
+    // from the header's byte rate; an unfinished recording counts the bytes there.
     void header_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<qint64>("fileSize"); // -1: the bytes' own size
         QTest::addColumn<qint64>("milliseconds");
         QTest::addColumn<QString>("error");
-        QTest::newRow("PCM") << WavBytes(1, 16000, 32000) << qint64(-1) << qint64(2000) << "";
-        QTest::newRow("u-Law") << WavBytes(7, 8000, 4000) << qint64(-1) << qint64(500) << "";
-        QTest::newRow("IMA ADPCM")
-            << WavBytes(0x11, 4055, 4055) << qint64(-1) << qint64(1000) << "";
+        QTest::addColumn<QString>("note");
+        const QString unfinished = "unfinished recording (the recorder stopped before closing it)";
+        const auto riff = [](QByteArray bytes, quint32 size) {
+            return bytes.replace(4, 4, Le32(size));
+        };
+        QTest::newRow("PCM") << WavBytes(1, 16000, 32000) << qint64(-1) << qint64(2000) << ""
+                             << "";
+        QTest::newRow("u-Law") << WavBytes(7, 8000, 4000) << qint64(-1) << qint64(500) << ""
+                               << "";
+        QTest::newRow("IMA ADPCM") << WavBytes(0x11, 4055, 4096) << qint64(-1) << qint64(1010) << ""
+                                   << "";
+        QTest::newRow("MS ADPCM") << WavBytes(2, 4096, 4096) << qint64(-1) << qint64(1000) << ""
+                                  << "";
         QTest::newRow("odd chunk before fmt")
             << WavBytes(7, 8000, 8000, "LIST" + Le32(3) + "abc" + '\0') << qint64(-1)
-            << qint64(1000) << "";
+            << qint64(1000) << ""
+            << "";
         QTest::newRow("data claims more than the file holds")
-            << WavBytes(7, 8000, 4000, QByteArray(), 800000000) << qint64(-1) << qint64(500) << "";
+            << WavBytes(7, 8000, 4000, QByteArray(), 800000000) << qint64(-1) << qint64(500) << ""
+            << "";
         QTest::newRow("only the head read of a long file")
             << WavBytes(7, 8000, 0, QByteArray(), 80000) << qint64(44 + 80000) << qint64(10000)
+            << ""
+            << "";
+        QTest::newRow("byte rate 1")
+            << WavBytes(7, 1, 16000, {}, -1, 8000) << qint64(-1) << qint64(2000) << ""
+            << "header's byte rate 1 does not match 8000 Hz u-Law: "
+               "counted as 8000 B/s";
+        QTest::newRow("byte rate not rate x block")
+            << WavBytes(1, 1600, 32000, {}, -1, 8000) << qint64(-1) << qint64(2000) << ""
+            << "header's byte rate 1600 does not match 8000 Hz PCM: counted as 16000 B/s";
+        QTest::newRow("byte rate 0")
+            << WavBytes(1, 0, 16000, {}, -1, 8000) << qint64(-1) << qint64(1000) << ""
+            << "header's byte rate 0 does not match 8000 Hz PCM: "
+               "counted as 16000 B/s";
+        QTest::newRow("ADPCM byte rate of PCM")
+            << WavBytes(0x11, 8000, 4096) << qint64(-1) << qint64(1010) << ""
+            << "header's byte rate 8000 does not match 8000 Hz IMA ADPCM: counted as 4055 B/s";
+        QTest::newRow("data size 0, sound after")
+            << WavBytes(7, 8000, 16000, {}, 0) << qint64(-1) << qint64(2000) << "" << unfinished;
+        QTest::newRow("data size 0xFFFFFFFF") << WavBytes(7, 8000, 16000, {}, 0xFFFFFFFF)
+                                              << qint64(-1) << qint64(2000) << "" << unfinished;
+        QTest::newRow("RIFF size 0")
+            << riff(WavBytes(7, 8000, 16000), 0) << qint64(-1) << qint64(2000) << "" << unfinished;
+        QTest::newRow("data size 0, nothing after")
+            << WavBytes(7, 8000, 0, {}, 0) << qint64(-1) << qint64(0) << ""
             << "";
         QTest::newRow("not RIFF") << QByteArray("hello") << qint64(-1) << qint64(0)
-                                  << "not a WAV file";
+                                  << "not a WAV file"
+                                  << "";
+        QTest::newRow("RIFF lost, whole recording")
+            << QByteArray(4, '\0') + WavBytes(7, 8000, 80000).mid(4) << qint64(-1) << qint64(0)
+            << "not a WAV file"
+            << "";
         QTest::newRow("RIFF but not WAVE")
-            << QByteArray("RIFF\4\0\0\0AVI ") << qint64(-1) << qint64(0) << "not a WAV file";
+            << QByteArray("RIFF\4\0\0\0AVI ") << qint64(-1) << qint64(0) << "not a WAV file"
+            << "";
         QTest::newRow("no data") << WavBytes(1, 16000, 0).left(36) << qint64(-1) << qint64(0)
-                                 << "no data chunk in the first 64 KiB";
+                                 << "no data chunk in the first 64 KiB"
+                                 << "";
         QTest::newRow("fmt too short") << QByteArrayLiteral("RIFF\20\0\0\0WAVEfmt \4\0\0\0\1\0\1\0")
-                                       << qint64(-1) << qint64(0) << "fmt chunk too short";
-        QTest::newRow("0 bytes a second") << WavBytes(1, 0, 100) << qint64(-1) << qint64(0)
-                                          << "0 bytes per second in the fmt chunk";
+                                       << qint64(-1) << qint64(0) << "fmt chunk too short"
+                                       << "";
+        QTest::newRow("sample rate 0") << WavBytes(7, 8000, 100, {}, -1, 0) << qint64(-1)
+                                       << qint64(0) << "sample rate 0 in the fmt chunk"
+                                       << "";
         QTest::newRow("unknown format")
-            << WavBytes(0x55, 16000, 100) << qint64(-1) << qint64(0) << "unknown WAV format 85";
+            << WavBytes(0x55, 16000, 100) << qint64(-1) << qint64(0) << "unknown WAV format 85"
+            << "";
         QTest::newRow("chunk size past the end")
             << QByteArrayLiteral("RIFF\20\0\0\0WAVEjunk\377\377\377\377") << qint64(-1) << qint64(0)
-            << "no fmt chunk in the first 64 KiB";
+            << "no fmt chunk in the first 64 KiB"
+            << "";
     }
     void header()
     {
@@ -56,10 +107,14 @@ private slots:
         QFETCH(qint64, fileSize);
         QFETCH(qint64, milliseconds);
         QFETCH(QString, error);
+        QFETCH(QString, note);
         const WavInfo info = ReadWavHeader(bytes, fileSize < 0 ? bytes.size() : fileSize);
         QCOMPARE(info.error, error);
         QCOMPARE(info.ok, error.isEmpty());
+        QVERIFY2(!info.ok || info.bytesPerSecond > 0, "a readable header with 0 bytes a second");
         QCOMPARE(info.milliseconds, milliseconds);
+        QCOMPARE(info.note, note);
+        QCOMPARE(info.unfinished, note.startsWith("unfinished"));
     }
 
     // A card folder as it comes back: recordings in sub-folders, a broken one, a pipe
@@ -71,17 +126,17 @@ private slots:
         QTest::addColumn<QStringList>("notes");
         QTest::addColumn<int>("code");
         const QString all =
-            "recordings: 4, 372141 bytes, playing 1 h 0 min, oldest 2026-11-01 08:00:00, "
-            "newest 2026-12-01 08:00:00";
+            "recordings: 3, 372191 bytes, playing 1 h 0 min 1 s, oldest 2026-11-01 08:00:00, "
+            "newest 2026-12-01 08:00:00; 2 unreadable";
         QTest::newRow("whole card")
             << 100000 << all
-            << QStringList{"    REC/BROKEN.WAV: not a WAV file",
+            << QStringList{"    REC/BROKEN.WAV: not a WAV file", "    REC/LOST.WAV: not a WAV file",
                            "    pipe.wav: skipped: It is a pipe or socket, not a file",
                            "    more files not counted"}
             << 1;
         QTest::newRow("entries bound")
             << 3
-            << "recordings: 1, 8044 bytes, playing 0 min, oldest 2026-12-01 08:00:00, newest "
+            << "recordings: 1, 8044 bytes, playing 1 s, oldest 2026-12-01 08:00:00, newest "
                "2026-12-01 08:00:00"
             << QStringList{"    more files not counted"} << 0;
     }
@@ -106,7 +161,9 @@ private slots:
         wav("A.WAV", WavBytes(7, 8000, 8000), {2026, 12, 1});
         wav("REC/b.wav", WavBytes(7, 100, 100 * 3600), {2026, 11, 1});
         wav("REC/BROKEN.WAV", "not a wav", {2026, 11, 2});
-        wav("REC/2/3/4/5/6/7/8/c.Wav", WavBytes(0x11, 4000, 4000), {2026, 11, 3});
+        // A recording whose RIFF was zeroed is no recording, whatever its size.
+        wav("REC/LOST.WAV", QByteArray(4, '\0') + WavBytes(7, 8000, 80000).mid(4), {2026, 11, 2});
+        wav("REC/2/3/4/5/6/7/8/c.Wav", WavBytes(0x11, 4055, 4055), {2026, 11, 3});
         wav(deep + "/too-deep.wav", WavBytes(7, 8000, 8000), {2026, 11, 4});
         wav("notes.txt", "x", {2026, 11, 5});
         QCOMPARE(mkfifo(QFile::encodeName(card.filePath("pipe.wav")).constData(), 0644), 0);
@@ -121,13 +178,76 @@ private slots:
         QCOMPARE(report.exitCode, code);
     }
 
+    // Cards whose recordings lie in their headers, or were never closed: --inspect (and
+    // the window's card report, the same text) and the status line give the same count.
+    void recordings_data()
+    {
+        QTest::addColumn<Files>("files");
+        QTest::addColumn<QString>("line"); // the recordings line up to "oldest"
+        QTest::addColumn<QStringList>("notes");
+        QTest::addColumn<QString>("status");
+        const QByteArray seconds45 = WavBytes(7, 8000, 45 * 8000);
+        QTest::newRow("45 s") << Files{{"R001.WAV", seconds45}}
+                              << "recordings: 1, 360044 bytes, playing 45 s, " << QStringList()
+                              << "1 recording, 45 s";
+        QTest::newRow("byte rate 1")
+            << Files{{"R001.WAV", WavBytes(7, 1, 16000, {}, -1, 8000)}}
+            << "recordings: 1, 16044 bytes, playing 2 s, "
+            << QStringList{"    R001.WAV: header's byte rate 1 does not match 8000 Hz u-Law: "
+                           "counted as 8000 B/s, 2 s"}
+            << "1 recording, 2 s";
+        QTest::newRow("unfinished")
+            << Files{{"REC/R017.WAV", WavBytes(7, 100, 72000, {}, 0)}}
+            << "recordings: 1, 72044 bytes, playing 12 min, "
+            << QStringList{"    REC/R017.WAV: unfinished recording (the recorder stopped before "
+                           "closing it), 12 min"}
+            << "1 recording, 12 min";
+        QTest::newRow("unreadable apart")
+            << Files{{"REC/R001.WAV", seconds45}, {"REC/R007.WAV", "not a wav"}}
+            << "recordings: 1, 360044 bytes, playing 45 s, "
+            << QStringList{"    REC/R007.WAV: not a WAV file"} << "1 recording, 45 s, 1 unreadable";
+        QTest::newRow("name not UTF-8") << Files{{"ok\\xff.wav", seconds45}, {"REC/\\xfe.wav", "x"}}
+                                        << "recordings: 1, 360044 bytes, playing 45 s, "
+                                        << QStringList{"    REC/\\xfe.wav: not a WAV file",
+                                                       "    ok\\xff.wav: its name is not valid "
+                                                       "UTF-8, 45 s"}
+                                        << "1 recording, 45 s, 1 unreadable";
+        QTest::newRow("RIFF lost") << Files{{"R001.WAV", QByteArray(4, '\0') + seconds45.mid(4)}}
+                                   << "recordings: none; 1 unreadable"
+                                   << QStringList{"    R001.WAV: not a WAV file"} << "1 unreadable";
+    }
+    void recordings()
+    {
+        QFETCH(Files, files);
+        QFETCH(QString, line);
+        QFETCH(QStringList, notes);
+        QFETCH(QString, status);
+        QTemporaryDir dir;
+        for (auto file = files.cbegin(); file != files.cend(); ++file) {
+            QVERIFY(QDir(dir.path()).mkpath(QFileInfo(dir.filePath(file.key())).path()));
+            // "\\xff" in a name stands for that byte, which no QString file name holds.
+            const QByteArray name = QFile::encodeName(dir.filePath(file.key()))
+                                        .replace("\\xff", "\xff")
+                                        .replace("\\xfe", "\xfe");
+            FILE* f = std::fopen(name.constData(), "wb");
+            QVERIFY(f && std::fwrite(file.value().constData(), 1, file.value().size(), f) ==
+                             size_t(file.value().size()));
+            QCOMPARE(std::fclose(f), 0);
+        }
+        const QStringList lines = InspectCard(dir.path()).text.split('\n');
+        const qsizetype at = lines.indexOf(QRegularExpression("^recordings: .*"));
+        QVERIFY2(at > 0 && lines[at].startsWith(line), qPrintable(lines.join('\n')));
+        QCOMPARE(lines.mid(at + 1, notes.size() + 1), notes + QStringList{""});
+        QCOMPARE(RecordingsText(SummariseRecordings(dir.path())), status);
+    }
+
     void clock_data()
     {
         QTest::addColumn<QStringList>("files");
         QTest::addColumn<QString>("line");
         QTest::newRow("waiting") << QStringList{"time.ini"}
-                                 << "clock: time.ini waiting: the recorder has not read it yet "
-                                    "(no time.ok)";
+                                 << "clock: time.ini waiting: 01.01.01 00:05:09, the recorder "
+                                    "will set its clock to it, not the time now (no time.ok)";
         QTest::newRow("set") << QStringList{"time.ok"} << "clock: clock set: time.ok present";
         QTest::newRow("set, file left")
             << QStringList{"time.ini", "time.ok"} << "clock: clock set: time.ok present";
@@ -155,6 +275,11 @@ private slots:
                               << "config.ini: every line took effect (3 lines)" << 0;
         QTest::newRow("none") << QByteArray() << ""
                               << "config.ini: none on the card" << 0;
+        QTest::newRow("a line without effect") << QByteArray("Event=all\r\nLoop=0\r\n") << ""
+                                               << "    line 2: Loop=0" << 1;
+        QTest::newRow("a setting set again")
+            << QByteArray("Loop=100\r\nEvent=key\r\nLoop=none\r\n") << ""
+            << "    line 1 sets the loop size; line 3 sets it again" << 0;
         QTest::newRow("pipe") << QByteArray("<pipe>") << ""
                               << "config.ini: cannot read it: It is a pipe or socket, not a file"
                               << 1;
@@ -226,9 +351,9 @@ private slots:
         p.start(QStringLiteral(PLIMO_BINARY), {"--inspect", mount});
         QVERIFY(p.waitForFinished(10000));
         const QString out = QString::fromUtf8(p.readAllStandardOutput());
-        QVERIFY2(out.contains(QRegularExpression("\nrecordings: 4, 360138 bytes, playing 1 h "
-                                                 "0 min, oldest .*\n    REC/BROKEN.WAV: not a "
-                                                 "WAV file\n")),
+        QVERIFY2(out.contains(QRegularExpression("\nrecordings: 3, 360132 bytes, playing 1 h "
+                                                 "0 min, oldest .*; 1 unreadable\n    "
+                                                 "REC/BROKEN.WAV: not a WAV file\n")),
                  qPrintable(out));
         QVERIFY2(out.contains(QRegularExpression("\nfree space: 0.00 GB \\(\\d+ bytes\\), full "
                                                  "after 0 days")),

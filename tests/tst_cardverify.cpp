@@ -1,6 +1,7 @@
 // --verify: each card's config.ini against a preset, setting by setting, run as the
 // program itself on real folders.
 #include "recorder_files/cardverify.h"
+#include "recorder_files/clockfile.h"
 #include "testsupport.h"
 
 #include <QDir>
@@ -83,8 +84,8 @@ private slots:
             << "DIFFERS card: line 10 'Loop=100': last line has no carriage return and is not "
                "applied";
         QTest::newRow("empty file") << QByteArray()
-                                    << "DIFFERS card: loop size 100Mb (preset) / disable "
-                                       "(card); timers on / off; no settings in the file";
+                                    << "DIFFERS card: not in the card's file: sample rate and "
+                                       "type, VAS, loop, limits, timers; no settings in the file";
     }
     void card()
     {
@@ -97,6 +98,93 @@ private slots:
         const Run run = Program({"--verify", "preset.ini", "--to", "card"}, dir.path());
         QCOMPARE(run.out, line + QLatin1Char('\n'));
         QCOMPARE(run.code, line.startsWith(QLatin1String("SAME")) ? 0 : 1);
+    }
+
+    // What the recorder does with a setting its file leaves out is its own: a setting one
+    // file holds and the other does not differs; settings neither holds are not compared.
+    void leftOut_data()
+    {
+        QTest::addColumn<QByteArray>("preset");
+        QTest::addColumn<QByteArray>("card");
+        QTest::addColumn<QString>("line");
+        const QByteArray start = "M,8,ulaw\r\nVAS=off\r\nLoop=none\r\nLimit=0,0\r\nEvent=key\r\n";
+        QTest::newRow("one-line card")
+            << start << QByteArray("Event=key\r\n")
+            << "DIFFERS card: not in the card's file: sample rate and type, VAS, loop, limits";
+        QTest::newRow("one-line preset")
+            << QByteArray("Event=key\r\n") << start
+            << "DIFFERS card: not in the preset's file: sample rate and type, VAS, loop, limits";
+        QTest::newRow("neither holds") << QByteArray("Loop=none\r\nEvent=key\r\n")
+                                       << QByteArray("Event=key\r\nLoop=none\r\n") << "SAME card";
+        QTest::newRow("a timer left out") << Preset << Replaced("T2,*.*,18:30,30\r\n", "")
+                                          << "DIFFERS card: not in the card's file: timer 2";
+        QTest::newRow("timers left out, with a value that differs")
+            << Preset << QByteArray("M,8,uLaw\r\nVAS=off\r\nLoop=none\r\nLimit=0,0\r\n")
+            << "DIFFERS card: not in the card's file: timers; loop size 100Mb (preset) / disable "
+               "(card)";
+        QTest::newRow("VAS off levels left out")
+            << QByteArray("VAS=on\r\nVASon=5,5\r\nVASoff=3,3\r\n")
+            << QByteArray("VAS=on\r\nVASon=5,5\r\n")
+            << "DIFFERS card: not in the card's file: VAS off level and time";
+    }
+    void leftOut()
+    {
+        QFETCH(QByteArray, preset);
+        QFETCH(QByteArray, card);
+        QFETCH(QString, line);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("card")));
+        QVERIFY(WriteAll(dir.filePath(QStringLiteral("card/config.ini")), card));
+        QVERIFY(WriteAll(dir.filePath(QStringLiteral("preset.ini")), preset));
+        const Run run = Program({"--verify", "preset.ini", "--to", "card"}, dir.path());
+        QCOMPARE(run.out, line + QLatin1Char('\n'));
+        QCOMPARE(run.code, line.startsWith(QLatin1String("SAME")) ? 0 : 1);
+    }
+
+    // A clock file the recorder has not taken yet sets its clock at the next start: one
+    // not of about now differs, and --inspect says the same of it.
+    void clock_data()
+    {
+        QTest::addColumn<QDateTime>("clock"); // invalid: a file holding no time
+        QTest::addColumn<bool>("taken");      // time.ok beside it
+        QTest::addColumn<bool>("differs");
+        const QDateTime now = QDateTime::currentDateTime();
+        const QDateTime old(QDate(2020, 1, 1), QTime(0, 0));
+        QTest::newRow("just written") << now << false << false;
+        QTest::newRow("20 h ahead") << now.addSecs(20 * 3600) << false << false;
+        QTest::newRow("two days ahead") << now.addDays(2) << false << true;
+        QTest::newRow("50 min behind") << now.addSecs(-50 * 60) << false << false;
+        QTest::newRow("two hours behind") << now.addSecs(-2 * 3600) << false << true;
+        QTest::newRow("01.01.20") << old << false << true;
+        QTest::newRow("01.01.20, taken") << old << true << false;
+        QTest::newRow("no time in it") << QDateTime() << false << true;
+    }
+    void clock()
+    {
+        QFETCH(QDateTime, clock);
+        QFETCH(bool, taken);
+        QFETCH(bool, differs);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("card")));
+        QVERIFY(WriteAll(dir.filePath("card/config.ini"), Preset));
+        QVERIFY(WriteAll(dir.filePath("preset.ini"), Preset));
+        QVERIFY(WriteAll(dir.filePath("card/time.ini"),
+                         clock.isValid() ? ClockFileBytes(clock.date(), clock.time()) : "x\r\n"));
+        if (taken)
+            QVERIFY(WriteAll(dir.filePath("card/time.ok"), ""));
+        const QString waiting =
+            clock.isValid() ? "time.ini waiting: " + clock.toString("dd.MM.yy HH:mm:ss") +
+                                  ", the recorder will set its clock to it"
+                            : "time.ini waiting: it holds no date and time the recorder reads";
+        const Run run = Program({"--verify", "preset.ini", "--to", "card"}, dir.path());
+        QCOMPARE(run.out, differs ? "DIFFERS card: " + waiting + '\n' : QString("SAME card\n"));
+        QCOMPARE(run.code, differs ? 1 : 0);
+        const QString inspect = Program({"--inspect", "card"}, dir.path()).out;
+        const QString line = taken ? "clock: clock set: time.ok present"
+                                   : "clock: " + waiting +
+                                         (differs && clock.isValid() ? ", not the time now" : "") +
+                                         " (no time.ok)";
+        QVERIFY2(inspect.split('\n').contains(line), qPrintable(inspect));
     }
 
     // Three cards, one of them differing, then missing, unreadable and odd ones: the
@@ -155,10 +243,11 @@ private slots:
         QVERIFY(WriteAll(root.filePath("locked/config.ini"), Preset));
         QVERIFY(QFile::setPermissions(root.filePath("locked"), QFileDevice::ReadOwner));
         QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7777)));
-        ConfigSettings preset = ReadPreset(Preset, {}).settings;
+        const PresetRead preset = ReadPreset(Preset, {});
         const int code = RunInChild(true, [&] {
             const CardCheck check =
-                VerifyCard(root.filePath("locked"), preset, {}, QStringLiteral("config.ini"));
+                VerifyCard(root.filePath("locked"), preset, {}, QStringLiteral("config.ini"),
+                           QStringLiteral("time.ini"));
             return check.text.endsWith(QLatin1String(": the folder cannot be read")) ? 0 : 1;
         });
         QCOMPARE(code, 0);

@@ -60,6 +60,7 @@ private slots:
         QTest::newRow("too long, carriage return after the stop") << "lf_then_cr" << 1;
         QTest::newRow("empty file") << "empty" << 1;
         QTest::newRow("comments only") << "comments_only" << 1;
+        QTest::newRow("settings set again") << "set_again" << 0;
     }
     void golden()
     {

@@ -15,10 +15,14 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cstring>
+#include <ctime>
 
 namespace
 {
@@ -52,6 +56,11 @@ private slots:
         QTest::newRow("carriage return") << "a\rb" << QByteArray("\"a\rb\"");
         QTest::newRow("UTF-8") << QString::fromUtf8("/media/Запись/")
                                << QString::fromUtf8("/media/Запись/").toUtf8();
+        // A spreadsheet would run these as formulas.
+        QTest::newRow("=") << "=HYPERLINK(\"x\")" << QByteArray("\"'=HYPERLINK(\"\"x\"\")\"");
+        QTest::newRow("+") << "+1" << QByteArray("'+1");
+        QTest::newRow("-") << "-2+3" << QByteArray("'-2+3");
+        QTest::newRow("@") << "@SUM(A1),x" << QByteArray("\"'@SUM(A1),x\"");
     }
     void field()
     {
@@ -63,8 +72,29 @@ private slots:
         QVERIFY(DeploymentLine(row).contains(',' + field + ','));
     }
 
+    // The time of a row is local with its offset, in half-hour zones and west of UTC too.
+    void headerOnceAndFailures_data()
+    {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<QByteArray>("offset");
+        QTest::newRow("UTC") << QByteArray("UTC") << QByteArray("+00:00");
+        QTest::newRow("India") << QByteArray("Asia/Kolkata") << QByteArray("+05:30");
+        QTest::newRow("Marquesas") << QByteArray("Pacific/Marquesas") << QByteArray("-09:30");
+    }
     void headerOnceAndFailures()
     {
+        QFETCH(QByteArray, zone);
+        QFETCH(QByteArray, offset);
+        const QByteArray oldZone = qgetenv("TZ");
+        auto restore = qScopeGuard([&] {
+            if (oldZone.isNull())
+                qunsetenv("TZ");
+            else
+                qputenv("TZ", oldZone);
+            tzset();
+        });
+        qputenv("TZ", zone);
+        tzset();
         QTemporaryDir dir;
         const QString record = dir.filePath("sub/deployments.csv");
         DeploymentRow row;
@@ -82,11 +112,15 @@ private slots:
         QCOMPARE(rows[0] + '\n', DeploymentHeader());
         const QByteArray hash =
             QCryptographicHash::hash(Preset, QCryptographicHash::Sha256).toHex();
-        QVERIFY(rows[1].endsWith(",OK,,,," + hash + ",,60,28800000,never,\r"));
-        QVERIFY(rows[2].endsWith(",FAILED: no such folder,,,,,,60,28800000,12,\r"));
+        QVERIFY(rows[1].endsWith(",OK,,,," + hash + ",,60,28800000,never,,,\r"));
+        QVERIFY(rows[2].endsWith(",FAILED: no such folder,,,,,,60,28800000,12,,,\r"));
+        const QRegularExpression time(
+            QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d[+-]\\d\\d:\\d\\d,"));
+        QVERIFY2(time.match(QString::fromLatin1(rows[1])).hasMatch(), rows[1].constData());
+        QCOMPARE(rows[1].mid(19, 6), offset);
         const QDateTime at =
             QDateTime::fromString(QString::fromLatin1(rows[1].left(25)), Qt::ISODate);
-        QVERIFY(rows[1].at(19) == '+' || rows[1].at(19) == '-'); // the offset is written
+        QVERIFY(at.isValid());
         QVERIFY(qAbs(at.secsTo(QDateTime::currentDateTime())) < 60);
         // A record that cannot be written says why.
         QVERIFY(QDir().mkpath(dir.filePath("folder.csv")));
@@ -139,7 +173,12 @@ private slots:
                                     .toHex();
         QVERIFY(rows[1].contains(",OK,a/,"));
         QVERIFY(rows[1].contains(hash + ",2026-12-07 10:00:00,60,28800000,"));
-        QVERIFY(rows[2].contains(",FAILED: no such folder,b/,,,,,60,28800000,,\r"));
+        // The folders as given and absolute, the preset, and whether the folder is a card.
+        const QByteArray real = QFileInfo(dir.path()).canonicalFilePath().toUtf8();
+        const QByteArray preset = root.absoluteFilePath("preset.ini").toUtf8();
+        QVERIFY(rows[1].contains("," + real + "/a/," + preset + ",not a card: on "));
+        QVERIFY(rows[2].contains(",FAILED: no such folder,b/,,,,,60,28800000,," + real + "/b/," +
+                                 preset + ",\r"));
         QVERIFY(rows[3].contains(",OK,c/,"));
     }
 
@@ -156,6 +195,9 @@ private slots:
         PlimoAppWindow main;
         ConfigEditWindow* form = main.editor();
         form->confirmSaveTarget = [](const QString&) { return true; };
+        const QString preset = dir.filePath("summer.ini");
+        QVERIFY(WriteAll(preset, Preset));
+        QVERIFY(form->LoadFile(preset).ok);
         QVERIFY(QMetaObject::invokeMethod(form, "SaveCurrent"));
         const QString record = DefaultDeploymentRecord();
         QVERIFY(record.startsWith(dir.filePath("data")));
@@ -167,7 +209,7 @@ private slots:
         QVERIFY(rows[1].contains(",OK," + card.toUtf8() + ","));
         QVERIFY(rows[1].contains(hash));
         // A folder on the computer's disk: written, and said so in the message and the row.
-        QVERIFY2(rows[1].contains(",not a card: on "), rows[1].constData());
+        QVERIFY2(rows[1].contains("," + preset.toUtf8() + ",not a card: on "), rows[1].constData());
         QVERIFY2(main.statusBar()->currentMessage().contains(". Warning: not a card: on "),
                  qPrintable(main.statusBar()->currentMessage()));
         QVERIFY(QFile::remove(record) && QDir().mkpath(record));
@@ -177,6 +219,136 @@ private slots:
                      status.contains("Not recorded in " + record + ": It is a folder"),
                  qPrintable(status));
         QCOMPARE(watch.opened, QStringList());
+    }
+
+    // A row is appended only to a record of ours: a foreign CSV is left alone and said to
+    // be, a record begun by an earlier version gets its own columns, a half row left by
+    // one is ended first.
+    void appendsOnlyToItsRecord_data()
+    {
+        QTest::addColumn<QByteArray>("start");
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<QByteArray>("before"); // what stands before the new row
+        QTest::addColumn<int>("columns");
+        const QByteArray header = DeploymentHeader();
+        const QByteArray first = header.split(',').mid(0, 10).join(',') + "\r\n";
+        const QString foreign = QStringLiteral("its first line is not the header of a record of "
+                                               "card writes; nothing is written to it");
+        const int all = int(header.count(',')) + 1;
+        QTest::newRow("ours") << header << QString() << header << all;
+        QTest::newRow("first columns only") << first << QString() << first << 10;
+        QTest::newRow("half a row") << header + "2026" << QString() << header + "2026\r\n" << all;
+        QTest::newRow("foreign CSV")
+            << QByteArray("name,amount\r\nrent,-500\r\n") << foreign << QByteArray() << 0;
+        QTest::newRow("header with more columns") << header.chopped(2) + ",mine\r\n"
+                                                  << foreign << QByteArray() << 0;
+        QTest::newRow("no line end") << QByteArray("time,result") << foreign << QByteArray() << 0;
+    }
+    void appendsOnlyToItsRecord()
+    {
+        QFETCH(QByteArray, start);
+        QFETCH(QString, error);
+        QFETCH(QByteArray, before);
+        QFETCH(int, columns);
+        QTemporaryDir dir;
+        const QString record = dir.filePath("deployments.csv");
+        QVERIFY(WriteAll(record, start));
+        DeploymentRow row;
+        row.folder = QStringLiteral("a/");
+        QCOMPARE(AppendDeployment(record, row), error);
+        const QByteArray now = ReadAll(record);
+        if (!error.isEmpty()) {
+            QCOMPARE(now, start);
+            return;
+        }
+        QVERIFY(now.startsWith(before));
+        const QByteArray added = now.mid(before.size());
+        QVERIFY(added.endsWith("\r\n") && added.count("\r\n") == 1);
+        QCOMPARE(added.count(',') + 1, columns);
+    }
+
+    // The record on a disk that is full: no half row, the system's reason, the card
+    // written all the same; once there is room again the next row is whole. A tmpfs of
+    // its own, in a mount namespace of its own.
+    void fullDiskUnderTheRecord()
+    {
+        QTemporaryDir dir;
+        QDir root(dir.path());
+        QVERIFY(root.mkdir("card") && root.mkdir("disk"));
+        QVERIFY(WriteAll(root.filePath("preset.ini"), Preset));
+        // A record that ends a few bytes before its page is full: the next row needs a page.
+        QByteArray start = DeploymentHeader();
+        DeploymentRow row;
+        while (start.size() < 3000)
+            start += DeploymentLine(row);
+        row.folder = QString(4096 - 40 - start.size() - DeploymentLine(row).size(), 'x');
+        start += DeploymentLine(row);
+        QCOMPARE(start.size(), 4096 - 40);
+        QVERIFY(WriteAll(root.filePath("start.csv"), start));
+        const QString write = QStringLiteral("'%1' --write preset.ini --to card --clock now "
+                                             "--record disk/deployments.csv")
+                                  .arg(PLIMO_BINARY);
+        const QString script = "mount -t tmpfs -o size=64k plimorecord disk || exit 77\n"
+                               "cp start.csv disk/deployments.csv\n"
+                               "dd if=/dev/zero of=disk/fill bs=4096 2>/dev/null\n" +
+                               write +
+                               " 2>full.err; echo $? >full.code\n"
+                               "cp disk/deployments.csv full.csv\n"
+                               "rm disk/fill\n" +
+                               write + " 2>room.err\ncp disk/deployments.csv room.csv\n";
+        QProcess p;
+        p.setWorkingDirectory(dir.path());
+        p.start("unshare", {"-m", "--propagation", "private", "sh", "-c", script});
+        QVERIFY(p.waitForFinished(20000));
+        if (p.exitCode() == 77)
+            QSKIP("cannot mount a tmpfs here");
+        QCOMPARE(ReadAll(root.filePath("full.code")), QByteArray("0\n"));
+        QVERIFY(ReadAll(root.filePath("card/config.ini")).startsWith("M,8,"));
+        const QString told = QString::fromLocal8Bit(ReadAll(root.filePath("full.err")));
+        QVERIFY2(told.contains(": " + QString::fromLocal8Bit(std::strerror(ENOSPC))),
+                 qPrintable(told));
+        QCOMPARE(ReadAll(root.filePath("full.csv")), start);
+        const QByteArray room = ReadAll(root.filePath("room.csv"));
+        QVERIFY(room.startsWith(start));
+        const QByteArray added = room.mid(start.size());
+        QVERIFY(added.endsWith("\r\n") && added.count("\r\n") == 1);
+        QCOMPARE(added.count(','), DeploymentHeader().count(','));
+    }
+
+    // Two --write started together onto a new record, the first slowed down between its
+    // look at the record and its row: one header, and a whole row each.
+    void twoWritersAtOnce()
+    {
+        QTemporaryDir dir;
+        QDir root(dir.path());
+        QVERIFY(root.mkdir("a") && root.mkdir("b"));
+        QVERIFY(WriteAll(root.filePath("preset.ini"), Preset));
+        QProcess writers[2];
+        for (int i = 0; i < 2; ++i) {
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            if (i == 0) {
+                env.insert("LD_PRELOAD", PLIMO_FAULT_LIBRARY);
+                env.insert("PLIMO_FAULT_SLOW", "3000"); // every write to a file waits 3 s
+                env.insert("ASAN_OPTIONS", "detect_leaks=0:verify_asan_link_order=0");
+            }
+            writers[i].setProcessEnvironment(env);
+            writers[i].setWorkingDirectory(dir.path());
+            writers[i].start(PLIMO_BINARY, {"--write", "preset.ini", "--to", i == 0 ? "a" : "b",
+                                            "--clock", "now", "--record", "rec.csv"});
+            QVERIFY(writers[i].waitForStarted());
+            if (i == 0)
+                QTest::qWait(1000); // the first has looked at the record and waits to write
+        }
+        for (QProcess& writer : writers) {
+            QVERIFY(writer.waitForFinished(20000));
+            QCOMPARE(writer.exitCode(), 0);
+            QCOMPARE(writer.readAllStandardError(), QByteArray());
+        }
+        const QList<QByteArray> rows = Rows(root.filePath("rec.csv"));
+        QCOMPARE(rows.size(), 3);
+        QCOMPARE(rows[0] + '\n', DeploymentHeader());
+        for (const QByteArray& row : rows)
+            QCOMPARE(row.count(','), rows[0].count(','));
     }
 
     // The read-out counts the card's recordings off the window's thread; the card

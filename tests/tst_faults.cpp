@@ -5,6 +5,7 @@
 #include "app/preferences/preferences.h"
 #include "editor/configeditwindow.h"
 #include "preferencedefaults.h"
+#include "recorder_files/clockfile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -27,9 +28,9 @@ bool WriteTarget(ConfigEditWindow& form, Target target, const QString& fileName)
         return form.WriteConfig(fileName).ok;
     case Target::Clock: {
         const QFileInfo info(fileName);
-        const QByteArray name = info.fileName().toLocal8Bit();
-        qstrncpy(Preferences.TimeName, name.constData(), sizeof Preferences.TimeName);
-        return form.WriteClockFile(info.path() + QLatin1Char('/')).ok;
+        return UpdateClockFiles(info.path() + QLatin1Char('/'),
+                                {info.fileName(), true, false, form.ClockBytes()})
+            .ok;
     }
     }
     return false;

@@ -1,6 +1,9 @@
 // Every file-changing call of a save failed in turn (libplimofault.so): afterwards the
 // card holds each file's old or new bytes, never a cut file, a temporary file or an old
-// clock file without time.ok, and the failure is told with the system's reason.
+// clock file without time.ok, and the failure is told with the system's reason. Killed
+// before and after every such call: each file holds its old or new bytes, or the new ones
+// and empty lines where it was written in place; the next write removes the temporary
+// files a kill left.
 #include "faultinject.h"
 #include "formfixture.h"
 #include "testsupport.h"
@@ -36,6 +39,8 @@ enum class Setup { Plain, HardLink, LockedFolder, FatCard };
 // What a job run in a child process told: 0 for success, 2 for a failure with message.
 struct Outcome {
     bool died = true;
+    bool killed = false; // by the library, at its point
+    QString broken;      // what is wrong beyond the card
     int code = 0;
     long calls = 0;     // file-changing calls counted
     QString failedCall; // the call failed, or empty
@@ -45,7 +50,7 @@ struct Outcome {
 // Runs job in a child process (as nobody when asked) that fails count file-changing
 // calls from the failAt-th on (0: none).
 Outcome RunArmed(bool asNobody, long failAt, const std::function<int(QString*)>& job,
-                 long count = 1)
+                 long count = 1, FaultKill kill = FaultKill::No)
 {
     int fds[2];
     if (pipe(fds) != 0)
@@ -57,7 +62,10 @@ Outcome RunArmed(bool asNobody, long failAt, const std::function<int(QString*)>&
         if (asNobody && (setgroups(0, nullptr) != 0 || setgid(Nobody) != 0 || setuid(Nobody) != 0))
             _exit(99);
         QString message;
-        FaultArm(failAt, count);
+        if (kill == FaultKill::No)
+            FaultArm(failAt, count);
+        else
+            FaultArmKill(failAt, kill);
         const int code = job(&message);
         const QByteArray report = QByteArray::number(code) + '\n' +
                                   QByteArray::number(FaultCalls()) + '\n' + FaultFailedCall() +
@@ -75,8 +83,13 @@ Outcome RunArmed(bool asNobody, long failAt, const std::function<int(QString*)>&
     ::close(fds[0]);
     int status = 0;
     Outcome o;
-    if (pid < 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status) ||
-        WEXITSTATUS(status) != 0)
+    const bool waited = pid > 0 && waitpid(pid, &status, 0) == pid;
+    if (waited && WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) {
+        o.died = false;
+        o.killed = true;
+        return o;
+    }
+    if (!waited || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
         return o;
     const QList<QByteArray> lines = report.split('\n');
     o.died = lines.size() < 4;
@@ -91,22 +104,34 @@ Outcome RunArmed(bool asNobody, long failAt, const std::function<int(QString*)>&
 }
 
 // Runs the program itself: --write of preset to card with the library preloaded,
-// failing the failAt-th call (0: none).
-Outcome RunProgram(const QString& preset, const QString& card, long failAt)
+// failing (or killing it at) the failAt-th call (0: none); the rows go to record.
+Outcome RunProgram(const QString& preset, const QString& card, const QString& record, long failAt,
+                   FaultKill kill)
 {
     QProcess run;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("LD_PRELOAD", PLIMO_FAULT_LIBRARY);
     environment.insert("PLIMO_FAULT_AT", QString::number(failAt));
     environment.insert("PLIMO_FAULT_TRACE", "1");
+    if (kill != FaultKill::No)
+        environment.insert("PLIMO_FAULT_KILL", kill == FaultKill::Before ? "before" : "after");
     // The sanitizers' runtime wants to come first; the library hands every call on to it.
     environment.insert("ASAN_OPTIONS", "detect_leaks=0:verify_asan_link_order=0");
     run.setProcessEnvironment(environment);
     run.start(PLIMO_BINARY, {"--write", preset, "--to", card, "--clock",
-                             PresetClock.toString("yyyy-MM-dd HH:mm:ss"), "no-preferences.cfg"});
+                             PresetClock.toString("yyyy-MM-dd HH:mm:ss"), "--record", record,
+                             "no-preferences.cfg"});
     Outcome o;
-    if (!run.waitForFinished(10000) || run.exitStatus() != QProcess::NormalExit)
+    if (!run.waitForFinished(10000))
         return o;
+    if (run.exitStatus() != QProcess::NormalExit) {
+        // Killed at its point, not crashed on the way there.
+        const QByteArray trace = run.readAllStandardError();
+        o.died = kill == FaultKill::No ||
+                 !trace.contains("fault point " + QByteArray::number(failAt) + ": ");
+        o.killed = !o.died;
+        return o;
+    }
     o.died = false;
     o.code = run.exitCode();
     o.message = QString::fromLocal8Bit(run.readAllStandardOutput());
@@ -160,30 +185,42 @@ class FaultSweepTest : public QObject
                      0);
     }
 
-    // What is wrong with the card after run; empty when nothing.
+    // What is wrong with the card after run; empty when nothing. A kill may leave a file
+    // written in place as the new bytes and empty lines up to the old length, and the
+    // temporary files of the safe write.
     QString Problem(const Outcome& run, Job job) const
     {
         if (run.died)
             return QStringLiteral("the job died or hung");
+        if (!run.broken.isEmpty())
+            return run.broken;
         const QString reason = QString::fromLocal8Bit(std::strerror(EIO));
-        if (run.code != 0 && !run.message.contains(reason))
+        if (!run.killed && run.code != 0 && !run.message.contains(reason))
             return QStringLiteral("failure told without the system's reason: ") + run.message;
-        if (run.code != 0 && run.code != 2)
+        if (!run.killed && run.code != 0 && run.code != 2)
             return QStringLiteral("exit code %1, not 2").arg(run.code);
-        if (run.code == 0 && job == Job::Write && !run.message.startsWith("OK "))
+        if (!run.killed && run.code == 0 && job == Job::Write && !run.message.startsWith("OK "))
             return QStringLiteral("success told as: ") + run.message;
+        QStringList ours;
         for (auto f = files.cbegin(); f != files.cend(); ++f) {
             const QByteArray bytes = ReadAll(Card() + f.key());
-            if (bytes != f->now && (run.code == 0 || bytes != f->old))
+            const QByteArray filler = bytes.mid(f->now.size());
+            const bool filled = run.killed && f->now != Missing && bytes.startsWith(f->now) &&
+                                bytes.size() == f->old.size() &&
+                                filler.count('\r') + filler.count('\n') == filler.size();
+            if (bytes != f->now && ((run.code == 0 && !run.killed) || bytes != f->old) && !filled)
                 return QStringLiteral("%1 holds %2")
                     .arg(f.key(), QString::fromLatin1(bytes.toHex()));
+            ours << f.key();
+            if (run.killed)
+                ours << LeftoverTemporaryFiles(Card() + f.key()).replaceInStrings(Card(), "");
         }
         if (!linked.isEmpty() && ReadAll(Path("other.ini")) != ReadAll(Card() + linked))
             return QStringLiteral("the second name of %1 holds other bytes").arg(linked);
         const QStringList left = QDir(Card()).entryList(QDir::AllEntries | QDir::Hidden |
                                                         QDir::System | QDir::NoDotAndDotDot);
         for (const QString& name : left) {
-            if (!files.contains(name))
+            if (!ours.contains(name))
                 return QStringLiteral("%1 left on the card").arg(name);
         }
         const auto clock = files.constFind(QStringLiteral("time.ini"));
@@ -214,6 +251,24 @@ class FaultSweepTest : public QObject
         return true;
     }
 
+    // Fails, or kills, every call of the job of the row in its setup.
+    void SweepJob(bool kills)
+    {
+        QFETCH(Job, job);
+        QFETCH(Setup, setup);
+        FatMount fat;
+        if (setup == Setup::FatCard && !MountFatCard(&fat))
+            QSKIP("no FAT card here: mkfs.vfat or FUSE is missing");
+        std::unique_ptr<ConfigEditWindow> form;
+        std::function<int(QString*)> run;
+        PrepareJob(job, setup, &form, &run);
+        Sweep(job, kills, [&](long point, FaultKill kill) {
+            if (point >= 0)
+                Prepare(setup);
+            return RunArmed(setup == Setup::LockedFolder, qMax(point, 0L), run, 1, kill);
+        });
+    }
+
     // The old and new files of job in setup, and run: the job itself.
     void PrepareJob(Job job, Setup setup, std::unique_ptr<ConfigEditWindow>* form,
                     std::function<int(QString*)>* run)
@@ -221,7 +276,10 @@ class FaultSweepTest : public QObject
         // In place (hard link, locked folder), the file shrinks in one set-up and grows in
         // the other.
         const bool oldLonger = setup != Setup::LockedFolder;
-        const QByteArray padding = oldLonger ? QByteArray(300, ';') + "\r\n" : QByteArray();
+        // The old file's tail is a setting of its own: left behind the new bytes, it would
+        // switch timer 4 on (or, in the preferences, be read as a line).
+        const QByteArray padding =
+            oldLonger ? QByteArray(300, ';') + "\r\nT4,18.9,11:55,600\r\n" : QByteArray();
         UseFormPreferences(Card());
         Preferences.SetTime = job == Job::SaveWithoutClock ? 0 : 1;
         files.clear();
@@ -230,7 +288,7 @@ class FaultSweepTest : public QObject
         if (job == Job::Preferences) {
             QVERIFY(PreferenceFile(PreferenceTable).Write(Path("expected.cfg")) == 0);
             const QByteArray now = ReadAll(Path("expected.cfg"));
-            files[main] = {oldLonger ? now + padding : "ToolTip 1\r\n", now};
+            files[main] = {oldLonger ? padding + now : "ToolTip 1\r\n", now};
             *run = [this](QString* message) {
                 PreferenceFile file(PreferenceTable);
                 const bool written = file.Write(Card() + "Plimoplayer.cfg") == 0;
@@ -273,29 +331,64 @@ class FaultSweepTest : public QObject
         };
     }
 
-    // Runs the job once to count its calls, then failing each call in turn, then once
-    // more without a fault; runAt(N) prepares the card and runs it failing call N.
-    void Sweep(Job job, const std::function<Outcome(long)>& runAt)
+    // Runs the job once to count its calls, then failing each call in turn (or killing
+    // the job before and after each), then once more without a fault; runAt(N, kill)
+    // prepares the card and runs it failing (killing at) call N. After a kill that left
+    // temporary files, the next whole job removes them.
+    void Sweep(Job job, bool kills, const std::function<Outcome(long, FaultKill)>& runAt)
     {
-        const Outcome count = runAt(0);
+        const Outcome count = runAt(0, FaultKill::No);
         QVERIFY2(count.code == 0 && Problem(count, job).isEmpty(), qPrintable(count.message));
         QVERIFY(count.calls > 0);
-        int told = 0;
+        int told = 0, leftovers = 0;
+        const QList<FaultKill> modes =
+            kills ? QList{FaultKill::Before, FaultKill::After} : QList{FaultKill::No};
         for (long point = 1; point <= count.calls; ++point) {
-            const Outcome failed = runAt(point);
-            const QString problem = Problem(failed, job);
-            QVERIFY2(problem.isEmpty(),
-                     qPrintable(QStringLiteral("fault at call %1 (%2): %3; %4")
-                                    .arg(point)
-                                    .arg(failed.failedCall, problem, failed.message)));
-            told += failed.code != 0;
+            for (const FaultKill mode : modes) {
+                const Outcome failed = runAt(point, mode);
+                const QString problem =
+                    failed.killed || !kills ? Problem(failed, job) : QStringLiteral("not killed");
+                QVERIFY2(problem.isEmpty(),
+                         qPrintable(QStringLiteral("%1 at call %2 (%3): %4; %5")
+                                        .arg(kills ? "kill" : "fault")
+                                        .arg(point)
+                                        .arg(failed.failedCall, problem, failed.message)));
+                told += failed.code != 0;
+                if (kills && HasLeftovers()) {
+                    ++leftovers;
+                    AfterKill(job, runAt);
+                    if (QTest::currentTestFailed())
+                        return;
+                }
+            }
         }
-        qInfo("%ld injection points, %d failures told, %ld recovered from", count.calls, told,
-              count.calls - told);
-        const Outcome whole = runAt(0);
+        if (kills)
+            qInfo("%lld kill points, %d left temporary files that the next write removed",
+                  qint64(count.calls * modes.size()), leftovers);
+        else
+            qInfo("%ld injection points, %d failures told, %ld recovered from", count.calls, told,
+                  count.calls - told);
+        const Outcome whole = runAt(0, FaultKill::No);
         QCOMPARE(whole.code, 0);
         for (auto f = files.cbegin(); f != files.cend(); ++f)
             QCOMPARE(ReadAll(Card() + f.key()), f->now);
+    }
+
+    bool HasLeftovers() const
+    {
+        for (auto f = files.cbegin(); f != files.cend(); ++f) {
+            if (!LeftoverTemporaryFiles(Card() + f.key()).isEmpty())
+                return true;
+        }
+        return false;
+    }
+
+    // The job once more on the card a kill left: it removes the temporary files.
+    void AfterKill(Job job, const std::function<Outcome(long, FaultKill)>& runAt)
+    {
+        const Outcome again = runAt(-1, FaultKill::No);
+        QVERIFY2(again.code == 0 && Problem(again, job).isEmpty(),
+                 qPrintable(Problem(again, job) + again.message));
     }
 
 private slots:
@@ -322,26 +415,24 @@ private slots:
             }
         }
     }
-    void everyCallFails()
-    {
-        QFETCH(Job, job);
-        QFETCH(Setup, setup);
-        FatMount fat;
-        if (setup == Setup::FatCard && !MountFatCard(&fat))
-            QSKIP("no FAT card here: mkfs.vfat or FUSE is missing");
-        std::unique_ptr<ConfigEditWindow> form;
-        std::function<int(QString*)> run;
-        PrepareJob(job, setup, &form, &run);
-        Sweep(job, [&](long point) {
-            Prepare(setup);
-            return RunArmed(setup == Setup::LockedFolder, point, run);
-        });
-    }
+    void everyCallFails() { SweepJob(false); }
+
+    // Killed before and after every file-changing call, on the same paths.
+    void everyCallKilled_data() { everyCallFails_data(); }
+    void everyCallKilled() { SweepJob(true); }
 
     // The built program with the library preloaded, every call failed in turn: --write
-    // exits 2 and prints the system's reason.
+    // exits 2 and prints the system's reason; killed at every call, it leaves the card as
+    // above. The record of card writes stays whole rows either way.
+    void programSweep_data()
+    {
+        QTest::addColumn<bool>("kills");
+        QTest::newRow("I/O errors") << false;
+        QTest::newRow("kills") << true;
+    }
     void programSweep()
     {
+        QFETCH(bool, kills);
         files = {{"config.ini", {"VAS=on\r\n", PresetBytes()}},
                  {"time.ini",
                   {ClockFileBytes(QDate(2020, 1, 1), QTime(12, 0)),
@@ -349,9 +440,21 @@ private slots:
                  {"time.ok", {QByteArray(), Missing}}};
         linked.clear();
         QVERIFY(WriteAll(Path("preset.ini"), Preset));
-        Sweep(Job::Write, [&](long point) {
-            Prepare(Setup::Plain);
-            return RunProgram(Path("preset.ini"), Card(), point);
+        const QString record = Path("record.csv");
+        QFile::remove(record);
+        Sweep(Job::Write, kills, [&](long point, FaultKill kill) {
+            if (point >= 0)
+                Prepare(Setup::Plain);
+            Outcome o = RunProgram(Path("preset.ini"), Card(), record, qMax(point, 0L), kill);
+            const QByteArray rows = ReadAll(record);
+            const QList<QByteArray> lines = rows.split('\n');
+            for (const QByteArray& line : lines.mid(0, lines.size() - 1)) {
+                if (!line.endsWith('\r') || line.count(',') != lines[0].count(','))
+                    o.broken = QStringLiteral("the record holds a broken row: ") + line;
+            }
+            if (!rows.isEmpty() && rows != Missing && !rows.endsWith("\r\n"))
+                o.broken = QStringLiteral("the record ends in half a row");
+            return o;
         });
     }
 

@@ -4,6 +4,7 @@
 #include "testsupport.h"
 
 #include "app/plimoappwindow.h"
+#include "app/preferences/prefcodec.h"
 #include "app/preferences/preferences.h"
 #include "editor/configeditwindow.h"
 #include "platform/savefile.h"
@@ -208,17 +209,22 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<bool>("said");
-        QTest::newRow("plain") << QStringLiteral("/media/card/") << false;
-        QTest::newRow("wildcard") << QStringLiteral("/media/c?rd/") << true;
-        QTest::newRow("outside CP1251") << QString::fromUtf8("/media/カード/") << true;
+        QTest::addColumn<bool>("held"); // the preferences hold it whole, to name it at exit
+        QTest::newRow("plain") << QStringLiteral("/media/card/") << false << true;
+        QTest::newRow("wildcard") << QStringLiteral("/media/c?rd/") << true << true;
+        QTest::newRow("outside CP1251") << QString::fromUtf8("/media/カード/") << true << false;
+        QTest::newRow("as long as the storage takes")
+            << QString(254, QLatin1Char('p')) << true << true;
     }
     void cardPathThePreferencesCannotHoldIsSaid()
     {
         QFETCH(QString, path);
         QFETCH(bool, said);
+        QFETCH(bool, held);
         form->configFilePath->setText(path);
         QCOMPARE(main->statusBar()->currentMessage().contains(QStringLiteral("cannot be kept")),
                  said);
+        QCOMPARE(PrefText(Preferences.SDpath) == path, held);
     }
 
     void typingThePathLoadsOnceTheNameIsComplete()

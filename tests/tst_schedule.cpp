@@ -105,6 +105,20 @@ private slots:
         QTest::newRow("into its own next firing")
             << on + "T1,*.*,8:0,1500" << 1440 << Q_INT64_C(691200000) << 60 << 1
             << "timer 1 fires again while it writes: 60 min a day overlap";
+        // Which timers the note names when timer 1 is not among them.
+        QTest::newRow("timers 2 and 3 overlap")
+            << on + "T2,*.*,8:30,60\r\nT3,*.*,9:0,60" << 90 << Q_INT64_C(43200000) << 30 << 0
+            << "timers 2, 3 overlap for 30 min a day";
+        QTest::newRow("timer 2 into its own next firing")
+            << on + "T2,*.*,8:0,1500" << 1440 << Q_INT64_C(691200000) << 60 << 0
+            << "timer 2 fires again while it writes: 60 min a day overlap";
+        // Every rate and type the form offers: one hour a day.
+        QTest::newRow("16-bit PCM at 8000") << "M,8,none\r\nEvent=all\r\nT1,*.*,8:0,60" << 60
+                                            << Q_INT64_C(57600000) << 0 << 1 << "";
+        QTest::newRow("u-Law at 11050") << "M,11,ulaw\r\nEvent=all\r\nT1,*.*,8:0,60" << 60
+                                        << Q_INT64_C(39780000) << 0 << 1 << "";
+        QTest::newRow("ADPCM at 16000") << "M,16,adpcm\r\nEvent=all\r\nT1,*.*,8:0,60" << 60
+                                        << Q_INT64_C(28800000) << 0 << 1 << "";
         QTest::newRow("ADPCM at 6000, VAS")
             << "M,6,adpcm\r\nVAS=on\r\nEvent=all\r\nT3,*.*,12:0,60" << 60 << Q_INT64_C(10800000)
             << 0 << 0 << "VAS on: at most this much, the recorder writes only while it hears sound";
@@ -249,6 +263,39 @@ private slots:
         QTRY_VERIFY2_WITH_TIMEOUT(shown().contains(said), qPrintable(shown()), 1000);
     }
 
+    // Red is for what calls for a change: an overlap, never the notes that only inform
+    // (VAS, loop writing, an unlimited write time), overlap or not.
+    void stripRedForOverlapsOnly_data()
+    {
+        QTest::addColumn<int>("secondHour"); // timer 2's start; 8 overlaps timer 1
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("overlap") << 8 << "timers 1, 2 overlap for 60 min a day";
+        QTest::newRow("no overlap") << 9 << "";
+    }
+    void stripRedForOverlapsOnly()
+    {
+        QFETCH(int, secondHour);
+        QFETCH(QString, warning);
+        ConfigEditWindow form(nullptr, "config edit");
+        auto* strip = form.findChild<ScheduleStrip*>();
+        QVERIFY(strip);
+        SetTwoDailyHours(&form);
+        form.TimerPanels[1].hour->setValue(secondHour);
+        form.TimerPanels[1].lenght->setValue(0); // unlimited
+        form.vasEnable->click();
+        form.loopSize->setValue(100);
+        const auto notes = [strip] { return strip->NotesLabel()->text(); };
+        QTRY_VERIFY2(notes().contains("VAS on") && notes().contains("loop writing") &&
+                         notes().contains("unlimited"),
+                     qPrintable(notes()));
+        QCOMPARE(strip->WarningsLabel()->text(), warning);
+        const auto colour = [](QLabel* label) {
+            return label->palette().color(QPalette::WindowText);
+        };
+        QCOMPARE(colour(strip->NotesLabel()), colour(strip->TotalLabel()));
+        QVERIFY(colour(strip->WarningsLabel()) != colour(strip->TotalLabel()));
+    }
+
     // The bar and its read-outs follow the form's timer panels, in the form's size unit.
     void strip_data()
     {
@@ -301,7 +348,7 @@ private slots:
 
         // The same hour twice overlaps: its minutes turn the overlap colour and warn.
         form->TimerPanels[1].hour->setValue(8);
-        QTRY_VERIFY(strip->NotesLabel()->text().contains(QLatin1String("overlap")));
+        QTRY_VERIFY(strip->WarningsLabel()->text().contains(QLatin1String("overlap")));
         const QImage overlap = strip->Bar()->grab().toImage();
         QVERIFY(overlap.pixelColor(strip->Bar()->MinuteX(8 * 60 + 30),
                                    strip->Bar()->BarRect().center().y()) !=

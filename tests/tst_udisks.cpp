@@ -1,6 +1,7 @@
 // Cards as the desktop's disk service (UDisks2) knows them: a stand-in service on a
 // private bus serves a FAT card in a USB reader, a card in an SD slot, a busy card, an
-// NTFS USB disk and the system's ext4 root; the card mounts are tmpfs mounts made here.
+// NTFS USB disk, the system's ext4 root and an EFI partition on a USB stick; the card
+// mounts are tmpfs mounts made here.
 #include "app/plimoappwindow.h"
 #include "card/udisks.h"
 #include "editor/cardpicker.h"
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QtTest>
 
@@ -52,6 +54,9 @@ class UDisksTest : public QObject
         busy[QStringLiteral("Busy")] = true;
         QJsonObject root = Block("ext4", "", "sata", QStringLiteral("/"));
         root[QStringLiteral("HintSystem")] = true;
+        // FAT on a USB stick, but the system's: no card.
+        QJsonObject efi = Block("vfat", "EFI", "usbdisk", Mount("efi"));
+        efi[QStringLiteral("HintSystem")] = true;
         const QJsonObject usbReader{
             {"MediaRemovable", true}, {"ConnectionBus", "usb"}, {"CanPowerOff", true}};
         return QJsonObject{
@@ -67,11 +72,12 @@ class UDisksTest : public QObject
                          {"sata", QJsonObject{{"ConnectionBus", ""}}}}},
             {"blocks", QJsonObject{{"sdb1", card},
                                    {"mmcblk0p1", Block("vfat", "REC02", "sdslot", Mount("rec02"))},
-                                   {"sdg1", Block("vfat", "REC03", "ejector", Mount("rec03"))},
+                                   {"sdh1", Block("vfat", "REC03", "ejector", Mount("rec03"))},
                                    {"sdc1", busy},
                                    {"sdd1", Block("ntfs", "BACKUP", "usbdisk", Mount("backup"))},
                                    {"sde1", Block("vfat", "UNMOUNTED", "usbreader", QString())},
-                                   {"sda2", root}}},
+                                   {"sda2", root},
+                                   {"sdg1", efi}}},
             {"later", QJsonObject{{"sdf1", Block("exfat", "LATE", "usbreader", Mount("late"))}}},
         };
     }
@@ -87,7 +93,7 @@ private slots:
         QVERIFY2(Disks.StartBus(), qPrintable(Disks.Error));
         // libdbus takes the system bus from here: the program asks the stand-in.
         qputenv("DBUS_SYSTEM_BUS_ADDRESS", Disks.Address.toUtf8());
-        for (const char* name : {"rec01", "rec02", "rec03", "busy", "backup", "late"}) {
+        for (const char* name : {"rec01", "rec02", "rec03", "busy", "backup", "late", "efi"}) {
             QVERIFY(QDir().mkpath(Mount(name)));
             if (QProcess::execute(QStringLiteral("mount"),
                                   {"-t", "tmpfs", "-o", "size=8m", "plimocard", Mount(name)}) != 0)
@@ -243,9 +249,10 @@ private slots:
         Serve();
         const QString path = Dir.filePath(folder);
         QVERIFY(QDir().mkpath(path));
-        const DiskVolume card = UDisksCardOfFolder(path);
-        QTEST(card.label, "label");
-        QTEST(card.serial, "serial");
+        const QList<DiskVolume> volumes = UDisksVolumes();
+        const DiskVolume* card = CardDiskOfFolder(volumes, path);
+        QTEST(card ? card->label : QString(), "label");
+        QTEST(card ? card->serial : QString(), "serial");
     }
 
     // The status line's card read-out names the card the path is on.
@@ -285,7 +292,7 @@ private slots:
                                  << "REC02 is unmounted; take the card out";
         QTest::newRow("ejecting reader")
             << "rec03" << false
-            << QStringList{"Unmount " + Blocks + "sdg1", "Eject " + Drives + "ejector"}
+            << QStringList{"Unmount " + Blocks + "sdh1", "Eject " + Drives + "ejector"}
             << "REC03 can be removed now";
         QTest::newRow("busy") << "busy" << false << QStringList{"Unmount " + Blocks + "sdc1"}
                               << "BUSY cannot be removed: Error unmounting /dev/sdc1: target is "
@@ -389,6 +396,10 @@ private slots:
                                     << QStringList{"NOT EJECTED %backup/: not on a removable "
                                                    "card that UDisks2 knows"}
                                     << QStringList() << QString();
+        QTest::newRow("EFI partition")
+            << QStringList{"efi"} << true << 2
+            << QStringList{"NOT EJECTED %efi/: not on a removable card that UDisks2 knows"}
+            << QStringList() << QString();
         QTest::newRow("no disk service")
             << QStringList{"rec01"} << false << 2
             << QStringList{"NOT EJECTED %rec01/: UDisks2 does not answer"} << QStringList()
@@ -411,10 +422,13 @@ private slots:
             arguments << "--to" << Dir.filePath(card);
         }
         QProcess run;
+        QSignalSpy finished(&run, &QProcess::finished);
         run.setWorkingDirectory(work.path());
         run.start(QStringLiteral(PLIMO_BINARY), arguments);
-        QVERIFY(run.waitForFinished(30000));
+        // The stand-in answers at once: a command still running has lost an answer.
+        const bool done = finished.wait(10000);
         const QString out = QString::fromLocal8Bit(run.readAllStandardOutput());
+        QVERIFY2(done, qPrintable("--eject gave no verdict within 10 s; it said:\n" + out));
         QTEST(run.exitCode(), "exitCode");
         for (QString line : lines)
             QVERIFY2(out.contains(line.replace(QLatin1Char('%'), Dir.path() + QLatin1Char('/'))),

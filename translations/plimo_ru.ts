@@ -238,6 +238,11 @@
 <context>
     <name>CardReport</name>
     <message>
+        <location filename="../recorder_files/interruptedwrites.cpp" line="24"/>
+        <source>left by an interrupted write: %1</source>
+        <translation>осталось от прерванной записи: %1</translation>
+    </message>
+    <message>
         <location filename="../recorder_files/cardreport.cpp" line="43"/>
         <location filename="../recorder_files/cardreport.cpp" line="61"/>
         <location filename="../recorder_files/cardreport.cpp" line="63"/>
@@ -275,11 +280,6 @@
         <translation>%1 мин</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardreport.cpp" line="148"/>
-        <source>%1 h %2 min</source>
-        <translation>%1 ч %2 мин</translation>
-    </message>
-    <message>
         <location filename="../recorder_files/cardreport.cpp" line="156"/>
         <source>1 recording</source>
         <translation>1 запись</translation>
@@ -288,11 +288,6 @@
         <location filename="../recorder_files/cardreport.cpp" line="156"/>
         <source>%1 recordings</source>
         <translation>записей: %1</translation>
-    </message>
-    <message>
-        <location filename="../recorder_files/cardreport.cpp" line="157"/>
-        <source>%1, %2</source>
-        <translation>%1, %2</translation>
     </message>
     <message>
         <location filename="../recorder_files/cardreport.cpp" line="170"/>
@@ -318,11 +313,6 @@
         <location filename="../recorder_files/cardreport.cpp" line="234"/>
         <source>clock set: %1 present</source>
         <translation>часы установлены: %1 есть</translation>
-    </message>
-    <message>
-        <location filename="../recorder_files/cardreport.cpp" line="236"/>
-        <source>%1 waiting: the recorder has not read it yet (no %2)</source>
-        <translation>%1 ждёт: диктофон его ещё не прочитал (нет %2)</translation>
     </message>
     <message>
         <location filename="../recorder_files/cardreport.cpp" line="238"/>
@@ -368,6 +358,38 @@
         <location filename="../recorder_files/cardreport.cpp" line="288"/>
         <source>clock: %1</source>
         <translation>часы: %1</translation>
+    </message>
+    <message>
+        <source>its name is not valid UTF-8</source>
+        <translation>его имя — недопустимый UTF-8</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 с</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 ч</translation>
+    </message>
+    <message>
+        <source>%1 unreadable</source>
+        <translation>нечитаемых: %1</translation>
+    </message>
+    <message>
+        <source>; %1 unreadable</source>
+        <translation>; нечитаемых: %1</translation>
+    </message>
+    <message>
+        <source>, not the time now</source>
+        <translation>, это не текущее время</translation>
+    </message>
+    <message>
+        <source> (no %1)</source>
+        <translation> (нет %1)</translation>
     </message>
 </context>
 <context>
@@ -566,6 +588,18 @@
         <location filename="../recorder_files/clockfile.cpp" line="52"/>
         <source>the configuration file (CFGname) is named %1, which is removed with the old clock files</source>
         <translation>файл конфигурации (CFGname) называется %1, а этот файл удаляется вместе со старыми файлами часов</translation>
+    </message>
+    <message>
+        <source>%1 waiting: cannot read it: %2</source>
+        <translation>%1 ждёт: не удаётся прочитать: %2</translation>
+    </message>
+    <message>
+        <source>%1 waiting: it holds no date and time the recorder reads</source>
+        <translation>%1 ждёт: в нём нет даты и времени, которые диктофон прочтёт</translation>
+    </message>
+    <message>
+        <source>%1 waiting: %2, the recorder will set its clock to it</source>
+        <translation>%1 ждёт: %2, диктофон установит по нему свои часы</translation>
     </message>
 </context>
 <context>
@@ -911,6 +945,22 @@
         <location filename="../recorder_files/configcheck.cpp" line="436"/>
         <source>cannot read %1: %2</source>
         <translation>не удаётся прочитать %1: %2</translation>
+    </message>
+    <message>
+        <source>line %1 sets %2; line %3 sets it again</source>
+        <translation>строка %1 задаёт %2; строка %3 задаёт это снова</translation>
+    </message>
+    <message>
+        <source>line %1 sets %2; line %3 sets them again</source>
+        <translation>строка %1 задаёт %2; строка %3 задаёт их снова</translation>
+    </message>
+    <message>
+        <source>the %1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> и </translation>
     </message>
 </context>
 <context>
@@ -1564,6 +1614,11 @@ Write there?</source>
 <context>
     <name>Deployment</name>
     <message>
+        <location filename="../recorder_files/deployment.cpp" line="190"/>
+        <source>its first line is not the header of a record of card writes; nothing is written to it</source>
+        <translation>его первая строка не заголовок журнала записей на карты; в него ничего не записано</translation>
+    </message>
+    <message>
         <location filename="../recorder_files/deployment.cpp" line="115"/>
         <source>cannot create the folder %1</source>
         <translation>не удаётся создать папку %1</translation>
@@ -1917,6 +1972,26 @@ Write there?</source>
         <location filename="../recorder_files/wavheader.cpp" line="94"/>
         <source>no fmt chunk in the first %1 KiB</source>
         <translation>нет блока fmt в первых %1 КиБ</translation>
+    </message>
+    <message>
+        <source>sample rate 0 in the fmt chunk</source>
+        <translation>частота дискретизации 0 в блоке fmt</translation>
+    </message>
+    <message>
+        <source>0 channels in the fmt chunk</source>
+        <translation>0 каналов в блоке fmt</translation>
+    </message>
+    <message>
+        <source>%1 block of %2 bytes holds no sound</source>
+        <translation>блок %1 из %2 байт не содержит звука</translation>
+    </message>
+    <message>
+        <source>unfinished recording (the recorder stopped before closing it)</source>
+        <translation>незавершённая запись (диктофон остановился, не закрыв её)</translation>
+    </message>
+    <message>
+        <source>header&apos;s byte rate %1 does not match %2 Hz %3: counted as %4 B/s</source>
+        <translation>скорость %1 байт/с в заголовке не соответствует %2 Гц %3: посчитано как %4 Б/с</translation>
     </message>
 </context>
 </TS>

@@ -48,13 +48,23 @@ void CheckLine(const ConfigLine& line)
     }
 }
 
-void CheckParsed(const ParsedLine& p)
+void CheckParsed(const ParsedLine& p, const ComboItems& items)
 {
     if (!TookEffect(p)) {
+        // An item the preferences' lists lack is left out; the rest of a line that is
+        // otherwise read in full still takes effect.
         const bool partly = p.issue == LineIssue::UnknownWavType ||
                             p.issue == LineIssue::TimerOutOfRange ||
-                            p.issue == LineIssue::TimerAllUnspecified;
+                            p.issue == LineIssue::TimerAllUnspecified ||
+                            (!p.lacking.isEmpty() &&
+                             (p.issue == LineIssue::None || p.issue == LineIssue::IgnoredTail));
         Check(partly || p.sets.isEmpty());
+    }
+    for (const ConfigAssignment& a : p.lacking) {
+        const int count = a.field == ConfigField::SampleRate ? items.sampleRates
+                          : a.field == ConfigField::WavType  ? items.wavTypes
+                                                             : -1;
+        Check(count >= 0 && (a.value < 0 || a.value >= count));
     }
     for (const ConfigAssignment& a : p.sets) {
         auto in = [&](int lo, int hi) { Check(a.value >= lo && a.value <= hi); };
@@ -144,7 +154,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         Check(line.offset >= 0 && line.offset < bytes.size());
         CheckLine(line);
         const ParsedLine parsed = FitToItems(ParseConfigLine(line.text), ComboItems());
-        CheckParsed(parsed);
+        CheckParsed(parsed, ComboItems());
         if (!TookEffect(parsed))
             ++failed;
         ApplyParsedLine(state, parsed, 3, 3);

@@ -65,6 +65,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     folder = pattern;
     if (!QDir::setCurrent(QString::fromLatin1(folder)))
         std::abort();
+    std::atexit([] { QDir(QString::fromLatin1(folder)).removeRecursively(); });
     return 0;
 }
 
