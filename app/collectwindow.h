@@ -4,7 +4,7 @@
 // the card's collect run on a worker thread under a progress dialog that can cancel it
 // (the files verified so far stay, the one under way is removed), and the result told.
 
-#include "collect/collectcard.h"
+#include "commandline/collectcard.h"
 
 #include <functional>
 

@@ -4,6 +4,7 @@
 
 #include "app/collectwindow.h"
 #include "app/preferences/globals.h"
+#include "app/statusline.h"
 #include "card/cardrecordings.h"
 #include "card/cardspace.h"
 #include "editor/cardpicker.h"
@@ -42,6 +43,8 @@ PlimoAppWindow::PlimoAppWindow() : QMainWindow(nullptr)
     setWindowTitle(QStringLiteral("  ") + tr("Plimo player configurator") + QStringLiteral("  ") +
                    VersionText + QStringLiteral("[*]"));
     setWindowIcon(icon);
+    // Before the form, which reports its first load there.
+    setStatusBar(new StatusLine(this));
     Editor = new ConfigEditWindow(this, "config edit");
     Editor->setFocus();
     setCentralWidget(Editor);
@@ -56,8 +59,8 @@ PlimoAppWindow::PlimoAppWindow() : QMainWindow(nullptr)
     FitToScreen(screen()->availableGeometry(), Frame());
 
     chooseFile = [this] {
-        return QFileDialog::getOpenFileName(
-            this, QString(), QString(), QStringLiteral("Config files (*.ini);;All files (*.*)"));
+        return QFileDialog::getOpenFileName(this, QString(), QString(),
+                                            tr("Config files (*.ini);;All files (*.*)"));
     };
 }
 

@@ -6,28 +6,24 @@
 #include "app/preferences/preferences.h"
 #include "app/preferences/preferencevalues.h"
 #include "app/preferences/version.h"
-#include "card/udisks.h"
-#include "collect/collectcommand.h"
-#include "commandline/batchcommand.h"
-#include "common/cardidentity.h"
+#include "commandline/arguments.h"
 #include "common/printable.h"
 #include "recorder_files/clockfile.h"
 #include "recorder_files/configcheck.h"
+#include "recorder_files/configlines.h"
 #include "recorder_files/configsettings.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
-#include <QTextStream>
+#include <QStatusBar>
 #include <QTranslator>
 #include <cstdio>
-#include <cstring>
-#include <optional>
 
 namespace
 {
@@ -56,6 +52,20 @@ QByteArray StoredValue(const PreferenceRow& row)
     return QByteArray(PreferenceSyntax::Element(row, 0), int(PreferenceSyntax::ElementSize(row)));
 }
 
+// Whether at least one line of the file takes effect in a config.ini.
+bool ReadsAsConfig(const QString& fileName)
+{
+    QByteArray bytes;
+    if (!ReadSmallFile(fileName, MaxConfigFileSize, &bytes).isEmpty() ||
+        bytes.size() > MaxConfigFileSize)
+        return false;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    ConfigSettings settings;
+    const ConfigReadResult read = ReadConfigSettings(buffer, settings, 8, 8);
+    return read.lines > read.linesWithoutEffect;
+}
+
 } // namespace
 
 int ReadStartupPreferences(const QString& fileName, StartupPreferences* state)
@@ -66,10 +76,15 @@ int ReadStartupPreferences(const QString& fileName, StartupPreferences* state)
     // A file that is not there yet is no fault worth a word; anything else is told
     // on standard error, so that a mistyped line can be found. ErrorText shows the
     // characters of the file escaped.
-    if (code != 0 && exists)
-        SayOnStandardError(ErrorText);
     StartupPreferences read;
     read.code = code;
+    // A preset, a recording or any other file named by mistake is read without effect
+    // and must never be replaced by the preferences at exit.
+    read.notPreferences = file.Opened() && !file.ReadsAsPreferences();
+    read.looksLikeConfig = read.notPreferences && ReadsAsConfig(fileName);
+    read.writeAtExit = !read.notPreferences;
+    if (code != 0 && exists && !read.notPreferences)
+        SayOnStandardError(ErrorText);
     if (!file.Opened() && exists) {
         // The user's settings are in there: never replace them with the defaults.
         read.writeAtExit = false;
@@ -97,6 +112,19 @@ int ReadStartupPreferences(const QString& fileName, StartupPreferences* state)
     if (state)
         *state = read;
     return code;
+}
+
+QString StartupNotice(const QString& fileName, const StartupPreferences& start)
+{
+    if (!start.notPreferences)
+        return QString();
+    QString notice = Text::tr("%1 is no preferences file: it is left as it is, and the "
+                              "preferences of this run will not be saved")
+                         .arg(PrintableText(fileName));
+    if (start.looksLikeConfig)
+        notice += QStringLiteral(". ") + Text::tr("To open a config.ini, use Load from, or "
+                                                  "--check in a terminal");
+    return notice;
 }
 
 bool WritePreferences(const QString& fileName, const StartupPreferences& start)
@@ -161,6 +189,9 @@ QTranslator* InstallTranslation(QApplication& app,
         // Qt's own texts first, so that ours win where both know a text.
         InstallQtTranslation(app, translator->language());
         app.installTranslator(translator);
+        // The numbers the window adds (free space, card sizes) as the language writes them.
+        if (!translator->language().isEmpty())
+            QLocale::setDefault(QLocale(translator->language()));
     }
     return translator;
 }
@@ -175,186 +206,22 @@ QMainWindow* CreateMainWindow()
     return window;
 }
 
-namespace
-{
-
-bool WantsConsoleOnly(int argc, char** argv)
-{
-    // The parser takes -name as --name; "--" ends the options.
-    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
-        const char* a = argv[i];
-        if (a[0] != '-')
-            continue;
-        a += a[1] == '-' ? 2 : 1;
-        const size_t length = std::strcspn(a, "=");
-        for (const char* name : {"check", "free", "from", "help", "h", "?", "help-all", "version",
-                                 "v", "write", "to", "clock", "no-clock", "keep-old-clock", "eject",
-                                 "record", "verify", "inspect", "collect"}) {
-            if (length == std::strlen(name) && !std::strncmp(a, name, length))
-                return true;
-        }
-    }
-    return false;
-}
-
-QString PreferencesArgument(const QCommandLineParser& parser)
-{
-    const QStringList arguments = parser.positionalArguments();
-    return arguments.isEmpty() ? QString::fromLatin1(DefaultPreferencesFileName)
-                               : arguments.constFirst();
-}
-
-void SetUpParser(QCommandLineParser& parser, QCommandLineOption& check)
-{
-    // Without a window the application object takes none of Qt's own options: accept
-    // the usual ones (-platform offscreen, -style fusion ...) and let them pass.
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "style",
-                             "stylesheet", "display", "geometry", "qwindowgeometry", "title",
-                             "qwindowtitle", "qwindowicon", "session", "name"}) {
-        QCommandLineOption qtOption(QString::fromLatin1(name), QString(), QStringLiteral("value"));
-        qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(qtOption);
-    }
-    for (const char* name : {"reverse", "nograb", "dograb", "widgetcount"}) {
-        QCommandLineOption qtOption(QString::fromLatin1(name));
-        qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(qtOption);
-    }
-    parser.setApplicationDescription(QStringLiteral(
-        "Plimo player configurator: edits the config.ini of the voice recorder.\n"
-        "Without --check, --write, --verify, --inspect or --collect it opens the window.\n"
-        "\n"
-        "Exit codes:\n"
-        "  window     0 when the window is closed\n"
-        "  --check    0 every line took effect, 1 a line had no effect,\n"
-        "             2 the file cannot be read\n"
-        "  --write    0 every card written, 1 nothing written (the preset, an option\n"
-        "             or the preferences are at fault), 2 a card failed\n"
-        "  --verify   0 every card holds the preset, 1 a card differs, 2 a card failed\n"
-        "  --inspect  0 all readable, 1 a recording or config.ini cannot be read,\n"
-        "             2 the folder cannot be read\n"
-        "  --collect  0 every card collected, 1 a file could not be read (the rest\n"
-        "             collected), 2 a card or the archive failed\n"
-        "  --help, --version  0; an unknown option or a missing value: 1"));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addOption(check);
-    parser.addOptions({
-        {QStringLiteral("free"),
-         QStringLiteral("With --check: the card's free space, in bytes or with kB, MB, GB "
-                        "(powers of 1000) or KiB, MiB, GiB; the summary ends with the day the "
-                        "card is full."),
-         QStringLiteral("size")},
-        {QStringLiteral("from"),
-         QStringLiteral("With --free: the first day of recording, as YYYY-MM-DD (default: "
-                        "today). With --collect: a card folder; may be given many times."),
-         QStringLiteral("date|card")},
-    });
-    AddBatchOptions(parser);
-    AddCollectOption(parser);
-    parser.addPositionalArgument(QStringLiteral("preferences"),
-                                 QStringLiteral("Preferences file (default %1).")
-                                     .arg(QLatin1String(DefaultPreferencesFileName)),
-                                 QStringLiteral("[preferences]"));
-}
-
-// --free and --from of --check; false (reason in *error) when they are no size or date.
-bool FreeSpaceOptions(const QCommandLineParser& parser, FreeSpacePlan* plan, QString* error)
-{
-    const QString free = QStringLiteral("free");
-    const QString from = QStringLiteral("from");
-    if (!parser.isSet(free) && !parser.isSet(from))
-        return true;
-    if (!parser.isSet(QStringLiteral("check")) || !parser.isSet(free)) {
-        *error = QCoreApplication::translate("ConfigCheck", "--free goes with --check, --from "
-                                                            "with --free");
-        return false;
-    }
-    plan->freeText = parser.value(free);
-    plan->freeBytes = ParseByteSize(plan->freeText);
-    plan->from = parser.isSet(from)
-                     ? QDate::fromString(parser.value(from), QStringLiteral("yyyy-MM-dd"))
-                     : QDate::currentDate();
-    if (plan->freeBytes < 0)
-        *error = QCoreApplication::translate("ConfigCheck", "--free takes bytes or a number "
-                                                            "with kB, MB, GB, KiB, MiB or GiB, "
-                                                            "not %1")
-                     .arg(plan->freeText);
-    else if (!plan->from.isValid())
-        *error =
-            QCoreApplication::translate("ConfigCheck", "--from takes a date as YYYY-MM-DD, not %1")
-                .arg(parser.value(from));
-    return error->isEmpty();
-}
-
-// --check, --write, --verify, --inspect, --help and --version need no window and no
-// display.
-int RunConsole(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    app.setApplicationVersion(VersionText);
-    QCommandLineParser parser;
-    QCommandLineOption check(QStringLiteral("check"),
-                             QStringLiteral("Explain line by line how the recorder reads <file>."),
-                             QStringLiteral("file"));
-    SetUpParser(parser, check);
-    parser.process(app);
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    int result = 0;
-    const bool collect = parser.isSet(QStringLiteral("collect"));
-    if (collect || BatchOptionsGiven(parser)) {
-        // The record of each card names it as the disk service knows it: asked once a
-        // run, so that a service that does not answer costs its time limit once, not once
-        // a card.
-        std::optional<QList<DiskVolume>> disks;
-        SetCardIdentitySource([&disks](const QString& folder) {
-            if (!disks)
-                disks = UDisksVolumes();
-            const DiskVolume* card = CardDiskOfFolder(*disks, folder);
-            return card ? CardIdentity{card->label, card->serial} : CardIdentity();
-        });
-        result = collect ? RunCollectCommand(parser, PreferencesArgument(parser), out, err)
-                         : RunBatchCommand(parser, PreferencesArgument(parser), out, err,
-                                           EjectCardsOfFolders);
-        SetCardIdentitySource({});
-    } else {
-        // The lines are read as the window would read them: with its lists of items.
-        ReadCommandPreferences(PreferencesArgument(parser), err);
-        FreeSpacePlan plan;
-        QString error;
-        if (FreeSpaceOptions(parser, &plan, &error)) {
-            result = CheckConfigFile(parser.value(check), out, PreferenceComboItems(), plan);
-        } else {
-            err << QCoreApplication::applicationName() << ": " << error << '\n';
-            result = 2;
-        }
-    }
-    // An explanation or report that did not reach its reader (a full disk, a closed
-    // pipe) is a failure, whatever it says.
-    out.flush();
-    return out.status() == QTextStream::Ok ? result : 2;
-}
-
-} // namespace
-
 int RunPlimoConfigurator(int argc, char** argv, const StartupHooks* hooks)
 {
     StartDirectory = QDir::currentPath();
     VersionText = QString::fromLatin1(PlimoVersionText);
-    if (WantsConsoleOnly(argc, argv))
-        return RunConsole(argc, argv);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    // Decided before any application object exists: the window's would need a display.
+    if (!WantsWindow(arguments))
+        return RunCommandLine(argc, argv);
 
     // The application object takes its own options (-platform, -style ...) when it is
     // created; our one argument is the first one left after that.
     QApplication app(argc, argv);
     app.setApplicationVersion(VersionText);
-    QCommandLineParser parser;
-    QCommandLineOption check(QStringLiteral("check"), QString(), QStringLiteral("file"));
-    SetUpParser(parser, check);
-    parser.process(app);
-    PreferencesFileName = PreferencesArgument(parser);
+    PreferencesFileName = PreferencesArgument(QCoreApplication::arguments());
 
     StartupPreferences preferences;
     ReadStartupPreferences(PreferencesFileName, &preferences);
@@ -363,6 +230,14 @@ int RunPlimoConfigurator(int argc, char** argv, const StartupHooks* hooks)
     });
 
     QMainWindow* window = CreateMainWindow();
+    if (const QString notice = StartupNotice(PreferencesFileName, preferences); !notice.isEmpty()) {
+        // Said once, after what the form said at its start (the load of the card).
+        QString said = window->statusBar()->currentMessage();
+        if (said == QCoreApplication::translate("PlimoAppWindow", "Ready"))
+            said.clear();
+        window->statusBar()->showMessage(
+            said.isEmpty() ? notice : notice + QStringLiteral(". ") + said, 0);
+    }
     window->show();
     QObject::connect(&app, &QGuiApplication::lastWindowClosed, &app, &QCoreApplication::quit);
     if (hooks && hooks->afterShow)

@@ -33,6 +33,10 @@ struct StartupPreferences {
     // as they were unless the value has changed since.
     QHash<QByteArray, QPair<QByteArray, QByteArray>> refusedLines;
     QByteArray cardPath; // SDpath after the read
+    // The file exists but is no preferences file (it holds more than comments, and no line
+    // names a preference): it is never written; looksLikeConfig: it reads as a config.ini.
+    bool notPreferences = false;
+    bool looksLikeConfig = false;
 };
 
 // Reads the preferences file; creates it with the current values when it is missing.
@@ -41,6 +45,10 @@ struct StartupPreferences {
 // config.ini, are reported on standard error, never in a window. Returns the reader's
 // result code; state, when given, receives what the write at exit needs.
 int ReadStartupPreferences(const QString& fileName, StartupPreferences* state = nullptr);
+
+// What the window's status line says at start about the preferences file: that a file
+// which is no preferences file is left alone; empty for a preferences file.
+QString StartupNotice(const QString& fileName, const StartupPreferences& start);
 
 // Writes the preferences file at exit (or when it was missing at start): nothing when
 // it could not be read at start; refused lines whose value the user left alone stay;

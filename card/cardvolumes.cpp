@@ -195,8 +195,17 @@ bool IsCardDisk(const DiskVolume& v)
     const bool removable = d.removable || d.mediaRemovable ||
                            d.connectionBus == QLatin1String("usb") ||
                            d.connectionBus == QLatin1String("sdio");
+    for (const QString& point : v.mountPoints) {
+        if (SystemMountPoint(QDir::cleanPath(point)))
+            return false;
+    }
     return !v.mountPoints.isEmpty() && !v.driveObject.isEmpty() && removable && !v.hintSystem &&
            !v.hintIgnore;
+}
+
+bool DriveCanRelease(const DiskDrive& drive)
+{
+    return drive.canPowerOff || drive.ejectable;
 }
 
 QString MountRootOf(const QString& path, const QStringList& mountPoints)

@@ -58,7 +58,12 @@ struct DiskDrive {
     bool mediaRemovable = false; // (a card reader is often only this one)
     QString connectionBus;       // "usb", "sdio", "" ...
     bool canPowerOff = false;
+    bool ejectable = false; // the medium can be pushed out by the drive (Drive.Eject)
 };
+
+// Whether the program can take the drive's card out itself (power the drive off or eject
+// the medium); false for an SD slot inside the computer: there the card is only unmounted.
+bool DriveCanRelease(const DiskDrive& drive);
 
 struct DiskVolume {
     QString object;     // the block's D-Bus object path
@@ -75,7 +80,8 @@ struct DiskVolume {
 };
 
 // A card: FAT or exFAT, mounted, on a drive whose medium comes out (or a card reader on
-// USB or SD), and not one the system keeps for itself or hides.
+// USB or SD), and not one the system keeps for itself or hides, nor one mounted where the
+// system keeps its own files (an eMMC that UDisks2 counts as "sdio" holding /).
 bool IsCardDisk(const DiskVolume& volume);
 
 // The mount point among mountPoints that holds path (the longest that is path or one of
@@ -103,6 +109,7 @@ QString CardIdentityText(const QString& label, const QString& serial);
 // What ejecting a card came to.
 struct EjectResult {
     bool ok = false;
-    QString card;  // CardName of the card
-    QString error; // why it cannot be removed (the disk service's reason)
+    QString card;               // CardName of the card
+    QString error;              // why it cannot be removed (the disk service's reason)
+    bool unmountedOnly = false; // ok, but the drive cannot release it: take the card out
 };

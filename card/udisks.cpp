@@ -54,6 +54,7 @@ DiskDrive DriveOf(const QVariantMap& drive)
     d.mediaRemovable = drive.value(QStringLiteral("MediaRemovable")).toBool();
     d.connectionBus = drive.value(QStringLiteral("ConnectionBus")).toString();
     d.canPowerOff = drive.value(QStringLiteral("CanPowerOff")).toBool();
+    d.ejectable = drive.value(QStringLiteral("Ejectable")).toBool();
     return d;
 }
 
@@ -210,10 +211,13 @@ void UDisksClient::Eject(const DiskVolume& card,
     const QString drive = card.driveObject;
     const QString stop =
         card.drive.canPowerOff ? QStringLiteral("PowerOff") : QStringLiteral("Eject");
+    const bool release = DriveCanRelease(card.drive);
     Call(card.object, FilesystemInterface, QStringLiteral("Unmount"),
-         [this, name, drive, stop, done](const QString& error) {
-             if (!error.isEmpty()) {
-                 done({false, name, error});
+         [this, name, drive, stop, release, done](const QString& error) {
+             if (!error.isEmpty() || !release) {
+                 // An SD slot inside the computer neither powers off nor ejects: the
+                 // card is safe to take out once it is unmounted.
+                 done({error.isEmpty(), name, error, error.isEmpty()});
                  return;
              }
              Call(drive, DriveInterface, stop, [name, done](const QString& error) {

@@ -37,8 +37,9 @@ public:
     QList<DiskVolume> Cards() const;
 
     // Unmounts the card's file system, then powers its drive off where the drive can be,
-    // else ejects the medium. done runs on this object's thread with the outcome; the
-    // drive is left alone when the unmount fails.
+    // else ejects the medium; a drive that can do neither (an SD slot inside the computer)
+    // is only unmounted (EjectResult::unmountedOnly). done runs on this object's thread
+    // with the outcome; the drive is left alone when the unmount fails.
     void Eject(const DiskVolume& card, const std::function<void(const EjectResult&)>& done);
 
     // How long one question may take, in milliseconds.

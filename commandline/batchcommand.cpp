@@ -2,6 +2,8 @@
 
 #include "app/preferences/prefcodec.h"
 #include "app/preferences/preferences.h"
+#include "card/cardtarget.h"
+#include "common/printable.h"
 #include "recorder_files/batchwrite.h"
 #include "recorder_files/cardreport.h"
 #include "recorder_files/cardverify.h"
@@ -12,6 +14,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QStorageInfo>
 #include <QTextStream>
 
 namespace
@@ -71,9 +74,11 @@ bool EjectWritten(const QStringList& folders, const CardEjector& eject, QTextStr
         const EjectResult& result = results.at(i);
         all = all && result.ok;
         if (result.ok)
-            out << "EJECTED " << folders.at(i) << ' ' << result.card << '\n';
+            out << "EJECTED " << PrintableText(folders.at(i)) << ' ' << PrintableText(result.card)
+                << (result.unmountedOnly ? ": unmounted; take the card out" : "") << '\n';
         else
-            out << "NOT EJECTED " << folders.at(i) << ": " << result.error << '\n';
+            out << "NOT EJECTED " << PrintableText(folders.at(i)) << ": "
+                << PrintableText(result.error) << '\n';
         out.flush();
     }
     return all;
@@ -137,28 +142,46 @@ bool BatchOptionsGiven(const QCommandLineParser& parser)
 namespace
 {
 
-// Appends one row per card to the record; a row that cannot be written is told on
-// standard error and leaves the card's result alone.
-std::function<void(const CardWritten&)> Recorder(const QString& recordFile, QTextStream& err,
-                                                 const QString& configName, const QString& preset)
+// Says what is wrong with a folder just written: no card, or a card full too soon.
+void WarnOfTarget(const QString& folder, const CardTarget& target, const DeploymentRow& row,
+                  QTextStream& out)
+{
+    const qint64 free = row.freeSpaceKnown ? QStorageInfo(folder).bytesAvailable() : 0;
+    const int days = row.freeSpaceKnown ? row.daysUntilFull : -1;
+    for (const QString& warning : CardWriteWarnings(target, days, CardFullWarningDays(), free))
+        out << "WARNING " << PrintableText(folder) << ": " << PrintableText(warning) << '\n';
+    out.flush();
+}
+
+// Appends one row per card to the record, after the warnings of a card written; a row
+// that cannot be written is told on standard error and leaves the card's result alone.
+std::function<void(const CardWritten&)> Recorder(const QString& recordFile, QTextStream& out,
+                                                 QTextStream& err, const QString& configName,
+                                                 const QString& preset, const DiskSource& disks)
 {
     const QString presetFile = QFileInfo(preset).absoluteFilePath();
-    return [recordFile, &err, configName, presetFile](const CardWritten& w) {
+    return [recordFile, &out, &err, configName, presetFile, disks](const CardWritten& w) {
         const bool configWritten = w.result.written.contains(configName);
         DeploymentRow row =
             DeploymentRowFor(w.folder, w.settings, configWritten ? w.config : QByteArray(), w.clock,
                              w.result.ok ? QString() : w.result.error);
         row.settingsFile = presetFile;
+        const CardTarget target = CardTargetOf(w.folder, disks ? disks() : nullptr);
+        row.isCard = CardTargetRecord(target);
+        if (w.result.ok)
+            WarnOfTarget(w.folder, target, row, out);
         if (const QString error = AppendDeployment(recordFile, row); !error.isEmpty()) {
             err << QCoreApplication::applicationName() << ": "
-                << Text::tr("%1 not recorded in %2: %3").arg(w.folder, recordFile, error) << '\n';
+                << Text::tr("%1 not recorded in %2: %3")
+                       .arg(PrintableText(w.folder), PrintableText(recordFile), error)
+                << '\n';
             err.flush();
         }
     };
 }
 
 int RunWrite(const QCommandLineParser& parser, const QStringList& cards, QTextStream& out,
-             QTextStream& err, const CardEjector& eject, QString* error)
+             QTextStream& err, const CardEjector& eject, const DiskSource& disks, QString* error)
 {
     BatchOptions options;
     if (!ClockOptions(parser, options, error))
@@ -167,7 +190,8 @@ int RunWrite(const QCommandLineParser& parser, const QStringList& cards, QTextSt
     options.clockName = PrefText(Preferences.TimeName);
     const QString record =
         parser.isSet(Name("record")) ? parser.value(Name("record")) : DefaultDeploymentRecord();
-    const auto recordRow = Recorder(record, err, options.configName, parser.value(Name("write")));
+    const auto recordRow =
+        Recorder(record, out, err, options.configName, parser.value(Name("write")), disks);
     QStringList written; // the folders written and verified, to eject
     const int result = WriteCards(parser.value(Name("write")), cards, PreferenceComboItems(),
                                   options, out, [&](const CardWritten& card) {
@@ -190,7 +214,8 @@ int RunInspect(const QCommandLineParser& parser, QTextStream& out)
     return report.exitCode;
 }
 
-// Why the options given do not make one command; empty when they do.
+} // namespace
+
 QString CommandError(const QCommandLineParser& parser)
 {
     int commands = 0;
@@ -211,10 +236,9 @@ QString CommandError(const QCommandLineParser& parser)
     return QString();
 }
 
-} // namespace
-
 int RunBatchCommand(const QCommandLineParser& parser, const QString& preferencesFile,
-                    QTextStream& out, QTextStream& err, const CardEjector& eject)
+                    QTextStream& out, QTextStream& err, const CardEjector& eject,
+                    const DiskSource& disks)
 {
     QString error = CommandError(parser);
     const QStringList cards = parser.values(Name("to"));
@@ -225,12 +249,10 @@ int RunBatchCommand(const QCommandLineParser& parser, const QString& preferences
         return VerifyCards(parser.value(Name("verify")), cards, PreferenceComboItems(),
                            PrefText(Preferences.CFGname), PrefText(Preferences.TimeName), out);
     if (error.isEmpty()) {
-        const int result = RunWrite(parser, cards, out, err, eject, &error);
+        const int result = RunWrite(parser, cards, out, err, eject, disks, &error);
         if (result >= 0)
             return result;
     }
     err << QCoreApplication::applicationName() << ": " << error << '\n';
-    // A mistaken command line: --write writes nothing (1), --verify and --inspect read
-    // nothing (2).
-    return parser.isSet(Name("verify")) || parser.isSet(Name("inspect")) ? 2 : 1;
+    return 1; // a mistaken command line: nothing written, nothing read
 }

@@ -19,6 +19,10 @@ void ReadCommandPreferences(const QString& fileName, QTextStream& err);
 // (the disk service's EjectCardsOfFolders in the program).
 using CardEjector = std::function<QList<EjectResult>(const QStringList& folders)>;
 
+// What the disk service tells of the volumes (asked once, when first needed); null when
+// it does not answer.
+using DiskSource = std::function<const QList<DiskVolume>*()>;
+
 // Adds --write, --to, --clock, --no-clock, --keep-old-clock, --eject, --record, --verify
 // and --inspect.
 void AddBatchOptions(QCommandLineParser& parser);
@@ -26,11 +30,18 @@ void AddBatchOptions(QCommandLineParser& parser);
 // True when any of those options was given.
 bool BatchOptionsGiven(const QCommandLineParser& parser);
 
+// Why the options given do not make one command (--check among them); empty when they do.
+QString CommandError(const QCommandLineParser& parser);
+
 // Runs the command with the preferences file read, never rewritten. Returns the exit
 // code. --write: 0 every card written (and, with --eject, ejected), 1 nothing written
 // (preset, options or names at fault), 2 any card failed or stayed in; with --eject each
-// card written and verified is then ejected through eject. --verify: 0 every card the
+// card written and verified is then ejected through eject. Options that do not make one
+// command: 1 for every command. --verify: 0 every card the
 // same, 1 any differs, 2 any failed. --inspect: 0 all readable, 1 a recording or
 // config.ini unreadable, 2 the folder unreadable.
+// After each card written, a line "WARNING <folder>: <why>" for a folder the recorder
+// will not read (CardTargetOf, with disks) and for a card full before CardFullDays.
 int RunBatchCommand(const QCommandLineParser& parser, const QString& preferencesFile,
-                    QTextStream& out, QTextStream& err, const CardEjector& eject = {});
+                    QTextStream& out, QTextStream& err, const CardEjector& eject = {},
+                    const DiskSource& disks = {});

@@ -32,7 +32,7 @@ QString CardVolumeText(const CardVolume& card, const QString& configName)
     // The free space in the words and figures of the card read-out and the day strip.
     QString text =
         CardPicker::tr("%1  %2 GB, %3 free")
-            .arg(card.label, GigabytesText(card.bytesTotal, 1), FreeSpaceText(card.bytesFree));
+            .arg(card.label, LocaleGigabytes(card.bytesTotal, 1), FreeSpaceText(card.bytesFree));
     if (card.hasConfig)
         text += QStringLiteral(", ") + configName;
     return text;
@@ -97,9 +97,29 @@ DiskVolume CardPicker::CardOfFolder(const QString& folder) const
     return card ? *card : DiskVolume();
 }
 
+const QList<DiskVolume>* CardPicker::KnownDisks() const
+{
+    if (!DiskService || DiskService->Status() != UDisksClient::State::Ready)
+        return nullptr;
+    Known = DiskService->Volumes();
+    return &Known;
+}
+
 void CardPicker::FollowCard()
 {
     const DiskVolume card = CardOfPath();
+    const QString folder = CardFolder(Form->configFilePath->text());
+    if (folder != FollowedFolder || !card.object.isEmpty()) {
+        Removed.clear();
+    } else if (!FollowedCard.isEmpty() && !Ejecting && FollowedCard == EjectedCard) {
+        EjectedCard.clear(); // gone because Eject was asked: nothing to warn of
+    } else if (!FollowedCard.isEmpty() && !Ejecting) {
+        // The card went while the path stayed: Save would write onto what is left.
+        Removed = FollowedCard;
+        showResult(tr("%1 was removed; the path now points at the computer's disk").arg(Removed));
+    }
+    FollowedFolder = folder;
+    FollowedCard = card.object.isEmpty() ? QString() : CardName(card);
     Eject->setEnabled(!Ejecting && !card.object.isEmpty());
     emit cardOfPathChanged(CardFolder(Form->configFilePath->text()),
                            CardIdentityText(card.label, card.serial));
@@ -119,9 +139,12 @@ void CardPicker::EjectCard()
 void CardPicker::Ejected(const EjectResult& result)
 {
     Ejecting = false;
+    if (result.ok)
+        EjectedCard = result.card;
     FollowCard();
-    showResult(result.ok ? tr("%1 can be removed now").arg(result.card)
-                         : tr("%1 cannot be removed: %2").arg(result.card, result.error));
+    showResult(!result.ok ? tr("%1 cannot be removed: %2").arg(result.card, result.error)
+               : result.unmountedOnly ? tr("%1 is unmounted; take the card out").arg(result.card)
+                                      : tr("%1 can be removed now").arg(result.card));
 }
 
 void CardPicker::WatchMounts()

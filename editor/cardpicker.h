@@ -54,6 +54,12 @@ public:
     DiskVolume CardOfPath() const;
     // The same for a folder.
     DiskVolume CardOfFolder(const QString& folder) const;
+    // The name of the card the card path was on until it went away while the path stayed
+    // (pulled, or unmounted by another program); empty while the path is on a card, or has
+    // changed since.
+    QString RemovedCard() const { return Removed; }
+    // What the disk service told of the volumes; null before it answered.
+    const QList<DiskVolume>* KnownDisks() const;
 
 signals:
     // A volume was mounted or unmounted.
@@ -83,6 +89,11 @@ private:
     UDisksClient* DiskService = nullptr;
     QPushButton* Eject = nullptr;
     bool Ejecting = false;
+    QString FollowedFolder;          // the card path's folder when FollowCard last looked
+    QString FollowedCard;            // the card it was on then, empty when none
+    QString Removed;                 // see RemovedCard
+    QString EjectedCard;             // the card Eject took out, until FollowCard sees it gone
+    mutable QList<DiskVolume> Known; // a copy for KnownDisks
 };
 
 // "CARD  15.9 GB, 14.2 GB free, config.ini" as the drop-down shows a card.

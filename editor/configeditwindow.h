@@ -22,6 +22,7 @@ class QSpinBox;
 class QTimeEdit;
 class QTimer;
 class QVBoxLayout;
+struct DeploymentRow;
 
 // The controls of one "Timer %d" panel. The form owns them through Qt's parent tree.
 struct TimerPanel {
@@ -185,11 +186,17 @@ private:
     // Asks once for each unusual place Save would write to; true to write.
     bool ConfirmSaveTarget();
     // "Saved and verified", and which timers the recorder will not run.
-    void ReportSaved(const QStringList& written);
+    // warnings: what is wrong with where it went (not a card, full soon), said after.
+    void ReportSaved(const QStringList& written, const QStringList& warnings = {});
     // Appends the save to the record of card writes; a record that cannot be written is
     // said in the status line.
     void RecordSave(const QString& card, const QString& error, bool configWritten,
                     bool clockWritten);
+    DeploymentRow SaveRow(const QString& card, const QString& error, bool configWritten,
+                          bool clockWritten) const;
+    void Record(const DeploymentRow& row);
+    // The clock editors on now, unless the time is set by hand.
+    void FollowComputerClock(const QDateTime& now);
     void ShowLoadReport(const QString& fileName, const ConfigReadResult& read);
     void ShowDetails();
     QPushButton* DetailsButton();

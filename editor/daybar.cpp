@@ -1,6 +1,7 @@
 // The day bar and the read-outs of the schedule under the form's timer panels.
 #include "editor/daybar.h"
 
+#include "app/preferences/prefcodec.h"
 #include "app/preferences/preferences.h"
 #include "editor/configeditwindow.h"
 #include "recorder_files/derived.h"
@@ -20,13 +21,6 @@ const QColor OverlapColour(0xe6, 0x51, 0x00);
 const QColor WarningColour(0xb0, 0x00, 0x20);
 
 } // namespace
-
-int CardFullWarningDays()
-{
-    bool ok = false;
-    const int days = QByteArray(Preferences.CardFullDays).trimmed().toInt(&ok);
-    return ok && days >= 0 ? days : 30;
-}
 
 DayBar::DayBar(QWidget* parent) : QWidget(parent)
 {

@@ -71,7 +71,3 @@ private:
     qint64 FreeBytes = -2; // -2: not known yet
     QTimer Pending;
 };
-
-// Days before which a full card is shown as a warning (the CardFullDays preference,
-// 30 when it is empty or no number).
-int CardFullWarningDays();

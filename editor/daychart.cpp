@@ -284,7 +284,7 @@ QDialog* NewCardReportDialog(QWidget* parent, const QString& title, const CardRe
     }
     auto* view = new QPlainTextEdit(report.text);
     view->setReadOnly(true);
-    view->setLineWrapMode(QPlainTextEdit::NoWrap);
+    view->setLineWrapMode(QPlainTextEdit::WidgetWidth); // the long lines (recordings) wrap
     view->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     splitter->addWidget(view);
     layout->addWidget(splitter);

@@ -4,6 +4,7 @@
 
 #include "app/preferences/prefcodec.h"
 #include "app/preferences/preferences.h"
+#include "editor/cardpicker.h"
 #include "editor/filestatus.h"
 #include "editor/formparts.h"
 #include "recorder_files/configcheck.h"
@@ -46,14 +47,16 @@ QStatusBar* StatusBarOf(QWidget* form)
 
 } // namespace
 
-void ShowTextDialog(QWidget* parent, const QString& title, const QString& text)
+void ShowTextDialog(QWidget* parent, const QString& title, const QString& text, bool wrap)
 {
     QDialog dialog(parent);
     dialog.setWindowTitle(title);
     auto* layout = new QVBoxLayout(&dialog);
     auto* view = new QPlainTextEdit(text, &dialog);
     view->setReadOnly(true);
-    view->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // The line-by-line explanation keeps its columns; a report's long lines (the list of
+    // recordings) wrap instead of needing a sideways scroll.
+    view->setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
     view->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     layout->addWidget(view);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
@@ -149,7 +152,16 @@ bool ConfigEditWindow::MayReplaceEdits()
 bool ConfigEditWindow::ConfirmSaveTarget()
 {
     const QString card = CardPath();
-    const SaveTarget target = CurrentSaveTarget(*this);
+    SaveTarget target = CurrentSaveTarget(*this);
+    const auto* picker = findChild<CardPicker*>();
+    const QString removed = picker ? picker->RemovedCard() : QString();
+    if (!removed.isEmpty()) {
+        // Asked at every Save while the card is away: what is left is the computer's disk.
+        target.question = tr("%1 was removed: %2 now points at the computer's disk.\n\n"
+                             "Write there?")
+                              .arg(removed, QDir::toNativeSeparators(card));
+        ConfirmedTarget.clear();
+    }
     if (target.question.isEmpty() || card == ConfirmedTarget)
         return true;
     const bool confirmed = confirmSaveTarget
@@ -158,17 +170,19 @@ bool ConfigEditWindow::ConfirmSaveTarget()
                                : QMessageBox::question(this, tr("Save"), target.question,
                                                        QMessageBox::Yes | QMessageBox::No,
                                                        QMessageBox::No) == QMessageBox::Yes;
-    if (confirmed)
+    if (confirmed && removed.isEmpty())
         ConfirmedTarget = card;
     return confirmed;
 }
 
-void ConfigEditWindow::ReportSaved(const QStringList& written)
+void ConfigEditWindow::ReportSaved(const QStringList& written, const QStringList& warnings)
 {
     MarkUnmodified();
     if (onSaved)
         onSaved();
-    const QString saved = tr("Saved and verified: ") + written.join(QStringLiteral(", "));
+    QString saved = tr("Saved and verified: ") + written.join(QStringLiteral(", "));
+    if (!warnings.isEmpty())
+        saved += QStringLiteral(". ") + tr("Warning: %1").arg(warnings.join(QStringLiteral("; ")));
     const QList<int> notRun = TimersNotRun(Settings());
     // A save result stays until the next action, like the load report: one card among
     // many is easily looked at later than two seconds after.
@@ -228,6 +242,9 @@ void ConfigEditWindow::ShowDetails()
 {
     QString text;
     QTextStream out(&text);
+    // The status line's report first, whole: the line may show it cut short.
+    if (!ReportText.isEmpty())
+        out << ReportText << "\n\n";
     CheckConfigFile(DetailsFile, out, {sampleRate->count(), wavType->count()});
     if (!DetailsKept.isEmpty())
         out << '\n' << DescribeNotInFile(DetailsKept);

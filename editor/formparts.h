@@ -58,7 +58,7 @@ void AddShortcut(QPushButton* button, QKeySequence::StandardKey standard,
                  const QKeySequence& usual);
 
 // A modal window showing text in a fixed font, read-only, with a Close button.
-void ShowTextDialog(QWidget* parent, const QString& title, const QString& text);
+void ShowTextDialog(QWidget* parent, const QString& title, const QString& text, bool wrap = false);
 
 // The time editor of the clock, which follows the computer's clock second by second.
 // Follow() paints only the editor's text again: the frame and arrows stay as they are

@@ -62,21 +62,28 @@ void ConfigEditWindow::UpdateConfig(int)
     Preferences.ManualTime = manualTimeEnable->isChecked() ? 1 : 0;
     setTime->setEnabled(Preferences.ManualTime == 1);
     setDate->setEnabled(Preferences.ManualTime == 1);
+    // Manual time switched off: the computer's clock at once, not at the next second.
+    FollowComputerClock(clockNow());
+}
+
+void ConfigEditWindow::FollowComputerClock(const QDateTime& now)
+{
+    // Whole seconds, and only when they differ from what is shown: the window is not
+    // repainted more than once a second.
+    if (setTime->isEnabled())
+        return;
+    const QTime shown(now.time().hour(), now.time().minute(), now.time().second());
+    if (setTime->time() != shown)
+        setTime->Follow(shown);
+    if (setDate->date() != now.date())
+        setDate->setDate(now.date());
 }
 
 void ConfigEditWindow::Periodic()
 {
     Trace("Periodic");
-    // Whole seconds, and only when they differ from what is shown: the window is not
-    // repainted more than once a second.
     const QDateTime now = clockNow();
-    if (!setTime->isEnabled()) {
-        const QTime shown(now.time().hour(), now.time().minute(), now.time().second());
-        if (setTime->time() != shown)
-            setTime->Follow(shown);
-        if (setDate->date() != now.date())
-            setDate->setDate(now.date());
-    }
+    FollowComputerClock(now);
     ScheduleTick(now.time());
 }
 

@@ -1,6 +1,7 @@
 // plimo-configurator --write: one preset, many cards.
 #include "recorder_files/batchwrite.h"
 
+#include "common/printable.h"
 #include "platform/fileplatform.h"
 #include "platform/savefile.h"
 #include "recorder_files/clockfile.h"
@@ -12,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QStorageInfo>
 #include <QTextStream>
 
 namespace
@@ -87,6 +89,14 @@ QString CardFolderProblem(const QString& folder, bool mustRead)
     return QString();
 }
 
+QString FullCardReason(const QString& error, const QString& folder, qint64 bytes)
+{
+    const QStorageInfo volume(CardFolderInfo(folder).absoluteFilePath());
+    if (!volume.isValid() || volume.bytesAvailable() >= bytes)
+        return error;
+    return error + QStringLiteral("; ") + Text::tr("the card is full");
+}
+
 CardResult WriteCard(const QString& folder, const QByteArray& config, const BatchOptions& o)
 {
     CardResult r;
@@ -97,6 +107,7 @@ CardResult WriteCard(const QString& folder, const QByteArray& config, const Batc
     QString error = SafeWrite(folder + o.configName, config);
     if (!error.isEmpty()) {
         // The old clock files stay: the card holds what it held before.
+        error = FullCardReason(error, folder, config.size());
         r.error = Text::tr("cannot write %1: %2").arg(o.configName, error);
         return r;
     }
@@ -107,9 +118,13 @@ CardResult WriteCard(const QString& folder, const QByteArray& config, const Batc
                                   ClockFileBytes(at.date(), at.time())});
     if (!clock.ok) {
         const QString name = QFileInfo(clock.failedFile).fileName();
+        const QString why =
+            clock.removing
+                ? clock.error
+                : FullCardReason(clock.error, folder, ClockFileBytes(at.date(), at.time()).size());
         r.error = (clock.removing ? Text::tr("%1 written; cannot remove %2: %3")
                                   : Text::tr("%1 written; cannot write %2: %3"))
-                      .arg(o.configName, name, clock.error);
+                      .arg(o.configName, name, why);
         return r;
     }
     if (!clock.written.isEmpty())
@@ -129,7 +144,9 @@ void ExplainPreset(const QString& presetName, const QByteArray& bytes, const Com
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     CheckConfigDevice(buffer, out, items);
-    out << Text::tr("nothing written: every line of %1 must take effect").arg(presetName) << '\n';
+    out << Text::tr("nothing written: every line of %1 must take effect")
+               .arg(PrintableText(presetName))
+        << '\n';
 }
 
 bool ReadPresetFile(const QString& presetName, QByteArray* bytes, QTextStream& out)
@@ -137,13 +154,13 @@ bool ReadPresetFile(const QString& presetName, QByteArray* bytes, QTextStream& o
     const QString reason = ReadSmallFile(presetName, MaxConfigFileSize, bytes);
     if (bytes->size() > MaxConfigFileSize) {
         out << Text::tr("%1 is larger than %2 bytes: not a config.ini")
-                   .arg(presetName)
+                   .arg(PrintableText(presetName))
                    .arg(MaxConfigFileSize)
             << '\n';
         return false;
     }
     if (!reason.isEmpty()) {
-        out << Text::tr("cannot read %1: %2").arg(presetName, reason) << '\n';
+        out << Text::tr("cannot read %1: %2").arg(PrintableText(presetName), reason) << '\n';
         return false;
     }
     return true;
@@ -178,8 +195,9 @@ int WriteCards(const QString& presetName, const QStringList& cards, const ComboI
         const QString canonical = QFileInfo(folder).canonicalFilePath();
         if (!canonical.isEmpty() && done.contains(canonical)) {
             // One card named twice (a/, ./a, a link to it) is written once.
-            out << "SKIPPED " << folder << ": "
-                << Text::tr("the same folder as %1").arg(done.value(canonical)) << '\n';
+            out << "SKIPPED " << PrintableText(folder) << ": "
+                << Text::tr("the same folder as %1").arg(PrintableText(done.value(canonical)))
+                << '\n';
             out.flush();
             continue;
         }
@@ -192,9 +210,11 @@ int WriteCards(const QString& presetName, const QStringList& cards, const ComboI
             done.insert(canonical, folder);
         allWritten = allWritten && result.ok;
         if (result.ok)
-            out << "OK " << folder << ' ' << result.written.join(QLatin1Char(' ')) << '\n';
+            out << "OK " << PrintableText(folder) << ' '
+                << PrintableText(result.written.join(QLatin1Char(' '))) << '\n';
         else
-            out << "FAILED " << folder << ": " << result.error << '\n';
+            out << "FAILED " << PrintableText(folder) << ": " << PrintableText(result.error)
+                << '\n';
         out.flush();
         if (written)
             written({folder, result, preset.settings, config,

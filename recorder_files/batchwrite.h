@@ -51,6 +51,11 @@ QFileInfo CardFolderInfo(const QString& folder);
 // rule of Save's --write, --verify and the recordings walk.
 QString CardFolderProblem(const QString& folder, bool mustRead);
 
+// The reason a write of bytes into folder failed, with "the card is full" added when the
+// folder's volume has less room than that (a full FAT card says "Operation not
+// permitted" through some drivers).
+QString FullCardReason(const QString& error, const QString& folder, qint64 bytes);
+
 struct CardResult {
     bool ok = false;
     QStringList written; // file names, in the order written

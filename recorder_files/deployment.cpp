@@ -73,6 +73,7 @@ const Column Columns[] = {
     {"days until full", DaysText},
     {"absolute card folder", [](const DeploymentRow& r) { return r.absoluteFolder; }},
     {"settings file", [](const DeploymentRow& r) { return r.settingsFile; }},
+    {"card", [](const DeploymentRow& r) { return r.isCard; }},
 };
 constexpr int ColumnCount = int(std::size(Columns));
 // The columns of the first records written, which every record has.

@@ -3,6 +3,7 @@
 #include "recorder_files/recorderfields.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <cstring>
 
@@ -72,7 +73,15 @@ QString GigabytesText(qint64 bytes, int decimals)
     return QString::number(double(qMax<qint64>(bytes, 0)) / 1e9, 'f', decimals);
 }
 
+QString LocaleGigabytes(qint64 bytes, int decimals)
+{
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(double(qMax<qint64>(bytes, 0)) / 1e9, 'f', decimals);
+}
+
 QString FreeSpaceText(qint64 bytes)
 {
-    return QCoreApplication::translate("PlimoAppWindow", "%1 GB").arg(GigabytesText(bytes, 2));
+    // In the window's language: the program sets the default locale to its translation's.
+    return QCoreApplication::translate("PlimoAppWindow", "%1 GB").arg(LocaleGigabytes(bytes, 2));
 }

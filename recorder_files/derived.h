@@ -39,4 +39,7 @@ QString FileSizeText(int minutes, int byteRate, const QString& unitText);
 QString GigabytesText(qint64 bytes, int decimals);
 // The free space of the card's volume as the status line and the day strip both give it:
 // "0.27 GB".
+// GigabytesText as the default locale writes the number ("14,20" in Russian), for the
+// window: the program sets the default locale to its translation's.
+QString LocaleGigabytes(qint64 bytes, int decimals);
 QString FreeSpaceText(qint64 bytes);

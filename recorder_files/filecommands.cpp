@@ -6,8 +6,11 @@
 #include "app/preferences/prefcodec.h"
 #include "app/preferences/preferences.h"
 #include "card/cardspace.h"
+#include "card/cardtarget.h"
+#include "editor/cardpicker.h"
 #include "editor/filestatus.h"
 #include "platform/savefile.h"
+#include "recorder_files/batchwrite.h"
 #include "recorder_files/clockfile.h"
 #include "recorder_files/configwriter.h"
 #include "recorder_files/deployment.h"
@@ -25,7 +28,10 @@
 namespace
 {
 
-const QString ConfigFilter = QStringLiteral("Config files (*.ini);;All files (*.*)");
+QString ConfigFilter()
+{
+    return ConfigEditWindow::tr("Config files (*.ini);;All files (*.*)");
+}
 
 } // namespace
 
@@ -74,8 +80,8 @@ void ConfigEditWindow::LoadFrom()
     Trace("LoadFrom");
     const QString fileName =
         chooseOpenFile
-            ? chooseOpenFile(StartDirectory, ConfigFilter)
-            : QFileDialog::getOpenFileName(this, QString(), StartDirectory, ConfigFilter);
+            ? chooseOpenFile(StartDirectory, ConfigFilter())
+            : QFileDialog::getOpenFileName(this, QString(), StartDirectory, ConfigFilter());
     if (fileName.isEmpty() || !MayReplaceEdits())
         return;
     const FileResult result = LoadAndReport(fileName);
@@ -88,8 +94,8 @@ void ConfigEditWindow::SaveAs()
     Trace("SaveAs");
     const QString start = configFilePath->text();
     const QString fileName =
-        chooseSaveFile ? chooseSaveFile(start, ConfigFilter)
-                       : QFileDialog::getSaveFileName(this, QString(), start, ConfigFilter);
+        chooseSaveFile ? chooseSaveFile(start, ConfigFilter())
+                       : QFileDialog::getSaveFileName(this, QString(), start, ConfigFilter());
     if (fileName.isEmpty())
         return;
     const FileResult result = WriteConfig(fileName);
@@ -119,10 +125,13 @@ void ConfigEditWindow::SaveCurrent()
         return;
     }
     const FileResult config = WriteConfig(configName);
+    const QString folder = CardFolder(card);
     if (!config.ok) {
         // The old clock files stay: the card holds what it held before.
         RecordSave(card, config.error, false, false);
-        WarnFileError(tr("Cannot write %1:\n%2").arg(configName, config.error));
+        WarnFileError(tr("Cannot write %1:\n%2")
+                          .arg(configName, FullCardReason(config.error, folder,
+                                                          FormatConfig(Settings()).size())));
         return;
     }
     QStringList written(configName);
@@ -139,12 +148,18 @@ void ConfigEditWindow::SaveCurrent()
     }
     if (!clock.written.isEmpty())
         written << clock.written;
-    ReportSaved(written);
-    RecordSave(card, QString(), true, !clock.written.isEmpty());
+    // Where it went is said with the save: no card, a card's sub-folder, full soon.
+    const auto* picker = findChild<CardPicker*>();
+    const CardTarget target = CardTargetOf(folder, picker ? picker->KnownDisks() : nullptr);
+    DeploymentRow row = SaveRow(card, QString(), true, !clock.written.isEmpty());
+    row.isCard = CardTargetRecord(target);
+    ReportSaved(written, CardWriteWarnings(target, row.freeSpaceKnown ? row.daysUntilFull : -1,
+                                           CardFullWarningDays(), FreeBytesOfFolder(folder)));
+    Record(row);
 }
 
-void ConfigEditWindow::RecordSave(const QString& card, const QString& error, bool configWritten,
-                                  bool clockWritten)
+DeploymentRow ConfigEditWindow::SaveRow(const QString& card, const QString& error,
+                                        bool configWritten, bool clockWritten) const
 {
     const ConfigSettings settings = Settings();
     const QDateTime clock(setDate->date(), setTime->time());
@@ -152,6 +167,17 @@ void ConfigEditWindow::RecordSave(const QString& card, const QString& error, boo
                                          configWritten ? FormatConfig(settings) : QByteArray(),
                                          clockWritten ? clock : QDateTime(), error);
     row.settingsFile = SettingsFile;
+    return row;
+}
+
+void ConfigEditWindow::RecordSave(const QString& card, const QString& error, bool configWritten,
+                                  bool clockWritten)
+{
+    Record(SaveRow(card, error, configWritten, clockWritten));
+}
+
+void ConfigEditWindow::Record(const DeploymentRow& row)
+{
     const QString record = DefaultDeploymentRecord();
     if (const QString why = AppendDeployment(record, row); !why.isEmpty()) {
         // Said, never in the way: the card holds what the save wrote.

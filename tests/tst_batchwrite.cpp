@@ -151,7 +151,10 @@ private slots:
                 QVERIFY2(told.contains(said), qPrintable(told));
             QVERIFY(!QFile::exists(dir.filePath("a/config.ini")));
         } else {
-            QCOMPARE(out.split(QLatin1Char('\n'), Qt::SkipEmptyParts), lines);
+            // The folders are no cards: cardTargets tests the warnings that says.
+            QStringList said = out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+            said.removeIf([](const QString& line) { return line.startsWith("WARNING "); });
+            QCOMPARE(said, lines);
         }
         QCOMPARE(ReadAll(dir.filePath("my.cfg")), prefs); // read, never rewritten
         QVERIFY(!QFile::exists(dir.filePath("Plimoplayer.cfg")));
@@ -173,6 +176,61 @@ private slots:
             else
                 QCOMPARE(written, clock);
         }
+    }
+
+    // What --write says of where it wrote, each folder in a tmpfs of its own in a mount
+    // namespace of the program's own: a folder that is no card, a card full already or
+    // soon, a name that would command the terminal.
+    void cardTargets_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("fill"); // "": no tmpfs; else its size, then filled
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QStringList>("lines"); // % is the temporary folder
+        QTest::newRow("plain folder")
+            << "a"
+            << "" << 0 << QStringList{"OK a/ config.ini", "WARNING a/: not a card"};
+        QTest::newRow("volume full already")
+            << "m"
+            << "64k" << 2
+            << QStringList{"FAILED m/: cannot write config.ini: No space left on device; the "
+                           "card is full"};
+        QTest::newRow("full on the first day")
+            << "m"
+            << "" << 0
+            << QStringList{"OK m/ config.ini", "WARNING m/: not a card: on %/m (tmpfs)",
+                           "WARNING m/: full after 0 days with 1.0 MB free"};
+        QTest::newRow("escape sequence in the name")
+            << "a\x1b[2J"
+            << "" << 0 << QStringList{"OK a\\x1b[2J/ config.ini", "WARNING a\\x1b[2J/: not a card"};
+    }
+    void cardTargets()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, fill);
+        QTemporaryDir tmp;
+        QDir dir(tmp.path());
+        QVERIFY(dir.mkpath(folder));
+        WriteAll(dir.filePath("preset.ini"), "M,8,ulaw\r\nEvent=all\r\nT1,0.0,8:00,60\r\n");
+        const bool mount = folder == QLatin1String("m");
+        const QString script =
+            QStringLiteral("%1 && exec \"$0\" --write preset.ini --to \"$1\" --no-clock")
+                .arg(!mount           ? QStringLiteral("true")
+                     : fill.isEmpty() ? QStringLiteral("mount -t tmpfs -o size=1m plimocard m")
+                                      : QStringLiteral("mount -t tmpfs -o size=%1 plimocard m && "
+                                                       "{ cat /dev/zero > m/old.wav; true; }")
+                                            .arg(fill));
+        QProcess run;
+        run.setWorkingDirectory(tmp.path());
+        run.start(QStringLiteral("unshare"), {"-m", "--propagation", "private", "sh", "-c", script,
+                                              QStringLiteral(PLIMO_BINARY), folder});
+        QVERIFY(run.waitForFinished(30000));
+        const QString out = QString::fromLocal8Bit(run.readAllStandardOutput());
+        QTEST(run.exitCode(), "exitCode");
+        QFETCH(QStringList, lines);
+        for (QString line : lines)
+            QVERIFY2(out.contains(line.replace(QLatin1Char('%'), tmp.path())), qPrintable(out));
+        QVERIFY(!out.contains(QLatin1Char('\x1b')));
     }
 
     // One verdict on one file from every reader: --check, --write and the form's load

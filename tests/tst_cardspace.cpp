@@ -42,14 +42,22 @@ private slots:
         QTest::newRow("huge volume") << Q_INT64_C(9000000000000000000) << 3000
                                      << "Card: 9000000000.00 GB free, about 833333333333 h at "
                                         "3000 B/s";
+        // The figure as the window's language writes it (the row's name is the locale).
+        QTest::newRow("ru_RU") << Q_INT64_C(70000000) << 8000
+                               << "Card: 0,07 GB free, about 2 h at 8000 B/s";
+        QTest::newRow("en_US") << Q_INT64_C(9000000000000) << 8000
+                               << "Card: 9000.00 GB free, about 312500 h at 8000 B/s";
     }
     void text()
     {
         QFETCH(qint64, freeBytes);
         QFETCH(int, byteRate);
         QFETCH(QString, text);
+        const QString tag = QString::fromLatin1(QTest::currentDataTag());
+        QLocale::setDefault(tag.contains(QLatin1Char('_')) ? QLocale(tag) : QLocale::c());
         // A negative rate in the table: the same rate on a volume that is not removable.
         QCOMPARE(CardSpaceText(freeBytes, qAbs(byteRate), byteRate > 0), text);
+        QLocale::setDefault(QLocale::c());
     }
 
     void folder_data()

@@ -15,11 +15,14 @@ struct Run {
     QByteArray err;
 };
 
-// standardOutput: a file that takes the program's standard output instead of the test.
+// standardOutput: a file that takes the program's standard output instead of the test;
+// environment: in place of the test's own.
 Run RunProgram(const QStringList& arguments, const QString& folder = QString(),
-               const QString& standardOutput = QString())
+               const QString& standardOutput = QString(),
+               const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.setWorkingDirectory(folder);
     if (!standardOutput.isEmpty())
         process.setStandardOutputFile(standardOutput);
@@ -87,7 +90,7 @@ private slots:
                    "    with 2GB free from 2027-06-01: full after 740 days (on 2029-06-10)\n")
             << qint64(0) << QString();
         QTest::newRow("free space in an unknown unit")
-            << QStringList{"--free", "2gb"} << june << 2 << QByteArray() << qint64(0) << QString();
+            << QStringList{"--free", "2gb"} << june << 1 << QByteArray() << qint64(0) << QString();
         QTest::newRow("explanation lost on a full disk")
             << QStringList() << good << 2 << QByteArray() << qint64(0)
             << QStringLiteral("/dev/full");
@@ -117,6 +120,50 @@ private slots:
         const Run run = RunProgram({QStringLiteral("--check"), Path("missing.ini")}, tmp.path());
         QCOMPARE(run.exitCode, 2);
         QVERIFY(!QFile::exists(Path("Plimoplayer.cfg")));
+    }
+
+    // A mistaken command line in a terminal without a display: told in one line, exit 1,
+    // and nothing is read or written.
+    void usageErrors_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("said");
+        QTest::newRow("misspelt command")
+            << QStringList{"--inspekt", "d"} << QByteArray("Unknown option 'inspekt'");
+        QTest::newRow("misspelt check")
+            << QStringList{"-chek", "f"} << QByteArray("Unknown option 'chek'");
+        QTest::newRow("missing value")
+            << QStringList{"--write"} << QByteArray("Missing value after '--write'");
+        QTest::newRow("forgot --write") << QStringList{"field.ini", "--to", "card/"}
+                                        << QByteArray("did you mean --write field.ini --to card/?");
+        QTest::newRow("two commands") << QStringList{"--write", "x", "--verify", "x", "--to", "d"}
+                                      << QByteArray("exclude each other");
+        QTest::newRow("check and inspect")
+            << QStringList{"--check", "f", "--inspect", "d"} << QByteArray("exclude each other");
+        QTest::newRow("--free alone")
+            << QStringList{"--free", "2GB"} << QByteArray("--free goes with --check");
+        QTest::newRow("--free with --write")
+            << QStringList{"--write", "x", "--to", "d", "--free", "2GB"}
+            << QByteArray("--free goes with --check");
+        QTest::newRow("--eject without --write")
+            << QStringList{"--eject"} << QByteArray("go with --write");
+        QTest::newRow("--to alone")
+            << QStringList{"--to", "d"} << QByteArray("--to goes with --write or --verify");
+    }
+    void usageErrors()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, said);
+        QProcessEnvironment terminal = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            terminal.remove(QString::fromLatin1(name));
+        const QTemporaryDir folder;
+        const Run run = RunProgram(arguments, folder.path(), QString(), terminal);
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains(said), run.err.constData());
+        QCOMPARE(run.err.count('\n'), 1);
+        QVERIFY(run.out.isEmpty());
+        QVERIFY(QDir(folder.path()).isEmpty());
     }
 
     void versionAndHelp()

@@ -120,8 +120,8 @@ private slots:
         QCOMPARE(rows[0] + '\n', DeploymentHeader());
         const QByteArray hash =
             QCryptographicHash::hash(Preset, QCryptographicHash::Sha256).toHex();
-        QVERIFY(rows[1].endsWith(",OK,,,," + hash + ",,60,28800000,never,,\r"));
-        QVERIFY(rows[2].endsWith(",FAILED: no such folder,,,,,,60,28800000,12,,\r"));
+        QVERIFY(rows[1].endsWith(",OK,,,," + hash + ",,60,28800000,never,,,\r"));
+        QVERIFY(rows[2].endsWith(",FAILED: no such folder,,,,,,60,28800000,12,,,\r"));
         const QRegularExpression time(
             QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d[+-]\\d\\d:\\d\\d,"));
         QVERIFY2(time.match(QString::fromLatin1(rows[1])).hasMatch(), rows[1].constData());
@@ -181,12 +181,12 @@ private slots:
                                     .toHex();
         QVERIFY(rows[1].contains(",OK,a/,"));
         QVERIFY(rows[1].contains(hash + ",2026-12-07 10:00:00,60,28800000,"));
-        // The folders as given and absolute, and the preset.
+        // The folders as given and absolute, the preset, and whether the folder is a card.
         const QByteArray real = QFileInfo(dir.path()).canonicalFilePath().toUtf8();
         const QByteArray preset = root.absoluteFilePath("preset.ini").toUtf8();
-        QVERIFY(rows[1].endsWith("," + real + "/a/," + preset + "\r"));
+        QVERIFY(rows[1].contains("," + real + "/a/," + preset + ",not a card: on "));
         QVERIFY(rows[2].contains(",FAILED: no such folder,b/,,,,,60,28800000,," + real + "/b/," +
-                                 preset + "\r"));
+                                 preset + ",\r"));
         QVERIFY(rows[3].contains(",OK,c/,"));
     }
 
@@ -216,7 +216,10 @@ private slots:
                 .toHex();
         QVERIFY(rows[1].contains(",OK," + card.toUtf8() + ","));
         QVERIFY(rows[1].contains(hash));
-        QVERIFY(rows[1].endsWith("," + preset.toUtf8() + "\r"));
+        // A folder on the computer's disk: written, and said so in the message and the row.
+        QVERIFY2(rows[1].contains("," + preset.toUtf8() + ",not a card: on "), rows[1].constData());
+        QVERIFY2(main.statusBar()->currentMessage().contains(". Warning: not a card: on "),
+                 qPrintable(main.statusBar()->currentMessage()));
         QVERIFY(QFile::remove(record) && QDir().mkpath(record));
         QVERIFY(QMetaObject::invokeMethod(form, "SaveCurrent"));
         const QString status = main.statusBar()->currentMessage();

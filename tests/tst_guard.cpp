@@ -4,6 +4,7 @@
 #include "testsupport.h"
 
 #include "app/plimoappwindow.h"
+#include "app/statusline.h"
 #include "editor/configeditwindow.h"
 #include "editor/filestatus.h"
 #include "formfixture.h"
@@ -342,14 +343,31 @@ private slots:
         QTextStream out(&check);
         CheckConfigFile(file, out);
         out.flush();
-        // The explanation --check gives, then the settings the file does not hold.
+        // The report whole, the explanation --check gives, then the settings the file
+        // does not hold.
         QCOMPARE(details.size(), 1);
-        QVERIFY(details[0].startsWith(check));
+        QVERIFY(details[0].startsWith(status.arg(file) + QStringLiteral("\n\n") + check));
         QCOMPARE(details[0].contains(QLatin1String("\nNot in the file, these settings keep the "
                                                    "form's values (Save writes them):\n    ")),
                  status.contains(QLatin1String("not in the file")));
         main->statusBar()->showMessage(QStringLiteral("other"));
         QVERIFY(button->isHidden());
+    }
+
+    // A message longer than the status line has room for ends in "…", whole in the tool
+    // tip, on a 1024 pixels wide screen.
+    void longMessageElided()
+    {
+        main->resize(1024, 600);
+        const QString message = QStringLiteral("Loaded file %1: 1 of 10 lines had no effect")
+                                    .arg(Path(QStringLiteral("a/very/long/path/")).repeated(6));
+        main->statusBar()->showMessage(message);
+        auto* line = qobject_cast<StatusLine*>(main->statusBar());
+        QVERIFY(line);
+        QVERIFY2(line->ShownMessage().endsWith(QChar(0x2026)), qPrintable(line->ShownMessage()));
+        QVERIFY(line->fontMetrics().horizontalAdvance(line->ShownMessage()) < 1024);
+        QCOMPARE(line->toolTip(), message);
+        QCOMPARE(Status(), message);
     }
 
     // The bytes stay T2,*.*,*:*,...; the user is told the recorder will not run timer 2

@@ -8,6 +8,7 @@
 #include "app/startup.h"
 #include "editor/configeditwindow.h"
 #include "preferencedefaults.h"
+#include "wavfiles.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -290,6 +291,38 @@ private slots:
         QVERIFY2(told.contains(said), told.constData());
         if (!after.isEmpty())
             QVERIFY2(ReadAll(name).contains(after), ReadAll(name).constData());
+    }
+
+    // A file named by mistake is read, never written over at exit; a preferences file is.
+    void namedFileKeptUnlessPreferences_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("rewritten");
+        QTest::addColumn<QString>("said"); // in the status line at start
+        const QString kept = QStringLiteral("is no preferences file");
+        QTest::newRow("recording") << WavBytes(1, 16000, 4000) << false << kept;
+        QTest::newRow("preset") << QByteArray("M,8,ulaw\r\nVAS=off\r\nLoop=none\r\n") << false
+                                << QStringLiteral("To open a config.ini, use Load from");
+        QTest::newRow("preferences with a faulty line")
+            << QByteArray("SizeX 99999999999\r\nShiftTime 7\r\n") << true << QString();
+        QTest::newRow("comments only") << QByteArray("; mine\r\n\r\n") << true << QString();
+    }
+    void namedFileKeptUnlessPreferences()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, rewritten);
+        QFETCH(QString, said);
+        const QString name = QStringLiteral("field.ini");
+        WriteAll(name, content);
+        QString status;
+        QCOMPARE(
+            RunOnce({name}, [&](QMainWindow* w) { status = w->statusBar()->currentMessage(); }), 0);
+        QCOMPARE(ReadAll(name) != content, rewritten);
+        if (rewritten)
+            QVERIFY(ReadAll(name).contains("ShiftTime"));
+        QVERIFY2(said.isEmpty() ? !status.contains(QStringLiteral("preferences"))
+                                : status.contains(said),
+                 qPrintable(status));
     }
 
     void doubleDashEndsTheOptions_data()

@@ -10,6 +10,8 @@
 #include "testsupport.h"
 #include "udisksstandin.h"
 
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QJsonArray>
 #include <QLabel>
 #include <QLineEdit>
@@ -62,11 +64,15 @@ class UDisksTest : public QObject
             {"drives",
              QJsonObject{{"usbreader", usbReader},
                          {"usbreader2", usbReader},
-                         {"sdslot", QJsonObject{{"ConnectionBus", "sdio"}}},
+                         {"sdslot", QJsonObject{{"ConnectionBus", "sdio"}, {"Ejectable", false}}},
+                         {"ejector", QJsonObject{{"MediaRemovable", true},
+                                                 {"ConnectionBus", "usb"},
+                                                 {"Ejectable", true}}},
                          {"usbdisk", QJsonObject{{"ConnectionBus", "usb"}, {"CanPowerOff", true}}},
                          {"sata", QJsonObject{{"ConnectionBus", ""}}}}},
             {"blocks", QJsonObject{{"sdb1", card},
                                    {"mmcblk0p1", Block("vfat", "REC02", "sdslot", Mount("rec02"))},
+                                   {"sdh1", Block("vfat", "REC03", "ejector", Mount("rec03"))},
                                    {"sdc1", busy},
                                    {"sdd1", Block("ntfs", "BACKUP", "usbdisk", Mount("backup"))},
                                    {"sde1", Block("vfat", "UNMOUNTED", "usbreader", QString())},
@@ -87,7 +93,7 @@ private slots:
         QVERIFY2(Disks.StartBus(), qPrintable(Disks.Error));
         // libdbus takes the system bus from here: the program asks the stand-in.
         qputenv("DBUS_SYSTEM_BUS_ADDRESS", Disks.Address.toUtf8());
-        for (const char* name : {"rec01", "rec02", "busy", "backup", "late", "efi"}) {
+        for (const char* name : {"rec01", "rec02", "rec03", "busy", "backup", "late", "efi"}) {
             QVERIFY(QDir().mkpath(Mount(name)));
             if (QProcess::execute(QStringLiteral("mount"),
                                   {"-t", "tmpfs", "-o", "size=8m", "plimocard", Mount(name)}) != 0)
@@ -122,6 +128,10 @@ private slots:
         QTest::newRow("fixed FAT disk") << "vfat" << true << "ata" << false << "" << false;
         QTest::newRow("EFI on a USB stick") << "vfat" << true << "usb" << true << "system" << false;
         QTest::newRow("hidden") << "vfat" << true << "usb" << true << "ignore" << false;
+        QTest::newRow("eMMC the system keeps")
+            << "vfat" << true << "sdio" << false << "system" << false;
+        QTest::newRow("eMMC holding the root")
+            << "vfat" << true << "sdio" << false << "root" << false;
     }
     void cardRule()
     {
@@ -132,7 +142,9 @@ private slots:
         QFETCH(QString, hint);
         DiskVolume volume;
         volume.fileSystem = fileSystem;
-        volume.mountPoints = mounted ? QStringList{"/media/u/REC"} : QStringList();
+        volume.mountPoints = !mounted                        ? QStringList()
+                             : hint == QLatin1String("root") ? QStringList{"/"}
+                                                             : QStringList{"/media/u/REC"};
         volume.driveObject = Drives + QStringLiteral("reader");
         volume.drive.connectionBus = bus;
         volume.drive.mediaRemovable = removable;
@@ -200,16 +212,16 @@ private slots:
         QVERIFY(!picker->Disks());
         cardMounted = true; // the stand-in's cards are folders
         picker->Refresh();
-        QTRY_COMPARE(picker->count(), 4);
+        QTRY_COMPARE(picker->count(), 5);
         QStringList items;
         for (int i = 1; i < picker->count(); ++i)
             items << picker->itemText(i);
         items.sort();
-        QCOMPARE(items, (QStringList{"BUSY  0.0 GB, 0.01 GB free",
-                                     "REC01  0.0 GB, 0.01 GB free, config.ini",
-                                     "REC02  0.0 GB, 0.01 GB free"}));
+        QCOMPARE(items, (QStringList{
+                            "BUSY  0.0 GB, 0.01 GB free", "REC01  0.0 GB, 0.01 GB free, config.ini",
+                            "REC02  0.0 GB, 0.01 GB free", "REC03  0.0 GB, 0.01 GB free"}));
         Disks.Plug();
-        QTRY_COMPARE(picker->count(), 5);
+        QTRY_COMPARE(picker->count(), 6);
     }
 
     // The card of a folder: the file system mounted at the folder's volume root.
@@ -274,10 +286,14 @@ private slots:
             << "rec01" << false
             << QStringList{"Unmount " + Blocks + "sdb1", "PowerOff " + Drives + "usbreader"}
             << "REC01 can be removed now";
+        // A slot inside the computer neither powers off nor ejects: unmounted, it is done.
         QTest::newRow("SD slot") << "rec02" << false
-                                 << QStringList{"Unmount " + Blocks + "mmcblk0p1",
-                                                "Eject " + Drives + "sdslot"}
-                                 << "REC02 can be removed now";
+                                 << QStringList{"Unmount " + Blocks + "mmcblk0p1"}
+                                 << "REC02 is unmounted; take the card out";
+        QTest::newRow("ejecting reader")
+            << "rec03" << false
+            << QStringList{"Unmount " + Blocks + "sdh1", "Eject " + Drives + "ejector"}
+            << "REC03 can be removed now";
         QTest::newRow("busy") << "busy" << false << QStringList{"Unmount " + Blocks + "sdc1"}
                               << "BUSY cannot be removed: Error unmounting /dev/sdc1: target is "
                                  "busy";
@@ -310,8 +326,40 @@ private slots:
             QTRY_COMPARE(lastSaid, said);
         QTest::qWait(100);
         QTEST(Disks.Calls(), "calls");
-        if (said.endsWith(QLatin1String("now"))) // gone from the picker and the button
+        if (!said.isEmpty() && !said.contains(QLatin1String("cannot"))) // gone from the picker
             QTRY_VERIFY(!eject->isEnabled());
+    }
+
+    // A card pulled while the window is open: said at once, and Save asks before writing
+    // onto the computer's disk what is left of the path; a "no" writes nothing.
+    void pulledCard()
+    {
+        Serve();
+        UseFormPreferences(QString());
+        ConfigEditWindow form(nullptr, "config edit");
+        auto* picker = form.findChild<CardPicker*>();
+        QString lastSaid;
+        picker->showResult = [&lastSaid](const QString& text) { lastSaid = text; };
+        picker->mayHoldCards = [] { return true; };
+        form.configFilePath->setText(Dir.filePath(QStringLiteral("rec02/")));
+        picker->Refresh();
+        QTRY_VERIFY(picker->EjectButton()->isEnabled());
+        QDBusMessage pull =
+            QDBusMessage::createMethodCall("org.freedesktop.UDisks2", Blocks + "mmcblk0p1",
+                                           "org.freedesktop.UDisks2.Filesystem", "Unmount");
+        pull << QVariantMap();
+        QVERIFY(QDBusConnection::systemBus().call(pull).type() == QDBusMessage::ReplyMessage);
+        QTRY_COMPARE(
+            lastSaid,
+            QStringLiteral("REC02 was removed; the path now points at the computer's disk"));
+        QString asked;
+        form.confirmSaveTarget = [&asked](const QString& question) {
+            asked = question;
+            return false;
+        };
+        QMetaObject::invokeMethod(&form, "SaveCurrent");
+        QVERIFY2(asked.startsWith(QLatin1String("REC02 was removed")), qPrintable(asked));
+        QVERIFY(!QFile::exists(Dir.filePath(QStringLiteral("rec02/config.ini"))));
     }
 
     // --write ... --eject: each card written and verified comes out, one line each; a card
@@ -329,6 +377,17 @@ private slots:
             << QStringList{"rec01"} << true << 0 << QStringList{"EJECTED %rec01/ REC01"}
             << QStringList{"Unmount " + Blocks + "sdb1", "PowerOff " + Drives + "usbreader"}
             << "rec01/,REC01,1A2B-3C4D,";
+        QTest::newRow("SD slot inside the computer: unmounted only")
+            << QStringList{"rec02"} << true << 0
+            << QStringList{"EJECTED %rec02/ REC02: unmounted; take the card out"}
+            << QStringList{"Unmount " + Blocks + "mmcblk0p1"} << "rec02/,REC02,";
+        QTest::newRow("folder inside a card")
+            << QStringList{"rec01/REC"} << true << 0
+            << QStringList{"WARNING %rec01/REC/: a folder inside the card REC01 (%rec01): the "
+                           "recorder reads only the card's top folder",
+                           "EJECTED %rec01/REC/ REC01"}
+            << QStringList{"Unmount " + Blocks + "sdb1", "PowerOff " + Drives + "usbreader"}
+            << "rec01/REC/,REC01,1A2B-3C4D,";
         QTest::newRow("failed write stays in, busy card reported")
             << QStringList{"missing", "busy"} << true << 2
             << QStringList{"NOT EJECTED %busy/: Error unmounting /dev/sdc1: target is busy"}
@@ -357,8 +416,11 @@ private slots:
         QVERIFY(WriteAll(work.filePath(QStringLiteral("preset.ini")), "Loop=40\r\n"));
         QStringList arguments{"--write",  "preset.ini", "--eject",
                               "--record", "record.csv", "--no-clock"};
-        for (const QString& card : cards)
+        for (const QString& card : cards) {
+            if (card.contains(QLatin1Char('/')))
+                QVERIFY(QDir().mkpath(Dir.filePath(card)));
             arguments << "--to" << Dir.filePath(card);
+        }
         QProcess run;
         QSignalSpy finished(&run, &QProcess::finished);
         run.setWorkingDirectory(work.path());

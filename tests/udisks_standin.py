@@ -153,6 +153,10 @@ class DriveObject(dbus.service.Object):
     @dbus.service.method(DRIVE, in_signature="a{sv}")
     def Eject(self, options):
         self.service.note("Eject", self.service.drive_path(self.name))
+        # An SD slot inside the computer has no medium to push out.
+        if not self.service.layout["drives"][self.name].get("Ejectable", False):
+            raise Failure("org.freedesktop.UDisks2.Error.Failed",
+                          "Error ejecting: drive %s is not ejectable" % self.name)
 
 
 def main():

@@ -13,7 +13,7 @@ import sys
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 # Bottom first.
 LAYERS = ["images", "platform", "common", "app/preferences", "recorder_files", "card",
-          "commandline", "collect", "editor", "app"]
+          "commandline", "editor", "app"]
 FORM_SLOTS = {"recorder_files/configfile.cpp", "recorder_files/filecommands.cpp"}
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.MULTILINE)
 

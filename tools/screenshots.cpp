@@ -221,6 +221,18 @@ QImage CardReportShot(PlimoAppWindow* window)
     return image;
 }
 
+// A 1024x600 netbook: the load report, typed path and all, ends in "…" in the status line.
+QImage SmallScreen(const QString& card)
+{
+    PlimoAppWindow* window = OpenWindow(ShotFolder + QStringLiteral("/empty/"));
+    window->FitToScreen(QRect(0, 0, 1024, 600), QMargins(1, 24, 1, 1));
+    window->editor()->configFilePath->setText(card);
+    QTest::qWait(300);
+    const QImage image = window->grab().toImage();
+    delete window;
+    return image;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -276,6 +288,8 @@ int main(int argc, char** argv)
     ok &= Save(window->grab().toImage(), out, "scrolled_1366x768.png");
     delete window;
 
+    ok &= Save(SmallScreen(card), out, "status_1024x600.png");
+
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     SetPrefText(Preferences.Language, int(sizeof Preferences.Language), russian);
     InstallTranslation(app, [&ok](const QString&, const QString& text) {
@@ -285,6 +299,7 @@ int main(int argc, char** argv)
     window = OpenWindow(card);
     ok &= Save(window->grab().toImage(), out, "form_ru.png");
     delete window;
+    ok &= Save(SmallScreen(card), out, "status_1024x600_ru.png");
 
     QDir(ShotFolder).removeRecursively();
     return ok ? 0 : 1;

@@ -92,6 +92,10 @@
 <context>
     <name>BatchWrite</name>
     <message>
+        <source>the card is full</source>
+        <translation>карта заполнена</translation>
+    </message>
+    <message>
         <location filename="../recorder_files/batchwrite.cpp" line="84"/>
         <source>the folder cannot be read</source>
         <translation>папку не удаётся прочитать</translation>
@@ -153,7 +157,38 @@
     </message>
 </context>
 <context>
+    <name>CardTarget</name>
+    <message>
+        <source>not a card: on the computer&apos;s own disk (%1)</source>
+        <translation>не карта: на собственном диске компьютера (%1)</translation>
+    </message>
+    <message>
+        <source>not a card: on %1 (%2)</source>
+        <translation>не карта: на %1 (%2)</translation>
+    </message>
+    <message>
+        <source>a folder inside the card %1 (%2): the recorder reads only the card&apos;s top folder</source>
+        <translation>папка внутри карты %1 (%2): диктофон читает только верхнюю папку карты</translation>
+    </message>
+    <message numerus="yes">
+        <source>full after %n days with %1 free</source>
+        <translation>
+            <numerusform>заполнится через %n день, свободно %1</numerusform>
+            <numerusform>заполнится через %n дня, свободно %1</numerusform>
+            <numerusform>заполнится через %n дней, свободно %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CardPicker</name>
+    <message>
+        <source>%1 was removed; the path now points at the computer&apos;s disk</source>
+        <translation>%1 извлечена; путь теперь указывает на диск компьютера</translation>
+    </message>
+    <message>
+        <source>%1 is unmounted; take the card out</source>
+        <translation>%1 отключена; выньте карту</translation>
+    </message>
     <message>
         <location filename="../editor/cardpicker.cpp" line="33"/>
         <source>%1  %2 GB, %3 free</source>
@@ -1046,6 +1081,22 @@
 <context>
     <name>ConfigEditWindow</name>
     <message>
+        <source>Config files (*.ini);;All files (*.*)</source>
+        <translation>Файлы настроек (*.ini);;Все файлы (*.*)</translation>
+    </message>
+    <message>
+        <source>%1 was removed: %2 now points at the computer&apos;s disk.
+
+Write there?</source>
+        <translation>%1 извлечена: %2 теперь указывает на диск компьютера.
+
+Записать туда?</translation>
+    </message>
+    <message>
+        <source>Warning: %1</source>
+        <translation>Внимание: %1</translation>
+    </message>
+    <message>
         <location filename="../editor/configeditwindow.cpp" line="87"/>
         <source>Config file path</source>
         <translation>Путь к файлу настроек</translation>
@@ -1845,6 +1896,10 @@ Write there?</source>
 <context>
     <name>PlimoAppWindow</name>
     <message>
+        <source>Config files (*.ini);;All files (*.*)</source>
+        <translation>Файлы настроек (*.ini);;Все файлы (*.*)</translation>
+    </message>
+    <message>
         <location filename="../app/plimoappwindow.cpp" line="41"/>
         <source>Plimo player configurator</source>
         <translation>Настройка плеера Plimo</translation>
@@ -2082,6 +2137,14 @@ Write there?</source>
 </context>
 <context>
     <name>Startup</name>
+    <message>
+        <source>%1 is no preferences file: it is left as it is, and the preferences of this run will not be saved</source>
+        <translation>%1 — не файл настроек: он остаётся как есть, а настройки этого сеанса не будут сохранены</translation>
+    </message>
+    <message>
+        <source>To open a config.ini, use Load from, or --check in a terminal</source>
+        <translation>Чтобы открыть config.ini, используйте «Открыть» или --check в терминале</translation>
+    </message>
     <message>
         <location filename="../app/startup.cpp" line="74"/>
         <source>Cannot read the preferences file %1: %2. Starting with the defaults; the file is left unchanged.</source>

@@ -89,3 +89,10 @@ void SetPrefText(char* storage, int capacity, const QString& text)
     std::memcpy(storage, bytes.constData(), size_t(length));
     storage[length] = '\0';
 }
+
+int CardFullWarningDays()
+{
+    bool ok = false;
+    const int days = QByteArray(Preferences.CardFullDays).trimmed().toInt(&ok);
+    return ok && days >= 0 ? days : 30;
+}

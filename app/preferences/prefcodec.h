@@ -22,3 +22,7 @@ bool PrefBytes(const QString& text, QByteArray* bytes);
 // Stores text into an 8-bit preference of the given capacity (terminator included),
 // cutting it to capacity - 1 bytes.
 void SetPrefText(char* storage, int capacity, const QString& text);
+
+// Days before which a full card is a warning (the CardFullDays preference, 30 when it is
+// empty or no number): the day strip's red, and the warning after a card write.
+int CardFullWarningDays();

@@ -63,6 +63,10 @@ struct ReadSession {
     int includedFiles = 0;
     qint64 includedBytes = 0;
     PendingError error;
+    // Of the file named to the read: lines other than blanks and comments, and those
+    // of them that name a key.
+    int outerLines = 0;
+    int outerKeyLines = 0;
 };
 
 // Hands out the lines of a file. The file is read in large blocks; a line end is looked for
@@ -261,11 +265,14 @@ int FileReader::read(const QString& name)
             // count: the writer itself makes such a line from a long text value, and
             // stopping here would lose every key written after it.
             lineError(PrefLineTooLong, QByteArray(start, size));
+            session->outerLines += depth == 0 ? 1 : 0;
             continue;
         }
         current = CleanLine(start, size);
-        if (!current.atEnd())
-            applyLine(current, &endOfFile);
+        if (current.atEnd())
+            continue;
+        session->outerLines += depth == 0 ? 1 : 0;
+        applyLine(current, &endOfFile);
     }
     session->openFiles.removeLast();
     return code;
@@ -278,6 +285,7 @@ void FileReader::applyLine(Cursor c, bool* endOfFile)
         lineError(PrefUnknownKey, line());
         return;
     }
+    session->outerKeyLines += depth == 0 ? 1 : 0;
     c.at += std::strlen(found->key);
     const int result = applyValue(*found, c, endOfFile);
     if (result != PrefNoError)
@@ -374,6 +382,8 @@ int PreferenceFile::Read(const QString& fileName)
     opened = session.outerOpened;
     openFailure = session.outerOpenFailure;
     refusedLines = session.refusedLines;
+    lines = session.outerLines;
+    keyLines = session.outerKeyLines;
     if (session.error.set)
         ErrorText = ComposeError(session.error);
     return code;

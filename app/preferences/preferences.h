@@ -153,12 +153,18 @@ public:
     // After Read: the lines refused for single-value keys that no later line set, by
     // key as the table spells it, without their comments.
     const QHash<QByteArray, QByteArray>& RefusedLines() const { return refusedLines; }
+    // After Read: whether the file named to it reads as a preferences file: it holds no
+    // line but comments and blank ones, or at least one line names a key of the table (or
+    // Include, End), whether or not its value was taken.
+    bool ReadsAsPreferences() const { return lines == 0 || keyLines > 0; }
 
 private:
     const PreferenceRow* table;
     bool opened = false;
     QString openFailure;
     QHash<QByteArray, QByteArray> refusedLines;
+    int lines = 0;    // lines other than blank lines and comments
+    int keyLines = 0; // of them, lines that name a key
 };
 
 // Why a card path cannot be stored in the preferences file so that the next start reads

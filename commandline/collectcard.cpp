@@ -1,7 +1,7 @@
-#include "collect/collectcard.h"
+#include "commandline/collectcard.h"
 
-#include "collect/checksums.h"
-#include "collect/verifiedcopy.h"
+#include "commandline/checksums.h"
+#include "commandline/verifiedcopy.h"
 #include "platform/copyplatform.h"
 #include "platform/fileplatform.h"
 #include "recorder_files/batchwrite.h"

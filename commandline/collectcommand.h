@@ -12,8 +12,12 @@ class QTextStream;
 // --free already has.
 void AddCollectOption(QCommandLineParser& parser);
 
+// Why the options given do not make a collect; empty when they do.
+QString CollectUsageError(const QCommandLineParser& parser);
+
 // Runs --collect with the preferences file read (for the names of config.ini and the
 // clock file). 0 every card collected, 1 a card had files that could not be read (the
-// rest collected), 2 a card or the archive failed, or the command line is wrong.
+// rest collected), 2 a card or the archive failed; 1 with a word on err where the command line is
+// wrong.
 int RunCollectCommand(const QCommandLineParser& parser, const QString& preferencesFile,
                       QTextStream& out, QTextStream& err);

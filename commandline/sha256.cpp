@@ -1,4 +1,4 @@
-#include "collect/sha256.h"
+#include "commandline/sha256.h"
 
 #ifdef PLIMO_HAVE_LIBCRYPTO
 #include <openssl/evp.h>

@@ -1,4 +1,4 @@
-#include "collect/checksums.h"
+#include "commandline/checksums.h"
 
 #include "platform/savefile.h"
 #include "recorder_files/configcheck.h"

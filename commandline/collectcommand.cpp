@@ -1,9 +1,9 @@
-#include "collect/collectcommand.h"
+#include "commandline/collectcommand.h"
 
 #include "app/preferences/prefcodec.h"
 #include "app/preferences/preferences.h"
-#include "collect/collectcard.h"
 #include "commandline/batchcommand.h"
+#include "commandline/collectcard.h"
 #include "platform/copyplatform.h"
 
 #include <QCommandLineParser>
@@ -21,20 +21,6 @@ struct Text {
 QString Name(const char* name)
 {
     return QString::fromLatin1(name);
-}
-
-// Why the options given do not make a collect; empty when they do.
-QString CommandError(const QCommandLineParser& parser)
-{
-    for (const char* other : {"check", "free", "write", "to", "clock", "no-clock", "keep-old-clock",
-                              "eject", "record", "verify", "inspect"}) {
-        if (parser.isSet(Name(other)))
-            return Text::tr("--collect goes with --from only, not with --%1")
-                .arg(QLatin1String(other));
-    }
-    if (parser.values(Name("from")).isEmpty())
-        return Text::tr("--collect needs at least one --from card folder");
-    return QString();
 }
 
 // "\r  312 MB of 2100 MB, 12 of 132 files, 35.2 MB/s", rewritten at most five times a
@@ -97,12 +83,25 @@ void AddCollectOption(QCommandLineParser& parser)
                       Name("archive")});
 }
 
+QString CollectUsageError(const QCommandLineParser& parser)
+{
+    for (const char* other : {"check", "free", "write", "to", "clock", "no-clock", "keep-old-clock",
+                              "eject", "record", "verify", "inspect"}) {
+        if (parser.isSet(Name(other)))
+            return Text::tr("--collect goes with --from only, not with --%1")
+                .arg(QLatin1String(other));
+    }
+    if (parser.values(Name("from")).isEmpty())
+        return Text::tr("--collect needs at least one --from card folder");
+    return QString();
+}
+
 int RunCollectCommand(const QCommandLineParser& parser, const QString& preferencesFile,
                       QTextStream& out, QTextStream& err)
 {
-    if (const QString error = CommandError(parser); !error.isEmpty()) {
+    if (const QString error = CollectUsageError(parser); !error.isEmpty()) {
         err << QCoreApplication::applicationName() << ": " << error << '\n';
-        return 2;
+        return 1;
     }
     ReadCommandPreferences(preferencesFile, err);
     CollectOptions options;

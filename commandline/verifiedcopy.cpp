@@ -1,6 +1,6 @@
-#include "collect/verifiedcopy.h"
+#include "commandline/verifiedcopy.h"
 
-#include "collect/sha256.h"
+#include "commandline/sha256.h"
 
 #include "platform/copyplatform.h"
 #include "platform/fileplatform.h"

@@ -1,0 +1,212 @@
+#include "commandline/arguments.h"
+
+#include "app/preferences/globals.h"
+#include "app/preferences/preferences.h"
+#include "card/udisks.h"
+#include "commandline/batchcommand.h"
+#include "commandline/collectcommand.h"
+#include "common/cardidentity.h"
+#include "common/printable.h"
+#include "recorder_files/configcheck.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QTextStream>
+#include <optional>
+
+namespace
+{
+
+const char* const CommandOptions[] = {"check",    "free",    "from",   "help",
+                                      "help-all", "version", "collect"};
+
+void AddQtOptions(QCommandLineParser& parser)
+{
+    // Without a window the application object takes none of Qt's own options: accept
+    // the usual ones (-platform offscreen, -style fusion ...) and let them pass.
+    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "style",
+                             "stylesheet", "display", "geometry", "qwindowgeometry", "title",
+                             "qwindowtitle", "qwindowicon", "session", "name"}) {
+        QCommandLineOption qtOption(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qtOption);
+    }
+    for (const char* name : {"reverse", "nograb", "dograb", "widgetcount"}) {
+        QCommandLineOption qtOption(QString::fromLatin1(name));
+        qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qtOption);
+    }
+}
+
+void SetUpParser(QCommandLineParser& parser)
+{
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    AddQtOptions(parser);
+    parser.setApplicationDescription(QStringLiteral(
+        "Plimo player configurator: edits the config.ini of the voice recorder.\n"
+        "Without --check, --write, --verify, --inspect or --collect it opens the window.\n"
+        "\n"
+        "Exit codes:\n"
+        "  window     0 when the window is closed\n"
+        "  --check    0 every line took effect, 1 a line had no effect,\n"
+        "             2 the file cannot be read\n"
+        "  --write    0 every card written, 1 nothing written (the preset, an option\n"
+        "             or the preferences are at fault), 2 a card failed\n"
+        "  --verify   0 every card holds the preset, 1 a card differs, 2 a card failed\n"
+        "  --inspect  0 all readable, 1 a recording or config.ini cannot be read,\n"
+        "             2 the folder cannot be read\n"
+        "  --collect  0 every card collected, 1 a file could not be read (the rest\n"
+        "             collected), 2 a card or the archive failed\n"
+        "  --help, --version  0; an unknown option, a missing value or options that\n"
+        "             do not go together: 1, with or without a display"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOptions({
+        {QStringLiteral("check"),
+         QStringLiteral("Explain line by line how the recorder reads <file>."),
+         QStringLiteral("file")},
+        {QStringLiteral("free"),
+         QStringLiteral("With --check: the card's free space, in bytes or with kB, MB, GB "
+                        "(powers of 1000) or KiB, MiB, GiB; the summary ends with the day the "
+                        "card is full."),
+         QStringLiteral("size")},
+        {QStringLiteral("from"),
+         QStringLiteral("With --free: the first day of recording, as YYYY-MM-DD (default: "
+                        "today). With --collect: a card folder; may be given many times."),
+         QStringLiteral("date|card")},
+    });
+    AddBatchOptions(parser);
+    AddCollectOption(parser);
+    parser.addPositionalArgument(QStringLiteral("preferences"),
+                                 QStringLiteral("Preferences file (default %1).")
+                                     .arg(QLatin1String(DefaultPreferencesFileName)),
+                                 QStringLiteral("[preferences]"));
+}
+
+QString FirstPositional(const QCommandLineParser& parser)
+{
+    const QStringList arguments = parser.positionalArguments();
+    return arguments.isEmpty() ? QString::fromLatin1(DefaultPreferencesFileName)
+                               : arguments.constFirst();
+}
+
+// --free and --from of --check; false (reason in *error) when they are no size or date.
+bool FreeSpaceOptions(const QCommandLineParser& parser, FreeSpacePlan* plan, QString* error)
+{
+    const QString free = QStringLiteral("free");
+    const QString from = QStringLiteral("from");
+    if (!parser.isSet(free) && !parser.isSet(from))
+        return true;
+    if (!parser.isSet(QStringLiteral("check")) || !parser.isSet(free)) {
+        *error = QCoreApplication::translate("ConfigCheck", "--free goes with --check, --from "
+                                                            "with --free");
+        return false;
+    }
+    plan->freeText = parser.value(free);
+    plan->freeBytes = ParseByteSize(plan->freeText);
+    plan->from = parser.isSet(from)
+                     ? QDate::fromString(parser.value(from), QStringLiteral("yyyy-MM-dd"))
+                     : QDate::currentDate();
+    if (plan->freeBytes < 0)
+        *error = QCoreApplication::translate("ConfigCheck", "--free takes bytes or a number "
+                                                            "with kB, MB, GB, KiB, MiB or GiB, "
+                                                            "not %1")
+                     .arg(plan->freeText);
+    else if (!plan->from.isValid())
+        *error =
+            QCoreApplication::translate("ConfigCheck", "--from takes a date as YYYY-MM-DD, not %1")
+                .arg(parser.value(from));
+    return error->isEmpty();
+}
+
+// Why the options do not make one command; empty when they do.
+QString UsageError(const QCommandLineParser& parser, FreeSpacePlan* plan)
+{
+    const QStringList positional = parser.positionalArguments();
+    const QStringList folders = parser.values(QStringLiteral("to"));
+    const bool command =
+        parser.isSet(QStringLiteral("write")) || parser.isSet(QStringLiteral("verify"));
+    if (!command && !folders.isEmpty() && !positional.isEmpty())
+        return QStringLiteral("%1 --to %2: did you mean --write %1 --to %2?")
+            .arg(PrintableText(positional.constFirst()), PrintableText(folders.constFirst()));
+    if (positional.size() > 1)
+        return QStringLiteral("one preferences file at most, not %1 and %2; each card folder "
+                              "goes after its own --to")
+            .arg(PrintableText(positional.at(0)), PrintableText(positional.at(1)));
+    if (parser.isSet(QStringLiteral("collect")))
+        return CollectUsageError(parser);
+    if (const QString error = CommandError(parser); !error.isEmpty())
+        return error;
+    QString error;
+    FreeSpaceOptions(parser, plan, &error);
+    return error;
+}
+
+} // namespace
+
+bool WantsWindow(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    SetUpParser(parser);
+    if (!parser.parse(arguments))
+        return false;
+    for (const char* name : CommandOptions) {
+        if (parser.isSet(QString::fromLatin1(name)))
+            return false;
+    }
+    return !BatchOptionsGiven(parser);
+}
+
+QString PreferencesArgument(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    SetUpParser(parser);
+    parser.parse(arguments);
+    return FirstPositional(parser);
+}
+
+int RunCommandLine(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    app.setApplicationVersion(VersionText);
+    QCommandLineParser parser;
+    SetUpParser(parser);
+    parser.process(app); // an unknown option or a missing value: told, exit code 1
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    FreeSpacePlan plan;
+    if (const QString error = UsageError(parser, &plan); !error.isEmpty()) {
+        err << QCoreApplication::applicationName() << ": " << error << '\n';
+        return 1;
+    }
+    int result = 0;
+    const bool collect = parser.isSet(QStringLiteral("collect"));
+    if (collect || BatchOptionsGiven(parser)) {
+        // The record of each card names it as the disk service knows it: asked once a
+        // run, so that a service that does not answer costs its time limit once, not once
+        // a card.
+        std::optional<QList<DiskVolume>> disks;
+        const DiskSource known = [&disks]() -> const QList<DiskVolume>* {
+            if (!disks)
+                disks = UDisksVolumes();
+            return disks->isEmpty() ? nullptr : &*disks;
+        };
+        SetCardIdentitySource([&known](const QString& folder) {
+            const DiskVolume* card = known() ? CardDiskOfFolder(*known(), folder) : nullptr;
+            return card ? CardIdentity{card->label, card->serial} : CardIdentity();
+        });
+        result = collect ? RunCollectCommand(parser, FirstPositional(parser), out, err)
+                         : RunBatchCommand(parser, FirstPositional(parser), out, err,
+                                           EjectCardsOfFolders, known);
+        SetCardIdentitySource({});
+    } else {
+        // The lines are read as the window would read them: with its lists of items.
+        ReadCommandPreferences(FirstPositional(parser), err);
+        result = CheckConfigFile(parser.value(QStringLiteral("check")), out, PreferenceComboItems(),
+                                 plan);
+    }
+    // An explanation or report that did not reach its reader (a full disk, a closed
+    // pipe) is a failure, whatever it says.
+    out.flush();
+    return out.status() == QTextStream::Ok ? result : 2;
+}
