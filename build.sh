@@ -18,6 +18,7 @@ JOBS=$(nproc 2>/dev/null || echo 2)
 
 PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-5compat-dev qt6-tools-dev qt6-tools-dev-tools
           qt6-l10n-tools qt6-translations-l10n libgl-dev
+          libssl-dev # SHA-256 of --collect at the processor's speed
           fusefat dosfstools # a real FAT card for the tests
           dbus-daemon python3-dbus python3-gi) # a stand-in disk service on a private bus
 
