@@ -8,10 +8,21 @@
 #include <QString>
 #include <functional>
 #include <grp.h>
+#include <sched.h>
 #include <signal.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+// Mounts of the test's own from here on: the cards it mounts are seen by no other process
+// and go with it, even when it is killed. False where the machine allows no mount
+// namespace (a process with threads, no privilege): then its mounts are everyone's.
+inline bool OwnMountNamespace()
+{
+    return unshare(CLONE_NEWNS) == 0 &&
+           mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+}
 
 inline QByteArray ReadAll(const QString& fileName)
 {

@@ -65,8 +65,7 @@ private slots:
     // The cards this test mounts are seen by this process (and its children) alone.
     void initTestCase()
     {
-        if (unshare(CLONE_NEWNS) != 0 ||
-            mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
+        if (!OwnMountNamespace())
             qWarning("no mount namespace of its own: the FAT card is mounted where all see it");
     }
 

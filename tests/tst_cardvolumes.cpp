@@ -3,6 +3,7 @@
 #include "editor/cardpicker.h"
 #include "editor/configeditwindow.h"
 #include "formfixture.h"
+#include "testsupport.h"
 
 #include <QAbstractItemView>
 #include <QDir>
@@ -39,6 +40,9 @@ class CardVolumesTest : public QObject
     Q_OBJECT
 
 private slots:
+    // A FAT card left mounted by a killed run would look like a card to every picker.
+    void initTestCase() { OwnMountNamespace(); }
+
     void classify_data()
     {
         QTest::addColumn<QString>("mountPoint");

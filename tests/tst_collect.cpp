@@ -179,8 +179,7 @@ private slots:
         QVERIFY(dir.isValid());
         qputenv("XDG_DATA_HOME", QFile::encodeName(Path("data")));
         // Mounts of our own, seen by no one else and gone with the test.
-        ownMounts = unshare(CLONE_NEWNS) == 0 &&
-                    mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+        ownMounts = OwnMountNamespace();
     }
 
     void collectsRealCard()
