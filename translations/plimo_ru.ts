@@ -4,87 +4,87 @@
 <context>
     <name>BatchCommand</name>
     <message>
-        <location filename="../commandline/batchcommand.cpp" line="38"/>
+        <location filename="../commandline/batchcommand.cpp" line="42"/>
         <source>--clock and --no-clock exclude each other</source>
         <translation>--clock и --no-clock исключают друг друга</translation>
     </message>
     <message>
-        <location filename="../commandline/batchcommand.cpp" line="52"/>
+        <location filename="../commandline/batchcommand.cpp" line="56"/>
         <source>--clock takes now or a time as %1, not %2</source>
         <translation>--clock принимает now или время в виде %1, а не %2</translation>
     </message>
     <message>
-        <location filename="../commandline/batchcommand.cpp" line="95"/>
+        <location filename="../commandline/batchcommand.cpp" line="101"/>
         <source>Write the configuration saved in &lt;preset&gt; (a config.ini) to every --to folder, as &quot;save&quot; would; no window is opened.</source>
         <translation>Записать конфигурацию из &lt;preset&gt; (файл config.ini) в каждую папку --to, как это делает «Сохранить»; окно не открывается.</translation>
     </message>
     <message>
-        <location filename="../commandline/batchcommand.cpp" line="98"/>
+        <location filename="../commandline/batchcommand.cpp" line="104"/>
         <source>A card folder to write to; may be given many times.</source>
         <translation>Папка карты, в которую писать; можно указать много раз.</translation>
     </message>
     <message>
-        <location filename="../commandline/batchcommand.cpp" line="101"/>
+        <location filename="../commandline/batchcommand.cpp" line="107"/>
         <source>Write the clock file with this time: now, or &quot;%1&quot; (default: as SetTime says, with the time of each write).</source>
         <translation>Записать файл часов с этим временем: now или «%1» (по умолчанию — как велит SetTime, со временем каждой записи).</translation>
     </message>
     <message>
-        <location filename="../commandline/batchcommand.cpp" line="105"/>
+        <location filename="../commandline/batchcommand.cpp" line="111"/>
         <source>Write no clock file.</source>
         <translation>Не записывать файл часов.</translation>
     </message>
     <message>
-        <location filename="../commandline/batchcommand.cpp" line="107"/>
+        <location filename="../commandline/batchcommand.cpp" line="113"/>
         <source>Leave the old clock files (time.ok and TimeName) alone.</source>
         <translation>Не трогать старые файлы часов (time.ok и TimeName).</translation>
     </message>
     <message>
-        <location filename="../commandline/batchcommand.cpp" line="109"/>
+        <location filename="../commandline/batchcommand.cpp" line="115"/>
         <source>Once every card is written, unmount and power off each card written and verified, so that it can be taken out.</source>
         <translation>Когда все карты записаны, отмонтировать и отключить каждую записанную и проверенную карту, чтобы её можно было вынуть.</translation>
     </message>
     <message>
-        <location filename="../commandline/batchcommand.cpp" line="112"/>
+        <location filename="../commandline/batchcommand.cpp" line="118"/>
         <source>Append the rows of this --write to &lt;file&gt; instead of deployments.csv in the user&apos;s data folder; with --inspect, the card&apos;s last write is looked up there.</source>
         <translation>Дописать строки этого --write в &lt;file&gt; вместо deployments.csv в папке данных пользователя; с --inspect последняя запись карты ищется там.</translation>
     </message>
     <message>
-        <location filename="../commandline/batchcommand.cpp" line="116"/>
+        <location filename="../commandline/batchcommand.cpp" line="122"/>
         <source>Compare the config.ini of every --to folder with &lt;preset&gt;, setting by setting; nothing is written.</source>
         <translation>Сравнить config.ini каждой папки --to с &lt;preset&gt; настройку за настройкой; ничего не записывается.</translation>
     </message>
     <message>
-        <location filename="../commandline/batchcommand.cpp" line="120"/>
+        <location filename="../commandline/batchcommand.cpp" line="126"/>
         <source>Report what is on the card in &lt;folder&gt;: config.ini, free space, clock file and recordings.</source>
         <translation>Сообщить, что есть на карте в &lt;folder&gt;: config.ini, свободное место, файл часов и записи.</translation>
     </message>
     <message>
-        <location filename="../commandline/batchcommand.cpp" line="151"/>
+        <location filename="../commandline/batchcommand.cpp" line="175"/>
         <source>%1 not recorded in %2: %3</source>
         <translation>%1 не записано в %2: %3</translation>
     </message>
     <message>
-        <location filename="../commandline/batchcommand.cpp" line="199"/>
+        <location filename="../commandline/batchcommand.cpp" line="226"/>
         <source>--check, --write, --verify and --inspect exclude each other</source>
         <translation>--check, --write, --verify и --inspect исключают друг друга</translation>
     </message>
     <message>
-        <location filename="../commandline/batchcommand.cpp" line="203"/>
+        <location filename="../commandline/batchcommand.cpp" line="229"/>
         <source>--clock, --no-clock, --keep-old-clock and --eject go with --write</source>
         <translation>--clock, --no-clock, --keep-old-clock и --eject используются вместе с --write</translation>
     </message>
     <message>
-        <location filename="../commandline/batchcommand.cpp" line="1"/>
+        <location filename="../commandline/batchcommand.cpp" line="231"/>
         <source>--record goes with --write or --inspect</source>
         <translation>--record используется вместе с --write или --inspect</translation>
     </message>
     <message>
-        <location filename="../commandline/batchcommand.cpp" line="206"/>
+        <location filename="../commandline/batchcommand.cpp" line="233"/>
         <source>--to goes with --write or --verify</source>
         <translation>--to используется вместе с --write или --verify</translation>
     </message>
     <message>
-        <location filename="../commandline/batchcommand.cpp" line="208"/>
+        <location filename="../commandline/batchcommand.cpp" line="235"/>
         <source>--write and --verify need at least one --to folder</source>
         <translation>--write и --verify требуют хотя бы одну папку --to</translation>
     </message>
@@ -92,105 +92,85 @@
 <context>
     <name>BatchWrite</name>
     <message>
+        <location filename="../recorder_files/batchwrite.cpp" line="97"/>
         <source>the card is full</source>
         <translation>карта заполнена</translation>
     </message>
     <message>
-        <location filename="../recorder_files/batchwrite.cpp" line="84"/>
+        <location filename="../recorder_files/batchwrite.cpp" line="88"/>
         <source>the folder cannot be read</source>
         <translation>папку не удаётся прочитать</translation>
     </message>
     <message>
-        <location filename="../recorder_files/batchwrite.cpp" line="76"/>
+        <location filename="../recorder_files/batchwrite.cpp" line="82"/>
         <source>empty folder name</source>
         <translation>пустое имя папки</translation>
     </message>
     <message>
-        <location filename="../recorder_files/batchwrite.cpp" line="78"/>
+        <location filename="../recorder_files/batchwrite.cpp" line="84"/>
         <source>no such folder</source>
         <translation>нет такой папки</translation>
     </message>
     <message>
-        <location filename="../recorder_files/batchwrite.cpp" line="80"/>
+        <location filename="../recorder_files/batchwrite.cpp" line="86"/>
         <source>not a folder</source>
         <translation>это не папка</translation>
     </message>
     <message>
-        <location filename="../recorder_files/batchwrite.cpp" line="87"/>
+        <location filename="../recorder_files/batchwrite.cpp" line="111"/>
         <source>cannot write %1: %2</source>
         <translation>не удаётся записать %1: %2</translation>
     </message>
     <message>
-        <location filename="../recorder_files/batchwrite.cpp" line="97"/>
+        <location filename="../recorder_files/batchwrite.cpp" line="125"/>
         <source>%1 written; cannot remove %2: %3</source>
         <translation>%1 записан; не удаётся удалить %2: %3</translation>
     </message>
     <message>
-        <location filename="../recorder_files/batchwrite.cpp" line="98"/>
+        <location filename="../recorder_files/batchwrite.cpp" line="126"/>
         <source>%1 written; cannot write %2: %3</source>
         <translation>%1 записан; не удаётся записать %2: %3</translation>
     </message>
     <message>
-        <location filename="../recorder_files/batchwrite.cpp" line="119"/>
+        <location filename="../recorder_files/batchwrite.cpp" line="147"/>
         <source>nothing written: every line of %1 must take effect</source>
         <translation>ничего не записано: каждая строка %1 должна действовать</translation>
     </message>
     <message>
-        <location filename="../recorder_files/batchwrite.cpp" line="127"/>
+        <location filename="../recorder_files/batchwrite.cpp" line="163"/>
         <source>cannot read %1: %2</source>
         <translation>не удаётся прочитать %1: %2</translation>
     </message>
     <message>
-        <location filename="../recorder_files/batchwrite.cpp" line="132"/>
+        <location filename="../recorder_files/batchwrite.cpp" line="156"/>
         <source>%1 is larger than %2 bytes: not a config.ini</source>
         <translation>%1 больше %2 байт: это не config.ini</translation>
     </message>
     <message>
-        <location filename="../recorder_files/batchwrite.cpp" line="158"/>
+        <location filename="../recorder_files/batchwrite.cpp" line="186"/>
         <source>nothing written: %1</source>
         <translation>ничего не записано: %1</translation>
     </message>
     <message>
-        <location filename="../recorder_files/batchwrite.cpp" line="171"/>
+        <location filename="../recorder_files/batchwrite.cpp" line="199"/>
         <source>the same folder as %1</source>
         <translation>та же папка, что и %1</translation>
     </message>
 </context>
 <context>
-    <name>CardTarget</name>
-    <message>
-        <source>not a card: on the computer&apos;s own disk (%1)</source>
-        <translation>не карта: на собственном диске компьютера (%1)</translation>
-    </message>
-    <message>
-        <source>not a card: on %1 (%2)</source>
-        <translation>не карта: на %1 (%2)</translation>
-    </message>
-    <message>
-        <source>a folder inside the card %1 (%2): the recorder reads only the card&apos;s top folder</source>
-        <translation>папка внутри карты %1 (%2): диктофон читает только верхнюю папку карты</translation>
-    </message>
-    <message numerus="yes">
-        <source>full after %n days with %1 free</source>
-        <translation>
-            <numerusform>заполнится через %n день, свободно %1</numerusform>
-            <numerusform>заполнится через %n дня, свободно %1</numerusform>
-            <numerusform>заполнится через %n дней, свободно %1</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>CardPicker</name>
     <message>
+        <location filename="../editor/cardpicker.cpp" line="119"/>
         <source>%1 was removed; the path now points at the computer&apos;s disk</source>
         <translation>%1 извлечена; путь теперь указывает на диск компьютера</translation>
     </message>
     <message>
+        <location filename="../editor/cardpicker.cpp" line="146"/>
         <source>%1 is unmounted; take the card out</source>
         <translation>%1 отключена; выньте карту</translation>
     </message>
     <message>
-        <location filename="../editor/cardpicker.cpp" line="33"/>
+        <location filename="../editor/cardpicker.cpp" line="34"/>
         <source>%1  %2 GB, %3 free</source>
         <translation>%1  %2 ГБ, свободно %3</translation>
     </message>
@@ -215,27 +195,27 @@
         <translation>Отмонтировать карту, на которой лежит файл настроек, и отключить её питание, чтобы безопасно вынуть</translation>
     </message>
     <message>
-        <location filename="../editor/cardpicker.cpp" line="112"/>
+        <location filename="../editor/cardpicker.cpp" line="135"/>
         <source>Ejecting %1 ...</source>
         <translation>Извлечение %1 ...</translation>
     </message>
     <message>
-        <location filename="../editor/cardpicker.cpp" line="120"/>
+        <location filename="../editor/cardpicker.cpp" line="147"/>
         <source>%1 can be removed now</source>
         <translation>%1 можно вынимать</translation>
     </message>
     <message>
-        <location filename="../editor/cardpicker.cpp" line="121"/>
+        <location filename="../editor/cardpicker.cpp" line="145"/>
         <source>%1 cannot be removed: %2</source>
         <translation>%1 нельзя извлечь: %2</translation>
     </message>
     <message>
-        <location filename="../editor/cardpicker.cpp" line="211"/>
+        <location filename="../editor/cardpicker.cpp" line="250"/>
         <source>no card found</source>
         <translation>карт не найдено</translation>
     </message>
     <message>
-        <location filename="../editor/cardpicker.cpp" line="211"/>
+        <location filename="../editor/cardpicker.cpp" line="250"/>
         <source>choose a card (%1)</source>
         <translation>выберите карту (%1)</translation>
     </message>
@@ -243,326 +223,366 @@
 <context>
     <name>CardReport</name>
     <message>
-        <location filename="../recorder_files/interruptedwrites.cpp" line="24"/>
+        <location filename="../recorder_files/interruptedwrites.cpp" line="23"/>
         <source>left by an interrupted write: %1</source>
         <translation>осталось от прерванной записи: %1</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardreport.cpp" line="43"/>
-        <location filename="../recorder_files/cardreport.cpp" line="61"/>
-        <location filename="../recorder_files/cardreport.cpp" line="63"/>
+        <location filename="../recorder_files/cardreport.cpp" line="45"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardreport.cpp" line="99"/>
+        <location filename="../recorder_files/cardreport.cpp" line="122"/>
         <source>%1/: the folder cannot be read</source>
         <translation>%1/: папку не удаётся прочитать</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardreport.cpp" line="113"/>
+        <location filename="../recorder_files/cardreport.cpp" line="95"/>
+        <location filename="../recorder_files/cardreport.cpp" line="138"/>
         <source>%1: skipped: %2</source>
         <translation>%1: пропущен: %2</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardreport.cpp" line="130"/>
-        <source>no such folder</source>
-        <translation>нет такой папки</translation>
-    </message>
-    <message>
-        <location filename="../recorder_files/cardreport.cpp" line="132"/>
-        <source>not a folder</source>
-        <translation>это не папка</translation>
-    </message>
-    <message>
-        <location filename="../recorder_files/cardreport.cpp" line="134"/>
-        <source>the folder cannot be read</source>
-        <translation>папку не удаётся прочитать</translation>
-    </message>
-    <message>
-        <location filename="../recorder_files/cardreport.cpp" line="147"/>
+        <location filename="../recorder_files/cardreport.cpp" line="165"/>
         <source>%1 min</source>
         <translation>%1 мин</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardreport.cpp" line="156"/>
+        <location filename="../recorder_files/cardreport.cpp" line="175"/>
         <source>1 recording</source>
         <translation>1 запись</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardreport.cpp" line="156"/>
+        <location filename="../recorder_files/cardreport.cpp" line="176"/>
         <source>%1 recordings</source>
         <translation>записей: %1</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardreport.cpp" line="170"/>
-        <source>larger than %1 bytes</source>
-        <translation>больше %1 байт</translation>
-    </message>
-    <message>
-        <location filename="../recorder_files/cardreport.cpp" line="190"/>
+        <location filename="../recorder_files/cardreport.cpp" line="201"/>
         <source>%1: none on the card</source>
         <translation>%1: на карте нет</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardreport.cpp" line="196"/>
+        <location filename="../recorder_files/cardreport.cpp" line="207"/>
         <source>%1: cannot read it: %2</source>
         <translation>%1: не удаётся прочитать: %2</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardreport.cpp" line="217"/>
+        <location filename="../recorder_files/cardreport.cpp" line="228"/>
         <source>no config.ini to tell when it is full</source>
         <translation>нет config.ini, чтобы сказать, когда карта заполнится</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardreport.cpp" line="234"/>
+        <location filename="../recorder_files/cardreport.cpp" line="242"/>
         <source>clock set: %1 present</source>
         <translation>часы установлены: %1 есть</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardreport.cpp" line="238"/>
+        <location filename="../recorder_files/cardreport.cpp" line="243"/>
         <source>no clock file</source>
         <translation>нет файла часов</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardreport.cpp" line="245"/>
+        <location filename="../recorder_files/cardreport.cpp" line="250"/>
         <source>recordings: none</source>
         <translation>записи: нет</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardreport.cpp" line="247"/>
+        <location filename="../recorder_files/cardreport.cpp" line="251"/>
         <source>recordings: %1, %2 bytes, playing %3, oldest %4, newest %5</source>
         <translation>записи: %1, %2 байт, звучание %3, самая старая %4, самая новая %5</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardreport.cpp" line="257"/>
+        <location filename="../recorder_files/cardreport.cpp" line="264"/>
         <source>more files not counted</source>
         <translation>остальные файлы не подсчитаны</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardreport.cpp" line="266"/>
+        <location filename="../recorder_files/cardreport.cpp" line="286"/>
         <source>card %1</source>
         <translation>карта %1</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardreport.cpp" line="269"/>
+        <location filename="../recorder_files/cardreport.cpp" line="289"/>
         <source>cannot read the card folder: %1</source>
         <translation>не удаётся прочитать папку карты: %1</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardreport.cpp" line="281"/>
+        <location filename="../recorder_files/cardreport.cpp" line="301"/>
         <source>free space: %1 GB (%2 bytes), %3</source>
         <translation>свободно: %1 ГБ (%2 байт), %3</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardreport.cpp" line="286"/>
+        <location filename="../recorder_files/cardreport.cpp" line="307"/>
         <source>free space: unknown</source>
         <translation>свободно: неизвестно</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardreport.cpp" line="288"/>
+        <location filename="../recorder_files/cardreport.cpp" line="309"/>
         <source>clock: %1</source>
         <translation>часы: %1</translation>
     </message>
     <message>
+        <location filename="../recorder_files/cardreport.cpp" line="75"/>
         <source>its name is not valid UTF-8</source>
         <translation>его имя — недопустимый UTF-8</translation>
     </message>
     <message>
+        <location filename="../recorder_files/cardreport.cpp" line="56"/>
         <source>%1: %2, %3</source>
         <translation>%1: %2, %3</translation>
     </message>
     <message>
+        <location filename="../recorder_files/cardreport.cpp" line="167"/>
         <source>%1 s</source>
         <translation>%1 с</translation>
     </message>
     <message>
+        <location filename="../recorder_files/cardreport.cpp" line="163"/>
         <source>%1 h</source>
         <translation>%1 ч</translation>
     </message>
     <message>
+        <location filename="../recorder_files/cardreport.cpp" line="179"/>
         <source>%1 unreadable</source>
         <translation>нечитаемых: %1</translation>
     </message>
     <message>
+        <location filename="../recorder_files/cardreport.cpp" line="257"/>
         <source>; %1 unreadable</source>
         <translation>; нечитаемых: %1</translation>
     </message>
     <message>
+        <location filename="../recorder_files/cardreport.cpp" line="238"/>
         <source>, not the time now</source>
         <translation>, это не текущее время</translation>
     </message>
     <message>
+        <location filename="../recorder_files/cardreport.cpp" line="239"/>
         <source> (no %1)</source>
         <translation> (нет %1)</translation>
     </message>
 </context>
 <context>
+    <name>CardTarget</name>
+    <message>
+        <location filename="../card/cardtarget.cpp" line="54"/>
+        <source>not a card: on the computer&apos;s own disk (%1)</source>
+        <translation>не карта: на собственном диске компьютера (%1)</translation>
+    </message>
+    <message>
+        <location filename="../card/cardtarget.cpp" line="55"/>
+        <source>not a card: on %1 (%2)</source>
+        <translation>не карта: на %1 (%2)</translation>
+    </message>
+    <message>
+        <location filename="../card/cardtarget.cpp" line="58"/>
+        <source>a folder inside the card %1 (%2): the recorder reads only the card&apos;s top folder</source>
+        <translation>папка внутри карты %1 (%2): диктофон читает только верхнюю папку карты</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../card/cardtarget.cpp" line="79"/>
+        <source>full after %n days with %1 free</source>
+        <translation>
+            <numerusform>заполнится через %n день, свободно %1</numerusform>
+            <numerusform>заполнится через %n дня, свободно %1</numerusform>
+            <numerusform>заполнится через %n дней, свободно %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CardText</name>
+    <message>
+        <location filename="../recorder_files/configcheck.cpp" line="126"/>
+        <source>larger than %1 bytes</source>
+        <translation>больше %1 байт</translation>
+    </message>
+</context>
+<context>
     <name>CardVerify</name>
     <message>
-        <location filename="../recorder_files/cardverify.cpp" line="23"/>
+        <location filename="../recorder_files/cardverify.cpp" line="26"/>
         <source>on</source>
         <translation>вкл</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardverify.cpp" line="23"/>
+        <location filename="../recorder_files/cardverify.cpp" line="26"/>
         <source>off</source>
         <translation>выкл</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardverify.cpp" line="28"/>
+        <location filename="../recorder_files/cardverify.cpp" line="31"/>
         <source>disable</source>
         <translation>выкл</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardverify.cpp" line="34"/>
-        <location filename="../recorder_files/cardverify.cpp" line="40"/>
+        <location filename="../recorder_files/cardverify.cpp" line="37"/>
+        <location filename="../recorder_files/cardverify.cpp" line="43"/>
         <source>item %1</source>
         <translation>пункт %1</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardverify.cpp" line="62"/>
+        <location filename="../recorder_files/cardverify.cpp" line="65"/>
         <source>unlimited</source>
         <translation>без лимита</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardverify.cpp" line="62"/>
+        <location filename="../recorder_files/cardverify.cpp" line="65"/>
         <source>%1 min</source>
         <translation>%1 мин</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardverify.cpp" line="73"/>
+        <location filename="../recorder_files/cardverify.cpp" line="76"/>
         <source>%1 %2 (preset) / %3 (card)</source>
         <translation>%1 %2 (образец) / %3 (карта)</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardverify.cpp" line="75"/>
+        <location filename="../recorder_files/cardverify.cpp" line="78"/>
         <source>%1 %2 / %3</source>
         <translation>%1 %2 / %3</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardverify.cpp" line="84"/>
+        <location filename="../recorder_files/cardverify.cpp" line="87"/>
+        <location filename="../recorder_files/cardverify.cpp" line="171"/>
         <source>timer %1</source>
         <translation>таймер %1</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardverify.cpp" line="88"/>
+        <location filename="../recorder_files/cardverify.cpp" line="91"/>
         <source>timer %1 date</source>
         <translation>таймер %1: дата</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardverify.cpp" line="89"/>
+        <location filename="../recorder_files/cardverify.cpp" line="92"/>
         <source>timer %1 start</source>
         <translation>таймер %1: начало</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardverify.cpp" line="90"/>
+        <location filename="../recorder_files/cardverify.cpp" line="93"/>
         <source>timer %1 length</source>
         <translation>таймер %1: длительность</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardverify.cpp" line="99"/>
+        <location filename="../recorder_files/cardverify.cpp" line="102"/>
         <source>sample rate</source>
         <translation>частота дискретизации</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardverify.cpp" line="101"/>
+        <location filename="../recorder_files/cardverify.cpp" line="104"/>
         <source>wav type</source>
         <translation>тип WAV</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardverify.cpp" line="103"/>
+        <location filename="../recorder_files/cardverify.cpp" line="106"/>
+        <location filename="../recorder_files/cardverify.cpp" line="132"/>
         <source>VAS</source>
         <translation>VAS</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardverify.cpp" line="105"/>
+        <location filename="../recorder_files/cardverify.cpp" line="108"/>
         <source>VAS on level</source>
         <translation>порог старта VAS</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardverify.cpp" line="107"/>
+        <location filename="../recorder_files/cardverify.cpp" line="110"/>
         <source>VAS on time</source>
         <translation>задержка старта VAS</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardverify.cpp" line="109"/>
+        <location filename="../recorder_files/cardverify.cpp" line="112"/>
         <source>VAS off level</source>
         <translation>порог останова VAS</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardverify.cpp" line="111"/>
+        <location filename="../recorder_files/cardverify.cpp" line="114"/>
         <source>VAS off time</source>
         <translation>задержка останова VAS</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardverify.cpp" line="114"/>
+        <location filename="../recorder_files/cardverify.cpp" line="117"/>
         <source>loop size</source>
         <translation>размер цикла</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardverify.cpp" line="115"/>
+        <location filename="../recorder_files/cardverify.cpp" line="118"/>
         <source>limit max</source>
         <translation>макс. размер</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardverify.cpp" line="116"/>
+        <location filename="../recorder_files/cardverify.cpp" line="119"/>
         <source>limit min</source>
         <translation>мин. размер</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardverify.cpp" line="117"/>
+        <location filename="../recorder_files/cardverify.cpp" line="120"/>
+        <location filename="../recorder_files/cardverify.cpp" line="137"/>
         <source>timers</source>
         <translation>таймеры</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardverify.cpp" line="141"/>
-        <location filename="../recorder_files/cardverify.cpp" line="149"/>
+        <location filename="../recorder_files/cardverify.cpp" line="131"/>
+        <source>sample rate and type</source>
+        <translation>частота и тип записи</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardverify.cpp" line="133"/>
+        <source>VAS on level and time</source>
+        <translation>уровень и время включения VAS</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardverify.cpp" line="134"/>
+        <source>VAS off level and time</source>
+        <translation>уровень и время выключения VAS</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardverify.cpp" line="135"/>
+        <source>loop</source>
+        <translation>кольцевая запись</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardverify.cpp" line="136"/>
+        <source>limits</source>
+        <translation>пределы файлов</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardverify.cpp" line="242"/>
+        <source>not in the card&apos;s file: %1</source>
+        <translation>нет в файле карты: %1</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardverify.cpp" line="245"/>
+        <source>not in the preset&apos;s file: %1</source>
+        <translation>нет в файле заготовки: %1</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardverify.cpp" line="266"/>
+        <location filename="../recorder_files/cardverify.cpp" line="275"/>
         <source>line %1 %2: %3</source>
         <translation>строка %1 %2: %3</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardverify.cpp" line="153"/>
+        <location filename="../recorder_files/cardverify.cpp" line="279"/>
         <source>no settings in the file</source>
         <translation>в файле нет настроек</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardverify.cpp" line="167"/>
-        <source>empty folder name</source>
-        <translation>пустое имя папки</translation>
-    </message>
-    <message>
-        <location filename="../recorder_files/cardverify.cpp" line="169"/>
-        <source>no such folder</source>
-        <translation>нет такой папки</translation>
-    </message>
-    <message>
-        <location filename="../recorder_files/cardverify.cpp" line="171"/>
-        <source>not a folder</source>
-        <translation>это не папка</translation>
-    </message>
-    <message>
-        <location filename="../recorder_files/cardverify.cpp" line="173"/>
-        <source>the folder cannot be read</source>
-        <translation>папку не удаётся прочитать</translation>
-    </message>
-    <message>
-        <location filename="../recorder_files/cardverify.cpp" line="179"/>
+        <location filename="../recorder_files/cardverify.cpp" line="296"/>
         <source>no %1</source>
         <translation>нет %1</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardverify.cpp" line="185"/>
+        <location filename="../recorder_files/cardverify.cpp" line="304"/>
         <source>cannot read %1: %2</source>
         <translation>не удаётся прочитать %1: %2</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardverify.cpp" line="201"/>
+        <location filename="../recorder_files/cardverify.cpp" line="329"/>
         <source>cannot read the preset %1: %2</source>
         <translation>не удаётся прочитать образец %1: %2</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardverify.cpp" line="211"/>
+        <location filename="../recorder_files/cardverify.cpp" line="339"/>
         <source>nothing compared: every line of %1 must take effect</source>
         <translation>ничего не сравнено: каждая строка %1 должна действовать</translation>
     </message>
@@ -570,39 +590,42 @@
 <context>
     <name>ClockFile</name>
     <message>
-        <location filename="../recorder_files/clockfile.cpp" line="28"/>
+        <location filename="../recorder_files/clockfile.cpp" line="32"/>
         <source>the clock file holds the year in two digits, so only the years %1 to %2 can be written</source>
         <translation>в файле часов год записан двумя цифрами, поэтому записать можно только годы с %1 по %2</translation>
     </message>
     <message>
-        <location filename="../recorder_files/clockfile.cpp" line="43"/>
+        <location filename="../recorder_files/clockfile.cpp" line="47"/>
         <source>the configuration file name (CFGname) is empty</source>
         <translation>имя файла конфигурации (CFGname) пустое</translation>
     </message>
     <message>
-        <location filename="../recorder_files/clockfile.cpp" line="45"/>
+        <location filename="../recorder_files/clockfile.cpp" line="49"/>
         <source>the clock file name (TimeName) is empty</source>
         <translation>имя файла часов (TimeName) пустое</translation>
     </message>
     <message>
-        <location filename="../recorder_files/clockfile.cpp" line="47"/>
+        <location filename="../recorder_files/clockfile.cpp" line="51"/>
         <source>the clock file %1 (TimeName) and the configuration file %2 (CFGname) are one file: saving the clock would remove or overwrite the configuration</source>
         <translation>файл часов %1 (TimeName) и файл конфигурации %2 (CFGname) — один и тот же файл: запись часов удалила бы или перезаписала конфигурацию</translation>
     </message>
     <message>
-        <location filename="../recorder_files/clockfile.cpp" line="52"/>
+        <location filename="../recorder_files/clockfile.cpp" line="56"/>
         <source>the configuration file (CFGname) is named %1, which is removed with the old clock files</source>
         <translation>файл конфигурации (CFGname) называется %1, а этот файл удаляется вместе со старыми файлами часов</translation>
     </message>
     <message>
+        <location filename="../recorder_files/clockfile.cpp" line="146"/>
         <source>%1 waiting: cannot read it: %2</source>
         <translation>%1 ждёт: не удаётся прочитать: %2</translation>
     </message>
     <message>
+        <location filename="../recorder_files/clockfile.cpp" line="148"/>
         <source>%1 waiting: it holds no date and time the recorder reads</source>
         <translation>%1 ждёт: в нём нет даты и времени, которые диктофон прочтёт</translation>
     </message>
     <message>
+        <location filename="../recorder_files/clockfile.cpp" line="150"/>
         <source>%1 waiting: %2, the recorder will set its clock to it</source>
         <translation>%1 ждёт: %2, диктофон установит по нему свои часы</translation>
     </message>
@@ -610,109 +633,158 @@
 <context>
     <name>CollectCard</name>
     <message>
+        <location filename="../commandline/collectcard.cpp" line="91"/>
         <source>%1: another file has this name in the archive; %2 as %3</source>
         <translation>%1: в архиве уже есть другой файл с этим именем; %2 как %3</translation>
     </message>
     <message>
+        <location filename="../commandline/collectcard.cpp" line="93"/>
         <source>collected</source>
         <translation>собран</translation>
     </message>
     <message>
+        <location filename="../commandline/collectcard.cpp" line="94"/>
         <source>already collected</source>
         <translation>уже собран</translation>
     </message>
     <message>
+        <location filename="../commandline/collectcard.cpp" line="101"/>
         <source>the card went away while %1 was read: %2</source>
         <translation>карта пропала во время чтения %1: %2</translation>
     </message>
     <message>
+        <location filename="../commandline/collectcard.cpp" line="104"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
+        <location filename="../commandline/collectcard.cpp" line="107"/>
         <source>cannot collect %1 into the archive: %2</source>
         <translation>не удаётся собрать %1 в архив: %2</translation>
     </message>
     <message>
+        <location filename="../commandline/collectcard.cpp" line="158"/>
         <source>%1 of %2 files collected into %3</source>
         <translation>собрано файлов: %1 из %2 в %3</translation>
     </message>
     <message>
+        <location filename="../commandline/collectcard.cpp" line="160"/>
         <source>%1; %2</source>
         <translation>%1; %2</translation>
     </message>
     <message>
+        <location filename="../commandline/collectcard.cpp" line="162"/>
         <source>cancelled; %1</source>
         <translation>отменено; %1</translation>
     </message>
     <message>
+        <location filename="../commandline/collectcard.cpp" line="164"/>
         <source>no recordings</source>
         <translation>нет записей</translation>
     </message>
     <message>
+        <location filename="../commandline/collectcard.cpp" line="165"/>
         <source>%1, %2 GB into %3</source>
         <translation>%1, %2 ГБ в %3</translation>
     </message>
     <message>
+        <location filename="../commandline/collectcard.cpp" line="172"/>
         <source>%1 of %2 files already collected</source>
         <translation>%1 из %2 файлов уже собраны</translation>
     </message>
     <message>
+        <location filename="../commandline/collectcard.cpp" line="179"/>
         <source>no archive folder given</source>
         <translation>папка архива не указана</translation>
     </message>
     <message>
+        <location filename="../commandline/collectcard.cpp" line="181"/>
         <source>the archive %1 is on the card&apos;s own volume: collect onto another disk</source>
         <translation>архив %1 находится на самой карте: собирайте на другой диск</translation>
     </message>
     <message>
+        <location filename="../commandline/collectcard.cpp" line="184"/>
         <source>cannot create the archive folder %1</source>
         <translation>не удаётся создать папку архива %1</translation>
     </message>
     <message>
+        <location filename="../commandline/collectcard.cpp" line="186"/>
         <source>the archive %1 is not a folder</source>
         <translation>архив %1 — не папка</translation>
     </message>
     <message>
+        <location filename="../commandline/collectcard.cpp" line="188"/>
         <source>cannot write into the archive folder %1</source>
         <translation>нет права записи в папку архива %1</translation>
     </message>
     <message>
+        <location filename="../commandline/collectcard.cpp" line="233"/>
         <source>cannot create the folder %1</source>
         <translation>не удаётся создать папку %1</translation>
     </message>
     <message>
+        <location filename="../commandline/collectcard.cpp" line="241"/>
         <source>cannot write SHA256SUMS: %1</source>
         <translation>не удаётся записать SHA256SUMS: %1</translation>
     </message>
     <message>
+        <location filename="../commandline/collectcard.cpp" line="249"/>
         <source>more files than a card report looks at: not all collected</source>
         <translation>файлов больше, чем просматривает отчёт о карте: собраны не все</translation>
     </message>
 </context>
 <context>
+    <name>CollectCommand</name>
+    <message>
+        <location filename="../commandline/collectcommand.cpp" line="71"/>
+        <source>%1 not recorded: %2</source>
+        <translation>%1 не записано в журнал: %2</translation>
+    </message>
+    <message>
+        <location filename="../commandline/collectcommand.cpp" line="80"/>
+        <source>Copy the recordings, config.ini and clock files of every --from card folder into &lt;archive&gt;/&lt;card&gt;/&lt;date&gt;/, each copy read back and checked against its SHA-256; the card is only read.</source>
+        <translation>Скопировать записи, config.ini и файлы часов каждой папки карты --from в &lt;archive&gt;/&lt;card&gt;/&lt;date&gt;/, каждую копию прочитать обратно и сверить по SHA-256; карта только читается.</translation>
+    </message>
+    <message>
+        <location filename="../commandline/collectcommand.cpp" line="91"/>
+        <source>--collect goes with --from only, not with --%1</source>
+        <translation>--collect идёт только с --from, не с --%1</translation>
+    </message>
+    <message>
+        <location filename="../commandline/collectcommand.cpp" line="95"/>
+        <source>--collect needs at least one --from card folder</source>
+        <translation>--collect нужна хотя бы одна папка карты --from</translation>
+    </message>
+</context>
+<context>
     <name>CollectWindow</name>
     <message>
+        <location filename="../app/collectwindow.cpp" line="29"/>
         <source>Archive folder for the recordings</source>
         <translation>Папка архива для записей</translation>
     </message>
     <message>
+        <location filename="../app/collectwindow.cpp" line="37"/>
         <source>Collecting the recordings of %1 into %2...</source>
         <translation>Сбор записей с %1 в %2...</translation>
     </message>
     <message>
+        <location filename="../app/collectwindow.cpp" line="38"/>
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
     <message>
+        <location filename="../app/collectwindow.cpp" line="40"/>
         <source>Collect recordings</source>
         <translation>Сбор записей</translation>
     </message>
     <message>
+        <location filename="../app/collectwindow.cpp" line="80"/>
         <source>Not recorded in collections.csv: %1</source>
         <translation>Не записано в collections.csv: %1</translation>
     </message>
     <message>
+        <location filename="../app/collectwindow.cpp" line="95"/>
         <source>Collect recordings of %1</source>
         <translation>Сбор записей с %1</translation>
     </message>
@@ -720,360 +792,366 @@
 <context>
     <name>ConfigCheck</name>
     <message>
-        <location filename="../app/startup.cpp" line="265"/>
+        <location filename="../commandline/arguments.cpp" line="101"/>
         <source>--free goes with --check, --from with --free</source>
         <translation>--free используется вместе с --check, --from — вместе с --free</translation>
     </message>
     <message>
-        <location filename="../app/startup.cpp" line="275"/>
+        <location filename="../commandline/arguments.cpp" line="111"/>
         <source>--free takes bytes or a number with kB, MB, GB, KiB, MiB or GiB, not %1</source>
         <translation>--free принимает байты или число с kB, MB, GB, KiB, MiB или GiB, а не %1</translation>
     </message>
     <message>
-        <location filename="../app/startup.cpp" line="281"/>
+        <location filename="../commandline/arguments.cpp" line="117"/>
         <source>--from takes a date as YYYY-MM-DD, not %1</source>
         <translation>--from принимает дату в виде YYYY-MM-DD, а не %1</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="38"/>
+        <location filename="../recorder_files/configexplain.cpp" line="32"/>
         <source>%1 samples per second (item %2)</source>
         <translation>%1 отсчётов в секунду (пункт %2)</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="47"/>
+        <location filename="../recorder_files/configexplain.cpp" line="41"/>
         <source>%1 (item %2)</source>
         <translation>%1 (пункт %2)</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="53"/>
+        <location filename="../recorder_files/configexplain.cpp" line="47"/>
         <source>disable</source>
         <translation>выкл</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="64"/>
+        <location filename="../recorder_files/configexplain.cpp" line="58"/>
         <source>on</source>
         <translation>вкл</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="64"/>
+        <location filename="../recorder_files/configexplain.cpp" line="58"/>
         <source>off</source>
         <translation>выкл</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="72"/>
+        <location filename="../recorder_files/configexplain.cpp" line="66"/>
         <source>sets sample rate to %1</source>
         <translation>задаёт частоту дискретизации %1</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="74"/>
+        <location filename="../recorder_files/configexplain.cpp" line="68"/>
         <source>sets wav type to %1</source>
         <translation>задаёт тип WAV %1</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="76"/>
+        <location filename="../recorder_files/configexplain.cpp" line="70"/>
         <source>switches VAS %1</source>
         <translation>VAS: %1</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="78"/>
+        <location filename="../recorder_files/configexplain.cpp" line="72"/>
         <source>sets VAS on level to %1</source>
         <translation>задаёт порог старта VAS %1</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="80"/>
+        <location filename="../recorder_files/configexplain.cpp" line="74"/>
         <source>sets VAS off level to %1</source>
         <translation>задаёт порог останова VAS %1</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="82"/>
+        <location filename="../recorder_files/configexplain.cpp" line="76"/>
         <source>sets VAS on time to %1</source>
         <translation>задаёт задержку старта VAS %1</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="84"/>
+        <location filename="../recorder_files/configexplain.cpp" line="78"/>
         <source>sets VAS off time to %1</source>
         <translation>задаёт задержку останова VAS %1</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="86"/>
+        <location filename="../recorder_files/configexplain.cpp" line="80"/>
         <source>switches loop writing off</source>
         <translation>выключает циклическую запись</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="87"/>
+        <location filename="../recorder_files/configexplain.cpp" line="81"/>
         <source>sets loop size to %1 Mb</source>
         <translation>задаёт размер цикла %1 МБ</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="89"/>
+        <location filename="../recorder_files/configexplain.cpp" line="83"/>
         <source>sets limit max to %1</source>
         <translation>задаёт макс. размер %1</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="91"/>
+        <location filename="../recorder_files/configexplain.cpp" line="85"/>
         <source>sets limit min to %1</source>
         <translation>задаёт мин. размер %1</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="93"/>
+        <location filename="../recorder_files/configexplain.cpp" line="87"/>
         <source>switches timers %1</source>
         <translation>таймеры: %1</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="95"/>
+        <location filename="../recorder_files/configexplain.cpp" line="89"/>
         <source>switches timer %1 %2</source>
         <translation>таймер %1: %2</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="97"/>
+        <location filename="../recorder_files/configexplain.cpp" line="91"/>
         <source>sets timer %1 %2 to %3</source>
         <translation>задаёт таймеру %1 %2 = %3</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="109"/>
+        <location filename="../recorder_files/configexplain.cpp" line="103"/>
         <source>sets sample rate to %1 and wav type to %2</source>
         <translation>задаёт частоту дискретизации %1 и тип WAV %2</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="112"/>
+        <location filename="../recorder_files/configexplain.cpp" line="106"/>
         <source>sets VAS on level to %1 and VAS on time to %2</source>
         <translation>задаёт порог старта VAS %1 и задержку старта VAS %2</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="114"/>
+        <location filename="../recorder_files/configexplain.cpp" line="108"/>
         <source>sets VAS off level to %1 and VAS off time to %2</source>
         <translation>задаёт порог останова VAS %1 и задержку останова VAS %2</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="118"/>
+        <location filename="../recorder_files/configexplain.cpp" line="112"/>
         <source>sets limit max to %1 and limit min to %2</source>
         <translation>задаёт макс. размер %1 и мин. размер %2</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="141"/>
+        <location filename="../recorder_files/configexplain.cpp" line="135"/>
         <source>unlimited</source>
         <translation>без лимита</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="141"/>
+        <location filename="../recorder_files/configexplain.cpp" line="135"/>
         <source>%1 min</source>
         <translation>%1 мин</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="142"/>
+        <location filename="../recorder_files/configexplain.cpp" line="136"/>
         <source>switches timer %1 on: %2, %3</source>
         <translation>включает таймер %1: %2, %3</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="168"/>
+        <location filename="../recorder_files/configexplain.cpp" line="162"/>
         <source>unknown keyword %1</source>
         <translation>неизвестное ключевое слово %1</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="171"/>
+        <location filename="../recorder_files/configexplain.cpp" line="165"/>
         <source>lower-case %1: keywords are case-sensitive</source>
         <translation>%1 строчными буквами: регистр в ключевых словах важен</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="172"/>
+        <location filename="../recorder_files/configexplain.cpp" line="166"/>
         <source>%1 is not %2: keywords are case-sensitive</source>
         <translation>%1 — не %2: регистр в ключевых словах важен</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="175"/>
+        <location filename="../recorder_files/configexplain.cpp" line="169"/>
         <source>unknown value %1: expected %2</source>
         <translation>неизвестное значение %1: ожидалось %2</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="180"/>
+        <location filename="../recorder_files/configexplain.cpp" line="174"/>
         <source>the line ends at column %1</source>
         <translation>строка кончается на позиции %1</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="181"/>
+        <location filename="../recorder_files/configexplain.cpp" line="175"/>
         <source>cannot read %1 at column %2</source>
         <translation>не удаётся прочитать %1 на позиции %2</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="182"/>
+        <location filename="../recorder_files/configexplain.cpp" line="176"/>
         <source>%1, expected %2</source>
         <translation>%1, ожидалось %2</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="185"/>
+        <location filename="../recorder_files/configexplain.cpp" line="179"/>
         <source>value %1 above %2 for %3</source>
         <translation>значение %1 больше %2 для %3</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="190"/>
+        <location filename="../recorder_files/configexplain.cpp" line="184"/>
         <source>loop size 0 is not accepted: Loop=none switches loop writing off</source>
         <translation>размер цикла 0 не принимается: циклическую запись выключает Loop=none</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="192"/>
+        <location filename="../recorder_files/configexplain.cpp" line="186"/>
         <source>unknown sample-rate code %1: expected %2</source>
         <translation>неизвестный код частоты дискретизации %1: ожидалось %2</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="195"/>
+        <location filename="../recorder_files/configexplain.cpp" line="189"/>
         <source>timer %1 does not exist</source>
         <translation>таймера %1 нет</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="197"/>
+        <location filename="../recorder_files/configexplain.cpp" line="191"/>
         <source>%1 lines are ignored</source>
         <translation>строки %1 пропускаются</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="216"/>
+        <location filename="../recorder_files/configexplain.cpp" line="210"/>
         <source>%1; %2 after the number is ignored</source>
         <translation>%1; %2 после числа пропущено</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="218"/>
+        <location filename="../recorder_files/configexplain.cpp" line="212"/>
         <source>%1; wav type unchanged: unknown type word %2, expected %3</source>
         <translation>%1; тип WAV не изменён: неизвестное слово типа %2, ожидалось %3</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="221"/>
+        <location filename="../recorder_files/configexplain.cpp" line="215"/>
         <source>%1 %2 out of range: timer %3 switched off</source>
         <translation>%1 %2 вне диапазона: таймер %3 выключен</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="226"/>
+        <location filename="../recorder_files/configexplain.cpp" line="220"/>
         <source>every date and time field is &apos;*&apos;: timer %1 switched off</source>
         <translation>все поля даты и времени — «*»: таймер %1 выключен</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="228"/>
-        <location filename="../recorder_files/configcheck.cpp" line="254"/>
+        <location filename="../recorder_files/configexplain.cpp" line="222"/>
+        <location filename="../recorder_files/configexplain.cpp" line="248"/>
         <source>no effect: %1</source>
         <translation>не действует: %1</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="236"/>
+        <location filename="../recorder_files/configexplain.cpp" line="230"/>
         <source>the sample-rate list of the preferences (HSample) has no item %1</source>
         <translation>в списке частот дискретизации из настроек программы (HSample) нет пункта %1</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="238"/>
+        <location filename="../recorder_files/configexplain.cpp" line="232"/>
         <source>the WAV-type list of the preferences (HMode) has no item %1</source>
         <translation>в списке типов WAV из настроек программы (HMode) нет пункта %1</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="252"/>
+        <location filename="../recorder_files/configexplain.cpp" line="246"/>
         <source>unknown type word %1, expected %2</source>
         <translation>неизвестное слово типа %1, ожидалось %2</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="258"/>
+        <location filename="../recorder_files/configexplain.cpp" line="252"/>
         <source>%1 unchanged: %2</source>
         <translation>%1 не изменён: %2</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="267"/>
+        <location filename="../recorder_files/configexplain.cpp" line="261"/>
         <source>Not in the file, these settings keep the form&apos;s values (Save writes them):</source>
         <translation>Этих настроек нет в файле, они сохраняют значения из формы («Сохранить» их запишет):</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="293"/>
+        <location filename="../recorder_files/configexplain.cpp" line="287"/>
+        <location filename="../recorder_files/configexplain.cpp" line="317"/>
         <source>timer %1</source>
         <translation>таймер %1</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="301"/>
+        <location filename="../recorder_files/configexplain.cpp" line="295"/>
         <source>timer %1 %2</source>
         <translation>таймер %1 %2</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="307"/>
+        <location filename="../recorder_files/configexplain.cpp" line="301"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="318"/>
+        <location filename="../recorder_files/configexplain.cpp" line="337"/>
         <source>no carriage return at all: the file is read as one line</source>
         <translation>нет ни одного возврата каретки: файл читается как одна строка</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="323"/>
+        <location filename="../recorder_files/configexplain.cpp" line="342"/>
         <source>last line has no carriage return and is not applied</source>
         <translation>в последней строке нет возврата каретки, она не применяется</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="326"/>
+        <location filename="../recorder_files/configexplain.cpp" line="345"/>
         <source>byte 0x%1 at offset %2: reading stops here, the rest of the file is ignored</source>
         <translation>байт 0x%1 по смещению %2: чтение здесь останавливается, остаток файла пропускается</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="332"/>
+        <location filename="../recorder_files/configexplain.cpp" line="351"/>
         <source>line of %1 characters: reading stops here, the rest of the file is ignored</source>
         <translation>строка длиной %1 символов: чтение здесь останавливается, остаток файла пропускается</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="368"/>
-        <location filename="../recorder_files/configcheck.cpp" line="386"/>
+        <location filename="../recorder_files/configcheck.cpp" line="56"/>
+        <location filename="../recorder_files/configcheck.cpp" line="59"/>
+        <location filename="../recorder_files/configcheck.cpp" line="77"/>
         <source>line %1: %2</source>
         <translation>строка %1: %2</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="376"/>
+        <location filename="../recorder_files/configcheck.cpp" line="67"/>
         <source>cannot read the file: %1</source>
         <translation>не удаётся прочитать файл: %1</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="396"/>
+        <location filename="../recorder_files/configcheck.cpp" line="92"/>
         <source>1 line</source>
         <translation>1 строка</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="396"/>
+        <location filename="../recorder_files/configcheck.cpp" line="92"/>
         <source>%1 lines</source>
         <translation>%1 стр.</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="398"/>
+        <location filename="../recorder_files/configcheck.cpp" line="94"/>
         <source>no settings in the file</source>
         <translation>в файле нет настроек</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="400"/>
+        <location filename="../recorder_files/configcheck.cpp" line="96"/>
         <source>every line took effect (%1)</source>
         <translation>все строки подействовали (%1)</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="402"/>
+        <location filename="../recorder_files/configcheck.cpp" line="98"/>
         <source>every line read took effect (%1); the rest of the file was not read</source>
         <translation>все прочитанные строки подействовали (%1); остаток файла не прочитан</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="406"/>
+        <location filename="../recorder_files/configcheck.cpp" line="102"/>
         <source>%1 of %2 did not take effect</source>
         <translation>не подействовали: %1 из %2</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="432"/>
+        <location filename="../recorder_files/configcheck.cpp" line="142"/>
         <source>larger than %1 bytes, not a config.ini</source>
         <translation>больше %1 байт, это не config.ini</translation>
     </message>
     <message>
-        <location filename="../recorder_files/configcheck.cpp" line="436"/>
+        <location filename="../recorder_files/configcheck.cpp" line="144"/>
         <source>cannot read %1: %2</source>
         <translation>не удаётся прочитать %1: %2</translation>
     </message>
     <message>
+        <location filename="../recorder_files/configexplain.cpp" line="322"/>
         <source>line %1 sets %2; line %3 sets it again</source>
         <translation>строка %1 задаёт %2; строка %3 задаёт это снова</translation>
     </message>
     <message>
+        <location filename="../recorder_files/configexplain.cpp" line="323"/>
         <source>line %1 sets %2; line %3 sets them again</source>
         <translation>строка %1 задаёт %2; строка %3 задаёт их снова</translation>
     </message>
     <message>
+        <location filename="../recorder_files/configexplain.cpp" line="318"/>
         <source>the %1</source>
         <translation>%1</translation>
     </message>
     <message>
+        <location filename="../recorder_files/configexplain.cpp" line="325"/>
         <source> and </source>
         <translation> и </translation>
     </message>
@@ -1081,10 +1159,12 @@
 <context>
     <name>ConfigEditWindow</name>
     <message>
+        <location filename="../recorder_files/filecommands.cpp" line="33"/>
         <source>Config files (*.ini);;All files (*.*)</source>
         <translation>Файлы настроек (*.ini);;Все файлы (*.*)</translation>
     </message>
     <message>
+        <location filename="../editor/editguard.cpp" line="160"/>
         <source>%1 was removed: %2 now points at the computer&apos;s disk.
 
 Write there?</source>
@@ -1093,6 +1173,7 @@ Write there?</source>
 Записать туда?</translation>
     </message>
     <message>
+        <location filename="../editor/editguard.cpp" line="185"/>
         <source>Warning: %1</source>
         <translation>Внимание: %1</translation>
     </message>
@@ -1293,7 +1374,7 @@ Write there?</source>
         <translation>выкл</translation>
     </message>
     <message>
-        <location filename="../editor/daybar.cpp" line="167"/>
+        <location filename="../editor/daybar.cpp" line="162"/>
         <location filename="../editor/formslots.cpp" line="52"/>
         <location filename="../editor/settingsgroups.cpp" line="155"/>
         <location filename="../editor/settingsgroups.cpp" line="176"/>
@@ -1411,48 +1492,48 @@ Write there?</source>
         <translation>Загрузить файл настроек с заданной SD-карты</translation>
     </message>
     <message>
-        <location filename="../editor/editguard.cpp" line="72"/>
+        <location filename="../editor/editguard.cpp" line="75"/>
         <source>The files Save writes</source>
         <translation>Файлы, которые записывает «Сохранить»</translation>
     </message>
     <message>
-        <location filename="../editor/editguard.cpp" line="129"/>
+        <location filename="../editor/editguard.cpp" line="132"/>
         <source>The form has changes that are not saved.</source>
         <translation>В форме есть несохранённые изменения.</translation>
     </message>
     <message>
-        <location filename="../editor/editguard.cpp" line="136"/>
+        <location filename="../editor/editguard.cpp" line="139"/>
         <source>Unsaved changes</source>
         <translation>Несохранённые изменения</translation>
     </message>
     <message>
-        <location filename="../editor/editguard.cpp" line="158"/>
         <location filename="../editor/configeditwindow.cpp" line="175"/>
+        <location filename="../editor/editguard.cpp" line="170"/>
         <source>Save</source>
         <translation>Сохранить</translation>
     </message>
     <message>
-        <location filename="../editor/editguard.cpp" line="180"/>
+        <location filename="../editor/editguard.cpp" line="194"/>
         <source>Not run by the recorder: %1 (day, month, hour and minute are all &quot;allways&quot;)</source>
         <translation>Диктофон не выполнит: %1 (день, месяц, час и минута — все «всегда»)</translation>
     </message>
     <message>
-        <location filename="../editor/editguard.cpp" line="193"/>
+        <location filename="../editor/editguard.cpp" line="207"/>
         <source>Cannot read file </source>
         <translation>Не удаётся прочитать файл </translation>
     </message>
     <message>
-        <location filename="../editor/editguard.cpp" line="215"/>
+        <location filename="../editor/editguard.cpp" line="229"/>
         <source>Details...</source>
         <translation>Подробно...</translation>
     </message>
     <message>
-        <location filename="../editor/editguard.cpp" line="217"/>
+        <location filename="../editor/editguard.cpp" line="231"/>
         <source>How the recorder reads each line of the loaded file</source>
         <translation>Как диктофон читает каждую строку загруженного файла</translation>
     </message>
     <message>
-        <location filename="../editor/editguard.cpp" line="235"/>
+        <location filename="../editor/editguard.cpp" line="252"/>
         <source>How the recorder reads %1</source>
         <translation>Как диктофон читает %1</translation>
     </message>
@@ -1547,12 +1628,12 @@ Write there?</source>
         <translation>без лимита</translation>
     </message>
     <message>
-        <location filename="../editor/formslots.cpp" line="86"/>
+        <location filename="../editor/formslots.cpp" line="93"/>
         <source>About Plimo player configurator</source>
         <translation>О программе «Настройка плеера Plimo»</translation>
     </message>
     <message>
-        <location filename="../editor/formslots.cpp" line="87"/>
+        <location filename="../editor/formslots.cpp" line="94"/>
         <source>This programm make or change configuration files as SD based voice recorder.
 <byte value="xd"/>Written by the Plimo configurator developers.</source>
         <translation>Программа создаёт и изменяет файлы настроек диктофонов с SD-картой.
@@ -1637,51 +1718,51 @@ Write there?</source>
         <translation>Минута</translation>
     </message>
     <message>
-        <location filename="../recorder_files/filecommands.cpp" line="57"/>
+        <location filename="../recorder_files/filecommands.cpp" line="63"/>
         <source>This card path cannot be kept in the preferences file: %1</source>
         <translation>Этот путь к карте нельзя сохранить в файле настроек: %1</translation>
     </message>
     <message>
-        <location filename="../recorder_files/filecommands.cpp" line="83"/>
+        <location filename="../recorder_files/filecommands.cpp" line="89"/>
         <source>Cannot read %1:
 %2</source>
         <translation>Не удалось прочитать %1:
 %2</translation>
     </message>
     <message>
-        <location filename="../recorder_files/filecommands.cpp" line="117"/>
+        <location filename="../recorder_files/filecommands.cpp" line="124"/>
         <source>Nothing saved: %1</source>
         <translation>Ничего не сохранено: %1</translation>
     </message>
     <message>
-        <location filename="../recorder_files/filecommands.cpp" line="135"/>
+        <location filename="../recorder_files/filecommands.cpp" line="145"/>
         <source>Cannot remove %1:
 %2</source>
         <translation>Не удалось удалить %1:
 %2</translation>
     </message>
     <message>
-        <location filename="../recorder_files/filecommands.cpp" line="159"/>
+        <location filename="../recorder_files/filecommands.cpp" line="187"/>
         <source>Not recorded in %1: %2</source>
         <translation>Не записано в %1: %2</translation>
     </message>
     <message>
-        <location filename="../recorder_files/filecommands.cpp" line="97"/>
-        <location filename="../recorder_files/filecommands.cpp" line="124"/>
-        <location filename="../recorder_files/filecommands.cpp" line="135"/>
+        <location filename="../recorder_files/filecommands.cpp" line="103"/>
+        <location filename="../recorder_files/filecommands.cpp" line="132"/>
+        <location filename="../recorder_files/filecommands.cpp" line="145"/>
         <source>Cannot write %1:
 %2</source>
         <translation>Не удалось записать %1:
 %2</translation>
     </message>
     <message>
-        <location filename="../editor/editguard.cpp" line="171"/>
+        <location filename="../editor/editguard.cpp" line="183"/>
         <source>Saved and verified: </source>
         <translation>Сохранено и проверено: </translation>
     </message>
     <message>
-        <location filename="../recorder_files/filecommands.cpp" line="191"/>
-        <location filename="../recorder_files/filecommands.cpp" line="193"/>
+        <location filename="../recorder_files/filecommands.cpp" line="220"/>
+        <location filename="../recorder_files/filecommands.cpp" line="222"/>
         <source>File error</source>
         <translation>Ошибка файла</translation>
     </message>
@@ -1729,87 +1810,87 @@ Write there?</source>
 <context>
     <name>DayByDay</name>
     <message>
-        <location filename="../recorder_files/daybyday.cpp" line="1"/>
+        <location filename="../recorder_files/daybyday.cpp" line="117"/>
         <source>1 recording</source>
         <translation>1 запись</translation>
     </message>
     <message>
-        <location filename="../recorder_files/daybyday.cpp" line="1"/>
+        <location filename="../recorder_files/daybyday.cpp" line="117"/>
         <source>%1 recordings</source>
         <translation>записей: %1</translation>
     </message>
     <message>
-        <location filename="../recorder_files/daybyday.cpp" line="1"/>
+        <location filename="../recorder_files/daybyday.cpp" line="122"/>
         <source>%1 min</source>
         <translation>%1 мин</translation>
     </message>
     <message>
-        <location filename="../recorder_files/daybyday.cpp" line="1"/>
+        <location filename="../recorder_files/daybyday.cpp" line="168"/>
         <source>(the recorder stopped: battery, card full?)</source>
         <translation>(рекордер остановился: батарея, карта заполнена?)</translation>
     </message>
     <message>
-        <location filename="../recorder_files/daybyday.cpp" line="1"/>
+        <location filename="../recorder_files/daybyday.cpp" line="172"/>
         <source>no recordings on %1, where the schedule writes %2 %3</source>
         <translation>нет записей %1, когда расписание пишет %2 %3</translation>
     </message>
     <message>
-        <location filename="../recorder_files/daybyday.cpp" line="1"/>
+        <location filename="../recorder_files/daybyday.cpp" line="175"/>
         <source>no recordings from %1 to %2, where the schedule writes %3 a day %4</source>
         <translation>нет записей с %1 по %2, когда расписание пишет %3 в день %4</translation>
     </message>
     <message>
-        <location filename="../recorder_files/daybyday.cpp" line="1"/>
+        <location filename="../recorder_files/daybyday.cpp" line="179"/>
         <source>no recordings from %1 to %2, where the schedule writes %3 in all %4</source>
         <translation>нет записей с %1 по %2, когда расписание пишет всего %3 %4</translation>
     </message>
     <message>
-        <location filename="../recorder_files/daybyday.cpp" line="1"/>
+        <location filename="../recorder_files/daybyday.cpp" line="187"/>
         <source>%1 to %2</source>
         <translation>с %1 по %2</translation>
     </message>
     <message>
-        <location filename="../recorder_files/daybyday.cpp" line="1"/>
+        <location filename="../recorder_files/daybyday.cpp" line="188"/>
         <source>recordings dated %1: the recorder&apos;s clock was not set (%2)</source>
         <translation>записи с датой %1: часы рекордера не были установлены (%2)</translation>
     </message>
     <message>
-        <location filename="../recorder_files/daybyday.cpp" line="1"/>
+        <location filename="../recorder_files/daybyday.cpp" line="192"/>
         <source>recordings dated after today: the recorder&apos;s clock was wrong (%1)</source>
         <translation>записи с датой позже сегодняшней: часы рекордера шли неверно (%1)</translation>
     </message>
     <message>
-        <location filename="../recorder_files/daybyday.cpp" line="1"/>
+        <location filename="../recorder_files/daybyday.cpp" line="195"/>
         <source>recordings from before the card&apos;s last write in the record (%1): left on the card from before, or the recorder&apos;s clock was wrong (%2)</source>
         <translation>записи раньше последней записи карты в журнале (%1): остались на карте с прошлого раза, или часы рекордера шли неверно (%2)</translation>
     </message>
     <message>
-        <location filename="../recorder_files/daybyday.cpp" line="1"/>
+        <location filename="../recorder_files/daybyday.cpp" line="206"/>
         <source>day by day: date, recorded, scheduled</source>
         <translation>по дням: дата, записано, по расписанию</translation>
     </message>
     <message>
-        <location filename="../recorder_files/daybyday.cpp" line="1"/>
+        <location filename="../recorder_files/daybyday.cpp" line="215"/>
         <source>day by day: no recordings with the clock set</source>
         <translation>по дням: нет записей с установленными часами</translation>
     </message>
     <message>
-        <location filename="../recorder_files/daybyday.cpp" line="1"/>
+        <location filename="../recorder_files/daybyday.cpp" line="219"/>
         <source>%1 before %2 left out: the table shows %3 days</source>
         <translation>%1 до %2 не показаны: таблица показывает %3 дней</translation>
     </message>
     <message>
-        <location filename="../recorder_files/daybyday.cpp" line="1"/>
+        <location filename="../recorder_files/daybyday.cpp" line="224"/>
         <source>VAS on: the recorder writes only while it hears sound, the scheduled minutes are the most it writes</source>
         <translation>VAS включён: рекордер пишет, только пока слышит звук, минуты по расписанию — наибольшее, что он запишет</translation>
     </message>
     <message>
-        <location filename="../recorder_files/daybyday.cpp" line="1"/>
+        <location filename="../recorder_files/daybyday.cpp" line="228"/>
         <source>recordings after the card&apos;s last write in the record (%1): %2 of %3</source>
         <translation>записи после последней записи карты в журнале (%1): %2 из %3</translation>
     </message>
     <message>
-        <location filename="../recorder_files/daybyday.cpp" line="1"/>
+        <location filename="../recorder_files/daybyday.cpp" line="235"/>
         <source>needs a look:</source>
         <translation>стоит проверить:</translation>
     </message>
@@ -1817,42 +1898,48 @@ Write there?</source>
 <context>
     <name>DayChart</name>
     <message>
-        <location filename="../editor/daychart.cpp" line="1"/>
+        <location filename="../editor/daychart.cpp" line="53"/>
+        <location filename="../editor/daychart.cpp" line="188"/>
         <source>%1 h</source>
         <translation>%1 ч</translation>
     </message>
     <message>
-        <location filename="../editor/daychart.cpp" line="1"/>
+        <location filename="../editor/daychart.cpp" line="54"/>
+        <location filename="../editor/daychart.cpp" line="146"/>
+        <location filename="../editor/daychart.cpp" line="189"/>
         <source>%1 min</source>
         <translation>%1 мин</translation>
     </message>
     <message>
-        <location filename="../editor/daychart.cpp" line="1"/>
+        <location filename="../editor/daychart.cpp" line="80"/>
+        <location filename="../editor/daychart.cpp" line="220"/>
         <source>recorded</source>
         <translation>записано</translation>
     </message>
     <message>
-        <location filename="../editor/daychart.cpp" line="1"/>
+        <location filename="../editor/daychart.cpp" line="81"/>
+        <location filename="../editor/daychart.cpp" line="221"/>
         <source>scheduled</source>
         <translation>по расписанию</translation>
     </message>
     <message>
-        <location filename="../editor/daychart.cpp" line="1"/>
+        <location filename="../editor/daychart.cpp" line="82"/>
+        <location filename="../editor/daychart.cpp" line="222"/>
         <source>no recordings</source>
         <translation>нет записей</translation>
     </message>
     <message>
-        <location filename="../editor/daychart.cpp" line="1"/>
+        <location filename="../editor/daychart.cpp" line="148"/>
         <source>no schedule known</source>
         <translation>расписание неизвестно</translation>
     </message>
     <message>
-        <location filename="../editor/daychart.cpp" line="1"/>
+        <location filename="../editor/daychart.cpp" line="149"/>
         <source>%1 scheduled</source>
         <translation>%1 по расписанию</translation>
     </message>
     <message>
-        <location filename="../editor/daychart.cpp" line="1"/>
+        <location filename="../editor/daychart.cpp" line="150"/>
         <source>%1: %2 recorded, %3</source>
         <translation>%1: записано %2, %3</translation>
     </message>
@@ -1860,12 +1947,17 @@ Write there?</source>
 <context>
     <name>Deployment</name>
     <message>
-        <location filename="../recorder_files/deployment.cpp" line="190"/>
+        <location filename="../recorder_files/deployment.cpp" line="203"/>
         <source>its first line is not the header of a record of card writes; nothing is written to it</source>
         <translation>его первая строка не заголовок журнала записей на карты; в него ничего не записано</translation>
     </message>
     <message>
-        <location filename="../recorder_files/deployment.cpp" line="115"/>
+        <location filename="../recorder_files/deployment.cpp" line="229"/>
+        <source>its first line is not the header of this record; nothing is written to it</source>
+        <translation>его первая строка не заголовок этого журнала; в него ничего не записано</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/deployment.cpp" line="192"/>
         <source>cannot create the folder %1</source>
         <translation>не удаётся создать папку %1</translation>
     </message>
@@ -1873,22 +1965,22 @@ Write there?</source>
 <context>
     <name>FilePlatform</name>
     <message>
-        <location filename="../platform/fileplatform_posix.cpp" line="29"/>
+        <location filename="../platform/fileplatform_posix.cpp" line="32"/>
         <source>It is a folder, not a file</source>
         <translation>Это папка, а не файл</translation>
     </message>
     <message>
-        <location filename="../platform/fileplatform_posix.cpp" line="31"/>
+        <location filename="../platform/fileplatform_posix.cpp" line="34"/>
         <source>It is a pipe or socket, not a file</source>
         <translation>Это канал или сокет, а не файл</translation>
     </message>
     <message>
-        <location filename="../platform/fileplatform_posix.cpp" line="32"/>
+        <location filename="../platform/fileplatform_posix.cpp" line="35"/>
         <source>It is a device, not a file</source>
         <translation>Это устройство, а не файл</translation>
     </message>
     <message>
-        <location filename="../platform/fileplatform_posix.cpp" line="245"/>
+        <location filename="../platform/fileplatform_posix.cpp" line="268"/>
         <source>No file name</source>
         <translation>Нет имени файла</translation>
     </message>
@@ -1896,44 +1988,48 @@ Write there?</source>
 <context>
     <name>PlimoAppWindow</name>
     <message>
+        <location filename="../app/plimoappwindow.cpp" line="63"/>
         <source>Config files (*.ini);;All files (*.*)</source>
         <translation>Файлы настроек (*.ini);;Все файлы (*.*)</translation>
     </message>
     <message>
-        <location filename="../app/plimoappwindow.cpp" line="41"/>
+        <location filename="../app/plimoappwindow.cpp" line="43"/>
         <source>Plimo player configurator</source>
         <translation>Настройка плеера Plimo</translation>
     </message>
     <message>
-        <location filename="../app/plimoappwindow.cpp" line="49"/>
+        <location filename="../app/plimoappwindow.cpp" line="56"/>
+        <location filename="../app/startup.cpp" line="236"/>
         <source>Ready</source>
         <translation>Готово</translation>
     </message>
     <message>
-        <location filename="../app/plimoappwindow.cpp" line="100"/>
+        <location filename="../app/plimoappwindow.cpp" line="107"/>
         <source>Card report...</source>
         <translation>Отчёт о карте...</translation>
     </message>
     <message>
+        <location filename="../app/plimoappwindow.cpp" line="113"/>
         <source>Collect recordings...</source>
         <translation>Собрать записи...</translation>
     </message>
     <message>
+        <location filename="../app/plimoappwindow.cpp" line="115"/>
         <source>Copy the card&apos;s recordings and files, each copy checked, into an archive folder; the card is only read</source>
         <translation>Скопировать записи и файлы карты в папку архива, проверяя каждую копию; карта только читается</translation>
     </message>
     <message>
-        <location filename="../app/plimoappwindow.cpp" line="102"/>
+        <location filename="../app/plimoappwindow.cpp" line="109"/>
         <source>What is on the card: config.ini, free space, clock file and recordings</source>
         <translation>Что есть на карте: config.ini, свободное место, файл часов и записи</translation>
     </message>
     <message>
-        <location filename="../app/plimoappwindow.cpp" line="125"/>
+        <location filename="../app/plimoappwindow.cpp" line="139"/>
         <source>Card report of %1</source>
         <translation>Отчёт о карте %1</translation>
     </message>
     <message>
-        <location filename="../app/plimoappwindow.cpp" line="238"/>
+        <location filename="../app/plimoappwindow.cpp" line="252"/>
         <source>Loading aborted</source>
         <translation>Загрузка отменена</translation>
     </message>
@@ -1963,12 +2059,12 @@ Write there?</source>
         <translation>Диск папки: свободно %1, %2 при %3 Б/с</translation>
     </message>
     <message>
-        <location filename="../card/cardspace.cpp" line="131"/>
+        <location filename="../card/cardspace.cpp" line="119"/>
         <source>Card folder not found</source>
         <translation>Папка карты не найдена</translation>
     </message>
     <message>
-        <location filename="../recorder_files/derived.cpp" line="77"/>
+        <location filename="../recorder_files/derived.cpp" line="86"/>
         <source>%1 GB</source>
         <translation>%1 ГБ</translation>
     </message>
@@ -1976,22 +2072,22 @@ Write there?</source>
 <context>
     <name>PreferenceFile</name>
     <message>
-        <location filename="../app/preferences/preferencewriter.cpp" line="133"/>
+        <location filename="../app/preferences/preferencewriter.cpp" line="132"/>
         <source>the code page %1 (CodeTable) has no code for a character of it</source>
         <translation>в кодовой странице %1 (CodeTable) нет кода для одного из его символов</translation>
     </message>
     <message>
-        <location filename="../app/preferences/preferencewriter.cpp" line="138"/>
+        <location filename="../app/preferences/preferencewriter.cpp" line="136"/>
         <source>it holds &quot;&lt;&quot; or &quot;&gt;&quot;</source>
         <translation>в нём есть «&lt;» или «&gt;»</translation>
     </message>
     <message>
-        <location filename="../app/preferences/preferencewriter.cpp" line="140"/>
+        <location filename="../app/preferences/preferencewriter.cpp" line="138"/>
         <source>it holds &quot;*&quot; or &quot;?&quot;</source>
         <translation>в нём есть «*» или «?»</translation>
     </message>
     <message>
-        <location filename="../app/preferences/preferencewriter.cpp" line="144"/>
+        <location filename="../app/preferences/preferencewriter.cpp" line="142"/>
         <source>it is longer than %1 bytes</source>
         <translation>он длиннее %1 байт</translation>
     </message>
@@ -1999,12 +2095,12 @@ Write there?</source>
 <context>
     <name>SafeWrite</name>
     <message>
-        <location filename="../platform/savefile.cpp" line="29"/>
+        <location filename="../platform/savefile.cpp" line="31"/>
         <source>%1; the file holds its old contents again</source>
         <translation>%1; в файле снова прежнее содержимое</translation>
     </message>
     <message>
-        <location filename="../platform/savefile.cpp" line="31"/>
+        <location filename="../platform/savefile.cpp" line="33"/>
         <source>%1; putting the old contents back failed too (%2): the file may be damaged and must be written again</source>
         <translation>%1; вернуть прежнее содержимое тоже не удалось (%2): файл может быть повреждён, его нужно записать заново</translation>
     </message>
@@ -2012,117 +2108,117 @@ Write there?</source>
 <context>
     <name>Schedule</name>
     <message>
-        <location filename="../recorder_files/schedule.cpp" line="244"/>
+        <location filename="../recorder_files/schedulewording.cpp" line="32"/>
         <source>timer %1 never fires: %2 does not exist</source>
         <translation>таймер %1 никогда не сработает: %2 не бывает</translation>
     </message>
     <message>
-        <location filename="../recorder_files/schedule.cpp" line="246"/>
+        <location filename="../recorder_files/schedulewording.cpp" line="34"/>
         <source>plus %1 min in all on %2, where timers %3 fire together</source>
         <translation>плюс всего %1 мин %2, когда таймеры %3 срабатывают вместе</translation>
     </message>
     <message>
-        <location filename="../recorder_files/schedule.cpp" line="250"/>
+        <location filename="../recorder_files/schedulewording.cpp" line="38"/>
         <source>plus %1 min on %2</source>
         <translation>плюс %1 мин %2</translation>
     </message>
     <message>
-        <location filename="../recorder_files/schedule.cpp" line="252"/>
+        <location filename="../recorder_files/schedulewording.cpp" line="40"/>
         <source> (leap years only)</source>
         <translation> (только в високосные годы)</translation>
     </message>
     <message>
-        <location filename="../recorder_files/schedule.cpp" line="254"/>
+        <location filename="../recorder_files/schedulewording.cpp" line="42"/>
         <source>, writes overlap there for %1 min</source>
         <translation>, записи там перекрываются на %1 мин</translation>
     </message>
     <message>
-        <location filename="../recorder_files/schedule.cpp" line="389"/>
+        <location filename="../recorder_files/schedulewording.cpp" line="52"/>
         <source>%1 %2</source>
         <translation>%1 %2</translation>
     </message>
     <message>
-        <location filename="../recorder_files/schedule.cpp" line="391"/>
+        <location filename="../recorder_files/schedulewording.cpp" line="54"/>
         <source>day %1 of every month</source>
         <translation>%1-го числа каждого месяца</translation>
     </message>
     <message>
-        <location filename="../recorder_files/schedule.cpp" line="392"/>
+        <location filename="../recorder_files/schedulewording.cpp" line="55"/>
         <source>every day in %1</source>
         <translation>каждый день, месяц %1</translation>
     </message>
     <message>
-        <location filename="../recorder_files/schedule.cpp" line="401"/>
+        <location filename="../recorder_files/schedulewording.cpp" line="68"/>
         <source>timers off: the recorder writes when its key is pressed</source>
         <translation>таймеры выключены: диктофон пишет по нажатию кнопки</translation>
     </message>
     <message>
-        <location filename="../recorder_files/schedule.cpp" line="404"/>
+        <location filename="../recorder_files/schedulewording.cpp" line="71"/>
         <source>records %1 min a day, %2 a day</source>
         <translation>записывает %1 мин в день, %2 в день</translation>
     </message>
     <message>
-        <location filename="../recorder_files/schedule.cpp" line="410"/>
+        <location filename="../recorder_files/schedulewording.cpp" line="80"/>
         <source>an unlimited write time is counted up to midnight</source>
         <translation>неограниченное время записи считается до полуночи</translation>
     </message>
     <message>
-        <location filename="../recorder_files/schedule.cpp" line="413"/>
+        <location filename="../recorder_files/schedulewording.cpp" line="83"/>
         <source>timer %1 fires again while it writes: %2 min a day overlap</source>
         <translation>таймер %1 срабатывает снова во время записи: %2 мин в день перекрываются</translation>
     </message>
     <message>
-        <location filename="../recorder_files/schedule.cpp" line="417"/>
+        <location filename="../recorder_files/schedulewording.cpp" line="87"/>
         <source>timers %1 overlap for %2 min a day</source>
         <translation>таймеры %1 перекрываются на %2 мин в день</translation>
     </message>
     <message>
-        <location filename="../recorder_files/schedule.cpp" line="421"/>
+        <location filename="../recorder_files/schedulewording.cpp" line="93"/>
         <source>VAS on: at most this much, the recorder writes only while it hears sound</source>
         <translation>VAS включён: не больше этого, диктофон пишет только пока слышит звук</translation>
     </message>
     <message>
-        <location filename="../recorder_files/schedule.cpp" line="424"/>
+        <location filename="../recorder_files/schedulewording.cpp" line="96"/>
         <source>loop writing: the recorder writes over its oldest sound once %1 Mb are full, the card does not fill up</source>
         <translation>циклическая запись: заполнив %1 МБ, диктофон пишет поверх самых старых записей, карта не заполняется</translation>
     </message>
     <message>
-        <location filename="../recorder_files/schedule.cpp" line="434"/>
+        <location filename="../recorder_files/schedulewording.cpp" line="124"/>
         <source>with %1 free from %2</source>
         <translation>при %1 свободного места с %2</translation>
     </message>
     <message>
-        <location filename="../recorder_files/schedule.cpp" line="439"/>
+        <location filename="../recorder_files/schedulewording.cpp" line="108"/>
         <source>the timers are off, the key decides when it fills</source>
         <translation>таймеры выключены, когда карта заполнится, решает кнопка</translation>
     </message>
     <message>
-        <location filename="../recorder_files/schedule.cpp" line="444"/>
+        <location filename="../recorder_files/schedulewording.cpp" line="113"/>
         <source>never full</source>
         <translation>не заполнится никогда</translation>
     </message>
     <message>
-        <location filename="../recorder_files/schedule.cpp" line="446"/>
+        <location filename="../recorder_files/schedulewording.cpp" line="115"/>
         <source>not full within %1 days (ten years)</source>
         <translation>не заполнится за %1 дн. (десять лет)</translation>
     </message>
     <message>
-        <location filename="../recorder_files/schedule.cpp" line="449"/>
+        <location filename="../recorder_files/schedulewording.cpp" line="116"/>
         <source>full after %1 days (on %2)</source>
         <translation>заполнится через %1 дн. (%2)</translation>
     </message>
     <message>
-        <location filename="../recorder_files/schedule.cpp" line="484"/>
+        <location filename="../recorder_files/schedulewording.cpp" line="158"/>
         <source>%1 (%2 bytes)</source>
         <translation>%1 (%2 байт)</translation>
     </message>
     <message>
-        <location filename="../recorder_files/schedule.cpp" line="485"/>
+        <location filename="../recorder_files/schedulewording.cpp" line="159"/>
         <source>Mb</source>
         <translation>МБ</translation>
     </message>
     <message>
-        <location filename="../recorder_files/schedule.cpp" line="489"/>
+        <location filename="../recorder_files/schedulewording.cpp" line="163"/>
         <source>schedule at %1 bytes per second:</source>
         <translation>расписание при %1 байт в секунду:</translation>
     </message>
@@ -2130,7 +2226,7 @@ Write there?</source>
 <context>
     <name>ScheduleStrip</name>
     <message>
-        <location filename="../editor/daybar.cpp" line="174"/>
+        <location filename="../editor/daybar.cpp" line="175"/>
         <source>Timers over a day</source>
         <translation>Таймеры за сутки</translation>
     </message>
@@ -2138,30 +2234,32 @@ Write there?</source>
 <context>
     <name>Startup</name>
     <message>
+        <location filename="../app/startup.cpp" line="121"/>
         <source>%1 is no preferences file: it is left as it is, and the preferences of this run will not be saved</source>
         <translation>%1 — не файл настроек: он остаётся как есть, а настройки этого сеанса не будут сохранены</translation>
     </message>
     <message>
+        <location filename="../app/startup.cpp" line="125"/>
         <source>To open a config.ini, use Load from, or --check in a terminal</source>
         <translation>Чтобы открыть config.ini, используйте «Открыть» или --check в терминале</translation>
     </message>
     <message>
-        <location filename="../app/startup.cpp" line="74"/>
+        <location filename="../app/startup.cpp" line="91"/>
         <source>Cannot read the preferences file %1: %2. Starting with the defaults; the file is left unchanged.</source>
         <translation>Не удаётся прочитать файл настроек программы %1: %2. Программа запускается с настройками по умолчанию, файл не изменяется.</translation>
     </message>
     <message>
-        <location filename="../app/startup.cpp" line="88"/>
+        <location filename="../app/startup.cpp" line="105"/>
         <source>%1: %2. Save refuses to write the card until the names differ.</source>
         <translation>%1: %2. «Сохранить» не будет писать на карту, пока имена не станут разными.</translation>
     </message>
     <message>
-        <location filename="../app/startup.cpp" line="113"/>
+        <location filename="../app/startup.cpp" line="143"/>
         <source>The card path %1 cannot be kept in the preferences file: %2. The path stored before is kept.</source>
         <translation>Путь к карте %1 нельзя сохранить в файле настроек программы: %2. Остаётся прежний сохранённый путь.</translation>
     </message>
     <message>
-        <location filename="../app/startup.cpp" line="120"/>
+        <location filename="../app/startup.cpp" line="150"/>
         <source>Cannot write the preferences file %1: %2</source>
         <translation>Не удаётся записать файл настроек программы %1: %2</translation>
     </message>
@@ -2175,12 +2273,12 @@ Write there?</source>
     </message>
     <message>
         <location filename="../card/udisks.cpp" line="96"/>
-        <location filename="../card/udisks.cpp" line="249"/>
+        <location filename="../card/udisks.cpp" line="248"/>
         <source>UDisks2 does not answer</source>
         <translation>UDisks2 не отвечает</translation>
     </message>
     <message>
-        <location filename="../card/udisks.cpp" line="248"/>
+        <location filename="../card/udisks.cpp" line="247"/>
         <source>not on a removable card that UDisks2 knows</source>
         <translation>не на съёмной карте, известной UDisks2</translation>
     </message>
@@ -2188,10 +2286,12 @@ Write there?</source>
 <context>
     <name>VerifiedCopy</name>
     <message>
+        <location filename="../commandline/verifiedcopy.cpp" line="175"/>
         <source>cannot create the folder %1</source>
         <translation>не удаётся создать папку %1</translation>
     </message>
     <message>
+        <location filename="../commandline/verifiedcopy.cpp" line="198"/>
         <source>the copy read back from the archive differs from the card</source>
         <translation>копия, прочитанная из архива, отличается от карты</translation>
     </message>
@@ -2199,62 +2299,67 @@ Write there?</source>
 <context>
     <name>WavHeader</name>
     <message>
-        <location filename="../recorder_files/wavheader.cpp" line="58"/>
+        <location filename="../recorder_files/wavheader.cpp" line="62"/>
         <source>format %1</source>
         <translation>формат %1</translation>
     </message>
     <message>
-        <location filename="../recorder_files/wavheader.cpp" line="64"/>
+        <location filename="../recorder_files/wavheader.cpp" line="170"/>
         <source>not a WAV file</source>
         <translation>это не WAV-файл</translation>
     </message>
     <message>
-        <location filename="../recorder_files/wavheader.cpp" line="74"/>
+        <location filename="../recorder_files/wavheader.cpp" line="180"/>
         <source>fmt chunk too short</source>
         <translation>блок fmt слишком короткий</translation>
     </message>
     <message>
-        <location filename="../recorder_files/wavheader.cpp" line="80"/>
+        <location filename="../recorder_files/wavheader.cpp" line="185"/>
         <source>data chunk before the fmt chunk</source>
         <translation>блок data стоит перед блоком fmt</translation>
     </message>
     <message>
-        <location filename="../recorder_files/wavheader.cpp" line="82"/>
+        <location filename="../recorder_files/wavheader.cpp" line="117"/>
         <source>unknown WAV format %1</source>
         <translation>неизвестный формат WAV %1</translation>
     </message>
     <message>
-        <location filename="../recorder_files/wavheader.cpp" line="84"/>
+        <location filename="../recorder_files/wavheader.cpp" line="128"/>
         <source>0 bytes per second in the fmt chunk</source>
         <translation>0 байт в секунду в блоке fmt</translation>
     </message>
     <message>
-        <location filename="../recorder_files/wavheader.cpp" line="93"/>
+        <location filename="../recorder_files/wavheader.cpp" line="194"/>
         <source>no data chunk in the first %1 KiB</source>
         <translation>нет блока data в первых %1 КиБ</translation>
     </message>
     <message>
-        <location filename="../recorder_files/wavheader.cpp" line="94"/>
+        <location filename="../recorder_files/wavheader.cpp" line="195"/>
         <source>no fmt chunk in the first %1 KiB</source>
         <translation>нет блока fmt в первых %1 КиБ</translation>
     </message>
     <message>
+        <location filename="../recorder_files/wavheader.cpp" line="119"/>
         <source>sample rate 0 in the fmt chunk</source>
         <translation>частота дискретизации 0 в блоке fmt</translation>
     </message>
     <message>
+        <location filename="../recorder_files/wavheader.cpp" line="121"/>
         <source>0 channels in the fmt chunk</source>
         <translation>0 каналов в блоке fmt</translation>
     </message>
     <message>
+        <location filename="../recorder_files/wavheader.cpp" line="124"/>
         <source>%1 block of %2 bytes holds no sound</source>
         <translation>блок %1 из %2 байт не содержит звука</translation>
     </message>
     <message>
+        <location filename="../recorder_files/wavheader.cpp" line="153"/>
         <source>unfinished recording (the recorder stopped before closing it)</source>
         <translation>незавершённая запись (диктофон остановился, не закрыв её)</translation>
     </message>
     <message>
+        <location filename="../recorder_files/wavheader.cpp" line="156"/>
         <source>header&apos;s byte rate %1 does not match %2 Hz %3: counted as %4 B/s</source>
         <translation>скорость %1 байт/с в заголовке не соответствует %2 Гц %3: посчитано как %4 Б/с</translation>
     </message>
