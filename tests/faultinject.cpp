@@ -32,9 +32,8 @@ char failedCall[32];
 // The modes of a preloaded library that change what is read and written rather than
 // fail a call: the Nth read of a file under PLIMO_FAULT_UNDER fails with EIO
 // (PLIMO_FAULT_READ_AT, and PLIMO_FAULT_READ_COUNT reads from there), the Nth write of one has its
-// first byte flipped (PLIMO_FAULT_FLIP_AT), and the process is killed just before its Nth
-// file-changing call (PLIMO_FAULT_KILL_AT).
-long readFailAt = 0, readFailCount = 1, flipAt = 0, killAt = 0;
+// first byte flipped (PLIMO_FAULT_FLIP_AT).
+long readFailAt = 0, readFailCount = 1, flipAt = 0;
 std::atomic<long> reads{0}, writes{0};
 const char* under = nullptr;
 
@@ -47,7 +46,6 @@ void ArmModesFromEnvironment()
     readFailAt = number("PLIMO_FAULT_READ_AT");
     readFailCount = std::getenv("PLIMO_FAULT_READ_COUNT") ? number("PLIMO_FAULT_READ_COUNT") : 1;
     flipAt = number("PLIMO_FAULT_FLIP_AT");
-    killAt = number("PLIMO_FAULT_KILL_AT");
     under = std::getenv("PLIMO_FAULT_UNDER");
 }
 
@@ -64,13 +62,6 @@ bool IsFileUnder(int fd)
     return n > 0 && std::strncmp(path, under, std::strlen(under)) == 0;
 }
 
-// Called for each counted file-changing call: the kill mode's turn.
-void KillAtTurn(long n)
-{
-    if (killAt > 0 && n == killAt)
-        ::kill(::getpid(), SIGKILL);
-}
-
 // Reads PLIMO_FAULT_AT, PLIMO_FAULT_COUNT, PLIMO_FAULT_KILL, PLIMO_FAULT_SLOW and the
 // modes above once, for a process started with the library preloaded.
 __attribute__((constructor)) void ArmFromEnvironment()
@@ -78,7 +69,7 @@ __attribute__((constructor)) void ArmFromEnvironment()
     ArmModesFromEnvironment();
     if (const char* slow = std::getenv("PLIMO_FAULT_SLOW"))
         slowMilliseconds = std::atol(slow);
-    const char* at = killAt > 0 ? "0" : std::getenv("PLIMO_FAULT_AT");
+    const char* at = std::getenv("PLIMO_FAULT_AT");
     if (!at)
         return;
     const char* count = std::getenv("PLIMO_FAULT_COUNT");
@@ -110,7 +101,6 @@ Turn Count(const char* name)
     const long n = ++calls;
     if (std::getenv("PLIMO_FAULT_TRACE"))
         ::dprintf(2, "fault point %ld: %s\n", n, name);
-    KillAtTurn(n);
     if (failFrom <= 0 || n < failFrom || n >= failFrom + failCount)
         return Turn::Run;
     if (killMode == FaultKill::Before)

@@ -393,8 +393,9 @@ private slots:
         qInfo("%ld kill points", counted.points);
         for (long point = 1; point <= counted.points; ++point) {
             const QString archive = Path(QString("kill/%1").arg(point));
-            const Run killed =
-                Collect(archive, {card}, {{"PLIMO_FAULT_KILL_AT", QString::number(point)}});
+            const Run killed = Collect(
+                archive, {card},
+                {{"PLIMO_FAULT_AT", QString::number(point)}, {"PLIMO_FAULT_KILL", "before"}});
             QCOMPARE(killed.code, -1);
             const QString fault = ArchiveFault(archive, files, false);
             QVERIFY2(fault.isEmpty(),
