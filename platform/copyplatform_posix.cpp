@@ -1,11 +1,12 @@
 // The calls of copyplatform.h with POSIX calls.
 #include "platform/copyplatform.h"
 
+#include "platform/fileplatform.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <stdio.h>
 #include <sys/stat.h>
@@ -13,11 +14,6 @@
 
 namespace
 {
-
-QString Reason(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
 
 QByteArray Name(const QString& fileName)
 {
@@ -47,7 +43,7 @@ int CreateFileForCopy(const QString& fileName, QString* reason)
     const int fd = ::open(Name(fileName).constData(),
                           O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644);
     if (fd < 0)
-        *reason = Reason(errno);
+        *reason = SystemReason(errno);
     return fd;
 }
 
@@ -58,7 +54,7 @@ QString AppendToHandle(int handle, const char* data, qint64 size)
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
-            return Reason(n < 0 ? errno : EIO);
+            return SystemReason(n < 0 ? errno : EIO);
         data += n;
         size -= n;
     }
@@ -72,7 +68,7 @@ void StartWriteBack(int handle, qint64 offset, qint64 size)
 
 QString CloseHandle(int handle)
 {
-    return ::close(handle) == 0 ? QString() : Reason(errno);
+    return ::close(handle) == 0 ? QString() : SystemReason(errno);
 }
 
 QString RenameWithoutReplacing(const QString& from, const QString& to, bool* exists)
@@ -86,12 +82,12 @@ QString RenameWithoutReplacing(const QString& from, const QString& to, bool* exi
         return QString();
     }
     if (errno != EINVAL && errno != ENOSYS)
-        return Reason(errno);
+        return SystemReason(errno);
     // A file system without the flag (FUSE): a second name, then the first one goes.
     if (::link(Name(from).constData(), Name(to).constData()) != 0) {
         *exists = errno == EEXIST;
         if (*exists || (errno != EPERM && errno != ENOSYS && errno != EOPNOTSUPP))
-            return *exists ? QString() : Reason(errno);
+            return *exists ? QString() : SystemReason(errno);
         // Nor links (FAT): looked at first, then renamed.
         struct stat st {
         };
@@ -99,9 +95,9 @@ QString RenameWithoutReplacing(const QString& from, const QString& to, bool* exi
         if (*exists)
             return QString();
         return ::rename(Name(from).constData(), Name(to).constData()) == 0 ? QString()
-                                                                           : Reason(errno);
+                                                                           : SystemReason(errno);
     }
-    return ::unlink(Name(from).constData()) == 0 ? QString() : Reason(errno);
+    return ::unlink(Name(from).constData()) == 0 ? QString() : SystemReason(errno);
 }
 
 bool OnSameVolume(const QString& a, const QString& b)

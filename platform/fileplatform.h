@@ -55,6 +55,9 @@ struct InPlaceWrite {
 };
 InPlaceWrite WriteInPlace(const QString& fileName, const QByteArray& bytes);
 
+// The system's words for an errno value ("No space left on device").
+QString SystemReason(int error);
+
 // Writes all bytes to the open handle; empty, or the system's reason for failing.
 QString WriteToHandle(int handle, const QByteArray& bytes);
 

@@ -1,6 +1,8 @@
 // The file operations of fileplatform.h with POSIX calls.
 #include "platform/fileplatform.h"
 
+#include "platform/copyplatform.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -13,6 +15,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+QString SystemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
 namespace
 {
 
@@ -20,11 +27,6 @@ namespace
 struct FileText {
     Q_DECLARE_TR_FUNCTIONS(FilePlatform)
 };
-
-QString SystemReason(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
 
 QString KindReason(mode_t mode)
 {
@@ -387,25 +389,17 @@ QList<QByteArray> UndecodableNames(const QString& folder)
 namespace
 {
 
-// Writes bytes at the end of the file open under fd with O_APPEND; a write that falls
-// short is continued, so that the failure that stopped it gives its reason. Cut back to
-// size after a failure. 0 or the errno.
-int AppendAll(int fd, off_t size, const QByteArray& bytes)
+// Writes bytes at the end of the file open under fd with O_APPEND (a write that falls
+// short is continued, so that the failure that stopped it gives its reason) and onto the
+// medium. Cut back to size after a failure. Empty, or the reason.
+QString AppendAll(int fd, off_t size, const QByteArray& bytes)
 {
-    qint64 done = 0;
-    int error = 0;
-    while (done < bytes.size() && error == 0) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (n > 0)
-            done += n;
-        else if (n == 0 || errno != EINTR)
-            error = n == 0 ? EIO : errno;
-    }
-    if (error == 0 && ::fdatasync(fd) != 0)
-        error = errno;
-    if (error != 0)
+    QString reason = AppendToHandle(fd, bytes.constData(), bytes.size());
+    if (reason.isEmpty() && ::fdatasync(fd) != 0)
+        reason = SystemReason(errno);
+    if (!reason.isEmpty())
         (void)::ftruncate(fd, size);
-    return error;
+    return reason;
 }
 
 } // namespace
@@ -437,8 +431,9 @@ QString AppendLocked(const QString& fileName,
         reason = SystemReason(errno == 0 ? EIO : errno);
     if (reason.isEmpty()) {
         const QByteArray bytes = bytesFor(head, last == '\n', &reason);
-        if (const int error = bytes.isEmpty() ? 0 : AppendAll(fd, st.st_size, bytes); error != 0)
-            reason = SystemReason(error);
+        if (const QString failed = bytes.isEmpty() ? QString() : AppendAll(fd, st.st_size, bytes);
+            !failed.isEmpty())
+            reason = failed;
     }
     if (reader >= 0)
         ::close(reader);
