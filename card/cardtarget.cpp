@@ -14,18 +14,6 @@ struct TargetText {
     Q_DECLARE_TR_FUNCTIONS(CardTarget)
 };
 
-// The volume the disk service knows mounted at root, card or not; nullptr when none.
-const DiskVolume* DiskMountedAt(const QList<DiskVolume>& disks, const QString& root)
-{
-    for (const DiskVolume& disk : disks) {
-        for (const QString& point : disk.mountPoints) {
-            if (QDir::cleanPath(point) == root)
-                return &disk;
-        }
-    }
-    return nullptr;
-}
-
 } // namespace
 
 CardTarget CardTargetOf(const QString& folder, const QList<DiskVolume>* disks)

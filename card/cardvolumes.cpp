@@ -222,18 +222,24 @@ QString MountRootOf(const QString& path, const QStringList& mountPoints)
     return root;
 }
 
-const DiskVolume* CardDiskAt(const QList<DiskVolume>& volumes, const QString& root)
+const DiskVolume* DiskMountedAt(const QList<DiskVolume>& volumes, const QString& root,
+                                bool cardsOnly)
 {
     if (root.isEmpty())
         return nullptr;
     const QString clean = QDir::cleanPath(root);
     for (const DiskVolume& volume : volumes) {
         for (const QString& point : volume.mountPoints) {
-            if (IsCardDisk(volume) && QDir::cleanPath(point) == clean)
+            if ((!cardsOnly || IsCardDisk(volume)) && QDir::cleanPath(point) == clean)
                 return &volume;
         }
     }
     return nullptr;
+}
+
+const DiskVolume* CardDiskAt(const QList<DiskVolume>& volumes, const QString& root)
+{
+    return DiskMountedAt(volumes, root, true);
 }
 
 const DiskVolume* CardDiskOfFolder(const QList<DiskVolume>& volumes, const QString& folder)

@@ -88,8 +88,11 @@ bool IsCardDisk(const DiskVolume& volume);
 // its parents); empty when none does. Only the text is compared: no volume is asked.
 QString MountRootOf(const QString& path, const QStringList& mountPoints);
 
-// The card mounted at root (a volume root, as QStorageInfo::rootPath() gives it) among
-// volumes, or nullptr.
+// The volume mounted at root (a volume root, as QStorageInfo::rootPath() gives it) among
+// volumes, only cards where cardsOnly, or nullptr.
+const DiskVolume* DiskMountedAt(const QList<DiskVolume>& volumes, const QString& root,
+                                bool cardsOnly = false);
+// The card mounted at root among volumes, or nullptr.
 const DiskVolume* CardDiskAt(const QList<DiskVolume>& volumes, const QString& root);
 // The card that holds folder among volumes: the one mounted at the folder's volume root
 // (asks the volume, QStorageInfo), or nullptr.
