@@ -140,7 +140,7 @@ QByteArray RecordLine(const CardCollection& c)
                                    CsvField(c.recordings.newest.toString(format)),
                                    CsvField(QDir(c.folder).absolutePath() + QLatin1Char('/')),
                                    CsvField(result)};
-    return fields.join(',') + "\r\n";
+    return CsvLine(fields);
 }
 
 } // namespace

@@ -21,14 +21,6 @@ struct DeploymentText {
     Q_DECLARE_TR_FUNCTIONS(Deployment)
 };
 
-QByteArray Line(const QByteArrayList& fields)
-{
-    return fields.join(',') + "\r\n";
-}
-
-// Local time with its offset from UTC: "2026-12-07T16:05:09+01:00", "+00:00" in UTC
-// too (Qt would write "Z" there).
-
 QString ResultText(const DeploymentRow& r)
 {
     return r.error.isEmpty() ? QStringLiteral("OK") : QStringLiteral("FAILED: ") + r.error;
@@ -110,6 +102,11 @@ QString CsvTimeText(const QDateTime& at)
                .arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
+QByteArray CsvLine(const QByteArrayList& fields)
+{
+    return fields.join(',') + "\r\n";
+}
+
 QByteArray CsvField(const QString& text)
 {
     QByteArray bytes = text.toUtf8();
@@ -127,7 +124,7 @@ QByteArray DeploymentHeader()
     QByteArrayList fields;
     for (const Column& column : Columns)
         fields << QByteArray(column.name);
-    return Line(fields);
+    return CsvLine(fields);
 }
 
 QByteArray DeploymentLine(const DeploymentRow& r, int columns)
@@ -135,7 +132,7 @@ QByteArray DeploymentLine(const DeploymentRow& r, int columns)
     QByteArrayList fields;
     for (int i = 0; i < (columns < 0 ? ColumnCount : qMin(columns, ColumnCount)); ++i)
         fields << CsvField(Columns[i].cell(r));
-    return Line(fields);
+    return CsvLine(fields);
 }
 
 DeploymentRow DeploymentRowFor(const QString& folder, const ConfigSettings& settings,
@@ -198,12 +195,6 @@ AppendRecord(const QString& fileName,
     });
 }
 
-QString NotOurRecord()
-{
-    return DeploymentText::tr("its first line is not the header of a record of card "
-                              "writes; nothing is written to it");
-}
-
 } // namespace
 
 QString AppendDeployment(const QString& fileName, const DeploymentRow& row)
@@ -213,7 +204,8 @@ QString AppendDeployment(const QString& fileName, const DeploymentRow& row)
             return DeploymentHeader() + DeploymentLine(row);
         const int columns = RecordColumns(head);
         if (columns == 0) {
-            *refusal = NotOurRecord();
+            *refusal = DeploymentText::tr("its first line is not the header of a record of "
+                                          "card writes; nothing is written to it");
             return QByteArray();
         }
         return DeploymentLine(row, columns);

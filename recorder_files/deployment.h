@@ -38,6 +38,8 @@ QByteArray DeploymentLine(const DeploymentRow& row, int columns = -1);
 // One field, quoted where RFC 4180 wants it; a text a spreadsheet would run as a formula
 // (starting with "=", "+", "-" or "@") is given a leading "'".
 QByteArray CsvField(const QString& text);
+// Fields joined into one row, CR LF included.
+QByteArray CsvLine(const QByteArrayList& fields);
 // Local time with its offset from UTC: "2026-12-07T16:05:09+01:00", "+00:00" in UTC
 // too (Qt would write "Z" there).
 QString CsvTimeText(const QDateTime& at);
