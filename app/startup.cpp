@@ -228,6 +228,7 @@ int RunPlimoConfigurator(int argc, char** argv, const StartupHooks* hooks)
 
     StartupPreferences preferences;
     ReadStartupPreferences(PreferencesFileName, &preferences);
+    UseSystemMessagesOf(QString()); // the translation's language, if any, from here on
     InstallTranslation(app, [](const QString& caption, const QString& text) {
         QMessageBox::warning(nullptr, caption, text);
     });

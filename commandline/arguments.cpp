@@ -7,6 +7,7 @@
 #include "commandline/collectcommand.h"
 #include "common/cardidentity.h"
 #include "common/printable.h"
+#include "platform/fileplatform.h"
 #include "recorder_files/configcheck.h"
 
 #include <QCommandLineParser>
@@ -230,6 +231,7 @@ int RunCommandLine(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     app.setApplicationVersion(VersionText);
+    UseSystemMessagesOf(QString()); // the terminal is English, whatever the desktop's language
     QCommandLineParser parser;
     SetUpParser(parser);
     parser.process(app); // an unknown option or a missing value: told, exit code 1

@@ -37,18 +37,25 @@ bool UseSystemMessagesOf(const QString& language)
 {
     const QByteArray name = language.toLatin1();
     locale_t made = nullptr;
+    QByteArray global = "C";
     if (!name.isEmpty() && !name.startsWith("en") && name != "C") {
         // The language's own locale where the system has it made; otherwise C.UTF-8,
         // which the system's catalogues translate as LANGUAGE says (the C locale never).
-        made = ::newlocale(LC_MESSAGES_MASK | LC_CTYPE_MASK, name + ".UTF-8", locale_t(nullptr));
+        global = name + ".UTF-8";
+        made = ::newlocale(LC_MESSAGES_MASK | LC_CTYPE_MASK, global, locale_t(nullptr));
         if (!made) {
-            made = ::newlocale(LC_MESSAGES_MASK | LC_CTYPE_MASK, "C.UTF-8", locale_t(nullptr));
+            global = "C.UTF-8";
+            made = ::newlocale(LC_MESSAGES_MASK | LC_CTYPE_MASK, global, locale_t(nullptr));
             if (made)
                 qputenv("LANGUAGE", name);
         }
+        if (!made)
+            global = "C";
     }
     // The locale asked for before stays made: a message of another thread may still use it.
     MessagesLocale.store(made);
+    // Qt's own reasons (QFile::errorString) come from the system under the process's locale.
+    ::setlocale(LC_MESSAGES, global.constData());
     return made != nullptr;
 }
 

@@ -130,8 +130,9 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QByteArray>("said");
+        QTest::addColumn<QStringList>("environment"); // NAME=value, beyond a terminal's own
         const auto row = [](const char* name, const QStringList& arguments, const char* said) {
-            QTest::newRow(name) << arguments << 1 << QByteArray(said);
+            QTest::newRow(name) << arguments << 1 << QByteArray(said) << QStringList();
         };
         row("misspelt command", {"--inspekt", "d"}, "Unknown option 'inspekt'");
         row("misspelt check", {"-chek", "f"}, "Unknown option 'chek'");
@@ -166,20 +167,32 @@ private slots:
         QTest::newRow("preferences file a folder")
             << QStringList{"--check", "missing.ini", "/"} << 2
             << QByteArray("plimo-configurator: cannot read the preferences file /: It is a "
-                          "folder, not a file; the defaults are used\n");
+                          "folder, not a file; the defaults are used\n")
+            << QStringList();
+        // The system's words stay English on a Russian desktop: the first file-changing
+        // call fails.
+        QTest::newRow("system's reason on a Russian desktop")
+            << QStringList{"--write", PLIMO_SOURCE_DIR "/tests/golden/config/example.ini", "--to",
+                           ".", "--no-clock"}
+            << 2 << QByteArray("cannot write config.ini: Input/output error")
+            << QStringList{"LANGUAGE=ru", "LD_PRELOAD=" PLIMO_FAULT_LIBRARY, "PLIMO_FAULT_AT=1",
+                           "ASAN_OPTIONS=detect_leaks=0:verify_asan_link_order=0"};
     }
     void usageErrors()
     {
         QFETCH(QStringList, arguments);
         QFETCH(int, exitCode);
         QFETCH(QByteArray, said);
+        QFETCH(QStringList, environment);
         QProcessEnvironment terminal = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             terminal.remove(QString::fromLatin1(name));
+        for (const QString& variable : environment)
+            terminal.insert(variable.section('=', 0, 0), variable.section('=', 1));
         const QTemporaryDir folder;
         const Run run = RunProgram(arguments, folder.path(), QString(), terminal);
         QCOMPARE(run.exitCode, exitCode);
-        QVERIFY2(run.err.contains(said), run.err.constData());
+        QVERIFY2((run.err + run.out).contains(said), (run.err + run.out).constData());
         QVERIFY(QDir(folder.path()).isEmpty());
         if (exitCode != 1)
             return;
