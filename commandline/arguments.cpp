@@ -33,7 +33,8 @@ const char* const QtValueOptions[] = {"platform",        "platformpluginpath",
                                       "qwindowtitle",    "qwindowicon",
                                       "session",         "name"};
 
-// Options that may be given many times, one card folder each.
+// Options that may be given many times, one card folder each (--from only with --collect:
+// with --free it is a date).
 const char* const RepeatableOptions[] = {"to", "from"};
 
 template <std::size_t N> bool NameIn(const QString& name, const char* const (&names)[N])
@@ -126,7 +127,10 @@ QString ValueError(const QCommandLineParser& parser)
         if (seen.contains(name) || values.isEmpty() || NameIn(name, QtValueOptions))
             continue;
         seen << name;
-        if (values.size() > 1 && !NameIn(name, RepeatableOptions))
+        const bool many =
+            NameIn(name, RepeatableOptions) &&
+            (name != QLatin1String("from") || parser.isSet(QStringLiteral("collect")));
+        if (values.size() > 1 && !many)
             return QStringLiteral("--%1 given %2 times (%3): give it once")
                 .arg(name)
                 .arg(values.size())

@@ -156,6 +156,9 @@ private slots:
             {"--write", "p", "--to", "c", "--clock", "now", "--clock", "2026-01-01 00:00:00"},
             "--clock given 2 times");
         row("--check twice", {"--check=a", "--check", "b"}, "--check given 2 times");
+        row("two dates",
+            {"--check", "a", "--free", "2GB", "--from", "2027-01-01", "--from", "2028-01-01"},
+            "--from given 2 times");
         row("empty --inspect", {"--inspect", ""}, "--inspect has an empty value");
         row("empty --from", {"--collect", "x", "--from", ""}, "--from has an empty value");
         row("empty --to=", {"--write", "p", "--to="}, "--to has an empty value");
