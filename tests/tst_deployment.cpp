@@ -460,7 +460,7 @@ private slots:
     {
         CardReport report;
         for (int i = 0; i < 366; ++i)
-            report.days.days << DayFigures{QDate(2028, 1, 1).addDays(i), 3600000, 1, 90};
+            report.days.days << DayFigures{QDate(2028, 1, 1).addDays(i), 3600000, 1, 90, {}};
         QScopedPointer<QDialog> dialog(NewCardReportDialog(nullptr, "year", report));
         dialog->resize(1366 - 40, 768 - 60);
         dialog->show();
