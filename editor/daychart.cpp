@@ -291,6 +291,7 @@ QDialog* NewCardReportDialog(QWidget* parent, const QString& title, const CardRe
             label->setObjectName(QStringLiteral("day notes"));
             label->setTextFormat(Qt::PlainText);
             label->setWordWrap(true); // a long note never widens the dialog past the screen
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             label->setStyleSheet(QStringLiteral("color: %1").arg(DayChart::GapColour.name()));
             column->addWidget(label);
         }
