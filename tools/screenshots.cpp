@@ -221,8 +221,15 @@ QImage CardReportShot(QWidget* window, const QString& card, const QSize& size)
     QDialog* dialog = NewCardReportDialog(window, QStringLiteral("Card report"), shown);
     dialog->resize(size);
     dialog->show();
-    QTest::qWait(50);
-    const QImage image = dialog->grab().toImage();
+    // Wrapped notes settle their height over a few layout passes: taken once it holds still.
+    QImage image;
+    for (int i = 0; i < 40; ++i) {
+        QTest::qWait(50);
+        const QImage now = dialog->grab().toImage();
+        if (now == image)
+            break;
+        image = now;
+    }
     delete dialog;
     return image;
 }
