@@ -449,11 +449,12 @@ QStringList DayByDayLines(const DayByDay& d, const QLocale& locale)
                                       "once %1 Mb are full, the first days may be gone")
                               .arg(d.loopSizeMb);
     if (d.deployment.isValid())
-        lines << indent + DayText::tr("recordings after the card's last write in the record "
-                                      "(%1): %2 of %3")
-                              .arg(TimeText(d.deployment))
-                              .arg(d.counted + d.ahead.count)
-                              .arg(d.counted + d.ahead.count + d.beforeDeployment.count);
+        lines << indent +
+                     DayText::tr("recordings after the card's last write in the record "
+                                 "(%1): %2 of %3")
+                         .arg(TimeText(d.deployment))
+                         .arg(d.counted + d.leftOut + d.ahead.count)
+                         .arg(d.counted + d.leftOut + d.ahead.count + d.beforeDeployment.count);
     const QStringList notes = DayByDayNotes(d, locale);
     if (!notes.isEmpty())
         lines << DayText::tr("needs a look:");
