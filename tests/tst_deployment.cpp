@@ -521,6 +521,29 @@ private slots:
         QVERIFY(labels >= 12);
     }
 
+    // On a 1024x600 netbook the card report keeps to the screen, however long its
+    // findings: they wrap, and the text keeps room for lines of its own.
+    void cardReportSmallScreen()
+    {
+        CardReport report;
+        report.text = QString("line\n").repeated(40);
+        for (int i = 0; i < 30; ++i)
+            report.days.days << DayFigures{QDate(2026, 11, 1).addDays(i), 0, 0, 90, {}};
+        for (int i = 0; i < 3; ++i)
+            report.days.gaps << RecordingGap{QDate(2026, 11, 1 + 10 * i),
+                                             QDate(2026, 11, 9 + 10 * i), 810, 90, false};
+        for (int i = 0; i < 40; ++i)
+            report.days.unsetClock.Add(QDate(2000, 1, 1),
+                                       QString("REC/A/LONG/FOLDER/%1.WAV").arg(i));
+        QScopedPointer<QDialog> dialog(NewCardReportDialog(nullptr, "netbook", report));
+        dialog->resize(1024 - 40, 600 - 60);
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog.data()));
+        QCOMPARE(dialog->size(), QSize(1024 - 40, 600 - 60));
+        auto* view = dialog->findChild<QPlainTextEdit*>();
+        QVERIFY(view->viewport()->height() >= 5 * view->fontMetrics().lineSpacing());
+    }
+
     // "Collect recordings..." copies the card of the path into the folder asked for, off
     // the window's thread; cancelled, it keeps the copies verified and removes the one
     // under way.
