@@ -665,10 +665,11 @@ private slots:
                                                  "0 min, oldest .*; 1 unreadable\n    "
                                                  "REC/BROKEN.WAV: not a WAV file\n")),
                  qPrintable(out));
-        // The card keeps the times its writer gave the files: today's.
-        QVERIFY2(out.contains("\nday by day: date, recorded, scheduled\n    " +
-                              QDate::currentDate().toString(Qt::ISODate) +
-                              "     60 min     60 min\n"),
+        // The card keeps the times its writer gave the files: today's (today's schedule
+        // counts up to now).
+        QVERIFY2(out.contains(QRegularExpression("\nday by day: date, recorded, scheduled\n    " +
+                                                 QDate::currentDate().toString(Qt::ISODate) +
+                                                 "     60 min +\\d+ min\n")),
                  qPrintable(out));
         QVERIFY2(out.contains(QRegularExpression("\nfree space: 0.00 GB \\(\\d+ bytes\\), full "
                                                  "after 0 days")),
