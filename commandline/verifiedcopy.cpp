@@ -122,7 +122,8 @@ QByteArray WritePartial(int source, int fd, const FileStamp& before, const CopyS
         StartWriteBack(fd, copy->bytes, n);
         copy->bytes += n;
         stopped = writeError.isEmpty() && step && !step(n);
-        return writeError.isEmpty() && !stopped;
+        // A file that keeps growing is not followed to its end.
+        return writeError.isEmpty() && !stopped && copy->bytes <= before.size;
     });
     if (read < 0) {
         copy->error = readError;
@@ -133,7 +134,7 @@ QByteArray WritePartial(int source, int fd, const FileStamp& before, const CopyS
         copy->error = writeError;
         return QByteArray();
     }
-    if (read != before.size || StampOfHandle(source) != before) {
+    if (copy->bytes != before.size || StampOfHandle(source) != before) {
         copy->outcome = FileCopy::Changed;
         copy->error = Text::tr("changed while it was copied; collect again");
         return QByteArray();
