@@ -266,6 +266,9 @@ private slots:
         QTest::newRow("read-only archive") << "refuse/readonly"
                                            << "refuse/card"
                                            << "cannot write into the archive";
+        QTest::newRow("archive through a bind mount of the card") << "bind/archive"
+                                                                  << "refuse/card"
+                                                                  << "is on the card's own volume";
         QTest::newRow("archive on the card's volume") << "fat/elsewhere"
                                                       << "fat/REC"
                                                       << "is on the card's own volume";
@@ -291,11 +294,21 @@ private slots:
                            MS_RDONLY, "size=1m"),
                      0);
         }
+        if (archive.startsWith("bind")) {
+            if (!ownMounts)
+                QSKIP("no mount namespace of our own here");
+            QDir().mkpath(Path("bind"));
+            QCOMPARE(mount(QFile::encodeName(Path(card)).constData(),
+                           QFile::encodeName(Path("bind")).constData(), nullptr, MS_BIND, nullptr),
+                     0);
+        }
         const QMap<QString, QByteArray> before = Files(Path(""));
         const Run run = Collect(Path(archive), {Path(card)});
         const QMap<QString, QByteArray> after = Files(Path(""));
         if (archive.contains("readonly"))
             umount(QFile::encodeName(Path("refuse/readonly")).constData());
+        if (archive.startsWith("bind"))
+            umount(QFile::encodeName(Path("bind")).constData());
         if (archive.startsWith("fat"))
             Unmount(Path("fat"), &daemon);
         QCOMPARE(run.code, 2);
