@@ -55,8 +55,9 @@ void SetUpParser(QCommandLineParser& parser)
         "  --verify   0 every card holds the preset, 1 a card differs, 2 a card failed\n"
         "  --inspect  0 all readable, 1 a recording or config.ini cannot be read,\n"
         "             2 the folder cannot be read\n"
-        "  --collect  0 every card collected, 1 a file could not be read (the rest\n"
-        "             collected), 2 a card or the archive failed\n"
+        "  --collect  0 every card collected, 1 a file could not be read or changed\n"
+        "             (the rest collected), 2 a card or the archive failed,\n"
+        "             130 or 143 stopped by SIGINT or SIGTERM\n"
         "  --help, --version  0; an unknown option, a missing value or options that\n"
         "             do not go together: 1, with or without a display"));
     parser.addHelpOption();

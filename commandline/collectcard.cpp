@@ -8,8 +8,8 @@
 #include "platform/savefile.h"
 #include "recorder_files/batchwrite.h"
 #include "recorder_files/clockfile.h"
-#include "recorder_files/deployment.h"
 #include "recorder_files/configcheck.h"
+#include "recorder_files/deployment.h"
 #include "recorder_files/derived.h"
 
 #include <QCoreApplication>
@@ -81,7 +81,9 @@ bool TakeCopy(Run& run, CollectedFile& file, const FileCopy& copy)
         (file.alreadyThere ? c.alreadyThere : c.copied).Add(file.card);
         run.sums.insert(copy.name, copy.sha256);
         if (copy.name != file.card.path)
-            c.notes << Text::tr("%1: another file has this name in the archive; %2 as %3")
+            c.notes << (copy.shortened
+                            ? Text::tr("%1: the name is too long for the archive; %2 as %3")
+                            : Text::tr("%1: another file has this name in the archive; %2 as %3"))
                            .arg(shown,
                                 file.alreadyThere ? Text::tr("already collected")
                                                   : Text::tr("collected"),
@@ -414,11 +416,14 @@ CardCollection CollectCard(const QString& archive, const QString& cardFolder,
     QString error;
     int lock = -1;
     if (error = MakeFolders(QFile::encodeName(c.folder)); error.isEmpty())
-        lock = LockFolder(QFile::encodeName(c.folder), [&] {
-            if (o.waiting)
-                o.waiting(Text::tr("waiting: another collect of this card into %1 is under way")
-                              .arg(c.folder));
-        }, &error);
+        lock = LockFolder(
+            QFile::encodeName(c.folder),
+            [&] {
+                if (o.waiting)
+                    o.waiting(Text::tr("waiting: another collect of this card into %1 is under way")
+                                  .arg(c.folder));
+            },
+            &error);
     if (lock < 0) {
         c.error = Text::tr("cannot use the folder %1: %2").arg(c.folder, error);
     } else {

@@ -63,9 +63,10 @@ int OpenSourceFile(const QByteArray& name, FileStamp* stamp, QString* reason)
         return -1;
     }
     if (!S_ISREG(st.st_mode)) {
-        *reason = NotAFileReason(S_ISDIR(st.st_mode)                           ? FileKind::Folder
-                                 : S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode) ? FileKind::PipeOrSocket
-                                                                                : FileKind::Device);
+        *reason =
+            NotAFileReason(S_ISDIR(st.st_mode)                            ? FileKind::Folder
+                           : S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode) ? FileKind::PipeOrSocket
+                                                                          : FileKind::Device);
         ::close(fd);
         return -1;
     }

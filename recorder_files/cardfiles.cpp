@@ -31,8 +31,7 @@ void WalkFolder(Walk& walk, const QByteArray& folder, const QByteArray& prefix, 
     if (!reason.isEmpty() && prefix.isEmpty())
         walk.listing.error = reason;
     else if (!reason.isEmpty())
-        walk.listing.unlistable
-            << Text::tr("%1: the folder cannot be read").arg(ShownName(prefix));
+        walk.listing.unlistable << Text::tr("%1: the folder cannot be read").arg(ShownName(prefix));
     for (const FolderEntry& entry : entries) {
         if (++walk.entries > walk.bounds.entries) {
             walk.listing.moreFiles = true;

@@ -14,9 +14,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <sched.h>
 #include <csignal>
 #include <fcntl.h>
+#include <sched.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 
@@ -456,17 +456,17 @@ private slots:
     // never followed, a pipe is never opened, the program's own temporaries stay behind.
     void everyFileCollectedOrNamed_data()
     {
-        QTest::addColumn<QByteArray>("name");   // on the card
-        QTest::addColumn<QString>("kind");      // file, link:TARGET, fifo
-        QTest::addColumn<QByteArray>("copy");   // its name in the collection; empty: none
-        QTest::addColumn<QString>("told");      // a line of the output
+        QTest::addColumn<QByteArray>("name"); // on the card
+        QTest::addColumn<QString>("kind");    // file, link:TARGET, fifo
+        QTest::addColumn<QByteArray>("copy"); // its name in the collection; empty: none
+        QTest::addColumn<QString>("told");    // a line of the output
         const QString none;
-        QTest::newRow("name not UTF-8") << QByteArray("R\xe9.WAV") << "file"
-                                        << QByteArray("R\xe9.WAV") << none;
-        QTest::newRow("folder not UTF-8") << QByteArray("DIR\xff/R1.WAV") << "file"
-                                          << QByteArray("DIR\xff/R1.WAV") << none;
-        QTest::newRow("the recorder's log") << QByteArray("LOG/rec.log") << "file"
-                                            << QByteArray("LOG/rec.log") << none;
+        QTest::newRow("name not UTF-8")
+            << QByteArray("R\xe9.WAV") << "file" << QByteArray("R\xe9.WAV") << none;
+        QTest::newRow("folder not UTF-8")
+            << QByteArray("DIR\xff/R1.WAV") << "file" << QByteArray("DIR\xff/R1.WAV") << none;
+        QTest::newRow("the recorder's log")
+            << QByteArray("LOG/rec.log") << "file" << QByteArray("LOG/rec.log") << none;
         QTest::newRow("a link out of the card")
             << QByteArray("shadow.wav") << "link:/etc/passwd" << QByteArray()
             << "    shadow.wav: a link, not collected";
@@ -478,11 +478,10 @@ private slots:
             << QByteArray("SHA256SUMS") << "file" << QByteArray("SHA256SUMS (2)")
             << "    SHA256SUMS: another file has this name in the archive; collected as "
                "SHA256SUMS (2)";
-        QTest::newRow("named like a copy under way")
-            << QByteArray(".4711.1.collecting") << "file" << QByteArray(".4711.1.collecting")
-            << none;
-        QTest::newRow("a write's temporary") << QByteArray("config.ini.aBcDeF") << "file"
-                                             << QByteArray() << none;
+        QTest::newRow("named like a copy under way") << QByteArray(".4711.1.collecting") << "file"
+                                                     << QByteArray(".4711.1.collecting") << none;
+        QTest::newRow("a write's temporary")
+            << QByteArray("config.ini.aBcDeF") << "file" << QByteArray() << none;
     }
     void everyFileCollectedOrNamed()
     {
@@ -547,23 +546,40 @@ private slots:
         const QString card = Path("changed/" + change), archive = card + "-archive/";
         QDir().mkpath(card);
         WriteAll(card + "/R.WAV", QByteArray(3 * CopyChunkBytes + 5, 'r'));
-        const FileCopy copy = CopyVerified(
-            QFile::encodeName(card + "/R.WAV"), QFile::encodeName(archive), "R.WAV",
-            [&, changed = false](qint64) mutable {
-                QFile file(card + "/R.WAV");
-                if (std::exchange(changed, true))
-                    return true;
-                if (change == "cut")
-                    return file.resize(CopyChunkBytes);
-                if (change == "grow")
-                    return file.open(QIODevice::Append) && file.write("more") == 4;
-                return file.open(QIODevice::ReadWrite) &&
-                       file.setFileTime(QDateTime::currentDateTime().addDays(-3),
-                                        QFileDevice::FileModificationTime);
-            });
+        const FileCopy copy =
+            CopyVerified(QFile::encodeName(card + "/R.WAV"), QFile::encodeName(archive), "R.WAV",
+                         [&, changed = false](qint64) mutable {
+                             QFile file(card + "/R.WAV");
+                             if (std::exchange(changed, true))
+                                 return true;
+                             if (change == "cut")
+                                 return file.resize(CopyChunkBytes);
+                             if (change == "grow")
+                                 return file.open(QIODevice::Append) && file.write("more") == 4;
+                             return file.open(QIODevice::ReadWrite) &&
+                                    file.setFileTime(QDateTime::currentDateTime().addDays(-3),
+                                                     QFileDevice::FileModificationTime);
+                         });
         QCOMPARE(copy.outcome, FileCopy::Changed);
         QCOMPARE(copy.error, QString("changed while it was copied; collect again"));
         QVERIFY(QDir(archive).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    }
+
+    // A name that takes a number too long for the archive is cut to fit, and said.
+    void nameTooLong()
+    {
+        const QString card = Path("long/card"), archive = Path("long/archive/");
+        const QByteArray name = QByteArray(249, 'a') + "\xd0\xaf.WAV"; // 255 bytes, "Я" last
+        QDir().mkpath(card);
+        QDir().mkpath(archive);
+        QVERIFY(WriteAll(archive + QFile::decodeName(name), "another recording"));
+        WriteAll(card + "/" + QFile::decodeName(name), "the card's recording");
+        const FileCopy copy = CopyVerified(QFile::encodeName(card) + "/" + name,
+                                           QFile::encodeName(archive), name, {});
+        QCOMPARE(copy.outcome, FileCopy::Copied);
+        QVERIFY2(copy.shortened, copy.name.constData());
+        QCOMPARE(copy.name, QByteArray(247, 'a') + " (2).WAV"); // 255 bytes
+        QCOMPARE(ReadAll(archive + QFile::decodeName(copy.name)), "the card's recording");
     }
 
     // Two collects of one card at once: one waits for the other, neither breaks the
@@ -644,9 +660,9 @@ private slots:
         QCOMPARE(rows.size(), 3);
         const QStringList& row = rows[2];
         QCOMPARE(row[1], QDir(card).absolutePath() + "/");
-        QCOMPARE(row.mid(4, 3), QStringList({"1", "64044", "4"}));       // copied again
-        QCOMPARE(row.mid(7, 1), QStringList({"8"}));                      // already there
-        QCOMPARE(row[10], "9");                                           // on the card
+        QCOMPARE(row.mid(4, 3), QStringList({"1", "64044", "4"})); // copied again
+        QCOMPARE(row.mid(7, 1), QStringList({"8"}));               // already there
+        QCOMPARE(row[10], "9");                                    // on the card
         QVERIFY2(row[13].startsWith("2026-06-14T08:00:00"), qPrintable(row[13]));
         QVERIFY2(row[14].startsWith("2026-06-23T08:00:00"), qPrintable(row[14]));
         QCOMPARE(row[15], first.folder);
