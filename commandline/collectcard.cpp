@@ -424,7 +424,9 @@ CardCollection CollectCard(const QString& archive, const QString& cardFolder,
                                   .arg(c.folder));
             },
             &error);
-    if (lock < 0) {
+    if (lock < 0 && StopSignal() != 0) {
+        c.stopSignal = StopSignal();
+    } else if (lock < 0) {
         c.error = Text::tr("cannot use the folder %1: %2").arg(c.folder, error);
     } else {
         CollectLocked(run);

@@ -85,7 +85,7 @@ QByteArray HashOfHandle(int handle, QByteArray& buffer, QString* error)
 int FirstFreeOrSame(const QByteArray& folder, const QByteArray& relative, int handle, qint64 size,
                     int number, QByteArray* sourceHash, bool* same, QString* error)
 {
-    QByteArray buffer(int(CopyChunkBytes), Qt::Uninitialized);
+    QByteArray buffer; // made on first need: most names are free
     for (;; ++number) {
         const QByteArray name = Candidate(relative, number);
         FolderEntry there;
@@ -96,6 +96,7 @@ int FirstFreeOrSame(const QByteArray& folder, const QByteArray& relative, int ha
         if (there.kind != EntryKind::File || there.size != size)
             continue;
         if (sourceHash->isEmpty()) {
+            buffer.resize(CopyChunkBytes);
             *sourceHash = HashOfHandle(handle, buffer, error);
             if (sourceHash->isEmpty())
                 return number;

@@ -212,7 +212,10 @@ int LockFolder(const QByteArray& folder, const std::function<void()>& waiting, Q
         *reason = SystemReason(errno);
         return -1;
     }
-    if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+    // A file system without locks (some FUSE ones) is used as it is: the copies' names
+    // are each process's own even so.
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0 || errno == ENOLCK || errno == EOPNOTSUPP ||
+        errno == ENOSYS)
         return fd;
     if (errno == EWOULDBLOCK && waiting)
         waiting();
