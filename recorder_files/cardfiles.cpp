@@ -63,7 +63,9 @@ bool CardFile::IsRecordingName() const
 
 bool CardFile::IsText() const
 {
-    return ShownName(path) == PrintableText(QString::fromUtf8(path));
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString decoded = utf8(path);
+    return !utf8.hasError();
 }
 
 QString CardFile::Shown() const
@@ -73,10 +75,10 @@ QString CardFile::Shown() const
 
 QString ShownName(const QByteArray& path)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString decoded = utf8(path);
-    return utf8.hasError() ? PrintableText(QString::fromLatin1(path), true)
-                           : PrintableText(decoded);
+    CardFile file;
+    file.path = path;
+    return file.IsText() ? PrintableText(QString::fromUtf8(path))
+                         : PrintableText(QString::fromLatin1(path), true);
 }
 
 QString CardFile::NotAFile() const
