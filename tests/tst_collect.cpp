@@ -3,6 +3,7 @@
 // archive, a card pulled mid-copy, a read that fails, a byte changed on its way to the
 // disk, the process killed at every file-changing call. After each the archive holds
 // only whole copies under their names, `sha256sum -c` passes, and a rerun completes it.
+#include "commandline/checksums.h"
 #include "commandline/collectcard.h"
 #include "commandline/verifiedcopy.h"
 #include "recorder_files/deployment.h"
@@ -670,6 +671,63 @@ private slots:
         const QString onCard = InspectCard(card).text, collected = InspectCard(first.folder).text;
         QCOMPARE(collected.mid(collected.indexOf("recordings:")),
                  onCard.mid(onCard.indexOf("recordings:")));
+    }
+
+    // SHA256SUMS lines are what sha256sum itself writes for the same names, and read back.
+    void checksumLines_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::newRow("plain") << QByteArray("REC/A0001.WAV");
+        QTest::newRow("not UTF-8") << QByteArray("R\xe9.WAV");
+        QTest::newRow("a backslash") << QByteArray("a\\b.wav");
+        QTest::newRow("a line break") << QByteArray("a\nb.wav");
+    }
+    void checksumLines()
+    {
+        QFETCH(QByteArray, name);
+        const QString folder = Path(QString("sums/") + QTest::currentDataTag());
+        QDir().mkpath(folder + "/REC");
+        const QByteArray path = QFile::encodeName(folder) + '/' + name;
+        FILE* f = std::fopen(path.constData(), "wb");
+        QVERIFY(f && std::fputs("bytes", f) >= 0 && std::fclose(f) == 0);
+        QProcess sum;
+        sum.setWorkingDirectory(folder);
+        // Named by find, as bytes: a name that is no UTF-8 has no QString.
+        sum.start("sh", {"-c", "find . -type f -printf '%P\\0' | xargs -0 sha256sum"});
+        QVERIFY(sum.waitForFinished());
+        const QByteArray expected = sum.readAllStandardOutput();
+        QString error;
+        const Checksums sums = {{name, HashOfFile(path, &error)}};
+        QCOMPARE(ChecksumLines(sums), expected);
+        QCOMPARE(ParseChecksums(expected), sums);
+    }
+
+    // The one walk of a card: every name as its bytes, links and pipes told apart and not
+    // followed, folders below the bound and a write's temporaries left out.
+    void cardWalk()
+    {
+        const QString card = Path("walk/card");
+        MakeCard(card);
+        const QByteArray at = QFile::encodeName(card) + '/';
+        QCOMPARE(::symlink("/etc", (at + "etc").constData()), 0);
+        QCOMPARE(::symlink("REC/A0001.WAV", (at + "A.wav").constData()), 0);
+        QCOMPARE(::mkfifo((at + "p.wav").constData(), 0644), 0);
+        QVERIFY(WriteAll(card + "/config.ini.aBcDeF", "left by a write"));
+        QVERIFY(WriteAll(card + "/config.ini.aBcDe", "not one of them"));
+        FILE* f = std::fopen((at + "R\xe9.WAV").constData(), "wb");
+        QVERIFY(f && std::fclose(f) == 0);
+        RecordingBounds bounds;
+        bounds.depth = 1; // REC/2026/ is not entered
+        const CardListing listing = ListCardFiles(card, bounds);
+        QStringList found;
+        for (const CardFile& file : listing.files)
+            found << file.Shown() + (file.NotAFile().isEmpty() ? "" : ": " + file.NotAFile());
+        QCOMPARE(found, QStringList({"A.wav: a link, not followed", "D0004.WAV", "E0005.WAV",
+                                     "NOTES/site.txt", "REC/A0001.WAV", "R\\xe9.WAV", "config.ini",
+                                     "config.ini.aBcDe", "etc: a link, not followed",
+                                     "p.wav: It is a pipe or socket, not a file", "time.ok"}));
+        QVERIFY(listing.moreFiles);
+        QVERIFY(listing.error.isEmpty());
     }
 
     // A command line that is no collect: told, exit code 2, nothing made.
