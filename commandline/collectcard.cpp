@@ -363,6 +363,37 @@ QString WriteFolderLists(CardCollection& c, const Checksums& sums)
     return QString();
 }
 
+// What tells the card apart in the archive: its label and serial, and where it has no
+// serial, its folder.
+QByteArray CardMark(const CardIdentity& identity, const QString& card)
+{
+    const QString folder = identity.serial.isEmpty() ? AbsoluteFolder(card) : QString();
+    return (identity.label + QLatin1Char('\n') + identity.serial + QLatin1Char('\n') + folder +
+            QLatin1Char('\n'))
+        .toUtf8();
+}
+
+// The card's own folder in the archive (ending in "/"): ARCHIVE/NAME/, or NAME (2) and on
+// where NAME is another card's. Each holds the mark of its card in ".plimo-card"; a folder
+// without one (collected before marks, or a kill before it was written) is taken.
+QString CardFolderIn(const QString& archive, const QString& name, const QByteArray& mark)
+{
+    for (int n = 1;; ++n) {
+        const QString folder = QDir::cleanPath(archive) + QLatin1Char('/') + name +
+                               (n < 2 ? QString() : QStringLiteral(" (%1)").arg(n)) +
+                               QLatin1Char('/');
+        const QString markFile = folder + QStringLiteral(".plimo-card");
+        if (!MakeFolders(QFile::encodeName(folder)).isEmpty())
+            return folder; // the copies will say why
+        QByteArray there;
+        ReadSmallFile(markFile, 4096, &there);
+        if (there.isEmpty() && WriteFileSafely(markFile, mark).ok)
+            there = mark;
+        if (there.isEmpty() || there == mark)
+            return folder;
+    }
+}
+
 // Copies the card's files into the collection folder, held under its lock.
 void CollectLocked(Run& run)
 {
@@ -397,8 +428,12 @@ CardCollection CollectCard(const QString& archive, const QString& cardFolder,
     if (!c.error.isEmpty())
         return c;
     c.identity = o.identity ? *o.identity : CardIdentityOf(card);
-    c.folder = QDir::cleanPath(archive) + QLatin1Char('/') + CardArchiveName(c.identity, card) +
-               QLatin1Char('/') + o.date.toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char('/');
+    const QString name = CardArchiveName(c.identity, card);
+    c.folder = CardFolderIn(archive, name, CardMark(c.identity, card));
+    if (!c.folder.endsWith(QLatin1Char('/') + name + QLatin1Char('/')))
+        c.notes << Text::tr("another card has the name %1 in the archive: this one is %2")
+                       .arg(name, QDir(c.folder).dirName());
+    c.folder += o.date.toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char('/');
     Run run{QFile::encodeName(card), IdentityOf(QFile::encodeName(card)), o, c, {}, {}};
     c.recordings = SummariseRecordings(card, o.bounds, {o.configName, o.clockName});
     for (const CardFile& file : std::as_const(c.recordings.files)) {

@@ -95,6 +95,8 @@ QString ArchiveFault(const QString& archive, const QMap<QString, QByteArray>& ca
     const QMap<QString, QByteArray> all = Files(archive);
     for (auto it = all.cbegin(); it != all.cend(); ++it) {
         const QString folder = it.key().section('/', 0, 1), name = it.key().section('/', 2);
+        if (name.isEmpty())
+            continue; // the card's mark beside its collections
         collections[folder];
         if (name == "SHA256SUMS" || name == "recordings.csv")
             continue;
@@ -220,7 +222,7 @@ private slots:
         QCOMPARE(ArchiveFault(Path("archive"), cardBefore, true), QString());
         QCOMPARE(again.code, 0);
         QVERIFY2(again.out.contains("    9 of 9 files already collected"), qPrintable(again.out));
-        QCOMPARE(Files(Path("archive")).size(), cardBefore.size() + 2);
+        QCOMPARE(Files(Path("archive")).size(), cardBefore.size() + 3); // the lists, the mark
         QDirIterator record(Path("data"), {"collections.csv"}, QDir::Files,
                             QDirIterator::Subdirectories);
         QVERIFY(record.hasNext());
@@ -587,6 +589,31 @@ private slots:
         QVERIFY2(copy.shortened, copy.name.constData());
         QCOMPARE(copy.name, QByteArray(247, 'a') + " (2).WAV"); // 255 bytes
         QCOMPARE(ReadAll(archive + QFile::decodeName(copy.name)), "the card's recording");
+    }
+
+    // Two cards of the same name never share a folder, on this run or the next.
+    void twoCardsNamedAlike()
+    {
+        const QString first = Path("alike/a/card"), second = Path("alike/b/card");
+        const QString archive = Path("alike/archive");
+        MakeCard(first);
+        MakeCard(second);
+        QVERIFY(WriteAll(second + "/REC/A0001.WAV", WavBytes(1, 16000, 32000)));
+        const Run run = Collect(archive, {first, second});
+        const Run again = Collect(archive, {second, first});
+        const QString date = "/" + QDate::currentDate().toString(Qt::ISODate) + "/";
+        QCOMPARE(run.code, 0);
+        QVERIFY2(run.out.contains("into " + archive + "/card" + date + "\n") &&
+                     run.out.contains("into " + archive + "/card (2)" + date + "\n") &&
+                     run.out.contains("    another card has the name card in the archive: this "
+                                      "one is card (2)\n"),
+                 qPrintable(run.out));
+        QCOMPARE(again.code, 0);
+        QCOMPARE(again.out.count("    8 of 8 files already collected"), 2);
+        QCOMPARE(ReadAll(archive + "/card (2)" + date + "REC/A0001.WAV"),
+                 ReadAll(second + "/REC/A0001.WAV"));
+        QCOMPARE(ChecksumFault(archive + "/card" + date), QString());
+        QCOMPARE(ChecksumFault(archive + "/card (2)" + date), QString());
     }
 
     // Two collects of one card at once: one waits for the other, neither breaks the
