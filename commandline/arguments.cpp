@@ -77,8 +77,9 @@ void SetUpParser(QCommandLineParser& parser)
         "  --inspect  0 all readable and nothing needs a look, 1 a recording or\n"
         "             config.ini cannot be read, a line of it had no effect, or the day\n"
         "             by day names something that needs a look, 2 the folder cannot be read\n"
-        "  --collect  0 every card collected, 1 a file could not be read (the rest\n"
-        "             collected), 2 a card or the archive failed\n"
+        "  --collect  0 every card collected, 1 a file could not be read or changed\n"
+        "             (the rest collected), 2 a card or the archive failed,\n"
+        "             130 or 143 stopped by SIGINT or SIGTERM\n"
         "  --help, --version  0; an unknown option, a missing value or options that\n"
         "             do not go together: 1, with or without a display"));
     parser.addHelpOption();
