@@ -36,9 +36,10 @@ using DayBits = std::array<quint64, DayWords>;
 struct TimerDays {
     std::array<std::array<int, MinutesPerDay>, SpillDays> writes{}; // writes covering a minute
     std::array<DayBits, SpillDays> bits{};                          // minutes written
+    int spill = 0; // the days it writes on: writes[k] is all 0 from k = spill on
 };
 
-TimerDays WritesOfOneDay(const TimerSettings& t)
+void WritesOfOneDay(const TimerSettings& t, TimerDays& days)
 {
     const bool anyHour = IsAny(ConfigField::TimerHour, t.hour);
     const bool anyMinute = IsAny(ConfigField::TimerMinute, t.minute);
@@ -57,17 +58,18 @@ TimerDays WritesOfOneDay(const TimerSettings& t)
             --steps[unlimited ? MinutesPerDay : start + length];
         }
     }
-    TimerDays days;
     int running = 0;
-    for (int m = 0; m < SpillDays * MinutesPerDay; ++m) {
-        running += steps[m];
-        const int k = m / MinutesPerDay;
-        const int minute = m % MinutesPerDay;
-        days.writes[k][minute] = running;
-        if (running > 0)
+    for (int k = 0; k < SpillDays; ++k) {
+        const int* step = &steps[k * MinutesPerDay];
+        for (int minute = 0; minute < MinutesPerDay; ++minute) {
+            running += step[minute];
+            if (running == 0)
+                continue;
+            days.writes[k][minute] = running;
             days.bits[k][minute / 64] |= quint64(1) << (minute % 64);
+            days.spill = k + 1;
+        }
     }
-    return days;
 }
 
 // The writes of every timer in use; index by timer, empty for one not in use.
@@ -75,8 +77,10 @@ std::array<std::unique_ptr<TimerDays>, TimerCount> WritesOfTimers(const Schedule
 {
     std::array<std::unique_ptr<TimerDays>, TimerCount> all;
     for (int t = 0; input.timersEnabled && t < TimerCount; ++t) {
-        if (input.timers[t].enabled)
-            all[t] = std::make_unique<TimerDays>(WritesOfOneDay(input.timers[t]));
+        if (input.timers[t].enabled) {
+            all[t] = std::make_unique<TimerDays>();
+            WritesOfOneDay(input.timers[t], *all[t]);
+        }
     }
     return all;
 }
@@ -88,7 +92,7 @@ DayCover CoverOf(const std::array<std::unique_ptr<TimerDays>, TimerCount>& write
 {
     DayCover cover;
     for (int t = 0; t < TimerCount; ++t) {
-        for (int k = 0; writes[t] && k < SpillDays; ++k) {
+        for (int k = 0; writes[t] && k < writes[t]->spill; ++k) {
             if (!(fired[t] & (1 << k)))
                 continue;
             for (int m = 0; m < MinutesPerDay; ++m) {
@@ -133,45 +137,53 @@ QList<DatePattern> DatePatterns(const ScheduleInput& input)
 constexpr int CommonYear = 2027;
 constexpr int LeapYear = 2028;
 
-bool PatternMatches(const DatePattern& p, const QDate& date)
+// The patterns matching each date of CommonYear and then of LeapYear: bit j set, pattern j
+// matches. Worked out once for every set of patterns that is asked about.
+struct DateMasks {
+    QList<int> masks;
+    int daysInCommonYear = 0;
+};
+
+DateMasks PatternsOnDates(const QList<DatePattern>& patterns)
 {
-    return (p.day == 0 || date.day() == p.day) && (p.month == 0 || date.month() == p.month);
+    DateMasks d;
+    for (int year : {CommonYear, LeapYear}) {
+        for (int month = 1; month <= 12; ++month) {
+            for (int day = 1; day <= QDate(year, month, 1).daysInMonth(); ++day) {
+                int mask = 0;
+                for (qsizetype j = 0; j < patterns.size(); ++j) {
+                    const DatePattern& p = patterns[j];
+                    if ((p.day == 0 || day == p.day) && (p.month == 0 || month == p.month))
+                        mask |= 1 << j;
+                }
+                d.masks << mask;
+            }
+        }
+        if (year == CommonYear)
+            d.daysInCommonYear = int(d.masks.size());
+    }
+    return d;
 }
 
-bool MatchesSomeDate(const DatePattern& p)
+bool MatchesSomeDate(const DateMasks& dates, int pattern)
 {
-    for (QDate d(LeapYear, 1, 1); d.year() == LeapYear; d = d.addDays(1)) {
-        if (PatternMatches(p, d))
+    for (qsizetype i = dates.daysInCommonYear; i < dates.masks.size(); ++i) {
+        if (dates.masks[i] & (1 << pattern))
             return true;
     }
     return false;
 }
 
-// Bit j set: pattern j matches the date.
-int PatternsOn(const QList<DatePattern>& patterns, const QDate& date)
-{
-    int mask = 0;
-    for (qsizetype j = 0; j < patterns.size(); ++j) {
-        if (PatternMatches(patterns[j], date))
-            mask |= 1 << j;
-    }
-    return mask;
-}
-
 // What one class of dates adds to a typical day: the dates on which exactly the patterns
 // in `set` match, with their timers firing on one such date while the daily timers run
 // as always. The days after it count too, for writes that run on.
-DateExtra ExtraOf(const Schedule& s, const QList<DatePattern>& patterns, int set,
-                  const std::array<std::unique_ptr<TimerDays>, TimerCount>& writes)
+DateExtra ExtraOf(const Schedule& s, const QList<DatePattern>& patterns, const DateMasks& dates,
+                  int set, const std::array<std::unique_ptr<TimerDays>, TimerCount>& writes)
 {
     DateExtra e;
-    QDate first;
-    for (QDate d(CommonYear, 1, 1); d.year() <= LeapYear; d = d.addDays(1)) {
-        if (PatternsOn(patterns, d) != set)
-            continue;
-        (d.year() == CommonYear ? e.datesInYear : e.datesInLeapYear) += 1;
-        if (!first.isValid())
-            first = d;
+    for (qsizetype i = 0; i < dates.masks.size(); ++i) {
+        if (dates.masks[i] == set)
+            (i < dates.daysInCommonYear ? e.datesInYear : e.datesInLeapYear) += 1;
     }
     for (qsizetype j = 0; j < patterns.size(); ++j) {
         if (!(set & (1 << j)))
@@ -180,7 +192,7 @@ DateExtra ExtraOf(const Schedule& s, const QList<DatePattern>& patterns, int set
         e.day = std::max(e.day, patterns[j].day);
         e.month = std::max(e.month, patterns[j].month);
     }
-    if (!first.isValid())
+    if (e.datesInYear == 0 && e.datesInLeapYear == 0)
         return e;
     // The date's own day and the days its writes run on into.
     for (int k = 0; k < SpillDays; ++k) {
@@ -194,9 +206,10 @@ DateExtra ExtraOf(const Schedule& s, const QList<DatePattern>& patterns, int set
                 fired[t] = 1 << k;
         }
         const DayCover day = CoverOf(writes, fired);
+        const int overlap = day.OverlapMinutes();
         e.minutes += day.Minutes() - s.minutes;
-        e.overlapMinutes += day.OverlapMinutes() - s.overlapMinutes;
-        if (e.datesInLeapYear > 0 || e.datesInYear > 0)
+        e.overlapMinutes += overlap - s.overlapMinutes;
+        if (overlap > 0)
             e.overlapTimersMask |= day.OverlapTimers();
     }
     return e;
@@ -289,16 +302,17 @@ Schedule MakeSchedule(const ScheduleInput& input)
     // One extra for each set of date patterns that meets on some dates, and a note for a
     // pattern that matches no date at all.
     const QList<DatePattern> patterns = DatePatterns(input);
+    const DateMasks dates = PatternsOnDates(patterns);
     for (int set = 1; set < (1 << patterns.size()); ++set) {
         if (!CanMeet(patterns, set))
             continue;
-        DateExtra e = ExtraOf(s, patterns, set, writes);
+        DateExtra e = ExtraOf(s, patterns, dates, set, writes);
         e.patterns = qPopulationCount(quint32(set));
         const bool never = e.datesInYear == 0 && e.datesInLeapYear == 0;
         // A pattern whose dates all belong to a set of more patterns is told there; one
         // that matches no date at all is told as never firing.
         if (never &&
-            (e.patterns > 1 || MatchesSomeDate(patterns[qCountTrailingZeroBits(quint32(set))])))
+            (e.patterns > 1 || MatchesSomeDate(dates, qCountTrailingZeroBits(quint32(set)))))
             continue;
         s.overlapTimers |= e.overlapTimersMask;
         s.extras << e;
