@@ -122,6 +122,12 @@ private slots:
             << WavBytes(7, 8000, 16000, {}, 0) << qint64(-1) << qint64(2000) << "" << unfinished;
         QTest::newRow("data size 0xFFFFFFFF") << WavBytes(7, 8000, 16000, {}, 0xFFFFFFFF)
                                               << qint64(-1) << qint64(2000) << "" << unfinished;
+        // Sparse files: a playing time for every size a file system allows, held to the limit.
+        const QByteArray open = WavBytes(7, 8000, 0, {}, 0xFFFFFFFF);
+        QTest::newRow("1 TiB") << open << qint64(44) + (qint64(1) << 40) << (qint64(1) << 40) / 8
+                               << "" << unfinished;
+        QTest::newRow("2^63 - 1 bytes") << open << std::numeric_limits<qint64>::max()
+                                        << WavLongestMilliseconds << "" << unfinished;
         QTest::newRow("RIFF size 0")
             << riff(WavBytes(7, 8000, 16000), 0) << qint64(-1) << qint64(2000) << "" << unfinished;
         QTest::newRow("data size 0, nothing after")
