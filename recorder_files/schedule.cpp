@@ -29,14 +29,14 @@ bool Fires(const TimerSettings& t, const QDate& date)
 
 // A write of 9999 minutes from 23:59 runs into the seventh day after its start.
 constexpr int SpillDays = 8;
-constexpr int DayWords = (MinutesPerDay + 63) / 64;
-using DayBits = std::array<quint64, DayWords>;
+constexpr int DayWords = int(std::tuple_size<DayBits>::value);
 
 // What the firings of one timer on one day write, on that day (k = 0) and the days after.
+// Bits, so that a day is put together a word of 64 minutes at a time.
 struct TimerDays {
-    std::array<std::array<int, MinutesPerDay>, SpillDays> writes{}; // writes covering a minute
-    std::array<DayBits, SpillDays> bits{};                          // minutes written
-    int spill = 0; // the days it writes on: writes[k] is all 0 from k = spill on
+    std::array<DayBits, SpillDays> once{};  // minutes written
+    std::array<DayBits, SpillDays> twice{}; // minutes more than one firing writes
+    int spill = 0;                          // the days it writes on: nothing from day k = spill on
 };
 
 void WritesOfOneDay(const TimerSettings& t, TimerDays& days)
@@ -48,27 +48,31 @@ void WritesOfOneDay(const TimerSettings& t, TimerDays& days)
     // Starts and ends of the writes as +1 and -1 over the minutes from the firing day on.
     // An hour or minute no clock shows never fires.
     std::array<int, SpillDays * MinutesPerDay + 1> steps{};
+    int first = int(steps.size()), last = 0; // where the writes begin and end
     for (int hour = anyHour ? 0 : t.hour; hour <= (anyHour ? 23 : t.hour) && hour < 24; ++hour) {
         for (int minute = anyMinute ? 0 : t.minute;
              minute <= (anyMinute ? 59 : t.minute) && minute < 60; ++minute) {
             if (hour < 0 || minute < 0)
                 continue;
             const int start = hour * 60 + minute;
+            const int end = unlimited ? MinutesPerDay : start + length;
             ++steps[start];
-            --steps[unlimited ? MinutesPerDay : start + length];
+            --steps[end];
+            first = std::min(first, start);
+            last = std::max(last, end);
         }
     }
     int running = 0;
-    for (int k = 0; k < SpillDays; ++k) {
-        const int* step = &steps[k * MinutesPerDay];
-        for (int minute = 0; minute < MinutesPerDay; ++minute) {
-            running += step[minute];
-            if (running == 0)
-                continue;
-            days.writes[k][minute] = running;
-            days.bits[k][minute / 64] |= quint64(1) << (minute % 64);
-            days.spill = k + 1;
-        }
+    for (int m = first; m < last; ++m) {
+        running += steps[m];
+        if (running == 0)
+            continue;
+        const int k = m / MinutesPerDay, minute = m % MinutesPerDay;
+        const quint64 bit = quint64(1) << (minute % 64);
+        days.once[k][minute / 64] |= bit;
+        if (running > 1)
+            days.twice[k][minute / 64] |= bit;
+        days.spill = k + 1;
     }
 }
 
@@ -95,12 +99,11 @@ DayCover CoverOf(const std::array<std::unique_ptr<TimerDays>, TimerCount>& write
         for (int k = 0; writes[t] && k < writes[t]->spill; ++k) {
             if (!(fired[t] & (1 << k)))
                 continue;
-            for (int m = 0; m < MinutesPerDay; ++m) {
-                const int w = writes[t]->writes[k][m];
-                if (w == 0)
-                    continue;
-                cover.writes[m] = quint8(std::min(cover.writes[m] + w, 255));
-                cover.timers[m] |= quint8(1 << t);
+            for (int w = 0; w < DayWords; ++w) {
+                const quint64 once = writes[t]->once[k][w];
+                cover.twice[w] |= writes[t]->twice[k][w] | (cover.once[w] & once);
+                cover.once[w] |= once;
+                cover.byTimer[t][w] |= once;
             }
         }
     }
@@ -249,24 +252,49 @@ ScheduleInput ScheduleInputOf(const ConfigSettings& s)
     return in;
 }
 
+namespace
+{
+
+int Count(const DayBits& bits)
+{
+    int n = 0;
+    for (quint64 word : bits)
+        n += qPopulationCount(word);
+    return n;
+}
+
+bool Has(const DayBits& bits, int minute)
+{
+    return bits[minute / 64] & (quint64(1) << (minute % 64));
+}
+
+} // namespace
+
 int DayCover::Minutes() const
 {
-    return int(std::count_if(writes.begin(), writes.end(), [](quint8 w) { return w > 0; }));
+    return Count(once);
 }
 
 int DayCover::OverlapMinutes() const
 {
-    return int(std::count_if(writes.begin(), writes.end(), [](quint8 w) { return w > 1; }));
+    return Count(twice);
 }
 
 int DayCover::OverlapTimers() const
 {
     int mask = 0;
-    for (int m = 0; m < MinutesPerDay; ++m) {
-        if (writes[m] > 1)
-            mask |= timers[m];
+    for (int t = 0; t < TimerCount; ++t) {
+        for (int w = 0; w < DayWords; ++w) {
+            if (byTimer[t][w] & twice[w])
+                mask |= 1 << t;
+        }
     }
     return mask;
+}
+
+int DayCover::WritesAt(int minute) const
+{
+    return Has(twice, minute) ? 2 : Has(once, minute) ? 1 : 0;
 }
 
 int FiringsPerDay(const TimerSettings& t)
@@ -338,13 +366,10 @@ int MinutesOfNextDay(const std::array<std::unique_ptr<TimerDays>, TimerCount>& w
             if (!(fired[t] & (1 << k)))
                 continue;
             for (int w = 0; w < DayWords; ++w)
-                bits[w] |= writes[t]->bits[k][w];
+                bits[w] |= writes[t]->once[k][w];
         }
     }
-    int minutes = 0;
-    for (quint64 word : bits)
-        minutes += qPopulationCount(word);
-    return minutes;
+    return Count(bits);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // libFuzzer target over the preferences reader: the input is a preferences file. It is also
-// written as "inc.cfg", so that an Include in the input reaches real content. Everything
+// "inc.cfg" (a second name of the same file), so that an Include in the input reaches real
+// content. Everything
 // happens in a temporary folder that is the current directory, so included names without
 // a folder stay inside it.
 
@@ -14,6 +15,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <unistd.h>
 
 namespace
 {
@@ -68,7 +70,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     if (!made && !(made = mkdtemp(onDisk)))
         std::abort();
     folder = made;
-    if (!QDir::setCurrent(QString::fromLatin1(folder)))
+    // One write an input: both names are one file, cut and written again in place.
+    if (!QDir::setCurrent(QString::fromLatin1(folder)) || !WriteBytes("input.cfg", nullptr, 0) ||
+        ::link("input.cfg", "inc.cfg") != 0)
         std::abort();
     std::atexit([] { QDir(QString::fromLatin1(folder)).removeRecursively(); });
     return 0;
@@ -76,7 +80,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    if (!WriteBytes("input.cfg", data, size) || !WriteBytes("inc.cfg", data, size))
+    if (!WriteBytes("input.cfg", data, size))
         std::abort();
     ResetPreferences();
     PreferenceFile file(PreferenceTable);
