@@ -2,8 +2,9 @@
 # One entry point for building, running and testing the Plimo player configurator.
 #   ./build.sh run        install what is missing, build, start the program
 #   ./build.sh test       install, build, run the whole test suite, then again built with
-#                         AddressSanitizer and UndefinedBehaviorSanitizer
-#   ./build.sh test-asan  the sanitized suite alone
+#                         AddressSanitizer and UndefinedBehaviorSanitizer, then each fuzz
+#                         target 30 s from its corpus
+#   ./build.sh test-asan  the sanitized suite and the fuzz targets alone
 #   ./build.sh build      install and build only
 #   ./build.sh lint       clang-format check and clang-tidy over the sources
 #   ./build.sh fuzz [SECONDS]  build the libFuzzer targets with clang, run each SECONDS (60)
@@ -56,6 +57,7 @@ test_sanitized() {
     (cd build-asan && QT_QPA_PLATFORM=offscreen \
         ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         ctest --output-on-failure -j "$JOBS")
+    fuzz 30
 }
 
 PRODUCT_DIRS=(platform common app/preferences recorder_files card commandline editor app)
@@ -78,6 +80,9 @@ lint() {
     echo "lint: clean"
 }
 
+# Each fuzz target from its seed corpus (and what earlier runs added to it) for seconds. A
+# finding (a sanitizer's report, a check that aborts, an input running 30 s) fails the run;
+# the input is kept in build-fuzz/findings/.
 fuzz() { # seconds
     local seconds=${1:-60}
     install_packages clang
@@ -85,14 +90,19 @@ fuzz() { # seconds
     cmake -S "$ROOT" -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DPLIMO_FUZZ=ON \
         -DBUILD_TESTING=ON >/dev/null
     cmake --build build-fuzz -j "$JOBS" --target fuzz_preferences fuzz_config fuzz_wav
-    local name corpus
+    local name corpus findings=$ROOT/build-fuzz/findings/
+    mkdir -p "$findings"
     for name in fuzz_preferences fuzz_config fuzz_wav; do
         corpus=$ROOT/build-fuzz/corpus_${name#fuzz_}
         mkdir -p "$corpus"
         cp -n tests/fuzz/corpus_${name#fuzz_}/* "$corpus"/ 2>/dev/null || true
         echo "== $name for $seconds s"
-        (cd build-fuzz && "./tests/fuzz/$name" -max_total_time="$seconds" -print_final_stats=1 \
-            "$corpus")
+        if ! (cd build-fuzz && "./tests/fuzz/$name" -max_total_time="$seconds" -timeout=30 \
+            -print_final_stats=1 -artifact_prefix="$findings" "$corpus"); then
+            echo "$name: a finding, kept in $findings; replay it with" \
+                "build-fuzz/tests/fuzz/$name FILE" >&2
+            return 1
+        fi
     done
 }
 

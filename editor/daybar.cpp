@@ -30,7 +30,7 @@ DayBar::DayBar(QWidget* parent) : QWidget(parent)
 
 void DayBar::SetCover(const DayCover& cover)
 {
-    if (cover.writes == Cover.writes)
+    if (cover.once == Cover.once && cover.twice == Cover.twice)
         return;
     Cover = cover;
     update();
@@ -65,9 +65,9 @@ void DayBar::paintEvent(QPaintEvent*)
     painter.fillRect(bar, palette().color(QPalette::Base));
     // Runs of minutes with the same state, one rectangle each.
     for (int start = 0; start < MinutesPerDay;) {
-        const int state = qMin<int>(Cover.writes[start], 2);
+        const int state = Cover.WritesAt(start);
         int end = start + 1;
-        while (end < MinutesPerDay && qMin<int>(Cover.writes[end], 2) == state)
+        while (end < MinutesPerDay && Cover.WritesAt(end) == state)
             ++end;
         if (state > 0) {
             const QRect run(QPoint(MinuteX(start), bar.top()),

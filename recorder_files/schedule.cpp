@@ -29,16 +29,17 @@ bool Fires(const TimerSettings& t, const QDate& date)
 
 // A write of 9999 minutes from 23:59 runs into the seventh day after its start.
 constexpr int SpillDays = 8;
-constexpr int DayWords = (MinutesPerDay + 63) / 64;
-using DayBits = std::array<quint64, DayWords>;
+constexpr int DayWords = int(std::tuple_size<DayBits>::value);
 
 // What the firings of one timer on one day write, on that day (k = 0) and the days after.
+// Bits, so that a day is put together a word of 64 minutes at a time.
 struct TimerDays {
-    std::array<std::array<int, MinutesPerDay>, SpillDays> writes{}; // writes covering a minute
-    std::array<DayBits, SpillDays> bits{};                          // minutes written
+    std::array<DayBits, SpillDays> once{};  // minutes written
+    std::array<DayBits, SpillDays> twice{}; // minutes more than one firing writes
+    int spill = 0;                          // the days it writes on: nothing from day k = spill on
 };
 
-TimerDays WritesOfOneDay(const TimerSettings& t)
+void WritesOfOneDay(const TimerSettings& t, TimerDays& days)
 {
     const bool anyHour = IsAny(ConfigField::TimerHour, t.hour);
     const bool anyMinute = IsAny(ConfigField::TimerMinute, t.minute);
@@ -47,27 +48,32 @@ TimerDays WritesOfOneDay(const TimerSettings& t)
     // Starts and ends of the writes as +1 and -1 over the minutes from the firing day on.
     // An hour or minute no clock shows never fires.
     std::array<int, SpillDays * MinutesPerDay + 1> steps{};
+    int first = int(steps.size()), last = 0; // where the writes begin and end
     for (int hour = anyHour ? 0 : t.hour; hour <= (anyHour ? 23 : t.hour) && hour < 24; ++hour) {
         for (int minute = anyMinute ? 0 : t.minute;
              minute <= (anyMinute ? 59 : t.minute) && minute < 60; ++minute) {
             if (hour < 0 || minute < 0)
                 continue;
             const int start = hour * 60 + minute;
+            const int end = unlimited ? MinutesPerDay : start + length;
             ++steps[start];
-            --steps[unlimited ? MinutesPerDay : start + length];
+            --steps[end];
+            first = std::min(first, start);
+            last = std::max(last, end);
         }
     }
-    TimerDays days;
     int running = 0;
-    for (int m = 0; m < SpillDays * MinutesPerDay; ++m) {
+    for (int m = first; m < last; ++m) {
         running += steps[m];
-        const int k = m / MinutesPerDay;
-        const int minute = m % MinutesPerDay;
-        days.writes[k][minute] = running;
-        if (running > 0)
-            days.bits[k][minute / 64] |= quint64(1) << (minute % 64);
+        if (running == 0)
+            continue;
+        const int k = m / MinutesPerDay, minute = m % MinutesPerDay;
+        const quint64 bit = quint64(1) << (minute % 64);
+        days.once[k][minute / 64] |= bit;
+        if (running > 1)
+            days.twice[k][minute / 64] |= bit;
+        days.spill = k + 1;
     }
-    return days;
 }
 
 // The writes of every timer in use; index by timer, empty for one not in use.
@@ -75,8 +81,10 @@ std::array<std::unique_ptr<TimerDays>, TimerCount> WritesOfTimers(const Schedule
 {
     std::array<std::unique_ptr<TimerDays>, TimerCount> all;
     for (int t = 0; input.timersEnabled && t < TimerCount; ++t) {
-        if (input.timers[t].enabled)
-            all[t] = std::make_unique<TimerDays>(WritesOfOneDay(input.timers[t]));
+        if (input.timers[t].enabled) {
+            all[t] = std::make_unique<TimerDays>();
+            WritesOfOneDay(input.timers[t], *all[t]);
+        }
     }
     return all;
 }
@@ -88,15 +96,14 @@ DayCover CoverOf(const std::array<std::unique_ptr<TimerDays>, TimerCount>& write
 {
     DayCover cover;
     for (int t = 0; t < TimerCount; ++t) {
-        for (int k = 0; writes[t] && k < SpillDays; ++k) {
+        for (int k = 0; writes[t] && k < writes[t]->spill; ++k) {
             if (!(fired[t] & (1 << k)))
                 continue;
-            for (int m = 0; m < MinutesPerDay; ++m) {
-                const int w = writes[t]->writes[k][m];
-                if (w == 0)
-                    continue;
-                cover.writes[m] = quint8(std::min(cover.writes[m] + w, 255));
-                cover.timers[m] |= quint8(1 << t);
+            for (int w = 0; w < DayWords; ++w) {
+                const quint64 once = writes[t]->once[k][w];
+                cover.twice[w] |= writes[t]->twice[k][w] | (cover.once[w] & once);
+                cover.once[w] |= once;
+                cover.byTimer[t][w] |= once;
             }
         }
     }
@@ -133,45 +140,53 @@ QList<DatePattern> DatePatterns(const ScheduleInput& input)
 constexpr int CommonYear = 2027;
 constexpr int LeapYear = 2028;
 
-bool PatternMatches(const DatePattern& p, const QDate& date)
+// The patterns matching each date of CommonYear and then of LeapYear: bit j set, pattern j
+// matches. Worked out once for every set of patterns that is asked about.
+struct DateMasks {
+    QList<int> masks;
+    int daysInCommonYear = 0;
+};
+
+DateMasks PatternsOnDates(const QList<DatePattern>& patterns)
 {
-    return (p.day == 0 || date.day() == p.day) && (p.month == 0 || date.month() == p.month);
+    DateMasks d;
+    for (int year : {CommonYear, LeapYear}) {
+        for (int month = 1; month <= 12; ++month) {
+            for (int day = 1; day <= QDate(year, month, 1).daysInMonth(); ++day) {
+                int mask = 0;
+                for (qsizetype j = 0; j < patterns.size(); ++j) {
+                    const DatePattern& p = patterns[j];
+                    if ((p.day == 0 || day == p.day) && (p.month == 0 || month == p.month))
+                        mask |= 1 << j;
+                }
+                d.masks << mask;
+            }
+        }
+        if (year == CommonYear)
+            d.daysInCommonYear = int(d.masks.size());
+    }
+    return d;
 }
 
-bool MatchesSomeDate(const DatePattern& p)
+bool MatchesSomeDate(const DateMasks& dates, int pattern)
 {
-    for (QDate d(LeapYear, 1, 1); d.year() == LeapYear; d = d.addDays(1)) {
-        if (PatternMatches(p, d))
+    for (qsizetype i = dates.daysInCommonYear; i < dates.masks.size(); ++i) {
+        if (dates.masks[i] & (1 << pattern))
             return true;
     }
     return false;
 }
 
-// Bit j set: pattern j matches the date.
-int PatternsOn(const QList<DatePattern>& patterns, const QDate& date)
-{
-    int mask = 0;
-    for (qsizetype j = 0; j < patterns.size(); ++j) {
-        if (PatternMatches(patterns[j], date))
-            mask |= 1 << j;
-    }
-    return mask;
-}
-
 // What one class of dates adds to a typical day: the dates on which exactly the patterns
 // in `set` match, with their timers firing on one such date while the daily timers run
 // as always. The days after it count too, for writes that run on.
-DateExtra ExtraOf(const Schedule& s, const QList<DatePattern>& patterns, int set,
-                  const std::array<std::unique_ptr<TimerDays>, TimerCount>& writes)
+DateExtra ExtraOf(const Schedule& s, const QList<DatePattern>& patterns, const DateMasks& dates,
+                  int set, const std::array<std::unique_ptr<TimerDays>, TimerCount>& writes)
 {
     DateExtra e;
-    QDate first;
-    for (QDate d(CommonYear, 1, 1); d.year() <= LeapYear; d = d.addDays(1)) {
-        if (PatternsOn(patterns, d) != set)
-            continue;
-        (d.year() == CommonYear ? e.datesInYear : e.datesInLeapYear) += 1;
-        if (!first.isValid())
-            first = d;
+    for (qsizetype i = 0; i < dates.masks.size(); ++i) {
+        if (dates.masks[i] == set)
+            (i < dates.daysInCommonYear ? e.datesInYear : e.datesInLeapYear) += 1;
     }
     for (qsizetype j = 0; j < patterns.size(); ++j) {
         if (!(set & (1 << j)))
@@ -180,7 +195,7 @@ DateExtra ExtraOf(const Schedule& s, const QList<DatePattern>& patterns, int set
         e.day = std::max(e.day, patterns[j].day);
         e.month = std::max(e.month, patterns[j].month);
     }
-    if (!first.isValid())
+    if (e.datesInYear == 0 && e.datesInLeapYear == 0)
         return e;
     // The date's own day and the days its writes run on into.
     for (int k = 0; k < SpillDays; ++k) {
@@ -194,9 +209,10 @@ DateExtra ExtraOf(const Schedule& s, const QList<DatePattern>& patterns, int set
                 fired[t] = 1 << k;
         }
         const DayCover day = CoverOf(writes, fired);
+        const int overlap = day.OverlapMinutes();
         e.minutes += day.Minutes() - s.minutes;
-        e.overlapMinutes += day.OverlapMinutes() - s.overlapMinutes;
-        if (e.datesInLeapYear > 0 || e.datesInYear > 0)
+        e.overlapMinutes += overlap - s.overlapMinutes;
+        if (overlap > 0)
             e.overlapTimersMask |= day.OverlapTimers();
     }
     return e;
@@ -236,24 +252,49 @@ ScheduleInput ScheduleInputOf(const ConfigSettings& s)
     return in;
 }
 
+namespace
+{
+
+int Count(const DayBits& bits)
+{
+    int n = 0;
+    for (quint64 word : bits)
+        n += qPopulationCount(word);
+    return n;
+}
+
+bool Has(const DayBits& bits, int minute)
+{
+    return bits[minute / 64] & (quint64(1) << (minute % 64));
+}
+
+} // namespace
+
 int DayCover::Minutes() const
 {
-    return int(std::count_if(writes.begin(), writes.end(), [](quint8 w) { return w > 0; }));
+    return Count(once);
 }
 
 int DayCover::OverlapMinutes() const
 {
-    return int(std::count_if(writes.begin(), writes.end(), [](quint8 w) { return w > 1; }));
+    return Count(twice);
 }
 
 int DayCover::OverlapTimers() const
 {
     int mask = 0;
-    for (int m = 0; m < MinutesPerDay; ++m) {
-        if (writes[m] > 1)
-            mask |= timers[m];
+    for (int t = 0; t < TimerCount; ++t) {
+        for (int w = 0; w < DayWords; ++w) {
+            if (byTimer[t][w] & twice[w])
+                mask |= 1 << t;
+        }
     }
     return mask;
+}
+
+int DayCover::WritesAt(int minute) const
+{
+    return Has(twice, minute) ? 2 : Has(once, minute) ? 1 : 0;
 }
 
 int FiringsPerDay(const TimerSettings& t)
@@ -289,16 +330,17 @@ Schedule MakeSchedule(const ScheduleInput& input)
     // One extra for each set of date patterns that meets on some dates, and a note for a
     // pattern that matches no date at all.
     const QList<DatePattern> patterns = DatePatterns(input);
+    const DateMasks dates = PatternsOnDates(patterns);
     for (int set = 1; set < (1 << patterns.size()); ++set) {
         if (!CanMeet(patterns, set))
             continue;
-        DateExtra e = ExtraOf(s, patterns, set, writes);
+        DateExtra e = ExtraOf(s, patterns, dates, set, writes);
         e.patterns = qPopulationCount(quint32(set));
         const bool never = e.datesInYear == 0 && e.datesInLeapYear == 0;
         // A pattern whose dates all belong to a set of more patterns is told there; one
         // that matches no date at all is told as never firing.
         if (never &&
-            (e.patterns > 1 || MatchesSomeDate(patterns[qCountTrailingZeroBits(quint32(set))])))
+            (e.patterns > 1 || MatchesSomeDate(dates, qCountTrailingZeroBits(quint32(set)))))
             continue;
         s.overlapTimers |= e.overlapTimersMask;
         s.extras << e;
@@ -324,7 +366,7 @@ DayBits BitsOfNextDay(const std::array<std::unique_ptr<TimerDays>, TimerCount>& 
             if (!(fired[t] & (1 << k)))
                 continue;
             for (int w = 0; w < DayWords; ++w)
-                bits[w] |= writes[t]->bits[k][w];
+                bits[w] |= writes[t]->once[k][w];
         }
     }
     return bits;
@@ -334,10 +376,7 @@ int MinutesOfNextDay(const std::array<std::unique_ptr<TimerDays>, TimerCount>& w
                      const ScheduleInput& input, const QDate& date,
                      std::array<int, TimerCount>& fired)
 {
-    int minutes = 0;
-    for (quint64 word : BitsOfNextDay(writes, input, date, fired))
-        minutes += qPopulationCount(word);
-    return minutes;
+    return Count(BitsOfNextDay(writes, input, date, fired));
 }
 
 } // namespace

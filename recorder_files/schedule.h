@@ -45,14 +45,20 @@ struct ScheduleInput {
 // item 1 that the form and the writer apply.
 ScheduleInput ScheduleInputOf(const ConfigSettings& settings);
 
-// Minutes of one day: how many writes cover each minute, and which timers (bit n = timer n+1).
-struct DayCover {
-    std::array<quint8, MinutesPerDay> writes{};
-    std::array<quint8, MinutesPerDay> timers{};
+// The minutes of one day, a bit each (minute m is bit m % 64 of word m / 64).
+using DayBits = std::array<quint64, (MinutesPerDay + 63) / 64>;
 
-    int Minutes() const;        // minutes written
-    int OverlapMinutes() const; // minutes covered by more than one write
-    int OverlapTimers() const;  // timers having a part in an overlap
+// Minutes of one day: those that writes cover, those that more than one write covers, and
+// those of each timer (index n = timer n+1).
+struct DayCover {
+    DayBits once{};
+    DayBits twice{};
+    std::array<DayBits, TimerCount> byTimer{};
+
+    int Minutes() const;            // minutes written
+    int OverlapMinutes() const;     // minutes covered by more than one write
+    int OverlapTimers() const;      // timers having a part in an overlap
+    int WritesAt(int minute) const; // 0, 1, or 2 for more than one
 };
 
 // What the timers bound to dates add to a typical day on the dates where exactly one set

@@ -129,6 +129,15 @@ QString FormatProblem(const Format& f, const Block& block)
     return QString();
 }
 
+// bytes played at the format's rate, in whole milliseconds. The product is taken in 128
+// bits, so that no size a file system allows (up to 2^63 bytes) overflows it.
+qint64 PlayingMilliseconds(qint64 bytes, const Block& block, qint64 sampleRate)
+{
+    const __int128 ms =
+        __int128(bytes) * block.samples * 1000 / (__int128(block.bytes) * sampleRate);
+    return qint64(qMin<__int128>(ms, WavLongestMilliseconds));
+}
+
 bool SizeLeftOpen(quint32 size)
 {
     return size == 0 || size == 0xFFFFFFFFu;
@@ -147,11 +156,10 @@ WavInfo Measure(const Format& f, const Block& block, const QByteArray& head, qin
     const qint64 there = qMax<qint64>(0, fileSize - body);
     info.unfinished = there > 0 && (SizeLeftOpen(claimed) || SizeLeftOpen(U32(head, 4)));
     info.dataBytes = SizeLeftOpen(claimed) ? there : qMin<qint64>(there, claimed);
-    const auto played = [&](qint64 bytes) {
-        return bytes * block.samples * 1000 / (block.bytes * f.sampleRate);
-    };
-    info.milliseconds = played(info.dataBytes);
-    info.headerMilliseconds = SizeLeftOpen(claimed) ? info.milliseconds : played(claimed);
+    info.milliseconds = PlayingMilliseconds(info.dataBytes, block, f.sampleRate);
+    info.headerMilliseconds = SizeLeftOpen(claimed)
+                                  ? info.milliseconds
+                                  : PlayingMilliseconds(claimed, block, f.sampleRate);
     QStringList notes;
     if (info.unfinished)
         notes << Text::tr("unfinished recording (the recorder stopped before closing it)");

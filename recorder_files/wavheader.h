@@ -14,6 +14,11 @@ class QFile;
 // and "data" chunks at the start.
 constexpr qint64 WavHeaderReadLimit = 64 * 1024;
 
+// The longest playing time a recording is counted (2^45 ms, over a thousand years): only a
+// header no recorder writes, on a huge or sparse file, reaches it, and the sum over the
+// most files a card report looks at stays far from overflowing.
+constexpr qint64 WavLongestMilliseconds = qint64(1) << 45;
+
 struct WavInfo {
     bool ok = false;
     QString error;     // why the header cannot be read ("not a WAV file")
@@ -22,7 +27,8 @@ struct WavInfo {
     qint64 bytesPerSecond = 0;       // worked out from the format; never 0 when ok
     qint64 headerBytesPerSecond = 0; // what the fmt chunk claims
     qint64 dataBytes = 0;            // sound bytes the file holds: the data chunk, cut to the file
-    qint64 milliseconds = 0;         // dataBytes played at the format's rate
+    // dataBytes played at the format's rate, at most WavLongestMilliseconds
+    qint64 milliseconds = 0;
     // What the data chunk's size claims, played at the same rate: more than milliseconds
     // when the file holds less sound than its header says.
     qint64 headerMilliseconds = 0;

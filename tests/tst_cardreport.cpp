@@ -1,6 +1,8 @@
 // The card report: WAV headers, the recordings under a card folder with their bounds,
 // the clock files, --inspect's exit codes, and a real FAT card image.
+#include "app/preferences/prefcodec.h"
 #include "common/cardidentity.h"
+#include "preferencedefaults.h"
 #include "recorder_files/cardreport.h"
 #include "recorder_files/deployment.h"
 #include "recorder_files/wavheader.h"
@@ -9,6 +11,7 @@
 
 #include <QDir>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cstdio>
@@ -123,6 +126,12 @@ private slots:
             << WavBytes(7, 8000, 16000, {}, 0) << qint64(-1) << qint64(2000) << "" << unfinished;
         QTest::newRow("data size 0xFFFFFFFF") << WavBytes(7, 8000, 16000, {}, 0xFFFFFFFF)
                                               << qint64(-1) << qint64(2000) << "" << unfinished;
+        // Sparse files: a playing time for every size a file system allows, held to the limit.
+        const QByteArray open = WavBytes(7, 8000, 0, {}, 0xFFFFFFFF);
+        QTest::newRow("1 TiB") << open << qint64(44) + (qint64(1) << 40) << (qint64(1) << 40) / 8
+                               << "" << unfinished;
+        QTest::newRow("2^63 - 1 bytes") << open << std::numeric_limits<qint64>::max()
+                                        << WavLongestMilliseconds << "" << unfinished;
         QTest::newRow("RIFF size 0")
             << riff(WavBytes(7, 8000, 16000), 0) << qint64(-1) << qint64(2000) << "" << unfinished;
         QTest::newRow("data size 0, nothing after")
@@ -296,26 +305,37 @@ private slots:
         QCOMPARE(RecordingsText(SummariseRecordings(dir.path())), status);
     }
 
+    // The clock file under the name the preferences give (TimeName), as --inspect reads it.
     void clock_data()
     {
+        QTest::addColumn<QString>("timeName");
         QTest::addColumn<QStringList>("files");
         QTest::addColumn<QString>("line");
-        QTest::newRow("waiting") << QStringList{"time.ini"}
+        QTest::newRow("waiting") << "time.ini" << QStringList{"time.ini"}
                                  << "clock: time.ini waiting: 01.01.01 00:05:09, the recorder "
                                     "will set its clock to it, not the time now (no time.ok)";
-        QTest::newRow("set") << QStringList{"time.ok"} << "clock: clock set: time.ok present";
-        QTest::newRow("set, file left")
-            << QStringList{"time.ini", "time.ok"} << "clock: clock set: time.ok present";
-        QTest::newRow("none") << QStringList{} << "clock: no clock file";
+        QTest::newRow("set") << "time.ini" << QStringList{"time.ok"}
+                             << "clock: clock set: time.ok present";
+        QTest::newRow("set, file left") << "time.ini" << QStringList{"time.ini", "time.ok"}
+                                        << "clock: clock set: time.ok present";
+        QTest::newRow("none") << "time.ini" << QStringList{} << "clock: no clock file";
+        QTest::newRow("TimeName clock.ini")
+            << "clock.ini" << QStringList{"clock.ini", "time.ini"}
+            << "clock: clock.ini waiting: 01.01.01 00:05:09, the recorder will set its clock to "
+               "it, not the time now (no time.ok)";
     }
     void clock()
     {
+        QFETCH(QString, timeName);
         QFETCH(QStringList, files);
         QFETCH(QString, line);
         QTemporaryDir dir;
         for (const QString& name : files)
             QVERIFY(WriteAll(dir.filePath(name), "01.01.01\r\n00:05:09\r\n"));
-        QVERIFY(InspectCard(dir.path()).text.split('\n').contains(line));
+        auto restore = qScopeGuard([] { ResetPreferences(); });
+        SetPrefText(Preferences.TimeName, sizeof Preferences.TimeName, timeName);
+        const QString report = InspectCard(dir.path(), PreferenceReportOptions()).text;
+        QVERIFY2(report.split('\n').contains(line), qPrintable(report));
     }
 
     // Exit codes and the config.ini part: 0 all readable, 1 config.ini unreadable, 2 the

@@ -24,6 +24,8 @@
 namespace
 {
 
+// A recording whose name fits the card (255 bytes) but not the hidden partial copy's name.
+
 struct Run {
     int code = -1;
     QString out;
@@ -346,6 +348,16 @@ private slots:
         // Unmounted under the collect: the files not yet opened vanish with it.
         QTest::newRow("card unmounted")
             << QStringList{"pull", "unmount"} << 2 << "the card went away after";
+        // The archive cannot create a copy: the system's reason, not a cancel.
+        // Call 12 is the first copy's creation, after the card's mark in the archive.
+        QTest::newRow("copy cannot be created")
+            << QStringList{"PLIMO_FAULT_AT=12", "PLIMO_FAULT_COUNT=1000"} << 2
+            << "into the archive: Input/output error; 0 of ";
+        // Between two collects into one folder the user deletes one recording from the card
+        // and the archive, another from the card only: SHA256SUMS keeps the line of the one
+        // still archived and drops the other's.
+        QTest::newRow("second collect after deletions")
+            << QStringList{"deleted"} << 0 << "COLLECTED {}/card: ";
     }
     void faults()
     {
@@ -371,8 +383,8 @@ private slots:
                 mount("tmpfs", QFile::encodeName(archive).constData(), "tmpfs", 0, "size=256k"), 0);
         if (pull && !MountFat(folder + ".img", card, &daemon))
             QSKIP("no FAT card here");
-        const QMap<QString, QByteArray> files = MakeCard(card, pull ? 8 << 20 : 600000);
-        const QMap<QString, QByteArray> cardBefore = Files(card);
+        MakeCard(card, pull ? 8 << 20 : 600000);
+        QMap<QString, QByteArray> cardBefore = Files(card);
         Run run;
         if (pull) {
             QProcess collect;
@@ -394,6 +406,16 @@ private slots:
             QCOMPARE(run.code, code);
         QVERIFY2(run.out.contains(told), qPrintable(run.out));
         QCOMPARE(ArchiveFault(archive, cardBefore, false), QString());
+        // What the user changes on the card and in the archive before the rerun.
+        QMap<QString, QByteArray> archived = cardBefore;
+        if (faults.contains("deleted")) {
+            const QString collection =
+                archive + "/card/" + QDate::currentDate().toString(Qt::ISODate);
+            QVERIFY(QFile::remove(card + "/REC/A0001.WAV") && QFile::remove(card + "/D0004.WAV") &&
+                    QFile::remove(collection + "/D0004.WAV"));
+            archived.remove("D0004.WAV");
+            cardBefore = Files(card);
+        }
         // The card back in, the disk emptied: the rerun finishes the collection.
         if (tmpfs)
             QCOMPARE(mount("tmpfs", QFile::encodeName(archive).constData(), "tmpfs", MS_REMOUNT,
@@ -402,7 +424,7 @@ private slots:
         if (pull)
             QVERIFY(MountFat(folder + ".img", card, &daemon));
         const Run rerun = Collect(archive, {card});
-        const QString fault = ArchiveFault(archive, cardBefore, true);
+        const QString fault = ArchiveFault(archive, archived, true);
         const QMap<QString, QByteArray> after = Files(card);
         if (pull)
             Unmount(card, &daemon);

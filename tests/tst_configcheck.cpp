@@ -96,6 +96,11 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::newRow("loop") << QByteArray("Loop=20") << "sets loop size to 20 Mb";
         QTest::newRow("loop none") << QByteArray("Loop=none") << "switches loop writing off";
+        // Item 0 is a sample rate like any other, not the number 0.
+        QTest::newRow("sample rate item 0")
+            << QByteArray("M,6,uLaw")
+            << "sets sample rate to 6000 samples per second (item 0) and "
+               "wav type to u-Law (item 1)";
         QTest::newRow("limits") << QByteArray("Limit=5,100")
                                 << "sets limit max to 5 Mb and limit min to 100 kb";
         QTest::newRow("timer on") << QByteArray("T2,15.6,8:30,60")

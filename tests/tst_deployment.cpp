@@ -87,6 +87,21 @@ private slots:
         DeploymentRow row;
         row.folder = text;
         QVERIFY(DeploymentLine(row).contains(',' + field + ','));
+        // Read back: the field comes back whole, and of two writes to the card the later is
+        // its last, whatever the neighbouring fields (absolute folder, settings file) hold.
+        QTemporaryDir dir;
+        const QString record = dir.filePath("deployments.csv");
+        row.absoluteFolder = row.settingsFile = text;
+        row.card = {"REC01", "1A2B-3C4D"};
+        row.at = QDateTime(QDate(2026, 12, 1), QTime(10, 0));
+        QCOMPARE(AppendDeployment(record, row), QString());
+        row.at = row.at.addDays(1);
+        QCOMPARE(AppendDeployment(record, row), QString());
+        QCOMPARE(LastCardWrite(record, row.card), row.at);
+        const QList<QStringList> rows = CsvRows(ReadAll(record));
+        QCOMPARE(rows.size(), 3);
+        QVERIFY2(rows[2].value(2) == text || rows[2].value(2) == "'" + text,
+                 qPrintable(rows[2].value(2)));
     }
 
     // The time of a row is local with its offset, in half-hour zones and west of UTC too.

@@ -74,14 +74,18 @@ public:
         return QString::fromUtf8(log.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     }
 
-    ~UDisksStandIn()
+    // The service and the bus both gone.
+    void Stop()
     {
         StopService();
         if (Bus) {
             Bus->kill();
             Bus->waitForFinished(5000);
+            Bus.reset();
         }
     }
+
+    ~UDisksStandIn() { Stop(); }
 
     QString Address;
     QString Error;
