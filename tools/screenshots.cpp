@@ -36,6 +36,9 @@
 #include <QtEndian>
 
 #include <cstdio>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace
 {
@@ -257,6 +260,13 @@ int main(int argc, char** argv)
     // Both named from where the tool was started.
     const QString out = QFileInfo(QFile::decodeName(argv[1])).absoluteFilePath();
     const QString russian = QFileInfo(QFile::decodeName(argv[2])).absoluteFilePath();
+    // The pictures show the fixed folder's name: two runs at once (two checkouts' suites)
+    // take turns rather than empty each other's card.
+    const int lock = ::open("/tmp/plimo-shots.lock", O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    if (lock < 0 || ::flock(lock, LOCK_EX) != 0) {
+        std::perror("/tmp/plimo-shots.lock");
+        return 1;
+    }
     QDir(ShotFolder).removeRecursively();
     QDir().mkpath(ShotFolder + QStringLiteral("/card"));
     QDir().mkpath(ShotFolder + QStringLiteral("/empty"));
