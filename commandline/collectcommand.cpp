@@ -61,8 +61,7 @@ private:
 
 void Tell(const CardCollection& c, QTextStream& out, QTextStream& err)
 {
-    out << (c.error.isEmpty() && !c.cancelled ? "COLLECTED " : "FAILED ") << c.card << ": "
-        << c.Summary() << '\n';
+    out << CollectedLine(c) << '\n';
     for (const QString& line : c.Details())
         out << "    " << line << '\n';
     out.flush();
@@ -73,6 +72,13 @@ void Tell(const CardCollection& c, QTextStream& out, QTextStream& err)
 }
 
 } // namespace
+
+QString CollectedLine(const CardCollection& c)
+{
+    return (c.error.isEmpty() && !c.cancelled ? QStringLiteral("COLLECTED ")
+                                              : QStringLiteral("FAILED ")) +
+           c.card + QStringLiteral(": ") + c.Summary();
+}
 
 void AddCollectOption(QCommandLineParser& parser)
 {

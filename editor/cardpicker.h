@@ -60,8 +60,12 @@ public:
     QString RemovedCard() const { return Removed; }
     // What the disk service told of the volumes; null before it answered.
     const QList<DiskVolume>* KnownDisks() const;
+    // The cards the drop-down lists now.
+    const QList<CardVolume>& Volumes() const { return Cards; }
 
 signals:
+    // The drop-down lists other cards, or other figures of them (Volumes()).
+    void cardsShown();
     // A volume was mounted or unmounted.
     void mountsChanged();
     // The card path's folder is now on this card ("REC01 (1A2B-3C4D)"), or on none
