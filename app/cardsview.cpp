@@ -88,9 +88,13 @@ CardsView::CardsView(ConfigEditWindow* form, CardPicker* picker, QWidget* parent
     Table->setAccessibleName(tr("Cards in the readers"));
     Table->setRootIsDecorated(false);
     Table->setUniformRowHeights(false);
+    Table->setWordWrap(true); // a long verdict wraps: the row shows it whole
     Table->setHeaderLabels({tr("Card"), tr("Folder"), tr("Space"), tr("Recordings"),
-                            tr("config.ini"), tr("Progress"), tr("Verdict")});
-    Table->header()->setStretchLastSection(true);
+                            tr("config.ini"), tr("Progress")});
+    Table->setSelectionMode(QAbstractItemView::NoSelection); // the ticks choose
+    Table->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    Table->header()->setStretchLastSection(true); // the progress bars
+    Table->setItemsExpandable(false);
     Summary = new QLabel(this);
     Summary->setObjectName(QStringLiteral("cards summary"));
     Summary->setAccessibleName(tr("Summary"));
@@ -319,8 +323,7 @@ void CardsView::Start(Action action, const QList<Row*>& rows, Job job)
     NotBegun = 0;
     Idle = false;
     for (Row* row : rows) {
-        row->item->setText(VerdictColumn, tr("waiting"));
-        row->item->setToolTip(VerdictColumn, QString());
+        SetVerdict(*row, tr("waiting"));
         row->bar->setRange(0, Steps);
         row->bar->setValue(0);
         row->progress->store(-1);
@@ -341,7 +344,7 @@ void CardsView::Pump()
         ++Running;
         row->working = true;
         row->bar->setRange(0, 0); // busy until it tells how far it is
-        row->item->setText(VerdictColumn, tr("working"));
+        SetVerdict(*row, tr("working"));
         QPointer<CardsView> self(this);
         const QString root = row->root;
         Current(*row, [self, root](const CardJobEnd& end) {
@@ -371,12 +374,24 @@ void CardsView::Ended(Row* row, const CardJobEnd& end)
             if (!line.startsWith(QLatin1Char(' '))) // the indented details: in the tip
                 shown << line;
         }
-        row->item->setText(VerdictColumn, shown.join(QLatin1Char('\n')));
-        row->item->setToolTip(VerdictColumn, end.lines.join(QLatin1Char('\n')));
+        SetVerdict(*row, shown.join(QLatin1Char('\n')), end.lines.join(QLatin1Char('\n')));
         if (row->present && Doing != Action::Eject)
             AskFacts(*row);
     }
     Pump();
+}
+
+void CardsView::SetVerdict(Row& row, const QString& text, const QString& tip)
+{
+    if (row.item->childCount() == 0) {
+        auto* line = new QTreeWidgetItem(row.item);
+        line->setFlags(Qt::ItemIsEnabled);
+        line->setFirstColumnSpanned(true);
+        row.item->setExpanded(true);
+    }
+    QTreeWidgetItem* line = row.item->child(0);
+    line->setText(0, text);
+    line->setToolTip(0, tip);
 }
 
 void CardsView::ShowProgress()
@@ -393,7 +408,7 @@ void CardsView::ShowProgress()
 void CardsView::Cancel()
 {
     for (Row* row : std::as_const(Queue)) {
-        row->item->setText(VerdictColumn, tr("not begun"));
+        SetVerdict(*row, tr("not begun"));
         row->verdict = true;
     }
     NotBegun += int(Queue.size());

@@ -36,6 +36,7 @@ class CardsView : public QDialog
 
 public:
     enum class Action { Write, Verify, Collect, Eject };
+    // Each card's row; its verdict is the line beneath it, across the whole width.
     enum Column {
         CardColumn,
         FolderColumn,
@@ -43,7 +44,6 @@ public:
         RecordingsColumn,
         CompareColumn,
         ProgressColumn,
-        VerdictColumn,
         ColumnCount
     };
     // Cards worked on at once: a reader's slots share one USB bus.
@@ -83,6 +83,7 @@ private:
     void Pump();
     void Ended(Row* row, const CardJobEnd& end);
     void ShowProgress();
+    void SetVerdict(Row& row, const QString& text, const QString& tip = QString());
     void Finish();
     QList<Row*> Ticked() const;
     Row* RowOf(const QString& root) const;
