@@ -554,12 +554,17 @@ CardsView::Job CardsView::EjectJob()
         const bool ready = disks && disks->Status() == UDisksClient::State::Ready;
         const DiskVolume card = ready ? Picker->CardOfFolder(row.root) : DiskVolume();
         const QString folder = row.Folder();
-        const auto told = [folder, done](const EjectResult& result) {
+        // The card the form's path is on goes on purpose: the picker is not to warn of it.
+        const bool ofPath = !card.object.isEmpty() && Picker->CardOfPath().object == card.object;
+        const auto told = [this, folder, done, ofPath](const EjectResult& result) {
+            if (ofPath && !result.ok)
+                Picker->ExpectGone(QString());
             done({result.ok ? CardJobEnd::Done : CardJobEnd::Failed, {EjectLine(folder, result)}});
         };
         if (card.object.isEmpty())
-            told(NotEjectable(ready));
-        else
-            disks->Eject(card, told);
+            return told(NotEjectable(ready));
+        if (ofPath)
+            Picker->ExpectGone(CardName(card));
+        disks->Eject(card, told);
     };
 }

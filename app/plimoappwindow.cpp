@@ -267,6 +267,18 @@ bool PlimoAppWindow::event(QEvent* event)
 
 void PlimoAppWindow::closeEvent(QCloseEvent* event)
 {
+    if (Cards && Cards->Busy() && !ClosingAfterCards) {
+        // The cards not begun are left; those under way finish whole, then the window
+        // closes. Asked again meanwhile, it closes at once.
+        ClosingAfterCards = true;
+        Cards->Cancel();
+        if (Cards->Busy()) {
+            connect(Cards, &CardsView::actionDone, this, &QWidget::close, Qt::SingleShotConnection);
+            statusBar()->showMessage(tr("Closing once the cards under way are done..."));
+            event->ignore();
+            return;
+        }
+    }
     if (Editor->MayReplaceEdits())
         event->accept();
     else

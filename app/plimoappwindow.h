@@ -81,4 +81,5 @@ private:
     CardRecordingsMonitor* CardRecordings = nullptr;
     CardReportAsker* ReportAsker = nullptr;
     CardsView* Cards = nullptr;
+    bool ClosingAfterCards = false; // closed while Cards worked: closes when it ends
 };

@@ -54,6 +54,9 @@ public:
     DiskVolume CardOfPath() const;
     // The same for a folder.
     DiskVolume CardOfFolder(const QString& folder) const;
+    // A card being taken out on purpose elsewhere (Cards' Eject): its going is no surprise
+    // (empty: none, the ejection failed).
+    void ExpectGone(const QString& card) { EjectedCard = card; }
     // The name of the card the card path was on until it went away while the path stayed
     // (pulled, or unmounted by another program); empty while the path is on a card, or has
     // changed since.

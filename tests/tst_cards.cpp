@@ -14,6 +14,7 @@
 #include "wavfiles.h"
 
 #include <QJsonArray>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTreeWidget>
@@ -268,6 +269,7 @@ private slots:
     {
         CardsView* view = OpenCards();
         QVERIFY(view);
+        Window->editor()->configFilePath->setText(Card(1)); // taken out on purpose: no warning
         QCOMPARE(RunAll(view, CardsView::Action::Eject), QStringLiteral("4 ejected"));
         const QMap<QString, QString> verdicts = Verdicts(view);
         for (int i = 1; i < CardCount; ++i)
@@ -285,6 +287,7 @@ private slots:
         QCOMPARE(calls, expected);
         QTRY_VERIFY(view->Rows()->topLevelItem(0)->isDisabled());
         QCOMPARE(view->Rows()->topLevelItemCount(), CardCount);
+        QCOMPARE(Window->findChild<CardPicker*>()->RemovedCard(), QString());
     }
 
     // Cancel leaves the cards not begun alone; the two under way finish whole.
