@@ -13,7 +13,9 @@
 #include "udisksstandin.h"
 #include "wavfiles.h"
 
+#include <QDateEdit>
 #include <QJsonArray>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -224,6 +226,62 @@ private slots:
                      QStringLiteral("DIFFERS: 1 setting"));
     }
 
+    // Each row tells what is on its card before anything is done: its config.ini against
+    // the form, its recordings.
+    void rowFacts()
+    {
+        QVERIFY(OpenCards());
+        const QByteArray config = FormatConfig(Window->editor()->Settings());
+        Window.reset();
+        QVERIFY(WriteAll(Card(1) + "config.ini", config));
+        QVERIFY(WriteAll(Card(2) + "config.ini", config + "Loop=40\r\n"));
+        for (const char* name : {"A.WAV", "B.WAV"})
+            QVERIFY(WriteAll(Card(4) + name, WavBytes(7, 8000, 8000)));
+        CardsView* view = OpenCards();
+        QVERIFY(view);
+        QTRY_VERIFY(FactsShown(view));
+        QStringList compared, recordings;
+        for (int i = 1; i <= CardCount; ++i) {
+            const QTreeWidgetItem* row =
+                view->Rows()->findItems(Card(i), Qt::MatchExactly, CardsView::FolderColumn)[0];
+            compared << row->text(CardsView::CompareColumn);
+            recordings << row->text(CardsView::RecordingsColumn).section(QLatin1Char(','), 0, 0);
+        }
+        QCOMPARE(compared, (QStringList{"SAME", "DIFFERS: 1 setting", "none", "none"}));
+        QCOMPARE(recordings,
+                 (QStringList{"no recordings", "no recordings", "no recordings", "2 recordings"}));
+    }
+
+    // Nothing begins where nothing may be written: no card ticked, or a clock the clock
+    // file cannot hold, which Save refuses too.
+    void refusedBeforeAnyCard_data()
+    {
+        QTest::addColumn<bool>("tick");
+        QTest::addColumn<int>("year");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("no card ticked") << false << 2026 << "No card is ticked.";
+        QTest::newRow("clock of 2100") << true << 2100
+                                       << "Nothing written: the clock file holds the year in "
+                                          "two digits, so only the years 2000 to 2099 can be "
+                                          "written";
+    }
+    void refusedBeforeAnyCard()
+    {
+        QFETCH(bool, tick);
+        QFETCH(int, year);
+        Preferences.ManualTime = 1; // the clock as typed into the form
+        const auto following = qScopeGuard([] { Preferences.ManualTime = 0; });
+        CardsView* view = OpenCards();
+        QVERIFY(view);
+        view->TickAll(tick);
+        Window->editor()->setDate->setDate(QDate(year, 6, 1));
+        view->Run(CardsView::Action::Write);
+        QVERIFY(!view->Busy());
+        QTEST(view->findChild<QLabel*>(QStringLiteral("cards summary"))->text(), "said");
+        for (int i = 1; i <= CardCount; ++i)
+            QVERIFY(!QFileInfo::exists(Card(i) + "config.ini"));
+    }
+
     // A card pulled while the others are worked on fails its own row only.
     void pulledCardFailsItsRow_data()
     {
@@ -261,6 +319,9 @@ private slots:
                                    : "COLLECTED " + Card(i) + ": 1 recording, ";
             QVERIFY2(verdicts.value(Card(i)).startsWith(ok), qPrintable(verdicts.value(Card(i))));
         }
+        if (action == CardsView::Action::Collect) // each card's own folder in the archive
+            QCOMPARE(QDir(archive).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+                     (QStringList{"REC01_1A2B-0001", "REC02_1A2B-0002", "REC04_1A2B-0004"}));
     }
 
     // Eject: every card out, the SD slot inside the computer only unmounted; the rows stay
