@@ -252,6 +252,25 @@ private slots:
                  (QStringList{"no recordings", "no recordings", "no recordings", "2 recordings"}));
     }
 
+    // Without a mouse: Space ticks or unticks the current card.
+    void keyboardTicks()
+    {
+        CardsView* view = OpenCards();
+        QVERIFY(view);
+        view->show();
+        QTreeWidget* rows = view->Rows();
+        rows->setFocus();
+        rows->setCurrentItem(rows->topLevelItem(1), CardsView::CardColumn);
+        QTest::keyClick(rows, Qt::Key_Space);
+        const auto ticked = [rows] {
+            QList<bool> ticks;
+            for (int i = 0; i < rows->topLevelItemCount(); ++i)
+                ticks << (rows->topLevelItem(i)->checkState(CardsView::CardColumn) == Qt::Checked);
+            return ticks;
+        };
+        QCOMPARE(ticked(), (QList<bool>{true, false, true, true}));
+    }
+
     // Nothing begins where nothing may be written: no card ticked, or a clock the clock
     // file cannot hold, which Save refuses too.
     void refusedBeforeAnyCard_data()
