@@ -2,6 +2,7 @@
 
 #include "common/cardidentity.h"
 
+#include "app/cardsview.h"
 #include "app/collectwindow.h"
 #include "app/preferences/globals.h"
 #include "app/statusline.h"
@@ -14,6 +15,7 @@
 #include "editor/formparts.h"
 #include "recorder_files/deployment.h"
 
+#include <QBoxLayout>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileDialog>
@@ -56,6 +58,7 @@ PlimoAppWindow::PlimoAppWindow() : QMainWindow(nullptr)
         statusBar()->showMessage(tr("Ready"), 2000);
     WatchCardSpace();
     WatchCardRecordings();
+    AddCardsButton();
     FitToScreen(screen()->availableGeometry(), Frame());
 
     chooseFile = [this] {
@@ -131,6 +134,37 @@ void PlimoAppWindow::WatchCardRecordings()
     if (auto* picker = Editor->findChild<CardPicker*>())
         connect(picker, &CardPicker::mountsChanged, CardRecordings,
                 &CardRecordingsMonitor::Refresh);
+}
+
+void PlimoAppWindow::AddCardsButton()
+{
+    auto* picker = Editor->findChild<CardPicker*>();
+    QWidget* eject = picker ? picker->EjectButton() : nullptr;
+    auto* row = eject ? qobject_cast<QBoxLayout*>(eject->parentWidget()->layout()) : nullptr;
+    if (!row)
+        return;
+    auto* button = new QPushButton(tr("Car&ds..."), eject->parentWidget());
+    button->setObjectName(QStringLiteral("cards button"));
+    button->setToolTip(tr("Every card in the readers: write, verify, collect and eject many "
+                          "cards at once"));
+    row->insertWidget(row->indexOf(eject) + 1, button);
+    QWidget::setTabOrder(eject, button);
+    connect(button, &QPushButton::clicked, this, [this] {
+        CardsView* view = cards();
+        view->show();
+        view->raise();
+        view->activateWindow();
+    });
+}
+
+CardsView* PlimoAppWindow::cards()
+{
+    if (!Cards) {
+        Cards = new CardsView(Editor, Editor->findChild<CardPicker*>(), this);
+        // The form's size: a card row reads whole on a small screen too.
+        Cards->resize(size().boundedTo(screen()->availableGeometry().size()) * 9 / 10);
+    }
+    return Cards;
 }
 
 void PlimoAppWindow::ShowCardReport()
@@ -237,6 +271,18 @@ bool PlimoAppWindow::event(QEvent* event)
 
 void PlimoAppWindow::closeEvent(QCloseEvent* event)
 {
+    if (Cards && Cards->Busy() && !ClosingAfterCards) {
+        // The cards not begun are left; those under way finish whole, then the window
+        // closes. Asked again meanwhile, it closes at once.
+        ClosingAfterCards = true;
+        Cards->Cancel();
+        if (Cards->Busy()) {
+            connect(Cards, &CardsView::actionDone, this, &QWidget::close, Qt::SingleShotConnection);
+            statusBar()->showMessage(tr("Closing once the cards under way are done..."));
+            event->ignore();
+            return;
+        }
+    }
     if (Editor->MayReplaceEdits())
         event->accept();
     else

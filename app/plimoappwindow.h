@@ -7,6 +7,7 @@ struct CardReport;
 class CardRecordingsMonitor;
 class CardReportAsker;
 class CardSpaceMonitor;
+class CardsView;
 class ConfigEditWindow;
 class QLabel;
 
@@ -22,6 +23,8 @@ public:
     // The permanent read-out of the card's free space at the right of the status line.
     QLabel* cardSpaceLabel() const { return CardSpaceLabel; }
     CardSpaceMonitor* cardSpace() const { return CardSpace; }
+    // The Cards view, made when first asked for (by "Cards..." beside the card picker).
+    CardsView* cards();
 
     // Puts the form into a scroll area when the window with the whole form and its frame
     // (the window manager's title bar and borders) would not fit into available (a
@@ -57,6 +60,8 @@ private:
     // "132 recordings, 41 h 20 min" beside the free space, and "Card report...".
     void WatchCardRecordings();
     void ShowCardReport();
+    // "Cards..." beside the card picker's Eject.
+    void AddCardsButton();
     // The frame the window has, or before the window manager has framed it, the frame
     // it is likely to get.
     QMargins Frame() const;
@@ -75,4 +80,6 @@ private:
     QLabel* CardSpaceLabel = nullptr;
     CardRecordingsMonitor* CardRecordings = nullptr;
     CardReportAsker* ReportAsker = nullptr;
+    CardsView* Cards = nullptr;
+    bool ClosingAfterCards = false; // closed while Cards worked: closes when it ends
 };

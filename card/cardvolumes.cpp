@@ -1,5 +1,7 @@
 #include "card/cardvolumes.h"
 
+#include "common/printable.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -268,4 +270,14 @@ QString CardIdentityText(const QString& label, const QString& serial)
 QString CardName(const DiskVolume& card)
 {
     return card.label.isEmpty() ? QFileInfo(card.mountPoints.value(0)).fileName() : card.label;
+}
+
+QString EjectLine(const QString& folder, const EjectResult& result)
+{
+    if (!result.ok)
+        return QStringLiteral("NOT EJECTED %1: %2")
+            .arg(PrintableText(folder), PrintableText(result.error));
+    return QStringLiteral("EJECTED %1 %2%3")
+        .arg(PrintableText(folder), PrintableText(result.card),
+             result.unmountedOnly ? QStringLiteral(": unmounted; take the card out") : QString());
 }

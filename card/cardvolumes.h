@@ -116,3 +116,8 @@ struct EjectResult {
     QString error;              // why it cannot be removed (the disk service's reason)
     bool unmountedOnly = false; // ok, but the drive cannot release it: take the card out
 };
+
+// The line that tells how ejecting the card of folder went, as --write --eject prints it:
+// "EJECTED DIR REC01", "EJECTED DIR REC02: unmounted; take the card out" or
+// "NOT EJECTED DIR: reason".
+QString EjectLine(const QString& folder, const EjectResult& result);

@@ -232,6 +232,13 @@ QList<DiskVolume> UDisksVolumes()
     return WaitForAnswer(disks) ? disks.Volumes() : QList<DiskVolume>();
 }
 
+EjectResult NotEjectable(bool ready)
+{
+    return {false, QString(),
+            ready ? UDisksClient::tr("not on a removable card that UDisks2 knows")
+                  : UDisksClient::tr("UDisks2 does not answer")};
+}
+
 QList<EjectResult> EjectCardsOfFolders(const QStringList& folders)
 {
     UDisksClient disks;
@@ -242,10 +249,7 @@ QList<EjectResult> EjectCardsOfFolders(const QStringList& folders)
     for (const QString& folder : folders) {
         const DiskVolume* card = CardDiskOfFolder(volumes, folder);
         if (!ready || !card) {
-            results << EjectResult{
-                false, QString(),
-                ready ? UDisksClient::tr("not on a removable card that UDisks2 knows")
-                      : UDisksClient::tr("UDisks2 does not answer")};
+            results << NotEjectable(ready);
             continue;
         }
         if (!ejected.contains(card->object)) {

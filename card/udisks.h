@@ -75,6 +75,10 @@ private:
 // Every volume UDisks2 knows now; none when it does not answer.
 QList<DiskVolume> UDisksVolumes();
 
+// The result for a folder that cannot be ejected because no card is known there: the
+// service did not answer (ready false), or it knows no removable card at the folder.
+EjectResult NotEjectable(bool ready);
+
 // Ejects the card of each folder (a card holding two of the folders once). One result per
 // folder, in order.
 QList<EjectResult> EjectCardsOfFolders(const QStringList& folders);

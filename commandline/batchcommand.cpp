@@ -64,21 +64,14 @@ bool ClockOptions(const QCommandLineParser& parser, BatchOptions& o, QString* er
     return true;
 }
 
-// One line per folder: "EJECTED <folder> <card>" or "NOT EJECTED <folder>: <reason>".
-// True when every card came out.
+// One line per folder (EjectLine); true when every card came out.
 bool EjectWritten(const QStringList& folders, const CardEjector& eject, QTextStream& out)
 {
     const QList<EjectResult> results = eject(folders);
     bool all = results.size() == folders.size();
     for (int i = 0; i < folders.size() && i < results.size(); ++i) {
-        const EjectResult& result = results.at(i);
-        all = all && result.ok;
-        if (result.ok)
-            out << "EJECTED " << PrintableText(folders.at(i)) << ' ' << PrintableText(result.card)
-                << (result.unmountedOnly ? ": unmounted; take the card out" : "") << '\n';
-        else
-            out << "NOT EJECTED " << PrintableText(folders.at(i)) << ": "
-                << PrintableText(result.error) << '\n';
+        all = all && results.at(i).ok;
+        out << EjectLine(folders.at(i), results.at(i)) << '\n';
         out.flush();
     }
     return all;
@@ -155,43 +148,40 @@ bool BatchOptionsGiven(const QCommandLineParser& parser)
 namespace
 {
 
-// Says what is wrong with a folder just written: no card, or a card full too soon.
-void WarnOfTarget(const QString& folder, const CardTarget& target, const DeploymentRow& row,
-                  QTextStream& out)
+// What is wrong with a folder just written: no card, or a card full too soon.
+QStringList TargetWarnings(const QString& folder, const CardTarget& target,
+                           const DeploymentRow& row)
 {
     const qint64 free = row.freeSpaceKnown ? QStorageInfo(folder).bytesAvailable() : 0;
     const int days = row.freeSpaceKnown ? row.daysUntilFull : -1;
+    QStringList lines;
     for (const QString& warning : CardWriteWarnings(target, days, CardFullWarningDays(), free))
-        out << "WARNING " << PrintableText(folder) << ": " << PrintableText(warning) << '\n';
-    out.flush();
+        lines << QStringLiteral("WARNING ") + PrintableText(folder) + QStringLiteral(": ") +
+                     PrintableText(warning);
+    return lines;
 }
 
-// Appends one row per card to the record, after the warnings of a card written; a row
-// that cannot be written is told on standard error and leaves the card's result alone.
-std::function<void(const CardWritten&)> Recorder(const QString& recordFile, QTextStream& out,
-                                                 QTextStream& err, const QString& configName,
-                                                 const QString& preset, const DiskSource& disks)
+} // namespace
+
+CardWritten WriteAndRecordCard(const QString& folder, const PreparedWrite& prepared,
+                               const CardWriteContext& context)
 {
-    const QString presetFile = QFileInfo(preset).absoluteFilePath();
-    return [recordFile, &out, &err, configName, presetFile, disks](const CardWritten& w) {
-        const bool configWritten = w.result.written.contains(configName);
-        DeploymentRow row =
-            DeploymentRowFor(w.folder, w.settings, configWritten ? w.config : QByteArray(), w.clock,
-                             w.result.ok ? QString() : w.result.error);
-        row.settingsFile = presetFile;
-        const CardTarget target = CardTargetOf(w.folder, disks ? disks() : nullptr);
-        row.isCard = CardTargetRecord(target);
-        if (w.result.ok)
-            WarnOfTarget(w.folder, target, row, out);
-        if (const QString error = AppendDeployment(recordFile, row); !error.isEmpty()) {
-            err << QCoreApplication::applicationName() << ": "
-                << Text::tr("%1 not recorded in %2: %3")
-                       .arg(PrintableText(w.folder), PrintableText(recordFile), error)
-                << '\n';
-            err.flush();
-        }
-    };
+    CardWritten w = WriteOneCard(folder, prepared);
+    const bool configWritten = w.result.written.contains(prepared.options.configName);
+    DeploymentRow row = DeploymentRowFor(
+        w.folder, w.settings, configWritten ? w.config : QByteArray(), w.clock,
+        w.result.ok ? QString() : w.result.error, context.identity ? &*context.identity : nullptr);
+    row.settingsFile = context.settingsFile;
+    const CardTarget target = CardTargetOf(w.folder, context.disks ? context.disks() : nullptr);
+    row.isCard = CardTargetRecord(target);
+    if (w.result.ok)
+        w.lines << TargetWarnings(w.folder, target, row);
+    w.recordError = AppendDeployment(context.recordFile, row);
+    return w;
 }
+
+namespace
+{
 
 int RunWrite(const QCommandLineParser& parser, const QStringList& cards, QTextStream& out,
              QTextStream& err, const CardEjector& eject, const DiskSource& disks, QString* error)
@@ -201,17 +191,28 @@ int RunWrite(const QCommandLineParser& parser, const QStringList& cards, QTextSt
         return -1;
     options.configName = PrefText(Preferences.CFGname);
     options.clockName = PrefText(Preferences.TimeName);
-    const QString record =
+    CardWriteContext context;
+    context.recordFile =
         parser.isSet(Name("record")) ? parser.value(Name("record")) : DefaultDeploymentRecord();
-    const auto recordRow =
-        Recorder(record, out, err, options.configName, parser.value(Name("write")), disks);
+    context.settingsFile = QFileInfo(parser.value(Name("write"))).absoluteFilePath();
+    context.disks = disks;
     QStringList written; // the folders written and verified, to eject
+    const auto writeOne = [&](const QString& folder, const PreparedWrite& prepared) {
+        const CardWritten card = WriteAndRecordCard(folder, prepared, context);
+        if (!card.recordError.isEmpty()) {
+            err << QCoreApplication::applicationName() << ": "
+                << Text::tr("%1 not recorded in %2: %3")
+                       .arg(PrintableText(folder), PrintableText(context.recordFile),
+                            card.recordError)
+                << '\n';
+            err.flush();
+        }
+        if (card.result.ok)
+            written << card.folder;
+        return card;
+    };
     const int result = WriteCards(parser.value(Name("write")), cards, PreferenceComboItems(),
-                                  options, out, [&](const CardWritten& card) {
-                                      recordRow(card);
-                                      if (card.result.ok)
-                                          written << card.folder;
-                                  });
+                                  options, out, writeOne);
     if (!parser.isSet(Name("eject")) || written.isEmpty() || !eject)
         return result;
     return EjectWritten(written, eject, out) ? result : 2;

@@ -4,8 +4,11 @@
 // recorder_files/batchwrite, cardverify and cardreport.
 
 #include "card/cardvolumes.h"
+#include "common/cardidentity.h"
+#include "recorder_files/batchwrite.h"
 
 #include <functional>
+#include <optional>
 
 class QCommandLineParser;
 class QString;
@@ -22,6 +25,24 @@ using CardEjector = std::function<QList<EjectResult>(const QStringList& folders)
 // What the disk service tells of the volumes (asked once, when first needed); null when
 // it does not answer.
 using DiskSource = std::function<const QList<DiskVolume>*()>;
+
+// What the record of a card write needs besides the card: the same for every card of a
+// run.
+struct CardWriteContext {
+    QString recordFile;   // deployments.csv, or --record's
+    QString settingsFile; // the preset, or the form's settings file
+    DiskSource disks;     // which volumes are cards, for the warnings and the record
+    // The card's label and serial where the caller knows them (the window asks the disk
+    // service on its own thread); otherwise CardIdentityOf is asked.
+    std::optional<CardIdentity> identity;
+};
+
+// One card of --write and of the window's Cards: WriteOneCard, then for a card written
+// "WARNING DIR: why" for a folder the recorder will not read (CardTargetOf) and for a card
+// full before CardFullDays, then the card's row in the record (recordError when it cannot
+// be written: the card's result stays).
+CardWritten WriteAndRecordCard(const QString& folder, const PreparedWrite& prepared,
+                               const CardWriteContext& context);
 
 // Adds --write, --to, --clock, --no-clock, --keep-old-clock, --eject, --record, --verify
 // and --inspect.

@@ -64,7 +64,7 @@ private:
 
 void Tell(const CardCollection& c, QTextStream& out, QTextStream& err)
 {
-    out << c.Verdict() << ' ' << c.card << ": " << c.Summary() << '\n';
+    out << CollectedLine(c) << '\n';
     for (const QString& line : c.Details())
         out << "    " << line << '\n';
     out.flush();
@@ -88,6 +88,11 @@ QString SameCardAs(const QString& card, QList<QPair<NodeIdentity, QString>>& see
 }
 
 } // namespace
+
+QString CollectedLine(const CardCollection& c)
+{
+    return c.Verdict() + QLatin1Char(' ') + c.card + QStringLiteral(": ") + c.Summary();
+}
 
 void AddCollectOption(QCommandLineParser& parser)
 {

@@ -5,9 +5,13 @@
 // "STOPPED <card>: ..." (SIGINT, SIGTERM), the files that need a word indented below it,
 // and a progress line on a terminal.
 
+struct CardCollection;
 class QCommandLineParser;
 class QString;
 class QTextStream;
+
+// The line that tells the card: "COLLECTED CARD: summary" or "FAILED CARD: reason".
+QString CollectedLine(const CardCollection& collection);
 
 // Adds --collect. --from (a card folder, given many times) is the option --check's
 // --free already has.

@@ -43,6 +43,11 @@ CardIdentity CardIdentityOf(const QString& folder)
         if (!known.label.isEmpty() || !known.serial.isEmpty())
             return known;
     }
+    return VolumeIdentityOf(folder);
+}
+
+CardIdentity VolumeIdentityOf(const QString& folder)
+{
     const QStorageInfo volume(folder);
     if (!volume.isValid())
         return {};

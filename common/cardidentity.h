@@ -15,6 +15,10 @@ struct CardIdentity {
 
 CardIdentity CardIdentityOf(const QString& folder);
 
+// The label and serial of the volume that holds folder as QStorageInfo and the system's
+// list of volume serials tell them, the disk service not asked.
+CardIdentity VolumeIdentityOf(const QString& folder);
+
 // The first source of label and serial (the program sets the disk service here); an
 // empty answer falls back to the volume as QStorageInfo sees it. Unset with {}.
 using CardIdentitySource = std::function<CardIdentity(const QString& folder)>;

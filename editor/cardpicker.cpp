@@ -252,6 +252,7 @@ void CardPicker::Show(const QList<CardVolume>& cards)
     for (const CardVolume& card : cards)
         addItem(CardVolumeText(card, configName), card.rootPath);
     FollowPath();
+    emit cardsShown();
 }
 
 void CardPicker::Choose(int index)

@@ -54,14 +54,21 @@ public:
     DiskVolume CardOfPath() const;
     // The same for a folder.
     DiskVolume CardOfFolder(const QString& folder) const;
+    // A card being taken out on purpose elsewhere (Cards' Eject): its going is no surprise
+    // (empty: none, the ejection failed).
+    void ExpectGone(const QString& card) { EjectedCard = card; }
     // The name of the card the card path was on until it went away while the path stayed
     // (pulled, or unmounted by another program); empty while the path is on a card, or has
     // changed since.
     QString RemovedCard() const { return Removed; }
     // What the disk service told of the volumes; null before it answered.
     const QList<DiskVolume>* KnownDisks() const;
+    // The cards the drop-down lists now.
+    const QList<CardVolume>& Volumes() const { return Cards; }
 
 signals:
+    // The drop-down lists other cards, or other figures of them (Volumes()).
+    void cardsShown();
     // A volume was mounted or unmounted.
     void mountsChanged();
     // The card path's folder is now on this card ("REC01 (1A2B-3C4D)"), or on none

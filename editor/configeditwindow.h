@@ -71,6 +71,8 @@ public:
 
     // The card path, a plain prefix of the recorder files.
     QString CardPath() const;
+    // The file last loaded or saved as, absolute; empty when none.
+    QString SettingsFileName() const { return SettingsFile; }
     // Bytes per second of the WAV stream the current sample rate and compression give.
     int ByteRate() const;
     // Called whenever the card path, the sample rate or the compression changes, by the

@@ -168,26 +168,63 @@ bool ReadPresetFile(const QString& presetName, QByteArray* bytes, QTextStream& o
 
 } // namespace
 
-int WriteCards(const QString& presetName, const QStringList& cards, const ComboItems& items,
-               const BatchOptions& options, QTextStream& out,
-               const std::function<void(const CardWritten&)>& written)
+QString WriteOptionsProblem(const BatchOptions& o)
+{
+    const QString clash = ClockNameClash(o.configName, o.clockName, o.writeClock, o.deleteOldClock);
+    if (!clash.isEmpty() || !o.writeClock || !o.clock.isValid())
+        return clash;
+    return ClockYearProblem(o.clock.date());
+}
+
+bool PrepareWrite(const QString& presetName, const ComboItems& items, const BatchOptions& options,
+                  QTextStream& out, PreparedWrite* prepared)
 {
     QByteArray bytes;
     if (!ReadPresetFile(presetName, &bytes, out))
-        return 1;
+        return false;
     const PresetRead preset = ReadPreset(bytes, items);
     if (!preset.ok) {
         ExplainPreset(presetName, bytes, items, out);
-        return 1;
+        return false;
     }
-    const QString clash = ClockNameClash(options.configName, options.clockName, options.writeClock,
-                                         options.deleteOldClock);
-    if (!clash.isEmpty()) {
-        out << Text::tr("nothing written: %1").arg(clash) << '\n';
-        return 1;
+    if (const QString problem = WriteOptionsProblem(options); !problem.isEmpty()) {
+        out << Text::tr("nothing written: %1").arg(problem) << '\n';
+        return false;
     }
+    *prepared = {preset.settings, FormatConfig(preset.settings), options};
+    return true;
+}
 
-    const QByteArray config = FormatConfig(preset.settings);
+CardWritten WriteOneCard(const QString& folder, const PreparedWrite& prepared)
+{
+    // The moment of this card's clock, fixed here so that the record holds it.
+    BatchOptions options = prepared.options;
+    if (!options.clock.isValid())
+        options.clock = QDateTime::currentDateTime();
+    CardWritten w{folder,
+                  WriteCard(folder, prepared.config, options),
+                  prepared.settings,
+                  prepared.config,
+                  QDateTime(),
+                  {},
+                  {}};
+    if (w.result.written.contains(options.clockName))
+        w.clock = options.clock;
+    if (w.result.ok)
+        w.lines << QStringLiteral("OK ") + PrintableText(folder) + QLatin1Char(' ') +
+                       PrintableText(w.result.written.join(QLatin1Char(' ')));
+    else
+        w.lines << QStringLiteral("FAILED ") + PrintableText(folder) + QStringLiteral(": ") +
+                       PrintableText(w.result.error);
+    return w;
+}
+
+int WriteCards(const QString& presetName, const QStringList& cards, const ComboItems& items,
+               const BatchOptions& options, QTextStream& out, const CardWriter& writeOne)
+{
+    PreparedWrite prepared;
+    if (!PrepareWrite(presetName, items, options, out, &prepared))
+        return 1;
     QHash<QString, QString> done; // canonical folder -> the folder as given
     bool allWritten = true;
     for (const QString& card : cards) {
@@ -201,24 +238,13 @@ int WriteCards(const QString& presetName, const QStringList& cards, const ComboI
             out.flush();
             continue;
         }
-        // The moment of this card's clock, fixed here so that the record holds it.
-        BatchOptions cardOptions = options;
-        if (!cardOptions.clock.isValid())
-            cardOptions.clock = QDateTime::currentDateTime();
-        const CardResult result = WriteCard(folder, config, cardOptions);
+        const CardWritten written = writeOne(folder, prepared);
         if (!canonical.isEmpty())
             done.insert(canonical, folder);
-        allWritten = allWritten && result.ok;
-        if (result.ok)
-            out << "OK " << PrintableText(folder) << ' '
-                << PrintableText(result.written.join(QLatin1Char(' '))) << '\n';
-        else
-            out << "FAILED " << PrintableText(folder) << ": " << PrintableText(result.error)
-                << '\n';
+        allWritten = allWritten && written.result.ok;
+        for (const QString& line : written.lines)
+            out << line << '\n';
         out.flush();
-        if (written)
-            written({folder, result, preset.settings, config,
-                     result.written.contains(options.clockName) ? cardOptions.clock : QDateTime()});
     }
     return allWritten ? 0 : 2;
 }

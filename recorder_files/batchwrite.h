@@ -73,12 +73,40 @@ struct CardWritten {
     ConfigSettings settings; // what the preset gives
     QByteArray config;       // the config.ini bytes meant for the card
     QDateTime clock;         // what the clock file holds when it was written
+    // What the command line prints for the card: "OK DIR config.ini time.ini" or
+    // "FAILED DIR: reason", then any "WARNING DIR: why".
+    QStringList lines;
+    QString recordError; // the record of card writes could not take the card's row
 };
 
-// The whole command: reads the preset, writes every card in order and prints one line
-// per card; written, when given, sees every card's result. Returns 0 when every card
-// was written, 1 when nothing was written because the preset or the names are at fault
-// (the reason printed), 2 when any card failed.
+// What every card of one run gets: the settings, their config.ini bytes, the options.
+struct PreparedWrite {
+    ConfigSettings settings;
+    QByteArray config;
+    BatchOptions options;
+};
+
+// The preset read, checked and made into the bytes to write, with options; false with
+// the reason printed (a preset that cannot be read or has a line without effect, clock
+// files named as config.ini).
+bool PrepareWrite(const QString& presetName, const ComboItems& items, const BatchOptions& options,
+                  QTextStream& out, PreparedWrite* prepared);
+
+// Why nothing may be written with these options: clock files named as config.ini, a
+// clock the clock file cannot hold; empty when they can be used.
+QString WriteOptionsProblem(const BatchOptions& options);
+
+// Writes one card as the run prepared it; the clock, when the run gives none, is the
+// moment of this card's write. The result and its line in lines.
+CardWritten WriteOneCard(const QString& folder, const PreparedWrite& prepared);
+
+// Writes one card: WriteOneCard, or the caller's own that adds to it.
+using CardWriter = std::function<CardWritten(const QString& folder, const PreparedWrite& prepared)>;
+
+// The whole command: reads the preset, writes every card in order through writeOne and
+// prints each card's lines. Returns 0 when every card was written, 1 when nothing was
+// written because the preset or the names are at fault (the reason printed), 2 when any
+// card failed.
 int WriteCards(const QString& presetName, const QStringList& cards, const ComboItems& items,
                const BatchOptions& options, QTextStream& out,
-               const std::function<void(const CardWritten&)>& written = {});
+               const CardWriter& writeOne = WriteOneCard);

@@ -317,7 +317,8 @@ CardCheck VerifyCard(const QString& folder, const PresetRead& preset, const Comb
     if (differences.isEmpty())
         return {CardVerdict::Same, QStringLiteral("SAME %1").arg(shown)};
     return {CardVerdict::Differs,
-            QStringLiteral("DIFFERS %1: %2").arg(shown, differences.join(QStringLiteral("; ")))};
+            QStringLiteral("DIFFERS %1: %2").arg(shown, differences.join(QStringLiteral("; "))),
+            int(differences.size())};
 }
 
 int VerifyCards(const QString& presetName, const QStringList& cards, const ComboItems& items,

@@ -21,8 +21,9 @@ enum class CardVerdict { Same, Differs, Failed };
 
 struct CardCheck {
     CardVerdict verdict = CardVerdict::Failed;
-    QString
-        text; // the line printed for the card: "SAME DIR", "DIFFERS DIR: ...", "FAILED DIR: ..."
+    // The line printed for the card: "SAME DIR", "DIFFERS DIR: ...", "FAILED DIR: ...".
+    QString text;
+    int differences = 0; // what DIFFERS lists, one each
 };
 
 // Compares the card folder's config.ini with the preset: what the recorder will do with

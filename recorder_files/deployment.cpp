@@ -137,13 +137,13 @@ QByteArray DeploymentLine(const DeploymentRow& r, int columns)
 
 DeploymentRow DeploymentRowFor(const QString& folder, const ConfigSettings& settings,
                                const QByteArray& config, const QDateTime& clock,
-                               const QString& error)
+                               const QString& error, const CardIdentity* card)
 {
     DeploymentRow row;
     row.error = error;
     row.folder = folder;
     row.absoluteFolder = AbsoluteFolder(folder);
-    row.card = CardIdentityOf(folder);
+    row.card = card ? *card : CardIdentityOf(folder);
     row.config = config;
     row.clock = clock;
     const Schedule schedule = MakeSchedule(ScheduleInputOf(settings));

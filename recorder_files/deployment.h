@@ -48,10 +48,11 @@ QString CsvTimeText(const QDateTime& at);
 QString AbsoluteFolder(const QString& folder);
 
 // The row for a write of settings (as config bytes) to folder: the volume's name and
-// serial, the schedule's daily figures and the days until the card is full.
+// serial (card where given, else CardIdentityOf asked), the schedule's daily figures and
+// the days until the card is full.
 DeploymentRow DeploymentRowFor(const QString& folder, const ConfigSettings& settings,
                                const QByteArray& config, const QDateTime& clock,
-                               const QString& error);
+                               const QString& error, const CardIdentity* card = nullptr);
 
 // deployments.csv in the user's data folder (QStandardPaths::AppDataLocation).
 QString DefaultDeploymentRecord();

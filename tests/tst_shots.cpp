@@ -35,6 +35,9 @@ private slots:
         // Every picture the README and the guide show.
         const QStringList readme{"card_report.png",
                                  "card_report_1024x600_ru.png",
+                                 "cards_1024x600.png",
+                                 "cards_1024x600_ru.png",
+                                 "cards_1366x768.png",
                                  "form.png",
                                  "form_ru.png",
                                  "modified.png",

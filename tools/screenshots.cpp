@@ -4,6 +4,7 @@
 // finds. Two runs on one machine give the same bytes.
 //
 // usage: plimo_shots OUTPUT_FOLDER RUSSIAN_QM_FILE
+#include "app/cardsview.h"
 #include "app/plimoappwindow.h"
 #include "app/preferences/prefcodec.h"
 #include "app/preferences/preferences.h"
@@ -14,6 +15,7 @@
 #include "editor/daybar.h"
 #include "editor/daychart.h"
 #include "recorder_files/cardreport.h"
+#include "recorder_files/configwriter.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -28,11 +30,13 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollArea>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QStyleFactory>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QtEndian>
 
 #include <cstdio>
@@ -249,6 +253,45 @@ QImage SmallScreen(const QString& card)
     return image;
 }
 
+// Four cards in the readers as Cards shows them just verified against the form: two the
+// same, one with recordings, one changed by hand, one without config.ini; the dialog at
+// the size a screen of that size gives it.
+QImage CardsShot(const QSize& screen)
+{
+    PlimoAppWindow* window = OpenWindow(ShotFolder + QStringLiteral("/empty/"));
+    const QByteArray form = FormatConfig(window->editor()->Settings());
+    QList<CardVolume> cards;
+    for (int i = 1; i <= 4; ++i) {
+        const QString folder = ShotFolder + QStringLiteral("/cards/rec0%1").arg(i);
+        QDir().mkpath(folder);
+        if (i < 4)
+            WriteFile(folder + QStringLiteral("/config.ini"), i == 3 ? form + "Loop=40\r\n" : form);
+        cards << CardVolume{folder, QStringLiteral("REC0%1").arg(i), Q_INT64_C(15931539456),
+                            ShotFreeBytes - i * Q_INT64_C(1300000000), i < 4};
+    }
+    for (int day = 1; day <= 12; ++day)
+        WriteRecording(cards[1].rootPath + QStringLiteral("/REC/D%1.WAV").arg(day), 45 + day,
+                       QDateTime(QDate(2026, 11, day), QTime(9, 0)));
+    auto* picker = window->editor()->findChild<CardPicker*>();
+    picker->findCards = [cards] { return cards; };
+    picker->Refresh();
+    CardsView* view = window->cards();
+    view->resize(screen - QSize(40, 60));
+    view->show();
+    for (int i = 0; i < 100 && view->Rows()->topLevelItemCount() < 4; ++i)
+        QTest::qWait(50);
+    view->TickAll(true);
+    QSignalSpy done(view, &CardsView::actionDone);
+    view->Run(CardsView::Action::Verify);
+    if (done.isEmpty())
+        done.wait(10000);
+    QTest::qWait(300); // each card's figures are asked again once its job ends
+    const QImage image = view->grab().toImage();
+    delete window;
+    QDir(ShotFolder + QStringLiteral("/cards")).removeRecursively();
+    return image;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -312,6 +355,8 @@ int main(int argc, char** argv)
     delete window;
 
     ok &= Save(SmallScreen(card), out, "status_1024x600.png");
+    ok &= Save(CardsShot(QSize(1366, 768)), out, "cards_1366x768.png");
+    ok &= Save(CardsShot(QSize(1024, 600)), out, "cards_1024x600.png");
 
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     SetPrefText(Preferences.Language, int(sizeof Preferences.Language), russian);
@@ -329,6 +374,7 @@ int main(int argc, char** argv)
     delete window;
     QDir(card + QStringLiteral("REC")).removeRecursively(); // the other pictures show none
     ok &= Save(SmallScreen(card), out, "status_1024x600_ru.png");
+    ok &= Save(CardsShot(QSize(1024, 600)), out, "cards_1024x600_ru.png");
 
     QDir(ShotFolder).removeRecursively();
     return ok ? 0 : 1;
