@@ -127,6 +127,10 @@ void PlimoAppWindow::WatchCardRecordings()
             });
     connect(Editor->configFilePath, &QLineEdit::textChanged, CardRecordings,
             &CardRecordingsMonitor::SetCardPath);
+    // A card pulled or put in under the same path: counted again, as its free space is.
+    if (auto* picker = Editor->findChild<CardPicker*>())
+        connect(picker, &CardPicker::mountsChanged, CardRecordings,
+                &CardRecordingsMonitor::Refresh);
 }
 
 void PlimoAppWindow::ShowCardReport()

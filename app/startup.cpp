@@ -8,6 +8,7 @@
 #include "app/preferences/version.h"
 #include "commandline/arguments.h"
 #include "common/printable.h"
+#include "platform/fileplatform.h"
 #include "recorder_files/clockfile.h"
 #include "recorder_files/configcheck.h"
 #include "recorder_files/configlines.h"
@@ -189,9 +190,11 @@ QTranslator* InstallTranslation(QApplication& app,
         // Qt's own texts first, so that ours win where both know a text.
         InstallQtTranslation(app, translator->language());
         app.installTranslator(translator);
-        // The numbers the window adds (free space, card sizes) as the language writes them.
+        // The numbers the window adds (free space, card sizes) as the language writes them,
+        // and the system's reasons (a full disk, a pulled card) in its words.
         if (!translator->language().isEmpty())
             QLocale::setDefault(QLocale(translator->language()));
+        UseSystemMessagesOf(translator->language());
     }
     return translator;
 }
@@ -225,6 +228,7 @@ int RunPlimoConfigurator(int argc, char** argv, const StartupHooks* hooks)
 
     StartupPreferences preferences;
     ReadStartupPreferences(PreferencesFileName, &preferences);
+    UseSystemMessagesOf(QString()); // the translation's language, if any, from here on
     InstallTranslation(app, [](const QString& caption, const QString& text) {
         QMessageBox::warning(nullptr, caption, text);
     });

@@ -19,7 +19,8 @@
 #
 # usage: bench/run.sh [BUILD_DIR]     (default: build)
 # environment: RUNS (default 15), IDLE_SECONDS (default 60),
-#              BEFORE: another build's bench/plimo_bench, measured alongside ("before")
+#              BEFORE: another build's bench/plimo_bench, measured alongside ("before"),
+#              STARTUP_ONLY=1: the start-up and memory pairs alone, no idle, readers or collect
 set -euo pipefail
 
 BUILD=$(cd "${1:-build}" && pwd)
@@ -31,6 +32,7 @@ QM=$BUILD/plimo_ru.qm
 RUNS=${RUNS:-15}
 IDLE_SECONDS=${IDLE_SECONDS:-60}
 BEFORE=${BEFORE:-}
+STARTUP_ONLY=${STARTUP_ONLY:-}
 
 for p in "$BARE" "$PLIMO" "$READ" "$RECORDINGS" "$QM" ${BEFORE:+"$BEFORE"}; do
     [ -e "$p" ] || { echo "missing $p: build first" >&2; exit 1; }
@@ -102,6 +104,19 @@ for ((i = 0; i < RUNS; i++)); do
         pair "${programs[p]}_ru" "$WORK/ru" "${programs[p + 1]}" "$i"
     done
 done
+
+if [ -n "$STARTUP_ONLY" ]; then
+    printf '%-10s %14s %14s %14s %16s\n' "" "start-up" "ratio" "ratio (ru)" "memory"
+    for ((p = 0; p < ${#programs[@]}; p += 2)); do
+        n=${programs[p]}
+        awk -v name="$n" -v ms="$(median "$WORK/$n.startup_ms")" \
+            -v ratio="$(median "$WORK/$n.ratio")" -v ru="$(median "$WORK/${n}_ru.ratio")" \
+            -v rss="$(median "$WORK/$n.peak_rss_kib")" -v lr="$(median "$WORK/label.peak_rss_kib")" \
+            'BEGIN { printf "%-10s %11.1f ms %13.2fx %13.2fx %+12.1f MiB\n", name, ms, ratio, ru,
+                     (rss - lr) / 1024 }'
+    done
+    exit 0
+fi
 
 # The card picker answers every change of the mount table, and on a shared build machine
 # other programs' tests mount and unmount all the time: the idle runs get a private copy of

@@ -20,6 +20,8 @@ public:
     explicit CardRecordingsMonitor(QObject* parent = nullptr);
 
     void SetCardPath(const QString& cardPath);
+    // Counts the card path's recordings again (a card pulled or put in).
+    void Refresh() { Settle.start(); }
     QString Text() const { return CurrentText; }
 
     // The function that looks through the folder (tests replace it).

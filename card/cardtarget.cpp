@@ -35,17 +35,27 @@ CardTarget CardTargetOf(const QString& folder, const QList<DiskVolume>* disks)
             {target.root, volume.fileSystemType(), device, DiskIsRemovable(DiskOfDevice(device))});
         target.name = volume.name().isEmpty() ? QFileInfo(target.root).fileName() : volume.name();
     }
+    // The record keeps the English words whatever the window's language; the window shows
+    // them translated.
+    const auto say = [&target](const char* text, const QString& a, const QString& b) {
+        const QString english = QString::fromLatin1(text);
+        const QString shown = QCoreApplication::translate("CardTarget", text);
+        target.recordProblem = b.isNull() ? english.arg(a) : english.arg(a, b);
+        target.problem = b.isNull() ? shown.arg(a) : shown.arg(a, b);
+    };
     if (!target.card) {
         const bool ownDisk = target.root == QLatin1String("/") ||
                              (device.startsWith("/dev/") && !device.startsWith("/dev/loop"));
-        target.problem =
-            ownDisk ? TargetText::tr("not a card: on the computer's own disk (%1)").arg(target.root)
-                    : TargetText::tr("not a card: on %1 (%2)")
-                          .arg(target.root, QString::fromUtf8(volume.fileSystemType()));
+        if (ownDisk)
+            say(QT_TRANSLATE_NOOP("CardTarget", "not a card: on the computer's own disk (%1)"),
+                target.root, QString());
+        else
+            say(QT_TRANSLATE_NOOP("CardTarget", "not a card: on %1 (%2)"), target.root,
+                QString::fromUtf8(volume.fileSystemType()));
     } else if (QDir::cleanPath(where.canonicalFilePath()) != target.root) {
-        target.problem = TargetText::tr("a folder inside the card %1 (%2): the recorder reads "
-                                        "only the card's top folder")
-                             .arg(target.name, target.root);
+        say(QT_TRANSLATE_NOOP("CardTarget", "a folder inside the card %1 (%2): the recorder "
+                                            "reads only the card's top folder"),
+            target.name, target.root);
     }
     return target;
 }
@@ -54,7 +64,7 @@ QString CardTargetRecord(const CardTarget& target)
 {
     if (!target.known)
         return QString();
-    return target.problem.isEmpty() ? QStringLiteral("yes") : target.problem;
+    return target.recordProblem.isEmpty() ? QStringLiteral("yes") : target.recordProblem;
 }
 
 QStringList CardWriteWarnings(const CardTarget& target, int daysUntilFull, int warningDays,

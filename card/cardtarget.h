@@ -9,11 +9,12 @@
 #include <QStringList>
 
 struct CardTarget {
-    bool known = false; // the folder's volume could be asked (false: no such folder)
-    bool card = false;  // on a card
-    QString root;       // the mount point of the folder's volume
-    QString name;       // the card's name (CardName), when on a card
-    QString problem;    // why the recorder will not read the folder; empty when it will
+    bool known = false;    // the folder's volume could be asked (false: no such folder)
+    bool card = false;     // on a card
+    QString root;          // the mount point of the folder's volume
+    QString name;          // the card's name (CardName), when on a card
+    QString problem;       // why the recorder will not read the folder; empty when it will
+    QString recordProblem; // the same in English, for the record of card writes
 };
 
 // The volume of folder (QStorageInfo) decides, told apart as the disk service tells it

@@ -89,6 +89,8 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 # Qt's own dialogs follow the Russian translation when Qt's translations are there;
-# the card picker and Eject ask UDisks2 (without it the picker reads the mount table).
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-gtk-platformtheme, qt6-translations-l10n, udisks2")
+# the card picker and Eject ask UDisks2 (without it the picker reads the mount table);
+# --collect hashes with libcrypto, loaded when it begins (without it, with Qt's hash).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "qt6-gtk-platformtheme, qt6-translations-l10n, udisks2, libssl3")
 include(CPack)

@@ -7,11 +7,14 @@
 #include "commandline/collectcommand.h"
 #include "common/cardidentity.h"
 #include "common/printable.h"
+#include "platform/fileplatform.h"
 #include "recorder_files/configcheck.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QTextStream>
+#include <algorithm>
+#include <iterator>
 #include <optional>
 
 namespace
@@ -20,13 +23,31 @@ namespace
 const char* const CommandOptions[] = {"check",    "free",    "from",   "help",
                                       "help-all", "version", "collect"};
 
+// Qt's own options that take a value (-platform offscreen, -style fusion ...): passed on
+// to Qt as they are.
+const char* const QtValueOptions[] = {"platform",        "platformpluginpath",
+                                      "platformtheme",   "plugin",
+                                      "style",           "stylesheet",
+                                      "display",         "geometry",
+                                      "qwindowgeometry", "title",
+                                      "qwindowtitle",    "qwindowicon",
+                                      "session",         "name"};
+
+// Options that may be given many times, one card folder each (--from only with --collect:
+// with --free it is a date).
+const char* const RepeatableOptions[] = {"to", "from"};
+
+template <std::size_t N> bool NameIn(const QString& name, const char* const (&names)[N])
+{
+    return std::any_of(std::begin(names), std::end(names),
+                       [&name](const char* n) { return name == QLatin1String(n); });
+}
+
 void AddQtOptions(QCommandLineParser& parser)
 {
     // Without a window the application object takes none of Qt's own options: accept
-    // the usual ones (-platform offscreen, -style fusion ...) and let them pass.
-    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "style",
-                             "stylesheet", "display", "geometry", "qwindowgeometry", "title",
-                             "qwindowtitle", "qwindowicon", "session", "name"}) {
+    // the usual ones and let them pass.
+    for (const char* name : QtValueOptions) {
         QCommandLineOption qtOption(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(qtOption);
@@ -83,6 +104,48 @@ void SetUpParser(QCommandLineParser& parser)
                                  QStringLiteral("[preferences]"));
 }
 
+// Whether text, given as an option's value, is itself one of the options (--to, -check,
+// --record=x): a value forgotten before the next option.
+bool NamesAnOption(const QString& text)
+{
+    if (!text.startsWith(QLatin1Char('-')) || text == QLatin1String("-") ||
+        text == QLatin1String("--"))
+        return false;
+    QCommandLineParser probe;
+    SetUpParser(probe);
+    probe.parse({QString(), text});
+    return probe.unknownOptionNames().isEmpty();
+}
+
+// Why the program's own options with a value do not each have one: a value given twice
+// (only --to and --from take many), an empty one, or an option where the value belongs.
+QString ValueError(const QCommandLineParser& parser)
+{
+    QStringList seen;
+    for (const QString& name : parser.optionNames()) {
+        const QStringList values = parser.values(name);
+        if (seen.contains(name) || values.isEmpty() || NameIn(name, QtValueOptions))
+            continue;
+        seen << name;
+        const bool many =
+            NameIn(name, RepeatableOptions) &&
+            (name != QLatin1String("from") || parser.isSet(QStringLiteral("collect")));
+        if (values.size() > 1 && !many)
+            return QStringLiteral("--%1 given %2 times (%3): give it once")
+                .arg(name)
+                .arg(values.size())
+                .arg(PrintableText(values.join(QStringLiteral(", "))));
+        for (const QString& value : values) {
+            if (value.isEmpty())
+                return QStringLiteral("--%1 has an empty value").arg(name);
+            if (NamesAnOption(value))
+                return QStringLiteral("--%1 has no value: %2 follows it")
+                    .arg(name, PrintableText(value));
+        }
+    }
+    return QString();
+}
+
 QString FirstPositional(const QCommandLineParser& parser)
 {
     const QStringList arguments = parser.positionalArguments();
@@ -122,6 +185,8 @@ bool FreeSpaceOptions(const QCommandLineParser& parser, FreeSpacePlan* plan, QSt
 // Why the options do not make one command; empty when they do.
 QString UsageError(const QCommandLineParser& parser, FreeSpacePlan* plan)
 {
+    if (const QString error = ValueError(parser); !error.isEmpty())
+        return error;
     const QStringList positional = parser.positionalArguments();
     const QStringList folders = parser.values(QStringLiteral("to"));
     const bool command =
@@ -148,8 +213,9 @@ bool WantsWindow(const QStringList& arguments)
 {
     QCommandLineParser parser;
     SetUpParser(parser);
-    if (!parser.parse(arguments))
-        return false;
+    FreeSpacePlan plan;
+    if (!parser.parse(arguments) || !UsageError(parser, &plan).isEmpty())
+        return false; // told by RunCommandLine, with or without a display
     for (const char* name : CommandOptions) {
         if (parser.isSet(QString::fromLatin1(name)))
             return false;
@@ -169,6 +235,7 @@ int RunCommandLine(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     app.setApplicationVersion(VersionText);
+    UseSystemMessagesOf(QString()); // the terminal is English, whatever the desktop's language
     QCommandLineParser parser;
     SetUpParser(parser);
     parser.process(app); // an unknown option or a missing value: told, exit code 1

@@ -90,7 +90,20 @@ void ReadCommandPreferences(const QString& fileName, QTextStream& err)
 {
     if (!QFile::exists(fileName))
         return;
-    if (PreferenceFile(PreferenceTable).Read(fileName) != 0)
+    PreferenceFile file(PreferenceTable);
+    if (file.Read(fileName) == 0)
+        return;
+    // The reader's own words are in the preferences file's language: an English line
+    // first says what failed.
+    err << QCoreApplication::applicationName() << ": "
+        << (file.Opened() ? QStringLiteral("the preferences file %1 has a line that is not "
+                                           "taken; the rest of it is read:")
+                                .arg(PrintableText(fileName))
+                          : QStringLiteral("cannot read the preferences file %1: %2; the "
+                                           "defaults are used")
+                                .arg(PrintableText(fileName), file.OpenFailure()))
+        << '\n';
+    if (file.Opened())
         err << ErrorText << '\n';
 }
 

@@ -51,8 +51,16 @@ struct InPlaceWrite {
 };
 InPlaceWrite WriteInPlace(const QString& fileName, const QByteArray& bytes);
 
-// The system's words for an errno value ("No space left on device").
+// The system's words for an errno value ("No space left on device"): English, or in the
+// language UseSystemMessagesOf chose.
 QString SystemReason(int error);
+
+// Has SystemReason, and Qt's reasons taken from the system, give the system's own
+// translated messages in language ("ru_RU", as a translation names its language), where
+// the system has them; empty or English: English whatever LANG or LANGUAGE say (the
+// terminal's commands, a window without a translation). Sets the process's LC_MESSAGES:
+// called at start, before other threads. True when the language's messages were found.
+bool UseSystemMessagesOf(const QString& language);
 
 // Writes all bytes to the open handle; empty, or the system's reason for failing.
 QString WriteToHandle(int handle, const QByteArray& bytes);

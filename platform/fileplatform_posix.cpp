@@ -6,16 +6,56 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <locale.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace
+{
+
+// The locale whose language the system's messages are given in: English (the C locale)
+// unless the window asked for its translation's (UTF-8 locales only).
+std::atomic<locale_t> MessagesLocale{nullptr};
+
+} // namespace
+
 QString SystemReason(int error)
 {
-    return QString::fromLocal8Bit(std::strerror(error));
+    static const locale_t english = ::newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+    const locale_t messages = MessagesLocale.load();
+    return QString::fromUtf8(::strerror_l(error, messages ? messages : english));
+}
+
+bool UseSystemMessagesOf(const QString& language)
+{
+    const QByteArray name = language.toLatin1();
+    locale_t made = nullptr;
+    QByteArray global = "C";
+    if (!name.isEmpty() && !name.startsWith("en") && name != "C") {
+        // The language's own locale where the system has it made; otherwise C.UTF-8,
+        // which the system's catalogues translate as LANGUAGE says (the C locale never).
+        global = name + ".UTF-8";
+        made = ::newlocale(LC_MESSAGES_MASK | LC_CTYPE_MASK, global, locale_t(nullptr));
+        if (!made) {
+            global = "C.UTF-8";
+            made = ::newlocale(LC_MESSAGES_MASK | LC_CTYPE_MASK, global, locale_t(nullptr));
+            if (made)
+                qputenv("LANGUAGE", name);
+        }
+        if (!made)
+            global = "C";
+    }
+    // The locale asked for before stays made: a message of another thread may still use it.
+    MessagesLocale.store(made);
+    // Qt's own reasons (QFile::errorString) come from the system under the process's locale.
+    ::setlocale(LC_MESSAGES, global.constData());
+    return made != nullptr;
 }
 
 namespace

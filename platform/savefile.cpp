@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
 
 SafeWriteMedium Medium{SyncFileAndFolder, DropCachedPages};
 
@@ -37,6 +38,18 @@ QString InPlace(const QString& fileName, const QByteArray& bytes)
     return written.error;
 }
 
+// Why the temporary file did not replace fileName. Qt tells no reason where the link or
+// rename that names the temporary file failed (a card pulled meanwhile): then the
+// system's last one, or that the folder has gone with its card.
+QString CommitFailure(const QSaveFile& file, int error, const QString& fileName)
+{
+    if (file.error() != QFileDevice::NoError && file.errorString() != QFile().errorString())
+        return file.errorString();
+    if (!QFileInfo(QFileInfo(fileName).absolutePath()).isDir())
+        return SafeWriteText::tr("the card went away");
+    return SystemReason(error != 0 ? error : EIO);
+}
+
 // Writes through a temporary file that is renamed over the old one (QSaveFile follows
 // symbolic links and keeps the mode). *replaceable is false, and nothing is written, when
 // the new file could not be given the old one's owner and group. The bytes and the sync
@@ -59,8 +72,9 @@ QString WriteReplacing(const QString& fileName, const QByteArray& bytes, bool* r
         file.cancelWriting();
         return reason;
     }
+    errno = 0;
     if (!file.commit())
-        return file.errorString();
+        return CommitFailure(file, errno, fileName);
     return QString();
 }
 

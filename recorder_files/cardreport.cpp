@@ -262,7 +262,7 @@ CardReport InspectCard(const QString& folder, const CardReportOptions& o)
     if (volume.isValid()) {
         const qint64 free = volume.bytesAvailable();
         lines << CardText::tr("free space: %1 GB (%2 bytes), %3")
-                     .arg(GigabytesText(free, 2))
+                     .arg(LocaleGigabytes(free, 2, o.locale))
                      .arg(free)
                      .arg(FullText(configCode < 2 && hasConfig ? &settings : nullptr, free,
                                    o.today));

@@ -49,7 +49,7 @@ struct CardReportOptions {
     ComboItems items;
     QDate today = QDate::currentDate();
     RecordingBounds bounds;
-    QLocale locale = QLocale::c(); // of the dates the day-by-day findings name
+    QLocale locale = QLocale::c(); // of the dates the day-by-day findings name and numbers
     QString recordFile;            // the record of card writes asked; empty: none
 };
 

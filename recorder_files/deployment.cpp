@@ -173,6 +173,19 @@ QString DefaultDeploymentRecord()
 namespace
 {
 
+// Whether the CSV text of the file ends inside a quoted field: an odd count of quotes,
+// as every quote opens or closes a field or is one of a doubled pair.
+bool EndsInsideQuotes(const QString& fileName)
+{
+    QFile file(fileName);
+    qint64 quotes = 0;
+    if (file.open(QIODevice::ReadOnly)) {
+        for (QByteArray block = file.read(1 << 16); !block.isEmpty(); block = file.read(1 << 16))
+            quotes += block.count('"');
+    }
+    return quotes % 2 != 0;
+}
+
 // Appends what bytesFor gives to the CSV file under its lock, creating its folder: the one
 // writer of every record of this program. head is the file's start; a row left without its
 // line end (by an older version, or a write cut short) is ended first. The reason when it
@@ -191,6 +204,10 @@ AppendRecord(const QString& fileName,
         const QByteArray bytes = bytesFor(head, refusal);
         if (head.isEmpty() || bytes.isEmpty())
             return bytes;
+        // A last row left inside an open quote would take the new row into its field:
+        // the quote is closed and the new row begins on a line of its own.
+        if (EndsInsideQuotes(fileName))
+            return "\"\r\n" + bytes;
         return (lineEnded ? QByteArray() : QByteArray("\r\n")) + bytes;
     });
 }

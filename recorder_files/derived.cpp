@@ -73,9 +73,8 @@ QString GigabytesText(qint64 bytes, int decimals)
     return QString::number(double(qMax<qint64>(bytes, 0)) / 1e9, 'f', decimals);
 }
 
-QString LocaleGigabytes(qint64 bytes, int decimals)
+QString LocaleGigabytes(qint64 bytes, int decimals, QLocale locale)
 {
-    QLocale locale;
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     return locale.toString(double(qMax<qint64>(bytes, 0)) / 1e9, 'f', decimals);
 }

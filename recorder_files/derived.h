@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <cstdint>
 
@@ -37,9 +38,9 @@ QString FileSizeText(int minutes, int byteRate, const QString& unitText);
 
 // Bytes of a volume in decimal gigabytes with the given decimals ("14.2"); below 0 is 0.
 QString GigabytesText(qint64 bytes, int decimals);
+// GigabytesText as locale writes the number ("14,20" in Russian), for the window: the
+// program sets the default locale to its translation's.
+QString LocaleGigabytes(qint64 bytes, int decimals, QLocale locale = QLocale());
 // The free space of the card's volume as the status line and the day strip both give it:
 // "0.27 GB".
-// GigabytesText as the default locale writes the number ("14,20" in Russian), for the
-// window: the program sets the default locale to its translation's.
-QString LocaleGigabytes(qint64 bytes, int decimals);
 QString FreeSpaceText(qint64 bytes);

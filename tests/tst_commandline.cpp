@@ -122,48 +122,85 @@ private slots:
         QVERIFY(!QFile::exists(Path("Plimoplayer.cfg")));
     }
 
-    // A mistaken command line in a terminal without a display: told in one line, exit 1,
-    // and nothing is read or written.
+    // The command line in a terminal without a display: a mistaken one is told in one
+    // line, exit 1, and nothing is read or written; a preferences file that cannot be
+    // read is said in English before the command runs.
     void usageErrors_data()
     {
         QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
         QTest::addColumn<QByteArray>("said");
-        QTest::newRow("misspelt command")
-            << QStringList{"--inspekt", "d"} << QByteArray("Unknown option 'inspekt'");
-        QTest::newRow("misspelt check")
-            << QStringList{"-chek", "f"} << QByteArray("Unknown option 'chek'");
-        QTest::newRow("missing value")
-            << QStringList{"--write"} << QByteArray("Missing value after '--write'");
-        QTest::newRow("forgot --write") << QStringList{"field.ini", "--to", "card/"}
-                                        << QByteArray("did you mean --write field.ini --to card/?");
-        QTest::newRow("two commands") << QStringList{"--write", "x", "--verify", "x", "--to", "d"}
-                                      << QByteArray("exclude each other");
-        QTest::newRow("check and inspect")
-            << QStringList{"--check", "f", "--inspect", "d"} << QByteArray("exclude each other");
-        QTest::newRow("--free alone")
-            << QStringList{"--free", "2GB"} << QByteArray("--free goes with --check");
-        QTest::newRow("--free with --write")
-            << QStringList{"--write", "x", "--to", "d", "--free", "2GB"}
-            << QByteArray("--free goes with --check");
-        QTest::newRow("--eject without --write")
-            << QStringList{"--eject"} << QByteArray("go with --write");
-        QTest::newRow("--to alone")
-            << QStringList{"--to", "d"} << QByteArray("--to goes with --write or --verify");
+        QTest::addColumn<QStringList>("environment"); // NAME=value, beyond a terminal's own
+        const auto row = [](const char* name, const QStringList& arguments, const char* said) {
+            QTest::newRow(name) << arguments << 1 << QByteArray(said) << QStringList();
+        };
+        row("misspelt command", {"--inspekt", "d"}, "Unknown option 'inspekt'");
+        row("misspelt check", {"-chek", "f"}, "Unknown option 'chek'");
+        row("missing value", {"--write"}, "Missing value after '--write'");
+        row("forgot --write", {"field.ini", "--to", "card/"},
+            "did you mean --write field.ini --to card/?");
+        row("two commands", {"--write", "x", "--verify", "x", "--to", "d"}, "exclude each other");
+        row("check and inspect", {"--check", "f", "--inspect", "d"}, "exclude each other");
+        row("--free alone", {"--free", "2GB"}, "--free goes with --check");
+        row("--free with --write", {"--write", "x", "--to", "d", "--free", "2GB"},
+            "--free goes with --check");
+        row("--eject without --write", {"--eject"}, "go with --write");
+        row("--to alone", {"--to", "d"}, "--to goes with --write or --verify");
+        row("two preferences files", {"a.cfg", "b.cfg"}, "one preferences file at most");
+        row("two after --", {"--", "a.cfg", "b.cfg"}, "one preferences file at most");
+        row("--collect twice", {"--collect", "a", "--collect", "b", "--from", "c"},
+            "--collect given 2 times (a, b): give it once");
+        row("--record twice", {"--write", "p", "--to", "c", "--record", "r1", "--record", "r2"},
+            "--record given 2 times");
+        row("--clock twice",
+            {"--write", "p", "--to", "c", "--clock", "now", "--clock", "2026-01-01 00:00:00"},
+            "--clock given 2 times");
+        row("--check twice", {"--check=a", "--check", "b"}, "--check given 2 times");
+        row("two dates",
+            {"--check", "a", "--free", "2GB", "--from", "2027-01-01", "--from", "2028-01-01"},
+            "--from given 2 times");
+        row("empty --inspect", {"--inspect", ""}, "--inspect has an empty value");
+        row("empty --from", {"--collect", "x", "--from", ""}, "--from has an empty value");
+        row("empty --to=", {"--write", "p", "--to="}, "--to has an empty value");
+        row("option as a value", {"--write", "p.ini", "--to", "--to", "c1"},
+            "--to has no value: --to follows it");
+        row("option= as a value", {"--verify", "--record=r", "--to", "c"},
+            "--verify has no value: --record=r follows it");
+        // The reader's own text is Russian: an English line says what failed first.
+        QTest::newRow("preferences file a folder")
+            << QStringList{"--check", "missing.ini", "/"} << 2
+            << QByteArray("plimo-configurator: cannot read the preferences file /: It is a "
+                          "folder, not a file; the defaults are used\n")
+            << QStringList();
+        // The system's words stay English on a Russian desktop: the first file-changing
+        // call fails.
+        QTest::newRow("system's reason on a Russian desktop")
+            << QStringList{"--write", PLIMO_SOURCE_DIR "/tests/golden/config/example.ini", "--to",
+                           ".", "--no-clock"}
+            << 2 << QByteArray("cannot write config.ini: Input/output error")
+            << QStringList{"LANGUAGE=ru", "LD_PRELOAD=" PLIMO_FAULT_LIBRARY, "PLIMO_FAULT_AT=1",
+                           "ASAN_OPTIONS=detect_leaks=0:verify_asan_link_order=0"};
     }
     void usageErrors()
     {
         QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
         QFETCH(QByteArray, said);
+        QFETCH(QStringList, environment);
         QProcessEnvironment terminal = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             terminal.remove(QString::fromLatin1(name));
+        for (const QString& variable : environment)
+            terminal.insert(variable.section('=', 0, 0), variable.section('=', 1));
         const QTemporaryDir folder;
         const Run run = RunProgram(arguments, folder.path(), QString(), terminal);
-        QCOMPARE(run.exitCode, 1);
-        QVERIFY2(run.err.contains(said), run.err.constData());
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY2((run.err + run.out).contains(said), (run.err + run.out).constData());
+        QVERIFY(QDir(folder.path()).isEmpty());
+        if (exitCode != 1)
+            return;
         QCOMPARE(run.err.count('\n'), 1);
         QVERIFY(run.out.isEmpty());
-        QVERIFY(QDir(folder.path()).isEmpty());
     }
 
     void versionAndHelp()

@@ -2,11 +2,14 @@
 // the window; and the window's read-out of the card's recordings and its card report.
 #include "app/collectwindow.h"
 #include "app/plimoappwindow.h"
+#include "app/preferences/preferences.h"
+#include "app/startup.h"
 #include "card/cardrecordings.h"
 #include "dialogwatch.h"
 #include "editor/configeditwindow.h"
 #include "editor/daychart.h"
 #include "formfixture.h"
+#include "platform/fileplatform.h"
 #include "recorder_files/deployment.h"
 #include "testsupport.h"
 #include "wavfiles.h"
@@ -26,6 +29,7 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 #include <cstring>
 #include <ctime>
@@ -50,7 +54,12 @@ class DeploymentTest : public QObject
 {
     Q_OBJECT
 
+    bool ownMounts = false;
+
 private slots:
+    // Cards mounted by the tests are seen by no other process.
+    void initTestCase() { ownMounts = OwnMountNamespace(); }
+
     void field_data()
     {
         QTest::addColumn<QString>("text");
@@ -191,9 +200,23 @@ private slots:
     }
 
     // Save in the window adds a row; a record that cannot be written is said in the
-    // status line, and the save stands.
+    // status line, and the save stands. The record's words are English whatever the
+    // window's language.
+    void windowSave_data()
+    {
+        QTest::addColumn<QString>("translation");
+        QTest::addColumn<QString>("warning"); // in the status line
+        QTest::newRow("English") << QString() << ". Warning: not a card: on ";
+        QTest::newRow("Russian") << QFileInfo(PLIMO_BINARY).dir().filePath("plimo_ru.qm")
+                                 << QString::fromUtf8("не карта: на ");
+    }
     void windowSave()
     {
+        QFETCH(QString, translation);
+        QFETCH(QString, warning);
+        QTranslator translator;
+        QVERIFY(translation.isEmpty() || translator.load(translation));
+        QCoreApplication::installTranslator(&translator);
         QTemporaryDir dir;
         qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath("data")));
         const QString card = dir.filePath("card") + QLatin1Char('/');
@@ -218,8 +241,10 @@ private slots:
         QVERIFY(rows[1].contains(hash));
         // A folder on the computer's disk: written, and said so in the message and the row.
         QVERIFY2(rows[1].contains("," + preset.toUtf8() + ",not a card: on "), rows[1].constData());
-        QVERIFY2(main.statusBar()->currentMessage().contains(". Warning: not a card: on "),
+        QVERIFY2(main.statusBar()->currentMessage().contains(warning),
                  qPrintable(main.statusBar()->currentMessage()));
+        if (!translation.isEmpty())
+            return;
         QVERIFY(QFile::remove(record) && QDir().mkpath(record));
         QVERIFY(QMetaObject::invokeMethod(form, "SaveCurrent"));
         const QString status = main.statusBar()->currentMessage();
@@ -246,6 +271,13 @@ private slots:
         QTest::newRow("ours") << header << QString() << header << all;
         QTest::newRow("first columns only") << first << QString() << first << 10;
         QTest::newRow("half a row") << header + "2026" << QString() << header + "2026\r\n" << all;
+        QTest::newRow("row ending in an open quote")
+            << header + "2026,\"a\r\nb\r\n"
+            << QString() << header + "2026,\"a\r\nb\r\n\"\r\n"
+            << all;
+        QTest::newRow("open quote, no line end")
+            << header + "2026,\"a \"\"b\"\" c" << QString() << header + "2026,\"a \"\"b\"\" c\"\r\n"
+            << all;
         QTest::newRow("foreign CSV")
             << QByteArray("name,amount\r\nrent,-500\r\n") << foreign << QByteArray() << 0;
         QTest::newRow("header with more columns") << header.chopped(2) + ",mine\r\n"
@@ -273,6 +305,10 @@ private slots:
         const QByteArray added = now.mid(before.size());
         QVERIFY(added.endsWith("\r\n") && added.count("\r\n") == 1);
         QCOMPARE(added.count(',') + 1, columns);
+        // Read back, the new row is a row of its own.
+        const QList<QStringList> rows = CsvRows(now);
+        QCOMPARE(rows.size(), CsvRows(before).size() + 1);
+        QCOMPARE(rows.last().size(), columns);
     }
 
     // The record on a disk that is full: no half row, the system's reason, the card
@@ -360,11 +396,15 @@ private slots:
     }
 
     // The read-out counts the card's recordings off the window's thread; the card
-    // report shows the whole report.
+    // report shows the whole report. A card pulled leaves no count behind: the card is
+    // a tmpfs of the test's own mount namespace, unmounted.
     void windowRecordings()
     {
         QTemporaryDir dir;
         const QString card = dir.filePath("card") + QLatin1Char('/');
+        QVERIFY(QDir().mkpath(card));
+        const bool mounted = ownMounts && mount("plimocard", QFile::encodeName(card).constData(),
+                                                "tmpfs", 0, "size=1m") == 0;
         QVERIFY(QDir().mkpath(card + "REC"));
         QVERIFY(WriteAll(card + "REC/A.WAV", WavBytes(7, 100, 100 * 3000)));
         QVERIFY(WriteAll(card + "REC/B.WAV", WavBytes(7, 100, 100 * 1800)));
@@ -386,6 +426,10 @@ private slots:
         main.showReport = [&](const QString&, const CardReport& report) { shown = report.text; };
         main.statusBar()->findChild<QPushButton*>("card report")->click();
         QTRY_VERIFY(shown.contains("\nrecordings: 2, 480088 bytes, playing 1 h 20 min, "));
+        if (!mounted)
+            QSKIP("no mount namespace of the test's own: the card cannot be pulled");
+        QCOMPARE(umount(QFile::encodeName(card).constData()), 0);
+        QTRY_COMPARE(label->text(), QString());
     }
 
     // Card report... draws the recordings day by day beside the text of the report, the
@@ -396,15 +440,18 @@ private slots:
         QTest::addColumn<QString>("label"); // under the first day
         QTest::addColumn<QString>("tip");   // of the first day
         QTest::addColumn<QString>("note");
+        QTest::addColumn<QString>("point"); // of the free space in gigabytes
         QTest::newRow("US") << QLocale(QLocale::English, QLocale::UnitedStates) << "6/10"
                             << "10 June 2026: 60 min recorded, 60 min scheduled"
                             << "no recordings from 14 June to 20 June, where the schedule writes "
-                               "60 min a day";
+                               "60 min a day"
+                            << ".";
         QTest::newRow("Russian") << QLocale(QLocale::Russian, QLocale::Russia) << "10.06"
                                  << QString::fromUtf8("10 июня 2026: 60 min recorded, 60 min "
                                                       "scheduled")
                                  << QString::fromUtf8("no recordings from 14 июня to 20 июня, "
-                                                      "where the schedule writes 60 min a day");
+                                                      "where the schedule writes 60 min a day")
+                                 << ",";
     }
     void cardReportPicture()
     {
@@ -412,6 +459,7 @@ private slots:
         QFETCH(QString, label);
         QFETCH(QString, tip);
         QFETCH(QString, note);
+        QFETCH(QString, point);
         QTemporaryDir dir;
         const QString card = dir.filePath("card") + QLatin1Char('/');
         QVERIFY(QDir().mkpath(card + "REC"));
@@ -452,6 +500,10 @@ private slots:
         QCOMPARE(days.days.size(), 12);
         QCOMPARE(days.days.first().date, QDate(2026, 6, 10));
         QVERIFY2(text.contains("\n    " + note), qPrintable(text));
+        // The form's numbers and the report's are written alike.
+        const QRegularExpression free("\nfree space: \\d+" + QRegularExpression::escape(point) +
+                                      "\\d\\d GB \\(\\d+ bytes\\)");
+        QVERIFY2(free.match(text).hasMatch(), qPrintable(text));
     }
 
     // A leap year of days fits the card report on a 1366x768 laptop without scrolling,
@@ -491,17 +543,40 @@ private slots:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<bool>("cancel");
         QTest::addColumn<QString>("told");
-        QTest::newRow("collected, Russian") << "ru_RU" << false << "2 recordings, 1 h 20 min, ";
-        QTest::newRow("collected, US") << "en_US" << false << "2 recordings, 1 h 20 min, ";
-        QTest::newRow("cancelled") << "en_US" << true << "cancelled; ";
+        QTest::addColumn<bool>("full"); // the archive a small tmpfs of its own
+        QTest::newRow("collected, Russian")
+            << "ru_RU" << false << "2 recordings, 1 h 20 min, " << false;
+        QTest::newRow("collected, US") << "en_US" << false << "2 recordings, 1 h 20 min, " << false;
+        QTest::newRow("cancelled") << "en_US" << true << "cancelled; " << false;
+        // The system's reason in the window's language, where the system has its words.
+        QTest::newRow("archive full, Russian window")
+            << "ru_RU" << false << QString::fromUtf8("На устройстве не осталось свободного места")
+            << true;
     }
     void windowCollect()
     {
         QFETCH(QString, locale);
         QFETCH(bool, cancel);
         QFETCH(QString, told);
+        QFETCH(bool, full);
         QLocale::setDefault(QLocale(locale));
         QTemporaryDir dir;
+        const QString archive = dir.filePath("archive");
+        if (full) {
+            if (!ownMounts || !QDir().mkpath(archive) ||
+                mount("plimoarchive", QFile::encodeName(archive).constData(), "tmpfs", 0,
+                      "size=64k") != 0)
+                QSKIP("no mount namespace of the test's own");
+            qstrcpy(Preferences.Language,
+                    qPrintable(QFileInfo(PLIMO_BINARY).dir().filePath("plimo_ru.qm")));
+            QVERIFY(InstallTranslation(*qApp, {}));
+        }
+        const auto back = qScopeGuard([&] {
+            qDeleteAll(qApp->findChildren<QTranslator*>());
+            UseSystemMessagesOf(QString());
+            Preferences.Language[0] = 0;
+            umount(QFile::encodeName(archive).constData());
+        });
         const QString card = dir.filePath("card") + QLatin1Char('/');
         QVERIFY(QDir().mkpath(card + "REC"));
         QVERIFY(WriteAll(card + "REC/A.WAV", WavBytes(7, 100, 100 * 3000)));
@@ -511,7 +586,6 @@ private slots:
             QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(qint64(256) << 20));
         }
         UseFormPreferences(dir.filePath("elsewhere/"));
-        const QString archive = dir.filePath("archive");
         ChooseArchiveFolder = [&](QWidget*) { return archive; };
         PlimoAppWindow main;
         // Cancelled once the large file is under way (the two small ones are less than
@@ -530,6 +604,10 @@ private slots:
         QLocale::setDefault(QLocale::c());
         const QString folder =
             archive + "/card/" + QDate::currentDate().toString(Qt::ISODate) + "/";
+        if (full) {
+            QVERIFY2(shown.contains(told), qPrintable(shown));
+            return;
+        }
         QVERIFY2(shown.startsWith(told), qPrintable(shown));
         QVERIFY2(cancel || shown.endsWith(" GB into " + folder), qPrintable(shown));
         QCOMPARE(ReadAll(folder + "REC/B.WAV"), ReadAll(card + "REC/B.WAV"));

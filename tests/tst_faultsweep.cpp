@@ -45,6 +45,7 @@ struct Outcome {
     long calls = 0;     // file-changing calls counted
     QString failedCall; // the call failed, or empty
     QString message;
+    bool cardGone = false; // every call failed from the point on: leftovers may stay
 };
 
 // Runs job in a child process (as nobody when asked) that fails count file-changing
@@ -106,13 +107,14 @@ Outcome RunArmed(bool asNobody, long failAt, const std::function<int(QString*)>&
 // Runs the program itself: --write of preset to card with the library preloaded,
 // failing (or killing it at) the failAt-th call (0: none); the rows go to record.
 Outcome RunProgram(const QString& preset, const QString& card, const QString& record, long failAt,
-                   FaultKill kill)
+                   FaultKill kill, long count = 1)
 {
     QProcess run;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("LD_PRELOAD", PLIMO_FAULT_LIBRARY);
     environment.insert("PLIMO_FAULT_AT", QString::number(failAt));
     environment.insert("PLIMO_FAULT_TRACE", "1");
+    environment.insert("PLIMO_FAULT_COUNT", QString::number(count));
     if (kill != FaultKill::No)
         environment.insert("PLIMO_FAULT_KILL", kill == FaultKill::Before ? "before" : "after");
     // The sanitizers' runtime wants to come first; the library hands every call on to it.
@@ -133,6 +135,7 @@ Outcome RunProgram(const QString& preset, const QString& card, const QString& re
         return o;
     }
     o.died = false;
+    o.cardGone = failAt > 0 && count > 1;
     o.code = run.exitCode();
     o.message = QString::fromLocal8Bit(run.readAllStandardOutput());
     o.calls = run.readAllStandardError().count("fault point ");
@@ -212,7 +215,7 @@ class FaultSweepTest : public QObject
                 return QStringLiteral("%1 holds %2")
                     .arg(f.key(), QString::fromLatin1(bytes.toHex()));
             ours << f.key();
-            if (run.killed)
+            if (run.killed || run.cardGone)
                 ours << LeftoverTemporaryFiles(Card() + f.key()).replaceInStrings(Card(), "");
         }
         if (!linked.isEmpty() && ReadAll(Path("other.ini")) != ReadAll(Card() + linked))
@@ -427,16 +430,20 @@ private slots:
 
     // The built program with the library preloaded, every call failed in turn: --write
     // exits 2 and prints the system's reason; killed at every call, it leaves the card as
-    // above. The record of card writes stays whole rows either way.
+    // above. The record of card writes stays whole rows either way. A card pulled fails
+    // every call from its point on: the reason is the system's all the same.
     void programSweep_data()
     {
         QTest::addColumn<bool>("kills");
-        QTest::newRow("I/O errors") << false;
-        QTest::newRow("kills") << true;
+        QTest::addColumn<long>("count"); // calls failed from each point on
+        QTest::newRow("I/O errors") << false << 1L;
+        QTest::newRow("kills") << true << 1L;
+        QTest::newRow("card pulled") << false << 1000L;
     }
     void programSweep()
     {
         QFETCH(bool, kills);
+        QFETCH(long, count);
         files = {{"config.ini", {"VAS=on\r\n", PresetBytes()}},
                  {"time.ini",
                   {ClockFileBytes(QDate(2020, 1, 1), QTime(12, 0)),
@@ -449,8 +456,11 @@ private slots:
         Sweep(Job::Write, kills, [&](long point, FaultKill kill) {
             if (point >= 0)
                 Prepare(Setup::Plain);
-            Outcome o = RunProgram(Path("preset.ini"), Card(), record, qMax(point, 0L), kill);
-            const QByteArray rows = ReadAll(record);
+            Outcome o =
+                RunProgram(Path("preset.ini"), Card(), record, qMax(point, 0L), kill, count);
+            // A disk that fails every call cannot cut a half row back: the record's rows
+            // are looked at where calls fail one at a time.
+            const QByteArray rows = o.cardGone ? QByteArray() : ReadAll(record);
             const QList<QByteArray> lines = rows.split('\n');
             for (const QByteArray& line : lines.mid(0, lines.size() - 1)) {
                 if (!line.endsWith('\r') || line.count(',') != lines[0].count(','))

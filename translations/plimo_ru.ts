@@ -1827,7 +1827,7 @@ Write there?</source>
     <message>
         <location filename="../recorder_files/daybyday.cpp" line="168"/>
         <source>(the recorder stopped: battery, card full?)</source>
-        <translation>(рекордер остановился: батарея, карта заполнена?)</translation>
+        <translation>(диктофон остановился: батарея, карта заполнена?)</translation>
     </message>
     <message>
         <location filename="../recorder_files/daybyday.cpp" line="172"/>
@@ -1852,17 +1852,17 @@ Write there?</source>
     <message>
         <location filename="../recorder_files/daybyday.cpp" line="188"/>
         <source>recordings dated %1: the recorder&apos;s clock was not set (%2)</source>
-        <translation>записи с датой %1: часы рекордера не были установлены (%2)</translation>
+        <translation>записи с датой %1: часы диктофона не были установлены (%2)</translation>
     </message>
     <message>
         <location filename="../recorder_files/daybyday.cpp" line="192"/>
         <source>recordings dated after today: the recorder&apos;s clock was wrong (%1)</source>
-        <translation>записи с датой позже сегодняшней: часы рекордера шли неверно (%1)</translation>
+        <translation>записи с датой позже сегодняшней: часы диктофона шли неверно (%1)</translation>
     </message>
     <message>
         <location filename="../recorder_files/daybyday.cpp" line="195"/>
         <source>recordings from before the card&apos;s last write in the record (%1): left on the card from before, or the recorder&apos;s clock was wrong (%2)</source>
-        <translation>записи раньше последней записи карты в журнале (%1): остались на карте с прошлого раза, или часы рекордера шли неверно (%2)</translation>
+        <translation>записи раньше последней записи карты в журнале (%1): остались на карте с прошлого раза, или часы диктофона шли неверно (%2)</translation>
     </message>
     <message>
         <location filename="../recorder_files/daybyday.cpp" line="206"/>
@@ -1882,7 +1882,7 @@ Write there?</source>
     <message>
         <location filename="../recorder_files/daybyday.cpp" line="224"/>
         <source>VAS on: the recorder writes only while it hears sound, the scheduled minutes are the most it writes</source>
-        <translation>VAS включён: рекордер пишет, только пока слышит звук, минуты по расписанию — наибольшее, что он запишет</translation>
+        <translation>VAS включён: диктофон пишет, только пока слышит звук, минуты по расписанию — наибольшее, что он запишет</translation>
     </message>
     <message>
         <location filename="../recorder_files/daybyday.cpp" line="228"/>
