@@ -2,6 +2,7 @@
 
 #include "app/preferences/prefcodec.h"
 #include "app/preferences/preferences.h"
+#include "commandline/archiveindex.h"
 #include "card/cardtarget.h"
 #include "common/printable.h"
 #include "recorder_files/batchwrite.h"
@@ -155,13 +156,17 @@ bool BatchOptionsGiven(const QCommandLineParser& parser)
 namespace
 {
 
-// Says what is wrong with a folder just written: no card, or a card full too soon.
+// Says what is wrong with a folder just written: no card, a card full too soon, or
+// recordings on it that no collection holds.
 void WarnOfTarget(const QString& folder, const CardTarget& target, const DeploymentRow& row,
                   QTextStream& out)
 {
     const qint64 free = row.freeSpaceKnown ? QStorageInfo(folder).bytesAvailable() : 0;
     const int days = row.freeSpaceKnown ? row.daysUntilFull : -1;
-    for (const QString& warning : CardWriteWarnings(target, days, CardFullWarningDays(), free))
+    QStringList warnings = CardWriteWarnings(target, days, CardFullWarningDays(), free);
+    if (row.uncollected > 0)
+        warnings << Text::tr("%1 recordings not collected").arg(row.uncollected);
+    for (const QString& warning : std::as_const(warnings))
         out << "WARNING " << PrintableText(folder) << ": " << PrintableText(warning) << '\n';
     out.flush();
 }
@@ -181,6 +186,7 @@ std::function<void(const CardWritten&)> Recorder(const QString& recordFile, QTex
         row.settingsFile = presetFile;
         const CardTarget target = CardTargetOf(w.folder, disks ? disks() : nullptr);
         row.isCard = CardTargetRecord(target);
+        row.uncollected = UncollectedRecordings(w.folder);
         if (w.result.ok)
             WarnOfTarget(w.folder, target, row, out);
         if (const QString error = AppendDeployment(recordFile, row); !error.isEmpty()) {

@@ -442,8 +442,3 @@ CardCollection CollectCard(const QString& archive, const QString& cardFolder,
         c.recordError = AppendCsvRow(o.record, RecordHeader(), RecordLine(c));
     return c;
 }
-
-QString DefaultCollectionRecord()
-{
-    return QFileInfo(DefaultDeploymentRecord()).absolutePath() + QStringLiteral("/collections.csv");
-}

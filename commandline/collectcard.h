@@ -6,6 +6,7 @@
 // collections.csv. Links and special files are named, never followed or opened. Nothing
 // on the card changes; nothing in the archive is replaced. Qt Core only.
 
+#include "commandline/archiveindex.h"
 #include "commandline/clearcard.h"
 #include "common/cardidentity.h"
 #include "recorder_files/cardreport.h"
@@ -103,6 +104,3 @@ QString CardArchiveName(const CardIdentity& identity, const QString& card);
 
 CardCollection CollectCard(const QString& archive, const QString& card,
                            const CollectOptions& options = {});
-
-// collections.csv beside deployments.csv, in the user's data folder.
-QString DefaultCollectionRecord();

@@ -616,6 +616,56 @@ private slots:
         }
     }
 
+    // --write warns of recordings on the card that no collection in the record holds (by
+    // name, size and time), and the record of card writes counts them.
+    void warnsOfUncollected_data()
+    {
+        QTest::addColumn<QString>("before"); // what happens to the card before the write
+        QTest::addColumn<int>("uncollected");
+        QTest::newRow("never collected") << "" << 5;
+        QTest::newRow("collected") << "collect" << 0;
+        QTest::newRow("a recording made since") << "collect,record" << 1;
+        QTest::newRow("a recording's time changed since") << "collect,touch" << 1;
+        QTest::newRow("collected, then cleared") << "collect --clear" << 0;
+    }
+    void warnsOfUncollected()
+    {
+        QFETCH(QString, before);
+        QFETCH(int, uncollected);
+        const QString folder = Path(QString("uncollected/") + QTest::currentDataTag());
+        const QString card = folder + "/card";
+        MakeCard(card);
+        qputenv("XDG_DATA_HOME", QFile::encodeName(folder + "/data"));
+        if (before.startsWith("collect"))
+            QCOMPARE(Collect(folder + "/archive", {card}, {}, nullptr,
+                             before.contains("--clear") ? QStringList{"--clear"} : QStringList())
+                         .code,
+                     0);
+        if (before.contains("record"))
+            WriteAll(card + "/REC/F0006.WAV", WavBytes(1, 8000, 8000));
+        if (before.contains("touch")) {
+            QFile file(card + "/D0004.WAV");
+            QVERIFY(file.open(QIODevice::ReadWrite) &&
+                    file.setFileTime(QDateTime::currentDateTime(),
+                                     QFileDevice::FileModificationTime));
+        }
+        WriteAll(folder + "/preset.ini", "M,8,uLaw\r\nEvent=all\r\nT1,*.*,8:0,60\r\n");
+        QProcess write;
+        write.start(PLIMO_BINARY, {"--write", folder + "/preset.ini", "--to", card,
+                                   "no-preferences.cfg"});
+        QVERIFY(write.waitForFinished(30000));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(Path("data")));
+        const QString out = write.readAllStandardOutput();
+        QCOMPARE(write.exitCode(), 0);
+        const QString warning =
+            QString("WARNING %1/: %2 recordings not collected\n").arg(card).arg(uncollected);
+        QVERIFY2(out.contains(warning) == (uncollected > 0), qPrintable(out));
+        const QList<QStringList> rows =
+            CsvRows(ReadAll(folder + "/data/plimo-configurator/deployments.csv"));
+        QCOMPARE(rows.value(0).last(), "recordings not collected");
+        QCOMPARE(rows.value(1).last(), QString::number(uncollected));
+    }
+
     // A sub-folder the user may not list is named, and the card ends with 1.
     void unlistableFolder()
     {
