@@ -74,11 +74,13 @@ void SetUpParser(QCommandLineParser& parser)
         "  --write    0 every card written, 1 nothing written (the preset, an option\n"
         "             or the preferences are at fault), 2 a card failed\n"
         "  --verify   0 every card holds the preset, 1 a card differs, 2 a card failed\n"
-        "  --inspect  0 all readable, 1 a recording or config.ini cannot be read,\n"
-        "             2 the folder cannot be read\n"
-        "  --collect  0 every card collected, 1 a file could not be read (the rest\n"
-        "             collected) or --clear kept a recording, 2 a card or the archive\n"
-        "             failed, or --clear could not remove a recording\n"
+        "  --inspect  0 all readable and nothing needs a look, 1 a recording or\n"
+        "             config.ini cannot be read, a line of it had no effect, or the day\n"
+        "             by day names something that needs a look, 2 the folder cannot be read\n"
+        "  --collect  0 every card collected, 1 a file could not be read or changed\n"
+        "             (the rest collected) or --clear kept a recording, 2 a card or the\n"
+        "             archive failed or --clear could not remove a recording,\n"
+        "             130 or 143 stopped by SIGINT or SIGTERM\n"
         "  --help, --version  0; an unknown option, a missing value or options that\n"
         "             do not go together: 1, with or without a display"));
     parser.addHelpOption();

@@ -50,9 +50,10 @@ void DayChart::SetDays(const DayByDay& days)
 
 int DayChart::LeftMargin() const
 {
-    return qMax(fontMetrics().horizontalAdvance(tr("%1 h").arg(24)),
-                fontMetrics().horizontalAdvance(tr("%1 min").arg(30))) +
-           10;
+    int widest = 0;
+    for (const QString& label : AxisLabels())
+        widest = qMax(widest, fontMetrics().horizontalAdvance(label));
+    return widest + 10;
 }
 
 int DayChart::NarrowestDay() const
@@ -96,15 +97,16 @@ QRect DayChart::DayRect(int index) const
 
 int DayChart::MostMinutes() const
 {
-    int most = 60;
+    int most = 1;
     for (const DayFigures& day : Figures.days)
         most = qMax(most, qMax(day.RecordedMinutes(), day.scheduledMinutes));
-    return most;
+    // Room above the highest bar or mark: never drawn on the plot's edge.
+    return most + (most + 9) / 10;
 }
 
 int DayChart::StepMinutes() const
 {
-    for (int step : {30, 60, 120, 180, 240, 360}) {
+    for (int step : {1, 2, 5, 10, 15, 30, 60, 120, 180, 240}) {
         if ((MostMinutes() + step - 1) / step <= 6)
             return step;
     }
@@ -113,9 +115,18 @@ int DayChart::StepMinutes() const
 
 int DayChart::TopMinutes() const
 {
-    // Room above the highest bar or mark: never drawn on the plot's edge.
     const int step = StepMinutes();
-    return (MostMinutes() + MostMinutes() / 10 + step - 1) / step * step;
+    return (MostMinutes() + step - 1) / step * step;
+}
+
+QStringList DayChart::AxisLabels() const
+{
+    // One kind of label: whole hours where the lines are hours apart, else minutes.
+    const int step = StepMinutes();
+    QStringList labels;
+    for (int m = 0; m <= TopMinutes(); m += step)
+        labels << (step % 60 == 0 ? tr("%1 h").arg(m / 60) : tr("%1 min").arg(m));
+    return labels;
 }
 
 int DayChart::MinutesY(int minutes) const
@@ -142,14 +153,19 @@ QString DayChart::DateLabel(int index) const
 
 QString DayChart::DayText(int index) const
 {
+    constexpr int MaxFiles = 10;
     const DayFigures& day = Figures.days.at(index);
     const QString minutes = tr("%1 min");
     const QString scheduled = day.scheduledMinutes < 0
                                   ? tr("no schedule known")
                                   : tr("%1 scheduled").arg(minutes.arg(day.scheduledMinutes));
-    return tr("%1: %2 recorded, %3")
-        .arg(QLocale().toString(day.date, QStringLiteral("d MMMM yyyy")),
-             minutes.arg(day.RecordedMinutes()), scheduled);
+    QStringList lines(tr("%1: %2 recorded, %3")
+                          .arg(QLocale().toString(day.date, QStringLiteral("d MMMM yyyy")),
+                               minutes.arg(day.RecordedMinutes()), scheduled));
+    lines << day.files.mid(0, MaxFiles);
+    if (day.recordings > MaxFiles)
+        lines << tr("and %1 more").arg(day.recordings - MaxFiles);
+    return lines.join(QLatin1Char('\n'));
 }
 
 bool DayChart::IsGapDay(int index) const
@@ -181,12 +197,11 @@ void DayChart::PaintAxes(QPainter& painter) const
     const QRect plot = PlotRect();
     const int step = StepMinutes();
     painter.setPen(palette().color(QPalette::Mid));
-    for (int m = 0; m <= TopMinutes(); m += step) {
-        const int y = MinutesY(m);
+    const QStringList labels = AxisLabels();
+    for (int i = 0; i < labels.size(); ++i) {
+        const int y = MinutesY(i * step);
         painter.drawLine(plot.left() - 4, y, plot.right(), y);
-        const QString label = m == 0        ? QStringLiteral("0")
-                              : m % 60 == 0 ? tr("%1 h").arg(m / 60)
-                                            : tr("%1 min").arg(m);
+        const QString& label = labels[i];
         painter.setPen(palette().color(QPalette::Text));
         painter.drawText(QRect(0, y - 10, plot.left() - 6, 20), Qt::AlignRight | Qt::AlignVCenter,
                          label);
@@ -275,6 +290,8 @@ QDialog* NewCardReportDialog(QWidget* parent, const QString& title, const CardRe
             auto* label = new QLabel(notes.join(QLatin1Char('\n')));
             label->setObjectName(QStringLiteral("day notes"));
             label->setTextFormat(Qt::PlainText);
+            label->setWordWrap(true); // a long note never widens the dialog past the screen
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             label->setStyleSheet(QStringLiteral("color: %1").arg(DayChart::GapColour.name()));
             column->addWidget(label);
         }

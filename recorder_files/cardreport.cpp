@@ -54,9 +54,9 @@ void AddRecording(const WavInfo& info, qint64 size, const QDateTime& time, const
     if (time.isValid() && (!s.newest.isValid() || time > s.newest))
         s.newest = time;
     if (!info.note.isEmpty())
-        s.notes << CardText::tr("%1: %2, %3")
-                       .arg(shown, info.note, PlayingTimeText(info.milliseconds));
-    s.times << RecordingTime{time, info.milliseconds};
+        s.notes
+            << CardText::tr("%1: %2, %3").arg(shown, info.note, PlayingTimeText(info.milliseconds));
+    s.times << RecordingTime{time, info.milliseconds, shown, info.headerMilliseconds};
 }
 
 // A recording whose name is no valid UTF-8 is named so in the report, its bytes escaped.
@@ -233,9 +233,10 @@ DayByDay DayByDayOf(const QString& card, const RecordingsSummary& recordings,
                     const ConfigSettings* settings, const CardReportOptions& o)
 {
     DayByDayOptions options;
-    options.today = o.today;
+    options.pickup = o.today;
+    options.pickupTime = o.pickupTime;
     if (!o.recordFile.isEmpty())
-        options.lastWrite = LastCardWrite(o.recordFile, CardIdentityOf(card));
+        options.deployment = LastCardWrite(o.recordFile, CardIdentityOf(card));
     const ScheduleInput schedule = settings ? ScheduleInputOf(*settings) : ScheduleInput();
     return MakeDayByDay(recordings.times, settings ? &schedule : nullptr, options);
 }
@@ -276,7 +277,9 @@ CardReport InspectCard(const QString& folder, const CardReportOptions& o)
         DayByDayOf(card, report.recordings, configCode < 2 && hasConfig ? &settings : nullptr, o);
     lines << DayByDayLines(report.days, o.locale);
     report.text = lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
-    report.exitCode = configCode == 0 && report.recordings.unreadable.isEmpty() ? 0 : 1;
+    report.exitCode =
+        configCode == 0 && report.recordings.unreadable.isEmpty() && !report.days.NeedsALook() ? 0
+                                                                                               : 1;
     return report;
 }
 

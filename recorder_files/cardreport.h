@@ -47,7 +47,8 @@ struct CardReportOptions {
     QString configName = QStringLiteral("config.ini");
     QString clockName = QStringLiteral("time.ini");
     ComboItems items;
-    QDate today = QDate::currentDate();
+    QDate today = QDate::currentDate();      // the day the card came back
+    QTime pickupTime = QTime::currentTime(); // when on that day; invalid: not known
     RecordingBounds bounds;
     QLocale locale = QLocale::c(); // of the dates the day-by-day findings name and numbers
     QString recordFile;            // the record of card writes asked; empty: none
@@ -55,8 +56,8 @@ struct CardReportOptions {
 
 struct CardReport {
     QString text; // the whole report, one item a line
-    // 0 all readable, 1 a recording or config.ini unreadable or a line of config.ini
-    // without effect (as --check), 2 the folder
+    // 0 all readable, 1 a recording or config.ini unreadable, a line of config.ini
+    // without effect (as --check) or something of the day by day needs a look, 2 the folder
     int exitCode = 0;
     RecordingsSummary recordings;
     DayByDay days;

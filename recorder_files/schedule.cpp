@@ -311,9 +311,9 @@ namespace
 
 // Moves the firings of each timer on one day: bit k of fired[t] is set when timer t
 // fired k days before date (date's own firing included). The minutes written on date.
-int MinutesOfNextDay(const std::array<std::unique_ptr<TimerDays>, TimerCount>& writes,
-                     const ScheduleInput& input, const QDate& date,
-                     std::array<int, TimerCount>& fired)
+DayBits BitsOfNextDay(const std::array<std::unique_ptr<TimerDays>, TimerCount>& writes,
+                      const ScheduleInput& input, const QDate& date,
+                      std::array<int, TimerCount>& fired)
 {
     DayBits bits{};
     for (int t = 0; t < TimerCount; ++t) {
@@ -327,8 +327,15 @@ int MinutesOfNextDay(const std::array<std::unique_ptr<TimerDays>, TimerCount>& w
                 bits[w] |= writes[t]->bits[k][w];
         }
     }
+    return bits;
+}
+
+int MinutesOfNextDay(const std::array<std::unique_ptr<TimerDays>, TimerCount>& writes,
+                     const ScheduleInput& input, const QDate& date,
+                     std::array<int, TimerCount>& fired)
+{
     int minutes = 0;
-    for (quint64 word : bits)
+    for (quint64 word : BitsOfNextDay(writes, input, date, fired))
         minutes += qPopulationCount(word);
     return minutes;
 }
@@ -354,18 +361,29 @@ int DaysUntilFull(const Schedule& s, qint64 freeBytes, const QDate& from, int ho
     return used > 0 ? horizonDays : -1;
 }
 
-QList<int> ScheduledMinutesByDay(const ScheduleInput& input, const QDate& from, int days)
+QList<DayMinutes> ScheduledDays(const ScheduleInput& input, const QDate& from, int days)
 {
-    QList<int> minutes(qMax(days, 0), 0);
+    QList<DayMinutes> minutes(qMax(days, 0));
     if (!input.timersEnabled || !from.isValid())
         return minutes;
     const auto writes = WritesOfTimers(input);
     std::array<int, TimerCount> fired{};
     // The days before from fire too: their writes run on into it.
     for (QDate date = from.addDays(1 - SpillDays); date < from; date = date.addDays(1))
-        MinutesOfNextDay(writes, input, date, fired);
-    for (int day = 0; day < minutes.size(); ++day)
-        minutes[day] = MinutesOfNextDay(writes, input, from.addDays(day), fired);
+        BitsOfNextDay(writes, input, date, fired);
+    for (int day = 0; day < minutes.size(); ++day) {
+        const DayBits bits = BitsOfNextDay(writes, input, from.addDays(day), fired);
+        for (int m = 0; m < MinutesPerDay; ++m)
+            minutes[day][m] = (bits[m / 64] >> (m % 64)) & 1;
+    }
+    return minutes;
+}
+
+QList<int> ScheduledMinutesByDay(const ScheduleInput& input, const QDate& from, int days)
+{
+    QList<int> minutes;
+    for (const DayMinutes& day : ScheduledDays(input, from, days))
+        minutes << int(day.count());
     return minutes;
 }
 

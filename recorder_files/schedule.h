@@ -26,6 +26,7 @@
 #include <QLocale>
 #include <QStringList>
 #include <array>
+#include <bitset>
 #include <functional>
 
 class QTextStream;
@@ -93,6 +94,11 @@ constexpr int ScheduleHorizonDays = 3653; // ten years
 int DaysUntilFull(const Schedule& schedule, qint64 freeBytes, const QDate& from,
                   int horizonDays = ScheduleHorizonDays);
 
+// The minutes of a day, from 00:00: set where the timers write.
+using DayMinutes = std::bitset<MinutesPerDay>;
+// Which minutes the timers write on each of the days from `from` on, writes running on
+// from the days before included.
+QList<DayMinutes> ScheduledDays(const ScheduleInput& input, const QDate& from, int days);
 // The minutes the timers write on each of the days from `from` on, day by day over the
 // calendar, writes running on from the days before included (a recorder in the field
 // since before `from`).

@@ -147,7 +147,11 @@ WavInfo Measure(const Format& f, const Block& block, const QByteArray& head, qin
     const qint64 there = qMax<qint64>(0, fileSize - body);
     info.unfinished = there > 0 && (SizeLeftOpen(claimed) || SizeLeftOpen(U32(head, 4)));
     info.dataBytes = SizeLeftOpen(claimed) ? there : qMin<qint64>(there, claimed);
-    info.milliseconds = info.dataBytes * block.samples * 1000 / (block.bytes * f.sampleRate);
+    const auto played = [&](qint64 bytes) {
+        return bytes * block.samples * 1000 / (block.bytes * f.sampleRate);
+    };
+    info.milliseconds = played(info.dataBytes);
+    info.headerMilliseconds = SizeLeftOpen(claimed) ? info.milliseconds : played(claimed);
     QStringList notes;
     if (info.unfinished)
         notes << Text::tr("unfinished recording (the recorder stopped before closing it)");

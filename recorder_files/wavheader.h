@@ -23,6 +23,9 @@ struct WavInfo {
     qint64 headerBytesPerSecond = 0; // what the fmt chunk claims
     qint64 dataBytes = 0;            // sound bytes the file holds: the data chunk, cut to the file
     qint64 milliseconds = 0;         // dataBytes played at the format's rate
+    // What the data chunk's size claims, played at the same rate: more than milliseconds
+    // when the file holds less sound than its header says.
+    qint64 headerMilliseconds = 0;
     // A data or RIFF size of 0 or 0xFFFFFFFF with sound after the header: the recorder
     // stopped before closing the file; dataBytes counts what is there.
     bool unfinished = false;

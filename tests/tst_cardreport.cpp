@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cstdio>
+#include <ctime>
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -22,14 +23,17 @@ namespace
 {
 
 // Recordings as the recorder leaves them: "REC/A.WAV 2026-06-10T09:00 60" is a file of
-// 60 minutes at 100 bytes a second that the recorder closed at 9:00 on 10 June.
+// 60 minutes at 100 bytes a second that the recorder closed at 9:00 on 10 June (in the
+// zone of the test); a fourth number is the minutes its header claims.
 bool WriteRecordings(const QString& card, const QStringList& recordings)
 {
     for (const QString& recording : recordings) {
         const QStringList parts = recording.split(' ');
         const QString name = card + '/' + parts[0];
+        const int bytes = 100 * 60 * parts[2].toInt();
+        const qint64 claimed = parts.size() > 3 ? 100 * 60 * parts[3].toLongLong() : -1;
         if (!QDir().mkpath(QFileInfo(name).path()) ||
-            !WriteAll(name, WavBytes(7, 100, 100 * 60 * parts[2].toInt())))
+            !WriteAll(name, WavBytes(7, 100, bytes, QByteArray(), claimed)))
             return false;
         QFile file(name);
         if (!file.open(QIODevice::ReadWrite) ||
@@ -376,28 +380,34 @@ private slots:
         QCOMPARE(RunInChild(true, [&] { return InspectCard(dir.path()).exitCode; }), code);
     }
 
-    // Day by day, the recordings against the card's schedule and what needs a look.
+    // Day by day, the recordings against the card's schedule and what needs a look, from
+    // the deployment (else the first recording) to the day the card came back; --inspect
+    // exits 1 where something needs a look.
     void dayByDay_data()
     {
         QTest::addColumn<QStringList>("recordings");
         QTest::addColumn<QByteArray>("config");
         QTest::addColumn<QString>("lastWrite"); // of the card in the record; "" none
+        QTest::addColumn<QString>("pickup");    // when the card came back
         QTest::addColumn<QStringList>("lines");
         const QByteArray daily = "M,8,ulaw\r\nEvent=all\r\nT1,*.*,8:0,60\r\nT2,*.*,18:0,30\r\n";
         const QString stopped = " (the recorder stopped: battery, card full?)";
+        const QString table = "day by day: date, recorded, scheduled";
         QStringList gap;
         for (int day : {10, 11, 12, 13, 21})
             gap << QString("REC/%1/M.WAV 2026-06-%1T09:00 60").arg(day)
                 << QString("E%1.WAV 2026-06-%1T18:30 30").arg(day);
-        gap.removeLast(); // only the morning of 21 June
-        QStringList gapTable{"day by day: date, recorded, scheduled"};
+        gap.removeLast(); // only the morning of 21 June, the card taken out at noon
+        QStringList gapTable{table};
         for (int day = 10; day <= 21; ++day)
-            gapTable << QString("    2026-06-%1 %2     90 min")
+            gapTable << QString("    2026-06-%1 %2     %3 min")
                             .arg(day)
                             .arg(day <= 13   ? "    90 min"
                                  : day == 21 ? "    60 min"
-                                             : "     0 min");
+                                             : "     0 min")
+                            .arg(day == 21 ? 60 : 90);
         QTest::newRow("a gap") << gap << daily << ""
+                               << "2026-06-21T12:00"
                                << gapTable +
                                       QStringList{
                                           "needs a look:",
@@ -411,7 +421,8 @@ private slots:
             << QStringList{"A.WAV 2000-01-01T00:40 30", "B.WAV 2000-01-01T02:00 30",
                            "C.WAV 2026-06-15T00:30 60", "D.WAV 2026-06-17T00:10 10"}
             << QByteArray("Event=all\r\nT1,14.6,23:30,60\r\nT2,17.6,0:0,10\r\nVAS=on\r\n") << ""
-            << QStringList{"day by day: date, recorded, scheduled",
+            << "2026-06-17T12:00"
+            << QStringList{table,
                            "    2026-06-14     30 min     30 min",
                            "    2026-06-15     30 min     30 min",
                            "    2026-06-16      0 min      0 min",
@@ -420,49 +431,101 @@ private slots:
                            "scheduled minutes are the most it writes",
                            "needs a look:",
                            "    recordings dated 1 January 2000: the recorder's clock was not "
-                           "set (2 recordings)"};
+                           "set (2 recordings: A.WAV, B.WAV)"};
         QTest::newRow("no config.ini, one day missing")
             << QStringList{"A.WAV 2026-06-01T10:00 5", "B.WAV 2026-06-03T10:00 5"} << QByteArray()
             << ""
-            << QStringList{
-                   "day by day: date, recorded, scheduled", "    2026-06-01      5 min          -",
-                   "    2026-06-02      0 min          -", "    2026-06-03      5 min          -"};
-        // Recordings from before the card's last good write to it are left from before or
-        // dated by a wrong clock; later writes to other cards and failed ones do not count.
-        // The nightly write runs on from the day before the first.
+            << "2026-06-03T12:00"
+            << QStringList{table, "    2026-06-01      5 min          -",
+                           "    2026-06-02      0 min          -",
+                           "    2026-06-03      5 min          -"};
+        // The table starts at the card's last good write to it, counting that day's schedule
+        // after the write; recordings from before it are left from before or dated by a
+        // wrong clock; later writes to other cards and failed ones do not count.
         QTest::newRow("record knows the card")
-            << QStringList{"A.WAV 2026-05-30T08:59 1", "B.WAV 2026-06-02T09:00 60",
-                           "C.WAV 2026-06-03T09:00 60", "D.WAV 2000-01-01T09:00 1"}
+            << QStringList{"A.WAV 2026-05-30T08:59 1", "B.WAV 2026-06-02T00:30 60",
+                           "C.WAV 2026-06-03T00:30 60", "D.WAV 2000-01-01T09:00 1"}
             << QByteArray("M,8,ulaw\r\nEvent=all\r\nT1,*.*,23:30,60\r\n") << "2026-06-01T12:00:00"
-            << QStringList{
-                   "day by day: date, recorded, scheduled",
-                   "    2026-05-30      1 min     60 min",
-                   "    2026-05-31      0 min     60 min",
-                   "    2026-06-01      0 min     60 min",
-                   "    2026-06-02     60 min     60 min",
-                   "    2026-06-03     60 min     60 min",
-                   "    recordings after the card's last write in the record (2026-06-01 "
-                   "12:00): 2 of 3",
-                   "needs a look:",
-                   "    no recordings from 31 May to 1 June, where the schedule writes 60 min a "
-                   "day" +
-                       stopped,
-                   "    recordings dated 1 January 2000: the recorder's clock was not set (1 "
-                   "recording)",
-                   "    recordings from before the card's last write in the record (2026-06-01 "
-                   "12:00): left on the card from before, or the recorder's clock was wrong (1 "
-                   "recording)"};
+            << "2026-06-03T12:00"
+            << QStringList{table,
+                           "    2026-06-01     30 min     30 min",
+                           "    2026-06-02     60 min     60 min",
+                           "    2026-06-03     30 min     30 min",
+                           "    recordings after the card's last write in the record (2026-06-01 "
+                           "12:00): 2 of 3",
+                           "needs a look:",
+                           "    recordings dated 1 January 2000: the recorder's clock was not set "
+                           "(1 recording: D.WAV)",
+                           "    recordings from before the card's last write in the record "
+                           "(2026-06-01 12:00): left on the card from before, or the recorder's "
+                           "clock was wrong (1 recording: A.WAV)"};
         QTest::newRow("clock never set")
             << QStringList{"A.WAV 2000-01-01T00:40 30", "B.WAV 2000-01-02T02:00 30"} << daily << ""
-            << QStringList{"day by day: no recordings with the clock set", "needs a look:",
+            << "2026-12-08T12:00"
+            << QStringList{"day by day: no recordings dated between the deployment and the day "
+                           "the card came back",
+                           "needs a look:",
                            "    recordings dated 1 January 2000 to 2 January 2000: the "
-                           "recorder's clock was not set (2 recordings)"};
+                           "recorder's clock was not set (2 recordings: A.WAV, B.WAV)"};
+        // The days without recordings before the card came back (at 9:00, after the 5:00
+        // timer) are a gap too.
+        QStringList early{table};
+        for (QDate day(2026, 11, 28); day <= QDate(2026, 12, 7); day = day.addDays(1))
+            early << QString("    %1 %2     60 min")
+                         .arg(day.toString(Qt::ISODate),
+                              day.month() == 11 ? "    60 min" : "     0 min");
+        QTest::newRow("stopped early")
+            << QStringList{"A.WAV 2026-11-28T06:00 60", "B.WAV 2026-11-29T06:00 60",
+                           "C.WAV 2026-11-30T06:00 60"}
+            << QByteArray("Event=all\r\nT1,*.*,5:0,60\r\n") << ""
+            << "2026-12-07T09:00"
+            << early + QStringList{"needs a look:",
+                                   "    no recordings from 1 December to 7 December, the day the "
+                                   "card came back, where the schedule writes 60 min a day: the "
+                                   "recorder stopped 7 days early (battery, card full?)"};
+        // The card written at 8:00, after the 5:00 timer; ten minutes at noon; a header
+        // that claims 3 minutes over one of sound; a clock set ahead.
+        QTest::newRow("deployment day, outside the timers, short, ahead")
+            << QStringList{"A.WAV 2026-12-01T20:30 60", "B.WAV 2026-12-02T06:00 60",
+                           "NOON.WAV 2026-12-02T12:10 10", "SHORT.WAV 2026-12-02T20:30 1 3",
+                           "FUTURE.WAV 2027-03-02T06:00 60"}
+            << QByteArray("Event=all\r\nT1,*.*,5:0,60\r\nT2,*.*,19:30,60\r\n")
+            << "2026-12-01T08:00:00"
+            << "2026-12-02T21:00"
+            << QStringList{table,
+                           "    2026-12-01     60 min     60 min",
+                           "    2026-12-02     71 min    120 min",
+                           "    recordings after the card's last write in the record (2026-12-01 "
+                           "08:00): 5 of 5",
+                           "needs a look:",
+                           "    recordings dated 2 March 2027, after the day the card came back "
+                           "(2 December 2026): the recorder's clock was set ahead (1 recording: "
+                           "FUTURE.WAV)",
+                           "    recordings outside every timer's window (1 recording: "
+                           "NOON.WAV): started by hand, or the recorder's clock was wrong",
+                           "    recordings shorter than their header says, counted by their "
+                           "sound: SHORT.WAV (header 180 s, sound 60 s): the recorder lost "
+                           "power, or the card was full?"};
+        QTest::newRow("below half, VAS off")
+            << QStringList{"A.WAV 2026-12-01T06:00 60", "B.WAV 2026-12-02T05:20 20",
+                           "C.WAV 2026-12-03T06:00 60"}
+            << QByteArray("Event=all\r\nT1,*.*,5:0,60\r\n") << ""
+            << "2026-12-03T09:00"
+            << QStringList{table,
+                           "    2026-12-01     60 min     60 min",
+                           "    2026-12-02     20 min     60 min",
+                           "    2026-12-03     60 min     60 min",
+                           "needs a look:",
+                           "    less than half of the schedule recorded, with VAS off, on 2 "
+                           "December (20 of 60 min): the recorder stopped early (battery, card "
+                           "full?)"};
     }
     void dayByDay()
     {
         QFETCH(QStringList, recordings);
         QFETCH(QByteArray, config);
         QFETCH(QString, lastWrite);
+        QFETCH(QString, pickup);
         QFETCH(QStringList, lines);
         QTemporaryDir dir;
         QVERIFY(WriteRecordings(dir.path(), recordings));
@@ -471,7 +534,9 @@ private slots:
         SetCardIdentitySource([card](const QString&) { return card; });
         const auto unset = qScopeGuard([] { SetCardIdentitySource({}); });
         CardReportOptions options;
-        options.today = QDate(2026, 12, 8);
+        const QDateTime back = QDateTime::fromString(pickup, Qt::ISODate);
+        options.today = back.date();
+        options.pickupTime = back.time();
         if (!lastWrite.isEmpty()) {
             options.recordFile = dir.filePath("deployments.csv");
             DeploymentRow row;
@@ -485,7 +550,87 @@ private slots:
             row.card.serial = "9999-9999";
             QVERIFY(WriteAll(options.recordFile, record + DeploymentLine(row)));
         }
-        QCOMPARE(DayByDayPart(InspectCard(dir.path(), options).text), lines);
+        const CardReport report = InspectCard(dir.path(), options);
+        QCOMPARE(DayByDayPart(report.text), lines);
+        QCOMPARE(report.exitCode, lines.contains("needs a look:") ? 1 : 0);
+    }
+
+    // The recorder's clock knows no summer time: a recorder that keeps its nightly
+    // schedule is on it every night, where the clocks change and where a zone's midnight
+    // does not exist. The file times are set in the zone of the row, the minutes expected
+    // are worked out on the recorder's clock.
+    void recorderClock_data()
+    {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<QTime>("start"); // of the timer and of each night's recording
+        QTest::addColumn<int>("minutes");
+        QTest::addColumn<QDate>("first"); // night
+        QTest::addColumn<QDate>("last");
+        const QTime night(23, 0), evening(18, 0);
+        QTest::newRow("Berlin, March") << QByteArray("Europe/Berlin") << night << 240
+                                       << QDate(2026, 3, 26) << QDate(2026, 4, 1);
+        QTest::newRow("Berlin, October") << QByteArray("Europe/Berlin") << night << 240
+                                         << QDate(2026, 10, 22) << QDate(2026, 10, 28);
+        QTest::newRow("Havana, no midnight on 8 March")
+            << QByteArray("America/Havana") << evening << 720 << QDate(2026, 3, 5)
+            << QDate(2026, 3, 10);
+        QTest::newRow("Santiago, no midnight on 6 September")
+            << QByteArray("America/Santiago") << evening << 720 << QDate(2026, 9, 3)
+            << QDate(2026, 9, 8);
+        QTest::newRow("Santiago, April") << QByteArray("America/Santiago") << evening << 720
+                                         << QDate(2026, 4, 2) << QDate(2026, 4, 7);
+    }
+    void recorderClock()
+    {
+        QFETCH(QByteArray, zone);
+        QFETCH(QTime, start);
+        QFETCH(int, minutes);
+        QFETCH(QDate, first);
+        QFETCH(QDate, last);
+        const QByteArray before = qgetenv("TZ");
+        qputenv("TZ", zone);
+        tzset();
+        const auto restore = qScopeGuard([&] {
+            qputenv("TZ", before);
+            tzset();
+        });
+        QTemporaryDir dir;
+        QVERIFY(WriteAll(dir.filePath("config.ini"), QString("Event=all\r\nT1,*.*,%1,%2\r\n")
+                                                         .arg(start.toString("H:m"))
+                                                         .arg(minutes)
+                                                         .toLatin1()));
+        // Minute by minute on a clock where every day has 24 hours.
+        QMap<QDate, int> expected;
+        QStringList recordings;
+        for (QDate night = first; night <= last; night = night.addDays(1)) {
+            const QDateTime from(night, start, Qt::UTC);
+            const QDateTime end = from.addSecs(minutes * 60);
+            for (QDateTime m = from; m < end; m = m.addSecs(60))
+                ++expected[m.date()];
+            recordings << QString("%1.WAV %2 %3")
+                              .arg(night.toString("MMdd"), end.toString("yyyy-MM-ddTHH:mm"))
+                              .arg(minutes);
+        }
+        QVERIFY(WriteRecordings(dir.path(), recordings));
+        CardReportOptions options;
+        options.today = last.addDays(1);
+        options.pickupTime = QTime(12, 0);
+        const CardReport report = InspectCard(dir.path(), options);
+        QStringList rows;
+        int total = 0;
+        for (const DayFigures& day : report.days.days) {
+            rows << QString("%1 %2").arg(day.date.toString(Qt::ISODate)).arg(day.RecordedMinutes());
+            total += day.RecordedMinutes();
+            // Every whole night of the field, the schedule's minutes to the minute.
+            if (day.date > first && day.date <= last)
+                QCOMPARE(day.scheduledMinutes, minutes);
+        }
+        QStringList expectedRows;
+        for (auto it = expected.cbegin(); it != expected.cend(); ++it)
+            expectedRows << QString("%1 %2").arg(it.key().toString(Qt::ISODate)).arg(it.value());
+        QCOMPARE(rows, expectedRows);
+        QCOMPARE(total, minutes * recordings.size());
+        QVERIFY2(!report.text.contains("no recordings"), qPrintable(report.text));
     }
 
     // A real card: a FAT image mounted with fusefat, holding recordings, inspected by the
@@ -520,10 +665,11 @@ private slots:
                                                  "0 min, oldest .*; 1 unreadable\n    "
                                                  "REC/BROKEN.WAV: not a WAV file\n")),
                  qPrintable(out));
-        // The card keeps the times its writer gave the files: today's.
-        QVERIFY2(out.contains("\nday by day: date, recorded, scheduled\n    " +
-                              QDate::currentDate().toString(Qt::ISODate) +
-                              "     60 min     60 min\n"),
+        // The card keeps the times its writer gave the files: today's (today's schedule
+        // counts up to now).
+        QVERIFY2(out.contains(QRegularExpression("\nday by day: date, recorded, scheduled\n    " +
+                                                 QDate::currentDate().toString(Qt::ISODate) +
+                                                 "     60 min +\\d+ min\n")),
                  qPrintable(out));
         QVERIFY2(out.contains(QRegularExpression("\nfree space: 0.00 GB \\(\\d+ bytes\\), full "
                                                  "after 0 days")),

@@ -433,42 +433,36 @@ private slots:
     }
 
     // Card report... draws the recordings day by day beside the text of the report, the
-    // days without recordings in the warning colour; its dates follow the user's locale.
+    // days without recordings in the warning colour, up to today; its dates follow the
+    // user's locale, a day's tip names its recordings.
     void cardReportPicture_data()
     {
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QString>("label"); // under the first day
-        QTest::addColumn<QString>("tip");   // of the first day
-        QTest::addColumn<QString>("note");
+        QTest::addColumn<QString>("month"); // in the tip and the note
         QTest::addColumn<QString>("point"); // of the free space in gigabytes
-        QTest::newRow("US") << QLocale(QLocale::English, QLocale::UnitedStates) << "6/10"
-                            << "10 June 2026: 60 min recorded, 60 min scheduled"
-                            << "no recordings from 14 June to 20 June, where the schedule writes "
-                               "60 min a day"
-                            << ".";
-        QTest::newRow("Russian") << QLocale(QLocale::Russian, QLocale::Russia) << "10.06"
-                                 << QString::fromUtf8("10 июня 2026: 60 min recorded, 60 min "
-                                                      "scheduled")
-                                 << QString::fromUtf8("no recordings from 14 июня to 20 июня, "
-                                                      "where the schedule writes 60 min a day")
-                                 << ",";
+        QTest::newRow("US") << QLocale(QLocale::English, QLocale::UnitedStates) << "M/d"
+                            << "d MMMM" << ".";
+        QTest::newRow("Russian") << QLocale(QLocale::Russian, QLocale::Russia) << "dd.MM"
+                                 << "d MMMM" << ",";
     }
     void cardReportPicture()
     {
         QFETCH(QLocale, locale);
         QFETCH(QString, label);
-        QFETCH(QString, tip);
-        QFETCH(QString, note);
+        QFETCH(QString, month);
         QFETCH(QString, point);
         QTemporaryDir dir;
         const QString card = dir.filePath("card") + QLatin1Char('/');
         QVERIFY(QDir().mkpath(card + "REC"));
         QVERIFY(WriteAll(card + "config.ini", Preset));
-        for (int day : {10, 11, 12, 13, 21}) {
+        // Four days and today, 8:00 to 9:00 as the timer writes: a week between.
+        const QDate first = QDate::currentDate().addDays(-11);
+        for (int day : {0, 1, 2, 3, 11}) {
             QFile file(card + QString("REC/%1.WAV").arg(day));
             const QByteArray wav = WavBytes(7, 100, 100 * 3600);
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(wav) == wav.size());
-            QVERIFY(file.setFileTime(QDateTime(QDate(2026, 6, day), QTime(9, 0)),
+            QVERIFY(file.setFileTime(QDateTime(first.addDays(day), QTime(9, 0)),
                                      QFileDevice::FileModificationTime));
         }
         QLocale::setDefault(locale);
@@ -485,8 +479,9 @@ private slots:
             days = chart->Days();
             text = view->toPlainText();
             picture = chart->grab().toImage();
-            QCOMPARE(chart->DateLabel(0), label);
-            QCOMPARE(chart->DayText(0), tip);
+            QCOMPARE(chart->DateLabel(0), locale.toString(first, label));
+            QCOMPARE(chart->DayText(0), locale.toString(first, month + " yyyy") +
+                                            ": 60 min recorded, 60 min scheduled\nREC/0.WAV");
             for (int i = 0; i < days.days.size(); ++i)
                 QCOMPARE(chart->IsGapDay(i), i >= 4 && i <= 10);
             const QRect gap = chart->DayRect(4);
@@ -498,12 +493,53 @@ private slots:
         main.statusBar()->findChild<QPushButton*>("card report")->click();
         QTRY_COMPARE(watch.opened, QStringList{"card report"});
         QCOMPARE(days.days.size(), 12);
-        QCOMPARE(days.days.first().date, QDate(2026, 6, 10));
+        QCOMPARE(days.days.first().date, first);
+        const QString note = "no recordings from " + locale.toString(first.addDays(4), month) +
+                             " to " + locale.toString(first.addDays(10), month) +
+                             ", where the schedule writes 60 min a day";
         QVERIFY2(text.contains("\n    " + note), qPrintable(text));
         // The form's numbers and the report's are written alike.
         const QRegularExpression free("\nfree space: \\d+" + QRegularExpression::escape(point) +
                                       "\\d\\d GB \\(\\d+ bytes\\)");
         QVERIFY2(free.match(text).hasMatch(), qPrintable(text));
+    }
+
+    // The picture's scale follows the larger of the schedule and the most recorded in a
+    // day, with one kind of label: a 5-minute schedule tells 4 minutes from 5.
+    void chartScale_data()
+    {
+        QTest::addColumn<int>("scheduled");
+        QTest::addColumn<int>("recorded");
+        QTest::addColumn<QStringList>("labels");
+        QTest::addColumn<int>("apart"); // pixels at least between recorded and a minute less
+        QTest::newRow("5 min") << 5 << 4 << QStringList{"0 min", "1 min", "2 min", "3 min",
+                                                        "4 min", "5 min", "6 min"}
+                               << 20;
+        QTest::newRow("90 min") << 90 << 60
+                                << QStringList{"0 min", "30 min", "60 min", "90 min", "120 min"}
+                                << 1;
+        QTest::newRow("recorded more than the schedule")
+            << 240 << 300 << QStringList{"0 h", "1 h", "2 h", "3 h", "4 h", "5 h", "6 h"} << 0;
+    }
+    void chartScale()
+    {
+        QFETCH(int, scheduled);
+        QFETCH(int, recorded);
+        QFETCH(QStringList, labels);
+        QFETCH(int, apart);
+        DayByDay days;
+        for (int minutes : {recorded, scheduled})
+            days.days << DayFigures{QDate(2026, 12, 1).addDays(int(days.days.size())),
+                                    minutes * 60000LL,
+                                    1,
+                                    scheduled,
+                                    {}};
+        DayChart chart;
+        chart.SetDays(days);
+        chart.resize(chart.sizeHint());
+        QCOMPARE(chart.AxisLabels(), labels);
+        QVERIFY(chart.MinutesY(recorded - 1) - chart.MinutesY(recorded) >= apart);
+        QVERIFY(chart.MinutesY(qMax(recorded, scheduled)) > chart.DayRect(0).top());
     }
 
     // A leap year of days fits the card report on a 1366x768 laptop without scrolling,
@@ -512,7 +548,7 @@ private slots:
     {
         CardReport report;
         for (int i = 0; i < 366; ++i)
-            report.days.days << DayFigures{QDate(2028, 1, 1).addDays(i), 3600000, 1, 90};
+            report.days.days << DayFigures{QDate(2028, 1, 1).addDays(i), 3600000, 1, 90, {}};
         QScopedPointer<QDialog> dialog(NewCardReportDialog(nullptr, "year", report));
         dialog->resize(1366 - 40, 768 - 60);
         dialog->show();
@@ -533,6 +569,29 @@ private slots:
             ++labels;
         }
         QVERIFY(labels >= 12);
+    }
+
+    // On a 1024x600 netbook the card report keeps to the screen, however long its
+    // findings: they wrap, and the text keeps room for lines of its own.
+    void cardReportSmallScreen()
+    {
+        CardReport report;
+        report.text = QString("line\n").repeated(40);
+        for (int i = 0; i < 30; ++i)
+            report.days.days << DayFigures{QDate(2026, 11, 1).addDays(i), 0, 0, 90, {}};
+        for (int i = 0; i < 3; ++i)
+            report.days.gaps << RecordingGap{QDate(2026, 11, 1 + 10 * i),
+                                             QDate(2026, 11, 9 + 10 * i), 810, 90, false};
+        for (int i = 0; i < 40; ++i)
+            report.days.unsetClock.Add(QDate(2000, 1, 1),
+                                       QString("REC/A/LONG/FOLDER/%1.WAV").arg(i));
+        QScopedPointer<QDialog> dialog(NewCardReportDialog(nullptr, "netbook", report));
+        dialog->resize(1024 - 40, 600 - 60);
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog.data()));
+        QCOMPARE(dialog->size(), QSize(1024 - 40, 600 - 60));
+        auto* view = dialog->findChild<QPlainTextEdit*>();
+        QVERIFY(view->viewport()->height() >= 5 * view->fontMetrics().lineSpacing());
     }
 
     // "Collect recordings..." copies the card of the path into the folder asked for, off

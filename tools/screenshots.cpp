@@ -163,8 +163,8 @@ QImage UnsavedQuestion(PlimoAppWindow* window)
     return shot;
 }
 
-// A u-Law recording of the given minutes at 10 bytes a second (small files for long
-// recordings), closed by the recorder at `closed`.
+// A u-Law recording of the given minutes at 8000 Hz, as the recorder writes it, closed
+// by the recorder at `closed`. Its sound is a hole in the file: megabytes that take no room.
 bool WriteRecording(const QString& name, int minutes, const QDateTime& closed)
 {
     const auto le = [](quint32 v, int size) {
@@ -172,25 +172,27 @@ bool WriteRecording(const QString& name, int minutes, const QDateTime& closed)
         qToLittleEndian(v, b.data());
         return b.left(size);
     };
-    const QByteArray fmt = le(7, 2) + le(1, 2) + le(8000, 4) + le(10, 4) + le(1, 2) + le(8, 2);
-    const int bytes = minutes * 60 * 10;
-    const QByteArray body =
-        "WAVEfmt " + le(fmt.size(), 4) + fmt + "data" + le(bytes, 4) + QByteArray(bytes, '\x7f');
+    const quint32 rate = 8000;
+    const QByteArray fmt = le(7, 2) + le(1, 2) + le(rate, 4) + le(rate, 4) + le(1, 2) + le(8, 2);
+    const quint32 bytes = quint32(minutes) * 60 * rate;
+    const QByteArray head = "RIFF" + le(4 + 8 + fmt.size() + 8 + bytes, 4) + "WAVEfmt " +
+                            le(fmt.size(), 4) + fmt + "data" + le(bytes, 4);
     QFile file(name);
     return QDir().mkpath(QFileInfo(name).path()) && file.open(QIODevice::WriteOnly) &&
-           file.write("RIFF" + le(body.size(), 4) + body) == body.size() + 8 && file.flush() &&
+           file.write(head) == head.size() && file.resize(head.size() + bytes) &&
            file.setFileTime(closed, QFileDevice::FileModificationTime);
 }
 
 // A recorder back from three months in the field with ShotConfig: every morning from
-// 8:00 to 9:30, less on quiet days (VAS), a week without recordings in April and one
-// recording made before its clock was set.
+// 8:00 to 9:30, less on quiet days (VAS), a week without recordings in October, one
+// recording made before its clock was set, and none in the last week before the card
+// came back.
 bool WriteShotRecordings(const QString& card)
 {
     bool ok = WriteRecording(card + QStringLiteral("REC/OLD.WAV"), 3,
                              QDateTime(QDate(2000, 1, 1), QTime(0, 4)));
-    for (QDate day(2026, 3, 1); day <= QDate(2026, 5, 31); day = day.addDays(1)) {
-        if (day >= QDate(2026, 4, 14) && day <= QDate(2026, 4, 20))
+    for (QDate day(2026, 9, 1); day <= QDate(2026, 11, 30); day = day.addDays(1)) {
+        if (day >= QDate(2026, 10, 13) && day <= QDate(2026, 10, 19))
             continue;
         const int minutes = 90 - (day.dayOfYear() * 37) % 45;
         ok &= WriteRecording(card + day.toString(QStringLiteral("'REC/'MM/'D'dd'.WAV'")), minutes,
@@ -199,24 +201,35 @@ bool WriteShotRecordings(const QString& card)
     return ok;
 }
 
-// The card report of the card in the window, as a 1366x768 laptop shows it. Its free
-// space is the shots' own.
-QImage CardReportShot(PlimoAppWindow* window)
+// The card report of the card, on the shots' clock, in a dialog of the given size; its
+// free space is the shots' own. A null picture when its recordings measure nothing.
+QImage CardReportShot(QWidget* window, const QString& card, const QSize& size)
 {
-    CardReport shown;
-    window->showReport = [&shown](const QString&, const CardReport& report) { shown = report; };
-    window->statusBar()->findChild<QPushButton*>(QStringLiteral("card report"))->click();
-    for (int i = 0; i < 100 && shown.text.isEmpty(); ++i)
-        QTest::qWait(50);
+    CardReportOptions options = PreferenceReportOptions();
+    options.today = ShotClock.date();
+    options.pickupTime = ShotClock.time();
+    options.locale = QLocale();
+    CardReport shown = InspectCard(card, options);
+    if (shown.recordings.milliseconds <= 0) {
+        std::fprintf(stderr, "the card report's recordings measure nothing\n");
+        return QImage();
+    }
     shown.text.replace(QRegularExpression(QStringLiteral("\nfree space: [^\n]*")),
                        QStringLiteral("\nfree space: %1 GB (%2 bytes)")
                            .arg(double(ShotFreeBytes) / 1e9, 0, 'f', 2)
                            .arg(ShotFreeBytes));
     QDialog* dialog = NewCardReportDialog(window, QStringLiteral("Card report"), shown);
-    dialog->resize(1366 - 40, 768 - 60);
+    dialog->resize(size);
     dialog->show();
-    QTest::qWait(50);
-    const QImage image = dialog->grab().toImage();
+    // Wrapped notes settle their height over a few layout passes: taken once it holds still.
+    QImage image;
+    for (int i = 0; i < 40; ++i) {
+        QTest::qWait(50);
+        const QImage now = dialog->grab().toImage();
+        if (now == image)
+            break;
+        image = now;
+    }
     delete dialog;
     return image;
 }
@@ -273,7 +286,7 @@ int main(int argc, char** argv)
 
     ok &= WriteShotRecordings(card);
     window = OpenWindow(card);
-    ok &= Save(CardReportShot(window), out, "card_report.png");
+    ok &= Save(CardReportShot(window, card, QSize(1366 - 40, 768 - 60)), out, "card_report.png");
     delete window;
     QDir(card + QStringLiteral("REC")).removeRecursively(); // the other pictures show none
 
@@ -299,6 +312,12 @@ int main(int argc, char** argv)
     window = OpenWindow(card);
     ok &= Save(window->grab().toImage(), out, "form_ru.png");
     delete window;
+    ok &= WriteShotRecordings(card);
+    window = OpenWindow(card);
+    ok &= Save(CardReportShot(window, card, QSize(1024 - 40, 600 - 60)), out,
+               "card_report_1024x600_ru.png");
+    delete window;
+    QDir(card + QStringLiteral("REC")).removeRecursively(); // the other pictures show none
     ok &= Save(SmallScreen(card), out, "status_1024x600_ru.png");
 
     QDir(ShotFolder).removeRecursively();
