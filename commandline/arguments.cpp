@@ -20,8 +20,8 @@
 namespace
 {
 
-const char* const CommandOptions[] = {"check",    "free",    "from",   "help",
-                                      "help-all", "version", "collect"};
+const char* const CommandOptions[] = {"check", "free",     "from",    "help",
+                                      "clear", "help-all", "version", "collect"};
 
 // Qt's own options that take a value (-platform offscreen, -style fusion ...): passed on
 // to Qt as they are.
@@ -78,7 +78,8 @@ void SetUpParser(QCommandLineParser& parser)
         "             config.ini cannot be read, a line of it had no effect, or the day\n"
         "             by day names something that needs a look, 2 the folder cannot be read\n"
         "  --collect  0 every card collected, 1 a file could not be read or changed\n"
-        "             (the rest collected), 2 a card or the archive failed,\n"
+        "             (the rest collected) or --clear kept a recording, 2 a card or the\n"
+        "             archive failed or --clear could not remove a recording,\n"
         "             130 or 143 stopped by SIGINT or SIGTERM\n"
         "  --help, --version  0; an unknown option, a missing value or options that\n"
         "             do not go together: 1, with or without a display"));
@@ -97,6 +98,11 @@ void SetUpParser(QCommandLineParser& parser)
          QStringLiteral("With --free: the first day of recording, as YYYY-MM-DD (default: "
                         "today). With --collect: a card folder; may be given many times."),
          QStringLiteral("date|card")},
+        {QStringLiteral("clear"),
+         QStringLiteral("With --collect: once a card's collect has not failed, remove from the "
+                        "card each recording whose copy in the archive is verified (the card "
+                        "file and the copy read again and their SHA-256 equal); everything else "
+                        "stays.")},
     });
     AddBatchOptions(parser);
     AddCollectOption(parser);
@@ -202,6 +208,8 @@ QString UsageError(const QCommandLineParser& parser, FreeSpacePlan* plan)
             .arg(PrintableText(positional.at(0)), PrintableText(positional.at(1)));
     if (parser.isSet(QStringLiteral("collect")))
         return CollectUsageError(parser);
+    if (parser.isSet(QStringLiteral("clear")))
+        return QStringLiteral("--clear goes with --collect only");
     if (const QString error = CommandError(parser); !error.isEmpty())
         return error;
     QString error;

@@ -3,6 +3,7 @@
 #include "app/preferences/prefcodec.h"
 #include "app/preferences/preferences.h"
 #include "card/cardtarget.h"
+#include "commandline/archiveindex.h"
 #include "common/printable.h"
 #include "recorder_files/batchwrite.h"
 #include "recorder_files/cardreport.h"
@@ -148,14 +149,18 @@ bool BatchOptionsGiven(const QCommandLineParser& parser)
 namespace
 {
 
-// What is wrong with a folder just written: no card, or a card full too soon.
+// What is wrong with a folder just written: no card, a card full too soon, or recordings
+// on it that no collection holds.
 QStringList TargetWarnings(const QString& folder, const CardTarget& target,
                            const DeploymentRow& row)
 {
     const qint64 free = row.freeSpaceKnown ? QStorageInfo(folder).bytesAvailable() : 0;
     const int days = row.freeSpaceKnown ? row.daysUntilFull : -1;
+    QStringList warnings = CardWriteWarnings(target, days, CardFullWarningDays(), free);
+    if (row.uncollected > 0)
+        warnings << Text::tr("%1 recordings not collected").arg(row.uncollected);
     QStringList lines;
-    for (const QString& warning : CardWriteWarnings(target, days, CardFullWarningDays(), free))
+    for (const QString& warning : std::as_const(warnings))
         lines << QStringLiteral("WARNING ") + PrintableText(folder) + QStringLiteral(": ") +
                      PrintableText(warning);
     return lines;
@@ -174,6 +179,7 @@ CardWritten WriteAndRecordCard(const QString& folder, const PreparedWrite& prepa
     row.settingsFile = context.settingsFile;
     const CardTarget target = CardTargetOf(w.folder, context.disks ? context.disks() : nullptr);
     row.isCard = CardTargetRecord(target);
+    row.uncollected = UncollectedRecordings(w.folder);
     if (w.result.ok)
         w.lines << TargetWarnings(w.folder, target, row);
     w.recordError = AppendDeployment(context.recordFile, row);

@@ -134,7 +134,8 @@ QByteArray RecordHeader()
     return "time,card folder,volume label,volume serial,files copied,bytes copied,"
            "playing seconds copied,files already collected,bytes already collected,"
            "playing seconds already collected,card files,card bytes,card playing seconds,"
-           "first recording,last recording,archive folder,result\r\n";
+           "first recording,last recording,archive folder,recordings cleared,bytes cleared,"
+           "result\r\n";
 }
 
 QString ResultText(const CardCollection& c)
@@ -145,8 +146,11 @@ QString ResultText(const CardCollection& c)
         return QStringLiteral("STOPPED");
     if (c.cancelled)
         return QStringLiteral("CANCELLED");
-    if (!c.unreadable.isEmpty())
-        return QStringLiteral("INCOMPLETE: ") + c.unreadable.join(QStringLiteral("; "));
+    if (!c.cleared.error.isEmpty())
+        return QStringLiteral("FAILED: ") + c.cleared.error;
+    if (!c.unreadable.isEmpty() || !c.cleared.stayed.isEmpty())
+        return QStringLiteral("INCOMPLETE: ") +
+               (c.unreadable + c.cleared.stayed).join(QStringLiteral("; "));
     return QStringLiteral("OK");
 }
 
@@ -185,6 +189,7 @@ QByteArray RecordLine(const CardCollection& c)
     fields << FigureFields(c.copied) << FigureFields(c.alreadyThere) << FigureFields(c.onCard)
            << time(first) << time(last)
            << CsvField(c.folder.isEmpty() ? QString() : AbsoluteFolder(c.folder))
+           << QByteArray::number(c.cleared.files) << QByteArray::number(c.cleared.bytes)
            << CsvField(ResultText(c));
     return CsvLine(fields);
 }
@@ -203,9 +208,9 @@ int CardCollection::ExitCode() const
 {
     if (stopSignal != 0)
         return 128 + stopSignal;
-    if (!error.isEmpty() || cancelled)
+    if (!error.isEmpty() || cancelled || !cleared.error.isEmpty())
         return 2;
-    return unreadable.isEmpty() && !recordings.moreFiles ? 0 : 1;
+    return unreadable.isEmpty() && cleared.stayed.isEmpty() && !recordings.moreFiles ? 0 : 1;
 }
 
 QString CardCollection::Verdict() const
@@ -216,6 +221,12 @@ QString CardCollection::Verdict() const
 }
 
 QString CardCollection::Summary() const
+{
+    const QString collected = CollectedSummary();
+    return cleared.asked ? Text::tr("%1; %2").arg(collected, cleared.Summary()) : collected;
+}
+
+QString CardCollection::CollectedSummary() const
 {
     const QString done =
         Text::tr("%1 of %2 files collected into %3").arg(Collected()).arg(TotalFiles()).arg(folder);
@@ -242,7 +253,7 @@ QStringList CardCollection::Details() const
         lines << Text::tr("%1 of %2 files already collected")
                      .arg(alreadyThere.files)
                      .arg(TotalFiles());
-    return lines + notes + unreadable;
+    return lines + notes + unreadable + cleared.stayed;
 }
 
 QString ArchiveProblem(const QString& archive, const QString& card)
@@ -465,14 +476,11 @@ CardCollection CollectCard(const QString& archive, const QString& cardFolder,
         c.error = Text::tr("cannot use the folder %1: %2").arg(c.folder, error);
     } else {
         CollectLocked(run);
+        if (o.clear)
+            ClearCollectedRecordings(c, run.card);
         CloseHandle(lock);
     }
     if (!o.record.isEmpty())
         c.recordError = AppendCsvRow(o.record, RecordHeader(), RecordLine(c));
     return c;
-}
-
-QString DefaultCollectionRecord()
-{
-    return QFileInfo(DefaultDeploymentRecord()).absolutePath() + QStringLiteral("/collections.csv");
 }

@@ -6,6 +6,8 @@
 // collections.csv. Links and special files are named, never followed or opened. Nothing
 // on the card changes; nothing in the archive is replaced. Qt Core only.
 
+#include "commandline/archiveindex.h"
+#include "commandline/clearcard.h"
 #include "common/cardidentity.h"
 #include "recorder_files/cardreport.h"
 
@@ -35,6 +37,9 @@ struct CollectOptions {
     // Told once when another collect of the card holds its collection folder and this
     // one waits for it.
     std::function<void(const QString&)> waiting;
+    // Once the collect has not failed, the recordings whose copies are verified leave the
+    // card (ClearCollectedRecordings).
+    bool clear = false;
 };
 
 // One file of the card and what became of it: what SHA256SUMS, recordings.csv and the
@@ -67,20 +72,24 @@ struct CardCollection {
     QStringList unreadable; // "sub/B.WAV: Input/output error": not collected
     QString error;          // the card or the archive failed: the rest was not collected
     bool cancelled = false;
-    int stopSignal = 0;  // SIGINT or SIGTERM stopped it
-    QString recordError; // collections.csv could not be written
+    int stopSignal = 0;   // SIGINT or SIGTERM stopped it
+    QString recordError;  // collections.csv could not be written
+    CardClearing cleared; // what --clear removed from the card, and what stayed
 
     int Collected() const { return copied.files + alreadyThere.files; }
     int TotalFiles() const { return int(files.size()); }
-    // 0 all collected, 1 a file could not be read or changed, 2 the card or the archive
-    // failed (or the collect was cancelled), 128 + the signal that stopped it.
+    // 0 all collected (and cleared where asked), 1 a file could not be read or changed or
+    // stayed on the card, 2 the card or the archive failed (or the collect was cancelled, or
+    // the card could not be cleared), 128 + the signal that stopped it.
     int ExitCode() const;
     // COLLECTED (all of it), INCOMPLETE (files named below were not), FAILED, STOPPED.
     QString Verdict() const;
     // "132 recordings, 41 h 20 min, 2.10 GB into ARCHIVE/REC01_1A2B-3C4D/2026-12-08/" or
-    // the reason.
+    // the reason; with --clear, what was cleared.
     QString Summary() const;
-    // The lines below it: how many were collected before, the notes, the unreadable.
+    QString CollectedSummary() const; // the same without the clearing
+    // The lines below it: how many were collected before, the notes, the unreadable, the
+    // recordings kept on the card.
     QStringList Details() const;
 };
 
@@ -95,6 +104,3 @@ QString CardArchiveName(const CardIdentity& identity, const QString& card);
 
 CardCollection CollectCard(const QString& archive, const QString& card,
                            const CollectOptions& options = {});
-
-// collections.csv beside deployments.csv, in the user's data folder.
-QString DefaultCollectionRecord();

@@ -128,6 +128,7 @@ int RunCollectCommand(const QCommandLineParser& parser, const QString& preferenc
     options.configName = PrefText(Preferences.CFGname);
     options.clockName = PrefText(Preferences.TimeName);
     options.record = DefaultCollectionRecord();
+    options.clear = parser.isSet(Name("clear"));
     ProgressLine progress(out);
     if (OutputIsTerminal())
         options.progress = [&progress](const CollectProgress& p) { return progress.Show(p); };

@@ -70,6 +70,10 @@ QString MakeFolders(const QByteArray& folder);
 // Removes a file (never a folder); false when it could not.
 bool RemoveFile(const QByteArray& name);
 
+// Removes a file (never a folder) and forces its folder's entries onto the medium, so
+// that the removal is done before anything that follows; empty, or the system's reason.
+QString RemoveFileSynced(const QByteArray& name, const QByteArray& folder);
+
 // Takes the folder's exclusive lock (held until CloseHandle of the handle returned, or
 // the process ends); where another process holds it, calls waiting once and waits. The
 // handle (a file system that has no locks lends none), or -1 with the system's reason (a

@@ -205,6 +205,13 @@ bool RemoveFile(const QByteArray& name)
     return ::unlink(name.constData()) == 0;
 }
 
+QString RemoveFileSynced(const QByteArray& name, const QByteArray& folder)
+{
+    if (::unlink(name.constData()) != 0)
+        return SystemReason(errno);
+    return SyncFolder(folder);
+}
+
 int LockFolder(const QByteArray& folder, const std::function<void()>& waiting, QString* reason)
 {
     const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

@@ -66,6 +66,10 @@ const Column Columns[] = {
     {"absolute card folder", [](const DeploymentRow& r) { return r.absoluteFolder; }},
     {"settings file", [](const DeploymentRow& r) { return r.settingsFile; }},
     {"card", [](const DeploymentRow& r) { return r.isCard; }},
+    {"recordings not collected",
+     [](const DeploymentRow& r) {
+         return r.uncollected < 0 ? QString() : QString::number(r.uncollected);
+     }},
 };
 constexpr int ColumnCount = int(std::size(Columns));
 // The columns of the first records written, which every record has.

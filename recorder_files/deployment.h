@@ -29,6 +29,7 @@ struct DeploymentRow {
     bool freeSpaceKnown = false;
     QString isCard; // "yes": the top folder of a card; else why the recorder will not read
                     // the folder ("not a card: ..."); empty when not known
+    int uncollected = -1; // recordings on the card no collection holds; -1 not known
 };
 
 // The column names, in order.

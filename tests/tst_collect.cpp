@@ -34,7 +34,8 @@ struct Run {
 
 // The program's --collect of card into archive, with the fault library's settings.
 Run Collect(const QString& archive, const QStringList& cards,
-            const QMap<QString, QString>& faults = {}, QProcess* started = nullptr)
+            const QMap<QString, QString>& faults = {}, QProcess* started = nullptr,
+            const QStringList& more = {})
 {
     QProcess local;
     QProcess& run = started ? *started : local;
@@ -49,7 +50,7 @@ Run Collect(const QString& archive, const QStringList& cards,
     QStringList arguments = {"--collect", archive};
     for (const QString& card : cards)
         arguments << "--from" << card;
-    run.start(PLIMO_BINARY, arguments << "no-preferences.cfg");
+    run.start(PLIMO_BINARY, arguments << more << "no-preferences.cfg");
     Run r;
     if (started)
         return r;
@@ -119,6 +120,40 @@ QString ArchiveFault(const QString& archive, const QMap<QString, QByteArray>& ca
     if (complete && collections.size() != 1)
         return QString("%1 collection folders").arg(collections.size());
     return QString();
+}
+
+// The recordings of the card, with their hashes.
+QMap<QString, QByteArray> Recordings(const QMap<QString, QByteArray>& files)
+{
+    QMap<QString, QByteArray> recordings;
+    for (auto it = files.cbegin(); it != files.cend(); ++it) {
+        if (it.key().endsWith(".wav", Qt::CaseInsensitive))
+            recordings.insert(it.key(), it.value());
+    }
+    return recordings;
+}
+
+// Whatever went wrong, every recording is on the card as it was or has a verified copy
+// in the archive; everything that is no recording stays on the card. Empty when so.
+QString LostRecording(const QString& card, const QString& archive,
+                             const QMap<QString, QByteArray>& before)
+{
+    const QMap<QString, QByteArray> now = Files(card), archived = Files(archive);
+    for (auto it = before.cbegin(); it != before.cend(); ++it) {
+        if (now.value(it.key()) == it.value())
+            continue;
+        if (now.contains(it.key()))
+            return it.key() + " changed on the card";
+        if (!Recordings(before).contains(it.key()))
+            return it.key() + " left the card, and it is no recording";
+        const auto copy = std::find_if(
+            archived.keyValueBegin(), archived.keyValueEnd(), [&](const auto& entry) {
+                return entry.first.section('/', 2) == it.key() && entry.second == it.value();
+            });
+        if (copy == archived.keyValueEnd())
+            return it.key() + " left the card without a copy in the archive";
+    }
+    return ArchiveFault(archive, before, false);
 }
 
 } // namespace
@@ -462,6 +497,206 @@ private slots:
         }
     }
 
+    // --clear: the recordings with verified copies leave the card, nothing else does; a
+    // collect that failed, or a card that cannot be written, keeps everything.
+    void clears_data()
+    {
+        QTest::addColumn<QStringList>("faults"); // the fault library's; tmpfs; read-only
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("told");
+        QTest::addColumn<QStringList>("kept"); // recordings still on the card
+        const QStringList all = {"D0004.WAV", "E0005.WAV", "REC/2026/B0002.wav",
+                                 "REC/2026/C0003.Wav", "REC/A0001.WAV"};
+        QTest::newRow("all collected")
+            << QStringList() << 0
+            << "COLLECTED {}/card: 4 recordings, 42 s, 1 unreadable, 0.00 GB into {}/archive/card/"
+               "{date}/; cleared 5 recordings, 0.00 GB\n"
+            << QStringList();
+        QTest::newRow("bad sectors in one recording")
+            << QStringList{"PLIMO_FAULT_UNDER={}/card/REC/2026/C0003.Wav", "PLIMO_FAULT_READ_AT=1",
+                           "PLIMO_FAULT_READ_COUNT=1000"}
+            << 1 << "; cleared 4 recordings, 0.00 GB\n    REC/2026/C0003.Wav: Input/output error"
+            << QStringList{"REC/2026/C0003.Wav"};
+        QTest::newRow("full archive")
+            << QStringList{"tmpfs"} << 2 << "No space left on device" << all;
+        QTest::newRow("read-only card")
+            << QStringList{"read-only"} << 2
+            << "FAILED {}/card: 8 of 8 files collected into {}/archive/card/{date}/; the card "
+               "cannot be written: cleared nothing\n"
+            << all;
+    }
+    void clears()
+    {
+        QFETCH(QStringList, faults);
+        QFETCH(int, code);
+        QFETCH(QString, told);
+        QFETCH(QStringList, kept);
+        const QString folder = Path(QString("clear/") + QTest::currentDataTag());
+        const QString card = folder + "/card", archive = folder + "/archive";
+        told.replace("{}", folder).replace("{date}", QDate::currentDate().toString(Qt::ISODate));
+        QMap<QString, QString> environment;
+        for (const QString& setting : faults) {
+            if (setting.startsWith("PLIMO"))
+                environment.insert(setting.section('=', 0, 0),
+                                   setting.section('=', 1).replace("{}", folder));
+        }
+        const bool tmpfs = faults.contains("tmpfs"), readOnly = faults.contains("read-only");
+        if ((tmpfs || readOnly) && !ownMounts)
+            QSKIP("no mount namespace of our own here");
+        QDir().mkpath(archive);
+        QDir().mkpath(card);
+        if (tmpfs)
+            QCOMPARE(
+                mount("tmpfs", QFile::encodeName(archive).constData(), "tmpfs", 0, "size=256k"), 0);
+        if (readOnly)
+            QCOMPARE(mount("tmpfs", QFile::encodeName(card).constData(), "tmpfs", 0, "size=8m"), 0);
+        const QMap<QString, QByteArray> before = MakeCard(card, 600000);
+        if (readOnly)
+            QCOMPARE(mount("none", QFile::encodeName(card).constData(), nullptr,
+                           MS_REMOUNT | MS_RDONLY, nullptr),
+                     0);
+        qputenv("XDG_DATA_HOME", QFile::encodeName(folder + "/data"));
+        const Run run = Collect(archive, {card}, environment, nullptr, {"--clear"});
+        qputenv("XDG_DATA_HOME", QFile::encodeName(Path("data")));
+        const QMap<QString, QByteArray> after = Files(card);
+        const QString lost = LostRecording(card, archive, before);
+        for (const char* mounted : {"archive", "card"})
+            umount(QFile::encodeName(folder + "/" + mounted).constData());
+        QCOMPARE(run.code, code);
+        QVERIFY2(run.out.contains(told), qPrintable(run.out));
+        QCOMPARE(lost, QString());
+        QCOMPARE(Recordings(after).keys(), kept);
+        QCOMPARE(after.size(), before.size() - Recordings(before).size() + kept.size());
+        const QList<QStringList> rows =
+            CsvRows(ReadAll(folder + "/data/plimo-configurator/collections.csv"));
+        QCOMPARE(rows.value(0).mid(16, 2), QStringList({"recordings cleared", "bytes cleared"}));
+        QCOMPARE(rows.value(1).value(16), QString::number(5 - kept.size()));
+    }
+
+    // A recording that changed on the card after its copy was made, or whose copy in the
+    // archive changed before the clear, stays on the card and is named.
+    void keepsWhatChanged_data()
+    {
+        QTest::addColumn<bool>("onCard"); // the card file changes, else the archived copy
+        QTest::newRow("card file changed after its copy") << true;
+        QTest::newRow("archived copy changed before the clear") << false;
+    }
+    void keepsWhatChanged()
+    {
+        QFETCH(bool, onCard);
+        const QString folder = Path(QString("changedclear/%1").arg(onCard));
+        const QString card = folder + "/card", archive = folder + "/archive";
+        MakeCard(card, 600000);
+        CollectOptions options;
+        options.clear = true;
+        QString changed; // the recording whose copy was made first
+        options.progress = [&](const CollectProgress&) {
+            const QMap<QString, QByteArray> copies = Recordings(Files(archive));
+            if (changed.isEmpty() && !copies.isEmpty()) {
+                changed = copies.firstKey().section('/', 2);
+                QFile file((onCard ? card + "/"
+                                   : archive + "/card/" +
+                                         QDate::currentDate().toString(Qt::ISODate) + "/") +
+                           changed);
+                file.open(QIODevice::ReadWrite);
+                file.seek(100);
+                file.write("x");
+            }
+            return true;
+        };
+        const CardCollection c = CollectCard(archive, card, options);
+        QVERIFY(!changed.isEmpty());
+        QCOMPARE(c.ExitCode(), 1);
+        QCOMPARE(c.cleared.files, 4);
+        QCOMPARE(c.cleared.stayed.size(), 1);
+        const QString why = onCard ? ": changed on the card since it was copied; kept on the card"
+                                   : " differs from it; kept on the card";
+        QVERIFY2(c.cleared.stayed[0].startsWith(changed) && c.cleared.stayed[0].endsWith(why),
+                 qPrintable(c.cleared.stayed[0]));
+        QVERIFY(QFileInfo::exists(card + "/" + changed));
+    }
+
+    // Killed at each file-changing call of a collect with --clear: no recording is lost
+    // (each is on the card or has a verified copy), and a rerun clears the rest.
+    void clearKilledAtEveryCall()
+    {
+        const QString base = Path("clearkill");
+        const QMap<QString, QByteArray> files = MakeCard(base + "/count/card");
+        const Run counted =
+            Collect(base + "/count/archive", {base + "/count/card"},
+                    {{"PLIMO_FAULT_AT", "0"}, {"PLIMO_FAULT_TRACE", "1"}}, nullptr, {"--clear"});
+        QCOMPARE(counted.code, 0);
+        QVERIFY(counted.points > 25);
+        qInfo("%ld kill points", counted.points);
+        for (long point = 1; point <= counted.points; ++point) {
+            const QString card = QString("%1/%2/card").arg(base).arg(point);
+            const QString archive = QString("%1/%2/archive").arg(base).arg(point);
+            MakeCard(card);
+            const Run killed = Collect(
+                archive, {card},
+                {{"PLIMO_FAULT_AT", QString::number(point)}, {"PLIMO_FAULT_KILL", "before"}},
+                nullptr, {"--clear"});
+            QCOMPARE(killed.code, -1);
+            const QString lost = LostRecording(card, archive, files);
+            QVERIFY2(lost.isEmpty(), qPrintable(QString("killed at %1: %2").arg(point).arg(lost)));
+            const Run rerun = Collect(archive, {card}, {}, nullptr, {"--clear"});
+            QCOMPARE(rerun.code, 0);
+            QCOMPARE(ArchiveFault(archive, files, true), QString());
+            QVERIFY(Recordings(Files(card)).isEmpty());
+            QCOMPARE(Files(card).size(), files.size() - Recordings(files).size());
+        }
+    }
+
+    // --write warns of recordings on the card that no collection in the record holds (by
+    // name, size and time), and the record of card writes counts them.
+    void warnsOfUncollected_data()
+    {
+        QTest::addColumn<QString>("before"); // what happens to the card before the write
+        QTest::addColumn<int>("uncollected");
+        QTest::newRow("never collected") << "" << 5;
+        QTest::newRow("collected") << "collect" << 0;
+        QTest::newRow("a recording made since") << "collect,record" << 1;
+        QTest::newRow("a recording's time changed since") << "collect,touch" << 1;
+        QTest::newRow("collected, then cleared") << "collect --clear" << 0;
+    }
+    void warnsOfUncollected()
+    {
+        QFETCH(QString, before);
+        QFETCH(int, uncollected);
+        const QString folder = Path(QString("uncollected/") + QTest::currentDataTag());
+        const QString card = folder + "/card";
+        MakeCard(card);
+        qputenv("XDG_DATA_HOME", QFile::encodeName(folder + "/data"));
+        if (before.startsWith("collect"))
+            QCOMPARE(Collect(folder + "/archive", {card}, {}, nullptr,
+                             before.contains("--clear") ? QStringList{"--clear"} : QStringList())
+                         .code,
+                     0);
+        if (before.contains("record"))
+            WriteAll(card + "/REC/F0006.WAV", WavBytes(1, 8000, 8000));
+        if (before.contains("touch")) {
+            QFile file(card + "/D0004.WAV");
+            QVERIFY(file.open(QIODevice::ReadWrite) &&
+                    file.setFileTime(QDateTime::currentDateTime(),
+                                     QFileDevice::FileModificationTime));
+        }
+        WriteAll(folder + "/preset.ini", "M,8,uLaw\r\nEvent=all\r\nT1,*.*,8:0,60\r\n");
+        QProcess write;
+        write.start(PLIMO_BINARY, {"--write", folder + "/preset.ini", "--to", card,
+                                   "no-preferences.cfg"});
+        QVERIFY(write.waitForFinished(30000));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(Path("data")));
+        const QString out = write.readAllStandardOutput();
+        QCOMPARE(write.exitCode(), 0);
+        const QString warning =
+            QString("WARNING %1/: %2 recordings not collected\n").arg(card).arg(uncollected);
+        QVERIFY2(out.contains(warning) == (uncollected > 0), qPrintable(out));
+        const QList<QStringList> rows =
+            CsvRows(ReadAll(folder + "/data/plimo-configurator/deployments.csv"));
+        QCOMPARE(rows.value(0).last(), "recordings not collected");
+        QCOMPARE(rows.value(1).last(), QString::number(uncollected));
+    }
+
     // A sub-folder the user may not list is named, and the card ends with 1.
     void unlistableFolder()
     {
@@ -722,7 +957,7 @@ private slots:
         QVERIFY2(row[13].startsWith("2026-06-14T08:00:00"), qPrintable(row[13]));
         QVERIFY2(row[14].startsWith("2026-06-23T08:00:00"), qPrintable(row[14]));
         QCOMPARE(row[15], first.folder);
-        QCOMPARE(row[16], "OK");
+        QCOMPARE(row.mid(16), QStringList({"0", "0", "OK"})); // nothing cleared
         const QString onCard = InspectCard(card).text, collected = InspectCard(first.folder).text;
         QCOMPARE(collected.mid(collected.indexOf("recordings:")),
                  onCard.mid(onCard.indexOf("recordings:")));
@@ -795,13 +1030,16 @@ private slots:
                                       << "--collect goes with --from only, not with --write";
         QTest::newRow("with --free") << QStringList{"--from", "card", "--free", "2GB"}
                                      << "--collect goes with --from only, not with --free";
+        QTest::newRow("--clear without --collect")
+            << QStringList{"--clear"} << "--clear goes with --collect only";
     }
     void misuse()
     {
         QFETCH(QStringList, arguments);
         QFETCH(QString, told);
         QProcess run;
-        run.start(PLIMO_BINARY, QStringList{"--collect", Path("misuse")} + arguments);
+        const QStringList collect = {"--collect", Path("misuse")};
+        run.start(PLIMO_BINARY, arguments.contains("--clear") ? arguments : collect + arguments);
         QVERIFY(run.waitForFinished());
         QCOMPARE(run.exitCode(), 1); // a usage error
         QVERIFY2(run.readAllStandardError().contains(told.toUtf8()), qPrintable(told));
