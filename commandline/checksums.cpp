@@ -1,24 +1,18 @@
 #include "commandline/checksums.h"
 
+#include "commandline/verifiedcopy.h"
+#include "platform/folderplatform.h"
 #include "platform/savefile.h"
 #include "recorder_files/configcheck.h"
 
+#include <QFile>
 #include <QFileInfo>
-
-namespace
-{
-
-const char* const SumsName = "SHA256SUMS";
-// A collection of the most files a card walk takes, with long names.
-constexpr qint64 LargestSumsFile = qint64(64) << 20;
-
-} // namespace
 
 QByteArray ChecksumLines(const Checksums& sums)
 {
     QByteArray lines;
     for (auto it = sums.cbegin(); it != sums.cend(); ++it) {
-        QByteArray name = it.key().toUtf8();
+        QByteArray name = it.key();
         const bool escaped = name.contains('\\') || name.contains('\n') || name.contains('\r');
         if (escaped)
             name.replace('\\', "\\\\").replace('\n', "\\n").replace('\r', "\\r");
@@ -51,20 +45,38 @@ Checksums ParseChecksums(const QByteArray& bytes)
             }
             name = plain;
         }
-        sums.insert(QString::fromUtf8(name), line.left(64));
+        sums.insert(name, line.left(64));
     }
     return sums;
 }
 
+namespace
+{
+
+QByteArray ChecksumFileBytes(const QString& folder)
+{
+    QByteArray old;
+    const QString fileName = folder + QLatin1String(ChecksumFileName);
+    if (!QFileInfo::exists(fileName) || !ReadSmallFile(fileName, LargestListFile, &old).isEmpty())
+        return QByteArray();
+    return old;
+}
+
+} // namespace
+
+Checksums ReadChecksumFile(const QString& folder)
+{
+    return ParseChecksums(ChecksumFileBytes(folder));
+}
+
 QString UpdateChecksumFile(const QString& folder, const Checksums& sums)
 {
-    const QString fileName = folder + QLatin1String(SumsName);
-    Checksums all;
-    QByteArray old;
-    if (QFileInfo::exists(fileName) && ReadSmallFile(fileName, LargestSumsFile, &old).isEmpty())
-        all = ParseChecksums(old);
+    const QString fileName = folder + QLatin1String(ChecksumFileName);
+    const QByteArray old = ChecksumFileBytes(folder);
+    Checksums all = ParseChecksums(old);
     for (auto it = all.begin(); it != all.end();) {
-        if (QFileInfo(folder + it.key()).isFile())
+        FolderEntry entry;
+        if (LookAt(QFile::encodeName(folder) + it.key(), &entry) && entry.kind == EntryKind::File)
             ++it;
         else
             it = all.erase(it);

@@ -4,13 +4,17 @@
 #include "commandline/verifiedcopy.h"
 #include "platform/copyplatform.h"
 #include "platform/fileplatform.h"
+#include "platform/folderplatform.h"
+#include "platform/savefile.h"
 #include "recorder_files/batchwrite.h"
 #include "recorder_files/clockfile.h"
 #include "recorder_files/deployment.h"
+#include "recorder_files/configcheck.h"
 #include "recorder_files/derived.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStorageInfo>
 
@@ -20,35 +24,6 @@ namespace
 struct Text {
     Q_DECLARE_TR_FUNCTIONS(CollectCard)
 };
-
-// The card's own files that go with its recordings, where they are regular files.
-QStringList CardFiles(const QString& card, const CollectOptions& o)
-{
-    QStringList files;
-    for (const QString& name :
-         {o.configName, o.clockName, QString::fromLatin1(ClockAcknowledgeName())}) {
-        if (InspectFile(card + name).kind == FileKind::Regular && !files.contains(name))
-            files << name;
-    }
-    return files;
-}
-
-// True when path is folder or lies inside it (links resolved where they exist).
-bool IsInside(const QString& path, const QString& folder)
-{
-    const auto resolved = [](const QString& p) {
-        QFileInfo info(p);
-        QString tail;
-        while (!info.exists() && info.absolutePath() != info.absoluteFilePath()) {
-            tail = QLatin1Char('/') + info.fileName() + tail;
-            info = QFileInfo(info.absolutePath());
-        }
-        const QString at =
-            info.canonicalFilePath().isEmpty() ? info.absoluteFilePath() : info.canonicalFilePath();
-        return QDir::cleanPath(at + tail) + QLatin1Char('/');
-    };
-    return resolved(path).startsWith(resolved(folder));
-}
 
 // A FAT-family volume: what a recorder's card is formatted with. A folder elsewhere (a
 // card's copy on a disk) may have its archive beside it.
@@ -63,113 +38,208 @@ bool OnCardFileSystem(const QString& folder)
 }
 
 struct Run {
-    const QString& card;
+    QByteArray card;   // the card folder, ending in "/"
+    NodeIdentity root; // its identity when the collect began
     const CollectOptions& o;
     CardCollection& c;
     CollectProgress progress;
     Checksums sums;
 };
 
-// Copies one file; false when the rest of the card cannot be collected.
-bool CollectFile(Run& run, const QString& relative)
+// True while the card folder is the one the collect began with and can be listed: a
+// pulled card leaves an empty mount point, or one that answers nothing.
+bool CardIsThere(const Run& run)
+{
+    QString reason;
+    return IdentityOf(run.card) == run.root && (ListFolder(run.card, &reason), reason.isEmpty());
+}
+
+QString NotCollected(const CardFile& file)
+{
+    switch (file.kind) {
+    case EntryKind::Link:
+        return Text::tr("a link, not collected");
+    case EntryKind::PipeOrSocket:
+        return Text::tr("a pipe or socket, not collected");
+    default:
+        return Text::tr("a device, not collected");
+    }
+}
+
+// Takes in the outcome of one copy; false when the rest of the card cannot be collected.
+bool TakeCopy(Run& run, CollectedFile& file, const FileCopy& copy)
 {
     CardCollection& c = run.c;
-    const FileCopy copy = CopyVerified(run.card + relative, c.folder, relative, [&](qint64 bytes) {
-        run.progress.bytes += bytes;
-        return !run.o.progress || run.o.progress(run.progress);
-    });
-    ++run.progress.files;
+    const QString shown = file.card.Shown();
     switch (copy.outcome) {
     case FileCopy::AlreadyThere:
-        ++c.alreadyThere;
-        Q_FALLTHROUGH();
     case FileCopy::Copied:
-        ++c.files;
-        c.bytes += copy.bytes;
+        file.name = copy.name;
+        file.sha256 = copy.sha256;
+        file.verified = true;
+        file.alreadyThere = copy.outcome == FileCopy::AlreadyThere;
+        (file.alreadyThere ? c.alreadyThere : c.copied).Add(file.card);
         run.sums.insert(copy.name, copy.sha256);
-        if (copy.name != relative)
+        if (copy.name != file.card.path)
             c.notes << Text::tr("%1: another file has this name in the archive; %2 as %3")
-                           .arg(relative,
-                                copy.outcome == FileCopy::Copied ? Text::tr("collected")
-                                                                 : Text::tr("already collected"),
-                                copy.name);
+                           .arg(shown,
+                                file.alreadyThere ? Text::tr("already collected")
+                                                  : Text::tr("collected"),
+                                ShownName(copy.name));
         return true;
     case FileCopy::Unreadable:
-        // A card pulled out takes its folder with it: nothing more can be read.
-        if (!CardFolderProblem(run.card, true).isEmpty() || !QDir(run.card).exists()) {
-            c.error =
-                Text::tr("the card went away while %1 was read: %2").arg(relative, copy.error);
+    case FileCopy::Changed:
+        if (!CardIsThere(run)) {
+            c.error = Text::tr("the card went away after %1 of %2 files")
+                          .arg(c.Collected())
+                          .arg(c.TotalFiles());
             return false;
         }
-        c.unreadable << Text::tr("%1: %2").arg(relative, copy.error);
+        file.problem = copy.error;
+        c.unreadable << Text::tr("%1: %2").arg(shown, copy.error);
         return true;
     case FileCopy::ArchiveFailed:
-        c.error = Text::tr("cannot collect %1 into the archive: %2").arg(relative, copy.error);
+        c.error = Text::tr("cannot collect %1 into the archive: %2").arg(shown, copy.error);
         return false;
     case FileCopy::Cancelled:
-        c.cancelled = true;
+        c.stopSignal = StopSignal();
+        c.cancelled = c.stopSignal == 0;
         return false;
     }
     return false;
 }
 
+// Copies one file of the card; false when the rest of the card cannot be collected.
+bool CollectFile(Run& run, CollectedFile& file)
+{
+    if (file.card.kind != EntryKind::File) {
+        file.problem = NotCollected(file.card);
+        run.c.notes << Text::tr("%1: %2").arg(file.card.Shown(), file.problem);
+        return true;
+    }
+    const FileCopy copy = CopyVerified(run.card + file.card.path, QFile::encodeName(run.c.folder),
+                                       file.card.path, [&](qint64 bytes) {
+                                           run.progress.bytes += bytes;
+                                           return StopSignal() == 0 &&
+                                                  (!run.o.progress || run.o.progress(run.progress));
+                                       });
+    ++run.progress.files;
+    return TakeCopy(run, file, copy);
+}
+
 QByteArray RecordHeader()
 {
-    return "time,card folder,volume label,volume serial,files,bytes,playing seconds,"
+    return "time,card folder,volume label,volume serial,files copied,bytes copied,"
+           "playing seconds copied,files already collected,bytes already collected,"
+           "playing seconds already collected,card files,card bytes,card playing seconds,"
            "first recording,last recording,archive folder,result\r\n";
+}
+
+QString ResultText(const CardCollection& c)
+{
+    if (!c.error.isEmpty())
+        return QStringLiteral("FAILED: ") + c.error;
+    if (c.stopSignal != 0)
+        return QStringLiteral("STOPPED");
+    if (c.cancelled)
+        return QStringLiteral("CANCELLED");
+    if (!c.unreadable.isEmpty())
+        return QStringLiteral("INCOMPLETE: ") + c.unreadable.join(QStringLiteral("; "));
+    return QStringLiteral("OK");
+}
+
+// The first and last recording by the recorder's clock once it was set: a file time of
+// the unset clock (2000 or before) or one after the collect is none.
+std::pair<QDateTime, QDateTime> RecordingSpan(const CardCollection& c, const QDateTime& now)
+{
+    QDateTime first, last;
+    for (const CollectedFile& file : c.files) {
+        const QDateTime& t = file.card.time;
+        if (!file.card.measured || !file.card.wav.ok || t.date().year() <= 2000 || t > now)
+            continue;
+        if (!first.isValid() || t < first)
+            first = t;
+        if (!last.isValid() || t > last)
+            last = t;
+    }
+    return {first, last};
+}
+
+QByteArrayList FigureFields(const CollectFigures& f)
+{
+    return {QByteArray::number(f.files), QByteArray::number(f.bytes),
+            QByteArray::number(f.milliseconds / 1000)};
 }
 
 QByteArray RecordLine(const CardCollection& c)
 {
-    const QString format = QStringLiteral("yyyy-MM-dd HH:mm:ss");
-    QString result = QStringLiteral("OK");
-    if (!c.error.isEmpty())
-        result = QStringLiteral("FAILED: ") + c.error;
-    else if (c.cancelled)
-        result = QStringLiteral("CANCELLED");
-    else if (!c.unreadable.isEmpty())
-        result = QStringLiteral("UNREADABLE: ") + c.unreadable.join(QStringLiteral("; "));
-    const QByteArrayList fields = {CsvField(CsvTimeText(QDateTime::currentDateTime())),
-                                   CsvField(QFileInfo(c.card).absoluteFilePath()),
-                                   CsvField(c.identity.label),
-                                   CsvField(c.identity.serial),
-                                   QByteArray::number(c.files),
-                                   QByteArray::number(c.bytes),
-                                   QByteArray::number(c.recordings.milliseconds / 1000),
-                                   CsvField(c.recordings.oldest.toString(format)),
-                                   CsvField(c.recordings.newest.toString(format)),
-                                   CsvField(QDir(c.folder).absolutePath() + QLatin1Char('/')),
-                                   CsvField(result)};
+    const QDateTime now = QDateTime::currentDateTime();
+    const auto [first, last] = RecordingSpan(c, now);
+    const auto time = [](const QDateTime& t) {
+        return t.isValid() ? CsvField(CsvTimeText(t)) : QByteArray();
+    };
+    QByteArrayList fields = {CsvField(CsvTimeText(now)), CsvField(AbsoluteFolder(c.card)),
+                             CsvField(c.identity.label), CsvField(c.identity.serial)};
+    fields << FigureFields(c.copied) << FigureFields(c.alreadyThere) << FigureFields(c.onCard)
+           << time(first) << time(last)
+           << CsvField(c.folder.isEmpty() ? QString() : AbsoluteFolder(c.folder))
+           << CsvField(ResultText(c));
     return CsvLine(fields);
 }
 
 } // namespace
 
+void CollectFigures::Add(const CardFile& file)
+{
+    ++files;
+    bytes += file.size;
+    if (file.measured && file.wav.ok)
+        milliseconds += file.wav.milliseconds;
+}
+
 int CardCollection::ExitCode() const
 {
+    if (stopSignal != 0)
+        return 128 + stopSignal;
     if (!error.isEmpty() || cancelled)
         return 2;
     return unreadable.isEmpty() && !recordings.moreFiles ? 0 : 1;
 }
 
+QString CardCollection::Verdict() const
+{
+    static const char* const verdicts[] = {"COLLECTED", "INCOMPLETE", "FAILED"};
+    return stopSignal != 0 ? QStringLiteral("STOPPED")
+                           : QString::fromLatin1(verdicts[qMin(ExitCode(), 2)]);
+}
+
 QString CardCollection::Summary() const
 {
     const QString done =
-        Text::tr("%1 of %2 files collected into %3").arg(files).arg(totalFiles).arg(folder);
+        Text::tr("%1 of %2 files collected into %3").arg(Collected()).arg(TotalFiles()).arg(folder);
     if (!error.isEmpty())
         return folder.isEmpty() ? error : Text::tr("%1; %2").arg(error, done);
+    if (stopSignal != 0)
+        return Text::tr("stopped: %1 of %2 files collected; run the same command again to finish")
+            .arg(Collected())
+            .arg(TotalFiles());
     if (cancelled)
         return Text::tr("cancelled; %1").arg(done);
+    if (ExitCode() != 0)
+        return done;
     const QString recorded =
         recordings.count == 0 ? Text::tr("no recordings") : RecordingsText(recordings);
-    return Text::tr("%1, %2 GB into %3").arg(recorded, GigabytesText(bytes, 2), folder);
+    return Text::tr("%1, %2 GB into %3")
+        .arg(recorded, GigabytesText(copied.bytes + alreadyThere.bytes, 2), folder);
 }
 
 QStringList CardCollection::Details() const
 {
     QStringList lines;
-    if (alreadyThere > 0)
-        lines << Text::tr("%1 of %2 files already collected").arg(alreadyThere).arg(totalFiles);
+    if (alreadyThere.files > 0)
+        lines << Text::tr("%1 of %2 files already collected")
+                     .arg(alreadyThere.files)
+                     .arg(TotalFiles());
     return lines + notes + unreadable;
 }
 
@@ -177,7 +247,11 @@ QString ArchiveProblem(const QString& archive, const QString& card)
 {
     if (archive.isEmpty())
         return Text::tr("no archive folder given");
-    if (IsInside(archive, card) || (OnSameVolume(archive, card) && OnCardFileSystem(card)))
+    // Whatever path leads to the archive (a bind mount of the card, a link), the card's
+    // folder is never one of the folders above it.
+    const NodeIdentity root = IdentityOf(QFile::encodeName(card));
+    if (IdentitiesUpFrom(QFile::encodeName(archive)).contains(root) ||
+        (OnSameVolume(archive, card) && OnCardFileSystem(card)))
         return Text::tr("the archive %1 is on the card's own volume: collect onto another disk")
             .arg(archive);
     if (!QDir().mkpath(archive))
@@ -209,6 +283,106 @@ QString CardArchiveName(const CardIdentity& identity, const QString& card)
     return name.isEmpty() ? QStringLiteral("card") : name;
 }
 
+namespace
+{
+
+// The temporary copies a collect killed under way left in the collection folder (held
+// under its lock: no other collect is writing there), the checked copies of card files
+// with such names (listed in SHA256SUMS) apart.
+void RemoveLeftPartials(const QByteArray& folder, const QByteArray& prefix, const Checksums& sums)
+{
+    QString reason;
+    for (const FolderEntry& entry : ListFolder(folder + prefix, &reason)) {
+        const QByteArray path = prefix + entry.name;
+        if (entry.kind == EntryKind::Folder)
+            RemoveLeftPartials(folder, path + '/', sums);
+        else if (entry.kind == EntryKind::File && IsPartialCopyName(path) && !sums.contains(path))
+            RemoveFile(folder + path);
+    }
+}
+
+QByteArray RecordingsHeader()
+{
+    return "card path,bytes,sha256,file time,playing seconds,format,notes,collected as\r\n";
+}
+
+QByteArray RecordingsRow(const CollectedFile& file)
+{
+    const CardFile& f = file.card;
+    const bool recording = f.measured;
+    const QString notes = recording ? (f.wav.ok ? f.wav.note : f.wav.error) : QString();
+    return CsvLine({CsvField(f.Shown()), QByteArray::number(f.size), file.sha256,
+                    CsvField(CsvTimeText(f.time)),
+                    recording && f.wav.ok ? QByteArray::number(f.wav.milliseconds / 1000.0, 'f', 3)
+                                          : QByteArray(),
+                    recording && f.wav.ok ? CsvField(WavFormatName(f.wav.formatTag)) : QByteArray(),
+                    CsvField(notes), CsvField(ShownName(file.name))});
+}
+
+// recordings.csv: a row for each checked copy of this run, and the rows of earlier runs
+// into the same folder whose copies are still there and were not collected again.
+QString WriteRecordingList(const CardCollection& c, const Checksums& sums)
+{
+    const QString fileName = c.folder + QLatin1String(RecordingListName);
+    QSet<QString> now;
+    QByteArray rows;
+    for (const CollectedFile& file : c.files) {
+        if (file.verified) {
+            rows += RecordingsRow(file);
+            now.insert(ShownName(file.name));
+        }
+    }
+    QByteArray old;
+    if (QFileInfo::exists(fileName) && ReadSmallFile(fileName, LargestListFile, &old).isEmpty()) {
+        const QList<QStringList> earlier = CsvRows(old);
+        for (qsizetype i = 1; i < earlier.size(); ++i) {
+            const QStringList& row = earlier[i];
+            if (row.size() == 8 && !now.contains(row[7]) && sums.contains(row[7].toUtf8())) {
+                QByteArrayList fields;
+                for (const QString& field : row)
+                    fields << CsvField(field);
+                rows += CsvLine(fields);
+            }
+        }
+    }
+    const FileResult result = WriteFileSafely(fileName, RecordingsHeader() + rows);
+    return result.ok ? QString() : result.error;
+}
+
+// SHA256SUMS and recordings.csv for the checked copies; the first failure's reason.
+QString WriteFolderLists(CardCollection& c, const Checksums& sums)
+{
+    if (sums.isEmpty())
+        return QString();
+    if (const QString error = UpdateChecksumFile(c.folder, sums); !error.isEmpty())
+        return Text::tr("cannot write SHA256SUMS: %1").arg(error);
+    if (const QString error = WriteRecordingList(c, ReadChecksumFile(c.folder)); !error.isEmpty())
+        return Text::tr("cannot write recordings.csv: %1").arg(error);
+    return QString();
+}
+
+// Copies the card's files into the collection folder, held under its lock.
+void CollectLocked(Run& run)
+{
+    CardCollection& c = run.c;
+    RemoveLeftPartials(QFile::encodeName(c.folder), QByteArray(), ReadChecksumFile(c.folder));
+    for (const CollectedFile& file : std::as_const(c.files)) {
+        if (file.card.kind == EntryKind::File)
+            run.progress.totalBytes += file.card.size;
+    }
+    run.progress.totalFiles = c.TotalFiles();
+    for (CollectedFile& file : c.files) {
+        if (!CollectFile(run, file) || StopSignal() != 0) {
+            c.stopSignal = c.error.isEmpty() ? StopSignal() : 0;
+            break;
+        }
+    }
+    if (const QString error = WriteFolderLists(c, run.sums); !error.isEmpty() && c.error.isEmpty())
+        c.error = error;
+}
+
+} // namespace
+
 CardCollection CollectCard(const QString& archive, const QString& cardFolder,
                            const CollectOptions& o)
 {
@@ -223,30 +397,34 @@ CardCollection CollectCard(const QString& archive, const QString& cardFolder,
     c.identity = o.identity ? *o.identity : CardIdentityOf(card);
     c.folder = QDir::cleanPath(archive) + QLatin1Char('/') + CardArchiveName(c.identity, card) +
                QLatin1Char('/') + o.date.toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char('/');
-    c.recordings = SummariseRecordings(card, o.bounds);
-    const QStringList files = c.recordings.files + CardFiles(card, o);
-    Run run{card, o, c, {}, {}};
-    run.progress.totalFiles = c.totalFiles = files.size();
-    for (const QString& file : files)
-        run.progress.totalBytes += QFileInfo(card + file).size();
-    if (!QDir().mkpath(c.folder))
-        c.error = Text::tr("cannot create the folder %1").arg(c.folder);
-    for (const QString& file : files) {
-        if (!c.error.isEmpty() || !CollectFile(run, file))
-            break;
+    Run run{QFile::encodeName(card), IdentityOf(QFile::encodeName(card)), o, c, {}, {}};
+    c.recordings = SummariseRecordings(card, o.bounds, {o.configName, o.clockName});
+    for (const CardFile& file : std::as_const(c.recordings.files)) {
+        c.files.append({file, {}, {}, false, false, {}});
+        if (file.kind == EntryKind::File)
+            c.onCard.Add(file);
     }
-    if (!run.sums.isEmpty()) {
-        const QString error = UpdateChecksumFile(c.folder, run.sums);
-        if (!error.isEmpty() && c.error.isEmpty())
-            c.error = Text::tr("cannot write SHA256SUMS: %1").arg(error);
-    }
-    // A sub-folder that could not be listed holds recordings not collected.
+    // A sub-folder that could not be listed holds files not collected.
     for (const QString& line : std::as_const(c.recordings.unreadable)) {
         if (line.section(QStringLiteral(": "), 0, 0).endsWith(QLatin1Char('/')))
             c.unreadable << line;
     }
     if (c.recordings.moreFiles)
         c.notes << Text::tr("more files than a card report looks at: not all collected");
+    QString error;
+    int lock = -1;
+    if (error = MakeFolders(QFile::encodeName(c.folder)); error.isEmpty())
+        lock = LockFolder(QFile::encodeName(c.folder), [&] {
+            if (o.waiting)
+                o.waiting(Text::tr("waiting: another collect of this card into %1 is under way")
+                              .arg(c.folder));
+        }, &error);
+    if (lock < 0) {
+        c.error = Text::tr("cannot use the folder %1: %2").arg(c.folder, error);
+    } else {
+        CollectLocked(run);
+        CloseHandle(lock);
+    }
     if (!o.record.isEmpty())
         c.recordError = AppendCsvRow(o.record, RecordHeader(), RecordLine(c));
     return c;

@@ -1,8 +1,9 @@
 #pragma once
 
-// Collecting a card that comes back from the field: every recording (as the card report
-// finds them) and the card's config.ini, time.ini and time.ok copied, verified, into
-// ARCHIVE/<card>/<date>/ with a SHA256SUMS file, and one row in collections.csv. Nothing
+// Collecting a card that comes back from the field: every file of the card (the one walk
+// of its files, ListCardFiles) copied, verified and given its time on the card, into
+// ARCHIVE/<card>/<date>/ with a SHA256SUMS file and a recordings.csv, and one row in
+// collections.csv. Links and special files are named, never followed or opened. Nothing
 // on the card changes; nothing in the archive is replaced. Qt Core only.
 
 #include "common/cardidentity.h"
@@ -31,24 +32,51 @@ struct CollectOptions {
     std::optional<CardIdentity> identity;
     // Told as the copy goes on; false cancels (the files verified so far stay).
     std::function<bool(const CollectProgress&)> progress;
+    // Told once when another collect of the card holds its collection folder and this
+    // one waits for it.
+    std::function<void(const QString&)> waiting;
+};
+
+// One file of the card and what became of it: what SHA256SUMS, recordings.csv and the
+// run's figures are made from (and what a later clear of the card may trust).
+struct CollectedFile {
+    CardFile card;           // its path on the card (bytes), kind, size, time, measure
+    QByteArray name;         // in the collection folder; empty when not collected
+    QByteArray sha256;       // of the checked copy
+    bool verified = false;   // a checked copy in the collection folder holds its bytes
+    bool alreadyThere = false; // that copy was made by an earlier collect
+    QString problem;         // why not collected: "a link, not collected", "Input/output error"
+};
+
+// Files, bytes and playing time of one kind (copied now, already there, on the card).
+struct CollectFigures {
+    int files = 0;
+    qint64 bytes = 0;
+    qint64 milliseconds = 0;
+    void Add(const CardFile& file);
 };
 
 struct CardCollection {
     QString card;          // the card folder as given
     CardIdentity identity; // its volume's label and serial
     QString folder;        // the collection folder, ARCHIVE/<card>/<date>/
-    RecordingsSummary recordings;
-    int files = 0, totalFiles = 0; // in the archive now, of those found
-    int alreadyThere = 0;          // of them, collected before
-    qint64 bytes = 0;              // of the files in the archive
-    QStringList notes;             // "A.WAV: another file has this name; collected as A (2).WAV"
-    QStringList unreadable;        // "sub/B.WAV: Input/output error": not collected
-    QString error;                 // the card or the archive failed: the rest was not collected
+    RecordingsSummary recordings; // the walk of the card, its recordings measured
+    QList<CollectedFile> files;   // every file of the card, in the walk's order
+    CollectFigures copied, alreadyThere, onCard; // this run, earlier runs, the card
+    QStringList notes;      // "A.WAV: another file has this name; collected as A (2).WAV"
+    QStringList unreadable; // "sub/B.WAV: Input/output error": not collected
+    QString error;          // the card or the archive failed: the rest was not collected
     bool cancelled = false;
+    int stopSignal = 0;  // SIGINT or SIGTERM stopped it
     QString recordError; // collections.csv could not be written
 
-    // 0 all collected, 1 a file could not be read, 2 the card or the archive failed.
+    int Collected() const { return copied.files + alreadyThere.files; }
+    int TotalFiles() const { return int(files.size()); }
+    // 0 all collected, 1 a file could not be read or changed, 2 the card or the archive
+    // failed (or the collect was cancelled), 128 + the signal that stopped it.
     int ExitCode() const;
+    // COLLECTED (all of it), INCOMPLETE (files named below were not), FAILED, STOPPED.
+    QString Verdict() const;
     // "132 recordings, 41 h 20 min, 2.10 GB into ARCHIVE/REC01_1A2B-3C4D/2026-12-08/" or
     // the reason.
     QString Summary() const;
@@ -56,8 +84,9 @@ struct CardCollection {
     QStringList Details() const;
 };
 
-// Why the archive cannot take the card's files, or empty: on the card's volume, cannot
-// be created, cannot be written. The archive folder is made when it is missing.
+// Why the archive cannot take the card's files, or empty: inside the card (whatever path
+// leads there), on the card's volume, cannot be created, cannot be written. The archive
+// folder is made when it is missing.
 QString ArchiveProblem(const QString& archive, const QString& card);
 
 // The name of the card's folder in the archive: "REC01_1A2B-3C4D" from the volume's label

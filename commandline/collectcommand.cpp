@@ -5,6 +5,9 @@
 #include "commandline/batchcommand.h"
 #include "commandline/collectcard.h"
 #include "platform/copyplatform.h"
+#include "platform/folderplatform.h"
+
+#include <QFile>
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -61,8 +64,7 @@ private:
 
 void Tell(const CardCollection& c, QTextStream& out, QTextStream& err)
 {
-    out << (c.error.isEmpty() && !c.cancelled ? "COLLECTED " : "FAILED ") << c.card << ": "
-        << c.Summary() << '\n';
+    out << c.Verdict() << ' ' << c.card << ": " << c.Summary() << '\n';
     for (const QString& line : c.Details())
         out << "    " << line << '\n';
     out.flush();
@@ -72,12 +74,25 @@ void Tell(const CardCollection& c, QTextStream& out, QTextStream& err)
     err.flush();
 }
 
+// The card given before whose folder is the same as card's (another path to it), or
+// empty; card is added to seen.
+QString SameCardAs(const QString& card, QList<QPair<NodeIdentity, QString>>& seen)
+{
+    const NodeIdentity id = IdentityOf(QFile::encodeName(card));
+    for (const auto& [other, name] : std::as_const(seen)) {
+        if (id.IsKnown() && id == other)
+            return name;
+    }
+    seen.append({id, card});
+    return QString();
+}
+
 } // namespace
 
 void AddCollectOption(QCommandLineParser& parser)
 {
     parser.addOption({Name("collect"),
-                      Text::tr("Copy the recordings, config.ini and clock files of every --from "
+                      Text::tr("Copy the recordings and every other file of each --from "
                                "card folder into <archive>/<card>/<date>/, each copy read back "
                                "and checked against its SHA-256; the card is only read."),
                       Name("archive")});
@@ -111,12 +126,25 @@ int RunCollectCommand(const QCommandLineParser& parser, const QString& preferenc
     ProgressLine progress(out);
     if (OutputIsTerminal())
         options.progress = [&progress](const CollectProgress& p) { return progress.Show(p); };
+    options.waiting = [&](const QString& line) {
+        progress.Clear();
+        out << line << Qt::endl;
+    };
+    CatchStopSignals();
     int result = 0;
+    QList<QPair<NodeIdentity, QString>> seen;
     for (const QString& card : parser.values(Name("from"))) {
+        if (const QString same = SameCardAs(card, seen); !same.isEmpty()) {
+            out << "SKIPPED " << card << ": " << Text::tr("the same card as %1").arg(same)
+                << Qt::endl;
+            continue;
+        }
         const CardCollection c = CollectCard(parser.value(Name("collect")), card, options);
         progress.Clear();
         Tell(c, out, err);
         result = qMax(result, c.ExitCode());
+        if (c.stopSignal != 0)
+            return c.ExitCode();
     }
     return result;
 }

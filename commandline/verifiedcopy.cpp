@@ -4,11 +4,12 @@
 
 #include "platform/copyplatform.h"
 #include "platform/fileplatform.h"
+#include "platform/folderplatform.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <atomic>
 
 namespace
 {
@@ -18,190 +19,241 @@ struct Text {
 };
 
 // "sub/A.WAV", "sub/A (2).WAV", "sub/A (3).WAV" ...
-QString Candidate(const QString& relative, int number)
+QByteArray Candidate(const QByteArray& relative, int number)
 {
     if (number < 2)
         return relative;
-    const int slash = relative.lastIndexOf(QLatin1Char('/'));
-    const int dot = relative.lastIndexOf(QLatin1Char('.'));
-    const int at = dot > slash + 1 ? dot : relative.size();
-    return relative.left(at) + QStringLiteral(" (%1)").arg(number) + relative.mid(at);
+    const qsizetype slash = relative.lastIndexOf('/');
+    const qsizetype dot = relative.lastIndexOf('.');
+    const qsizetype at = dot > slash + 1 ? dot : relative.size();
+    return relative.left(at) + " (" + QByteArray::number(number) + ')' + relative.mid(at);
 }
 
-// Reads the open file to its end in chunks, each handed to use; empty or the reason.
-QString ReadChunks(QFile& file, const std::function<QString(const QByteArray&)>& use)
+bool IsOwnName(const QByteArray& relative)
 {
-    QByteArray chunk(int(CopyChunkBytes), Qt::Uninitialized);
+    return relative == ChecksumFileName || relative == RecordingListName;
+}
+
+QByteArray FolderOf(const QByteArray& path)
+{
+    return path.left(path.lastIndexOf('/') + 1);
+}
+
+// Reads the open handle to its end in chunks of buffer, each handed to use (which returns
+// false to stop); the bytes read, or -1 with the reason in *error.
+qint64 ReadChunks(int handle, QByteArray& buffer, QString* error,
+                  const std::function<bool(const char*, qint64)>& use)
+{
+    qint64 total = 0;
     for (;;) {
-        const qint64 n = file.read(chunk.data(), chunk.size());
-        if (n < 0)
-            return file.errorString();
-        if (n == 0)
-            return QString();
-        if (const QString error = use(QByteArray::fromRawData(chunk.constData(), int(n)));
-            !error.isEmpty())
-            return error;
+        const qint64 n = ReadFromHandle(handle, buffer.data(), buffer.size(), error);
+        if (n <= 0)
+            return n < 0 ? -1 : total;
+        total += n;
+        if (!use(buffer.constData(), n))
+            return total;
     }
 }
 
-QString Stopped()
+QByteArray HashOfHandle(int handle, QByteArray& buffer, QString* error)
 {
-    return QStringLiteral("stopped");
-}
-
-// Writes source under partial, hashing what is read; the hash, or empty with the
-// reason in *readError (the card) or *writeError (the archive), or cancelled.
-QByteArray WritePartial(QFile& source, const QString& partial, const CopyStep& step,
-                        QString* readError, QString* writeError)
-{
-    const int fd = CreateFileForCopy(partial, writeError);
-    if (fd < 0)
-        return QByteArray();
     Sha256 hash;
-    qint64 written = 0;
-    const QString read = ReadChunks(source, [&](const QByteArray& chunk) {
-        hash.AddData(chunk.constData(), chunk.size());
-        *writeError = AppendToHandle(fd, chunk.constData(), chunk.size());
-        StartWriteBack(fd, written, chunk.size());
-        written += chunk.size();
-        if (!writeError->isEmpty() || (step && !step(chunk.size())))
-            return Stopped();
-        return QString();
+    const qint64 read = ReadChunks(handle, buffer, error, [&](const char* data, qint64 n) {
+        hash.AddData(data, n);
+        return true;
     });
-    if (read != Stopped())
-        *readError = read;
-    if (writeError->isEmpty() && readError->isEmpty() && read.isEmpty())
-        *writeError = SyncHandle(fd);
-    const QString closed = CloseHandle(fd);
-    if (writeError->isEmpty() && readError->isEmpty())
-        *writeError = closed;
-    if (!read.isEmpty() || !writeError->isEmpty())
-        return QByteArray();
-    return hash.HexResult();
+    return read < 0 ? QByteArray() : hash.HexResult();
 }
 
-// The first name from number on that is free or holds the same bytes as the source
-// (whose hash *sourceHash is found on first need).
-int FirstFreeOrSame(const QString& folder, const QString& relative, const QString& source,
-                    qint64 size, int number, QByteArray* sourceHash, bool* same, QString* readError)
+// The first candidate from number on that is free or holds the same bytes as the source
+// open under handle (hashed on first need, *sourceHash).
+int FirstFreeOrSame(const QByteArray& folder, const QByteArray& relative, int handle,
+                    qint64 size, int number, QByteArray* sourceHash, bool* same, QString* error)
 {
+    QByteArray buffer(int(CopyChunkBytes), Qt::Uninitialized);
     for (;; ++number) {
-        const QFileInfo there(folder + Candidate(relative, number));
-        if (!there.exists() && !there.isSymLink())
+        const QByteArray name = Candidate(relative, number);
+        FolderEntry there;
+        if (IsOwnName(name))
+            continue;
+        if (!LookAt(folder + name, &there))
             return number;
-        if (!there.isFile() || there.size() != size)
+        if (there.kind != EntryKind::File || there.size != size)
             continue;
         if (sourceHash->isEmpty()) {
-            *sourceHash = HashOfFile(source, readError);
+            *sourceHash = HashOfHandle(handle, buffer, error);
             if (sourceHash->isEmpty())
                 return number;
         }
         QString ignored;
-        if (HashOfFile(there.filePath(), &ignored) == *sourceHash) {
+        if (HashOfFile(folder + name, &ignored) == *sourceHash) {
             *same = true;
             return number;
         }
     }
 }
 
-} // namespace
-
-QString PartialCopyName(const QString& target)
+// A name for the copy under way beside its target that no other process uses.
+int CreatePartial(const QByteArray& targetFolder, QByteArray* partial, QString* error)
 {
-    const QFileInfo info(target);
-    return info.path() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".collecting");
+    static std::atomic<int> counter{0};
+    for (;;) {
+        *partial = targetFolder + '.' + QByteArray::number(ProcessId()) + '.' +
+                   QByteArray::number(++counter) + ".collecting";
+        bool exists = false;
+        const int fd = CreateFileForCopy(*partial, &exists, error);
+        if (fd >= 0 || !exists)
+            return fd;
+    }
 }
 
-QByteArray HashOfFile(const QString& fileName, QString* error, const CopyStep& step)
+// Writes the source open under source into the partial copy open under fd, hashing what
+// is read; the hash, or empty with the outcome and reason set in *copy.
+QByteArray WritePartial(int source, int fd, const FileStamp& before, const CopyStep& step,
+                        FileCopy* copy)
 {
-    QFile file(fileName);
-    if (!OpenRegularFileForReading(file, error))
-        return QByteArray();
+    QByteArray buffer(int(CopyChunkBytes), Qt::Uninitialized);
     Sha256 hash;
-    const QString read = ReadChunks(file, [&](const QByteArray& chunk) {
-        hash.AddData(chunk.constData(), chunk.size());
-        return step && !step(0) ? Stopped() : QString();
+    QString readError, writeError;
+    bool stopped = false;
+    const qint64 read = ReadChunks(source, buffer, &readError, [&](const char* data, qint64 n) {
+        hash.AddData(data, n);
+        writeError = AppendToHandle(fd, data, n);
+        StartWriteBack(fd, copy->bytes, n);
+        copy->bytes += n;
+        stopped = writeError.isEmpty() && step && !step(n);
+        // A file that keeps growing is not followed to its end.
+        return writeError.isEmpty() && !stopped && copy->bytes <= before.size;
     });
-    *error = read;
-    return read.isEmpty() ? hash.HexResult() : QByteArray();
+    if (read < 0) {
+        copy->error = readError;
+        return QByteArray();
+    }
+    if (!writeError.isEmpty() || stopped) {
+        copy->outcome = stopped ? FileCopy::Cancelled : FileCopy::ArchiveFailed;
+        copy->error = writeError;
+        return QByteArray();
+    }
+    if (copy->bytes != before.size || StampOfHandle(source) != before) {
+        copy->outcome = FileCopy::Changed;
+        copy->error = Text::tr("changed while it was copied; collect again");
+        return QByteArray();
+    }
+    copy->outcome = FileCopy::ArchiveFailed;
+    copy->error = SetHandleTime(fd, before.modified);
+    if (copy->error.isEmpty())
+        copy->error = SyncHandle(fd);
+    if (!copy->error.isEmpty())
+        return QByteArray();
+    // What the disk gives back, not what the system still holds in memory.
+    RereadFromMedium(fd);
+    const QByteArray written = hash.HexResult();
+    QString readBack;
+    if (HashOfHandle(fd, buffer, &readBack) != written) {
+        copy->error = readBack.isEmpty()
+                          ? Text::tr("the copy read back from the archive differs from the card")
+                          : readBack;
+        return QByteArray();
+    }
+    return written;
 }
-
-namespace
-{
 
 // Names the checked copy at partial by the first free candidate from number on.
-QString Publish(const QString& partial, const QString& folder, const QString& relative, int number,
-                FileCopy* copy)
+QString Publish(const QByteArray& partial, const QByteArray& folder, const QByteArray& relative,
+                int number, FileCopy* copy)
 {
     for (;; ++number) {
         bool exists = false;
-        const QString target = folder + Candidate(relative, number);
-        if (const QString error = RenameWithoutReplacing(partial, target, &exists);
+        const QByteArray name = Candidate(relative, number);
+        if (IsOwnName(name))
+            continue;
+        if (const QString error = RenameWithoutReplacing(partial, folder + name, &exists);
             !error.isEmpty())
             return error;
         if (!exists) {
-            copy->name = Candidate(relative, number);
-            return SyncFileAndFolder(target);
+            copy->name = name;
+            return SyncFolder(FolderOf(folder + name));
         }
+    }
+}
+
+// Copies the source open under source, stamped before, to the first free name from
+// number on.
+void CopyOpen(int source, const FileStamp& before, const QByteArray& folder,
+              const QByteArray& relative, int number, const CopyStep& step, FileCopy* copy)
+{
+    const QByteArray targetFolder = FolderOf(folder + Candidate(relative, number));
+    copy->outcome = FileCopy::ArchiveFailed;
+    if (const QString error = MakeFolders(targetFolder); !error.isEmpty()) {
+        copy->error = Text::tr("cannot create the folder %1: %2")
+                          .arg(QString::fromLocal8Bit(targetFolder), error);
+        return;
+    }
+    QByteArray partial;
+    const int fd = CreatePartial(targetFolder, &partial, &copy->error);
+    if (fd < 0)
+        return;
+    copy->outcome = FileCopy::Unreadable;
+    copy->sha256 = WritePartial(source, fd, before, step, copy);
+    const QString closed = CloseHandle(fd);
+    if (!copy->sha256.isEmpty() && !closed.isEmpty()) {
+        copy->outcome = FileCopy::ArchiveFailed;
+        copy->error = closed;
+    } else if (!copy->sha256.isEmpty()) {
+        copy->error = Publish(partial, folder, relative, number, copy);
+        copy->outcome = copy->error.isEmpty() ? FileCopy::Copied : FileCopy::ArchiveFailed;
+    }
+    if (copy->outcome != FileCopy::Copied) {
+        copy->sha256.clear();
+        RemoveFile(partial);
     }
 }
 
 } // namespace
 
-FileCopy CopyVerified(const QString& source, const QString& folder, const QString& relative,
-                      const CopyStep& step)
+bool IsPartialCopyName(const QByteArray& name)
+{
+    static const QRegularExpression partial(QStringLiteral("(^|/)\\.\\d+\\.\\d+\\.collecting$"));
+    return partial.match(QString::fromLatin1(name)).hasMatch();
+}
+
+QByteArray HashOfFile(const QByteArray& fileName, QString* error)
+{
+    FileStamp stamp;
+    const int fd = OpenSourceFile(fileName, &stamp, error);
+    if (fd < 0)
+        return QByteArray();
+    QByteArray buffer(int(CopyChunkBytes), Qt::Uninitialized);
+    const QByteArray hash = HashOfHandle(fd, buffer, error);
+    CloseHandle(fd);
+    return hash;
+}
+
+FileCopy CopyVerified(const QByteArray& source, const QByteArray& folder,
+                      const QByteArray& relative, const CopyStep& step)
 {
     FileCopy copy;
-    QFile card(source);
-    if (!OpenRegularFileForReading(card, &copy.error))
+    FileStamp before;
+    const int card = OpenSourceFile(source, &before, &copy.error);
+    if (card < 0)
         return copy;
-    copy.bytes = card.size();
-    QByteArray cardHash;
+    copy.modified = before.modified;
     bool same = false;
-    const int number =
-        FirstFreeOrSame(folder, relative, source, copy.bytes, 1, &cardHash, &same, &copy.error);
-    if (!copy.error.isEmpty())
+    const int number = FirstFreeOrSame(folder, relative, card, before.size, 1, &copy.sha256,
+                                       &same, &copy.error);
+    if (!copy.error.isEmpty()) {
+        CloseHandle(card);
         return copy;
+    }
     if (same) {
         copy.outcome = FileCopy::AlreadyThere;
         copy.name = Candidate(relative, number);
-        copy.sha256 = cardHash;
-        return copy;
+        copy.bytes = before.size;
+    } else {
+        RewindHandle(card); // where it was hashed
+        copy.sha256.clear();
+        CopyOpen(card, before, folder, relative, number, step, &copy);
     }
-    const QString target = folder + Candidate(relative, number);
-    const QString partial = PartialCopyName(target);
-    if (!QDir().mkpath(QFileInfo(target).path())) {
-        copy.outcome = FileCopy::ArchiveFailed;
-        copy.error = Text::tr("cannot create the folder %1").arg(QFileInfo(target).path());
-        return copy;
-    }
-    card.seek(0);
-    QString writeError;
-    copy.sha256 = WritePartial(card, partial, step, &copy.error, &writeError);
-    if (copy.sha256.isEmpty()) {
-        QFile::remove(partial);
-        if (!writeError.isEmpty()) {
-            copy.outcome = FileCopy::ArchiveFailed;
-            copy.error = writeError;
-        } else if (copy.error.isEmpty()) {
-            copy.outcome = FileCopy::Cancelled;
-        }
-        return copy;
-    }
-    // What the disk gives back, not what the system still holds in memory.
-    DropCachedPages(partial);
-    QString readBack;
-    if (HashOfFile(partial, &readBack) != copy.sha256) {
-        QFile::remove(partial);
-        copy.outcome = FileCopy::ArchiveFailed;
-        copy.error = readBack.isEmpty()
-                         ? Text::tr("the copy read back from the archive differs from the card")
-                         : readBack;
-        return copy;
-    }
-    copy.error = Publish(partial, folder, relative, number, &copy);
-    copy.outcome = copy.error.isEmpty() ? FileCopy::Copied : FileCopy::ArchiveFailed;
-    if (!copy.error.isEmpty())
-        QFile::remove(partial);
+    CloseHandle(card);
     return copy;
 }

@@ -2,9 +2,10 @@
 
 // One file copied from a card into the archive so that the archive only ever holds
 // whole, checked copies under their names: hashed (SHA-256) while it is read from the
-// card, written under a temporary name, pushed to the disk, read back from there and
-// hashed again, and renamed only when both hashes agree. A file of the same name that
-// is already there is never replaced.
+// card, written under a temporary name of this process's own, pushed to the disk, read
+// back from there and hashed again, given the card file's time, and renamed only when
+// both hashes agree and the card file is as it was when the copy began. A file of the
+// same name that is already there is never replaced. Names are the system's bytes.
 
 #include <QByteArray>
 #include <QString>
@@ -15,26 +16,33 @@
 using CopyStep = std::function<bool(qint64 bytes)>;
 
 struct FileCopy {
-    enum Outcome { Copied, AlreadyThere, Unreadable, ArchiveFailed, Cancelled };
+    enum Outcome { Copied, AlreadyThere, Unreadable, Changed, ArchiveFailed, Cancelled };
     Outcome outcome = Unreadable;
-    QString name;      // the name it has in the archive, relative to the folder
-    QByteArray sha256; // hex digest of the copy
-    qint64 bytes = 0;  // its size
-    QString error;     // why not (Unreadable, ArchiveFailed)
+    QByteArray name;     // the name it has in the archive, relative to the folder
+    QByteArray sha256;   // hex digest of the copy
+    qint64 bytes = 0;    // its size
+    qint64 modified = 0; // the card file's modification time (ns since 1970), the copy's too
+    QString error;       // why not (Unreadable, ArchiveFailed)
 };
 
 // How much of a file is held in memory at once.
 constexpr qint64 CopyChunkBytes = 1 << 20;
 
-// Copies source to folder + relative ("sub/A.WAV"; the folders are made). Where another
-// file has that name, the copy is named "sub/A (2).WAV" (the first free number); where
-// one of them holds the same bytes, nothing is copied (AlreadyThere).
-FileCopy CopyVerified(const QString& source, const QString& folder, const QString& relative,
-                      const CopyStep& step);
+// The files a collection folder holds of its own, whose names a card's file never takes.
+constexpr char ChecksumFileName[] = "SHA256SUMS";
+constexpr char RecordingListName[] = "recordings.csv";
 
-// The temporary name a copy is written under before it is checked: a hidden name beside
-// the real one, the same on every run, so that a rerun starts a cut-off copy afresh.
-QString PartialCopyName(const QString& target);
+// Copies source to folder + relative ("sub/A.WAV"; the folders are made; folder ends in
+// "/"). Where another file has that name (or it is one of the collection folder's own),
+// the copy is named "sub/A (2).WAV" (the first free number); where one of them holds the
+// same bytes, nothing is copied (AlreadyThere).
+FileCopy CopyVerified(const QByteArray& source, const QByteArray& folder,
+                      const QByteArray& relative, const CopyStep& step);
 
-// The SHA-256 of a file in hex, read in chunks; empty with *error when it cannot be read.
-QByteArray HashOfFile(const QString& fileName, QString* error, const CopyStep& step = {});
+// True for the name of a temporary copy ("sub/.4711.3.collecting"), which only a copy
+// under way or one stopped by a kill leaves.
+bool IsPartialCopyName(const QByteArray& name);
+
+// The SHA-256 of a regular file in hex (never through a link), read in chunks; empty with
+// *error when it cannot be read.
+QByteArray HashOfFile(const QByteArray& fileName, QString* error);

@@ -35,10 +35,6 @@ bool OpenRegularFileForReading(QFile& file, QString* reason);
 // The same for a name given as the system's bytes (file's own name is not used).
 bool OpenRegularFileForReading(QFile& file, const QByteArray& name, QString* reason);
 
-// The names in folder that are no valid UTF-8, as the system's bytes. Qt names a file
-// with text: these it cannot name, and its folder listings leave them out.
-QList<QByteArray> UndecodableNames(const QString& folder);
-
 // Writes bytes over an existing regular file or device in place. A regular file is never
 // cut first: its old bytes are kept in memory, room for a longer file is reserved before
 // a byte changes (a full card fails there), the new bytes go over the old from the start

@@ -10,7 +10,6 @@
 #include <atomic>
 #include <cerrno>
 #include <cstring>
-#include <dirent.h>
 #include <fcntl.h>
 #include <locale.h>
 #include <sys/file.h>
@@ -406,23 +405,6 @@ void DropCachedPages(const QString& fileName)
         return;
     (void)::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
     ::close(fd);
-}
-
-QList<QByteArray> UndecodableNames(const QString& folder)
-{
-    QList<QByteArray> names;
-    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
-    if (!dir)
-        return names;
-    while (const dirent* entry = ::readdir(dir)) {
-        const QByteArray name(entry->d_name);
-        QStringDecoder utf8(QStringDecoder::Utf8);
-        const QString decoded = utf8(name);
-        if (utf8.hasError())
-            names << name;
-    }
-    ::closedir(dir);
-    return names;
 }
 
 namespace

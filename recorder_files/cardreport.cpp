@@ -4,6 +4,7 @@
 #include "app/preferences/prefcodec.h"
 #include "app/preferences/preferences.h"
 #include "common/printable.h"
+#include "platform/copyplatform.h"
 #include "platform/fileplatform.h"
 #include "recorder_files/clockfile.h"
 #include "recorder_files/configcheck.h"
@@ -38,11 +39,11 @@ QString Shown(const QString& relative)
 
 // Measures one recording by its sound; a file whose header cannot be read is counted
 // apart, as unreadable.
-void AddRecording(const WavInfo& info, qint64 size, const QDateTime& time, const QString& relative,
+void AddRecording(const WavInfo& info, qint64 size, const QDateTime& time, const QString& shown,
                   RecordingsSummary& s)
 {
     if (!info.ok) {
-        s.unreadable << CardText::tr("%1: %2").arg(Shown(relative), info.error);
+        s.unreadable << CardText::tr("%1: %2").arg(shown, info.error);
         return;
     }
     ++s.count;
@@ -54,22 +55,11 @@ void AddRecording(const WavInfo& info, qint64 size, const QDateTime& time, const
         s.newest = time;
     if (!info.note.isEmpty())
         s.notes << CardText::tr("%1: %2, %3")
-                       .arg(Shown(relative), info.note, PlayingTimeText(info.milliseconds));
-    s.times << RecordingTime{time, info.milliseconds, Shown(relative), info.headerMilliseconds};
+                       .arg(shown, info.note, PlayingTimeText(info.milliseconds));
+    s.times << RecordingTime{time, info.milliseconds, shown, info.headerMilliseconds};
 }
 
-struct Walk {
-    const RecordingBounds& bounds;
-    RecordingsSummary& summary;
-    int entries = 0;
-};
-
-bool IsRecordingName(const QString& name)
-{
-    return name.endsWith(QLatin1String(".wav"), Qt::CaseInsensitive);
-}
-
-// A recording whose name is no valid UTF-8 is named in the report, with its bytes escaped.
+// A recording whose name is no valid UTF-8 is named so in the report, its bytes escaped.
 WavInfo NamedUndecodable(WavInfo info)
 {
     const QString why = CardText::tr("its name is not valid UTF-8");
@@ -77,80 +67,53 @@ WavInfo NamedUndecodable(WavInfo info)
     return info;
 }
 
-// The recordings whose names are no valid UTF-8, which Qt's listing leaves out: opened
-// by the system's bytes and named with those bytes escaped ("ok\xff.wav").
-void WalkUndecodable(Walk& walk, const QDir& dir, const QString& prefix)
+// Reads a recording's header, opened by the system's bytes without following a link.
+WavInfo MeasureCardFile(const QByteArray& fileName, qint64 headBytes)
 {
-    for (const QByteArray& name : UndecodableNames(dir.path())) {
-        if (++walk.entries > walk.bounds.entries) {
-            walk.summary.moreFiles = true;
-            return;
-        }
-        if (!name.toLower().endsWith(".wav"))
-            continue;
-        const QString relative = prefix + PrintableText(QString::fromLatin1(name), true);
-        QFile file;
-        QString reason;
-        if (!OpenRegularFileForReading(file, QFile::encodeName(dir.path()) + '/' + name, &reason))
-            walk.summary.skipped << CardText::tr("%1: skipped: %2").arg(relative, reason);
-        else
-            AddRecording(NamedUndecodable(MeasureWavFile(file, walk.bounds.headBytes)), file.size(),
-                         file.fileTime(QFileDevice::FileModificationTime), relative, walk.summary);
+    FileStamp stamp;
+    QString reason;
+    const int fd = OpenSourceFile(fileName, &stamp, &reason);
+    QFile file;
+    if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        if (fd >= 0)
+            CloseHandle(fd);
+        WavInfo failed;
+        failed.error = fd < 0 ? reason : file.errorString();
+        return failed;
     }
-}
-
-void WalkFolder(Walk& walk, const QDir& dir, const QString& prefix, int depth)
-{
-    const QFileInfoList entries = dir.entryInfoList(
-        QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
-    for (const QFileInfo& entry : entries) {
-        if (++walk.entries > walk.bounds.entries) {
-            walk.summary.moreFiles = true;
-            return;
-        }
-        const QString relative = prefix + entry.fileName();
-        if (entry.isDir() && entry.isSymLink())
-            continue; // a link to a folder may lead anywhere, even back here
-        if (entry.isDir()) {
-            if (depth >= walk.bounds.depth) {
-                walk.summary.moreFiles = true;
-                continue;
-            }
-            const QDir sub(entry.filePath());
-            if (!sub.isReadable())
-                walk.summary.unreadable
-                    << CardText::tr("%1/: the folder cannot be read").arg(Shown(relative));
-            else
-                WalkFolder(walk, sub, relative + QLatin1Char('/'), depth + 1);
-            continue;
-        }
-        if (!IsRecordingName(entry.fileName()))
-            continue;
-        // The listing knows regular files already; the open checks once more.
-        const FileKind kind =
-            entry.isFile() ? FileKind::Regular : InspectFile(entry.filePath()).kind;
-        if (kind == FileKind::Regular) {
-            walk.summary.files << relative;
-            AddRecording(MeasureWavFile(entry.filePath(), walk.bounds.headBytes), entry.size(),
-                         entry.lastModified(), relative, walk.summary);
-        } else if (kind != FileKind::Missing) // a dangling link is no recording
-            walk.summary.skipped
-                << CardText::tr("%1: skipped: %2").arg(Shown(relative), NotAFileReason(kind));
-    }
-    WalkUndecodable(walk, dir, prefix);
+    return MeasureWavFile(file, headBytes);
 }
 
 } // namespace
 
-RecordingsSummary SummariseRecordings(const QString& folder, const RecordingBounds& bounds)
+RecordingsSummary SummariseRecordings(const QString& folder, const RecordingBounds& bounds,
+                                      const QStringList& ownFiles)
 {
     RecordingsSummary summary;
     summary.error = CardFolderProblem(folder, true);
     if (!summary.error.isEmpty())
         return summary;
-    summary.readable = true;
-    Walk walk{bounds, summary};
-    WalkFolder(walk, QDir(folder), QString(), 0);
+    CardListing listing = ListCardFiles(CardPathOfFolder(folder), bounds, ownFiles);
+    summary.readable = listing.error.isEmpty();
+    summary.error = listing.error;
+    summary.moreFiles = listing.moreFiles;
+    for (const QString& folderLine : std::as_const(listing.unlistable))
+        summary.unreadable << folderLine;
+    const QByteArray card = QFile::encodeName(CardPathOfFolder(folder));
+    for (CardFile& file : listing.files) {
+        if (!file.IsRecordingName())
+            continue;
+        if (file.kind != EntryKind::File) {
+            summary.skipped << CardText::tr("%1: skipped: %2").arg(file.Shown(), file.NotAFile());
+            continue;
+        }
+        file.measured = true;
+        file.wav = MeasureCardFile(card + file.path, bounds.headBytes);
+        if (!file.IsText())
+            file.wav = NamedUndecodable(file.wav);
+        AddRecording(file.wav, file.size, file.time, file.Shown(), summary);
+    }
+    summary.files = std::move(listing.files);
     return summary;
 }
 

@@ -5,6 +5,7 @@
 // never written.
 
 #include "recorder_files/batchwrite.h"
+#include "recorder_files/cardfiles.h"
 #include "recorder_files/daybyday.h"
 
 #include <QDate>
@@ -12,13 +13,6 @@
 #include <QFileInfo>
 #include <QString>
 #include <QStringList>
-
-// How far the recordings of a card are looked for.
-struct RecordingBounds {
-    int depth = 8;        // folder levels below the card folder
-    int entries = 100000; // files and folders looked at
-    qint64 headBytes = 64 * 1024;
-};
 
 struct RecordingsSummary {
     bool readable = false;    // the card folder itself could be listed
@@ -33,11 +27,15 @@ struct RecordingsSummary {
     bool moreFiles = false;   // a bound was reached: more files not counted
     // The file time and length of each recording whose header was read.
     QList<RecordingTime> times;
-    QStringList files; // every regular *.wav found, as relative paths
+    // Every file of the card (ListCardFiles), the recordings' headers read (measured).
+    QList<CardFile> files;
 };
 
-// Every *.wav under folder, sub-folders included; links to folders are not followed.
-RecordingsSummary SummariseRecordings(const QString& folder, const RecordingBounds& bounds = {});
+// Every *.wav under folder, sub-folders included, in the one walk of the card's files
+// (ListCardFiles, which ownFiles is handed to); links are not followed.
+RecordingsSummary SummariseRecordings(const QString& folder, const RecordingBounds& bounds = {},
+                                      const QStringList& ownFiles = {QStringLiteral("config.ini"),
+                                                                     QStringLiteral("time.ini")});
 
 // "45 s", "12 min 5 s", "2 h 14 min 38 s".
 QString PlayingTimeText(qint64 milliseconds);

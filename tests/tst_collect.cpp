@@ -4,6 +4,8 @@
 // disk, the process killed at every file-changing call. After each the archive holds
 // only whole copies under their names, `sha256sum -c` passes, and a rerun completes it.
 #include "commandline/collectcard.h"
+#include "commandline/verifiedcopy.h"
+#include "recorder_files/deployment.h"
 #include "testsupport.h"
 #include "wavfiles.h"
 
@@ -13,7 +15,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <sched.h>
+#include <csignal>
+#include <fcntl.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 
 namespace
 {
@@ -68,6 +73,17 @@ QMap<QString, QByteArray> Files(const QString& folder, bool partials = false)
     return files;
 }
 
+// Where `sha256sum -c` of the folder's SHA256SUMS fails, what it says; else empty.
+QString ChecksumFault(const QString& folder)
+{
+    QProcess check;
+    check.setWorkingDirectory(folder);
+    check.start("sha256sum", {"-c", "--quiet", "--strict", "SHA256SUMS"});
+    if (!check.waitForFinished() || check.exitCode() != 0)
+        return "sha256sum -c fails in " + folder + ": " + check.readAllStandardOutput();
+    return QString();
+}
+
 // What is wrong with the archive against the card's files: a file under a name that is
 // not the card's file of that name (the collection folder is ARCHIVE/<card>/<date>/), or
 // a failing sha256sum -c; empty when all is well. With complete, one collection holds
@@ -79,7 +95,7 @@ QString ArchiveFault(const QString& archive, const QMap<QString, QByteArray>& ca
     for (auto it = all.cbegin(); it != all.cend(); ++it) {
         const QString folder = it.key().section('/', 0, 1), name = it.key().section('/', 2);
         collections[folder];
-        if (name == "SHA256SUMS")
+        if (name == "SHA256SUMS" || name == "recordings.csv")
             continue;
         if (card.value(name) != it.value())
             return it.key() + " is no copy of the card's file of that name";
@@ -92,13 +108,8 @@ QString ArchiveFault(const QString& archive, const QMap<QString, QByteArray>& ca
             return QString("%1 of %2 files collected, or no SHA256SUMS")
                 .arg(it.value().size())
                 .arg(card.size());
-        if (!QFileInfo::exists(folder + "/SHA256SUMS"))
-            continue;
-        QProcess check;
-        check.setWorkingDirectory(folder);
-        check.start("sha256sum", {"-c", "--quiet", "--strict", "SHA256SUMS"});
-        if (!check.waitForFinished() || check.exitCode() != 0)
-            return "sha256sum -c fails in " + folder + ": " + check.readAllStandardOutput();
+        if (QFileInfo::exists(folder + "/SHA256SUMS") && !ChecksumFault(folder).isEmpty())
+            return ChecksumFault(folder);
     }
     if (complete && collections.size() != 1)
         return QString("%1 collection folders").arg(collections.size());
@@ -117,7 +128,8 @@ class CollectTest : public QObject
 
     // The recordings a recorder leaves: PCM, u-Law, IMA ADPCM, one unfinished (its
     // header claims more than was written), one broken, in sub-folders, dated a few
-    // days apart, with config.ini and time.ok. Returns the files with their hashes.
+    // days apart, with config.ini, time.ok and field notes. Returns the files with their
+    // hashes.
     QMap<QString, QByteArray> MakeCard(const QString& card, int bigBytes = 0)
     {
         const QDateTime day(QDate(2026, 6, 14), QTime(8, 0));
@@ -129,7 +141,7 @@ class CollectTest : public QObject
             {"E0005.WAV", "not a recording"},
             {"config.ini", "M,8,uLaw\r\nEvent=all\r\n"},
             {"time.ok", ""},
-            {"notes.txt", "not collected"}};
+            {"NOTES/site.txt", "field notes come along"}};
         QMap<QString, QByteArray> all;
         for (int i = 0; i < files.size(); ++i) {
             const QString name = card + "/" + files[i].first;
@@ -141,9 +153,7 @@ class CollectTest : public QObject
             QFile file(name);
             file.open(QIODevice::ReadWrite);
             file.setFileTime(day.addDays(i * 3), QFileDevice::FileModificationTime);
-            if (!name.endsWith(".txt"))
-                all.insert(files[i].first,
-                           QCryptographicHash::hash(bytes, QCryptographicHash::Sha256));
+            all.insert(files[i].first, QCryptographicHash::hash(bytes, QCryptographicHash::Sha256));
         }
         return all;
     }
@@ -190,7 +200,7 @@ private slots:
         const QString card = Path("fat"), image = Path("card.img");
         if (!MountFat(image, card, &daemon))
             QSKIP("no FAT card here: mkfs.vfat or FUSE is missing");
-        const QMap<QString, QByteArray> files = MakeCard(card);
+        MakeCard(card);
         const QMap<QString, QByteArray> cardBefore = Files(card);
         Unmount(card, &daemon);
         // Read-only from now on: a collect that wrote to the card would fail.
@@ -205,17 +215,18 @@ private slots:
                                       Path("archive") + "/"),
                  qPrintable(first.out));
         QCOMPARE(after, cardBefore);
-        QCOMPARE(ArchiveFault(Path("archive"), files, true), QString());
+        // fusefat shows the volume label as an empty file: a file of the card like any other.
+        QCOMPARE(ArchiveFault(Path("archive"), cardBefore, true), QString());
         QCOMPARE(again.code, 0);
-        QVERIFY2(again.out.contains("    7 of 7 files already collected"), qPrintable(again.out));
-        QCOMPARE(Files(Path("archive")).size(), files.size() + 1);
+        QVERIFY2(again.out.contains("    9 of 9 files already collected"), qPrintable(again.out));
+        QCOMPARE(Files(Path("archive")).size(), cardBefore.size() + 2);
         QDirIterator record(Path("data"), {"collections.csv"}, QDir::Files,
                             QDirIterator::Subdirectories);
         QVERIFY(record.hasNext());
         const QList<QByteArray> rows = ReadAll(record.next()).split('\n');
         QCOMPARE(rows.size(), 4); // the header, a row a run, and the end of the last line
         QVERIFY(rows.first().startsWith("time,card folder,volume label"));
-        QVERIFY(rows.at(rows.size() - 2).contains(",7,"));
+        QVERIFY(rows.at(rows.size() - 2).contains(",0,0,0,9,")); // nothing copied, 9 there
     }
 
     // A file of the same name with other bytes stays; the card's copy gets a number.
@@ -255,6 +266,9 @@ private slots:
         QTest::newRow("read-only archive") << "refuse/readonly"
                                            << "refuse/card"
                                            << "cannot write into the archive";
+        QTest::newRow("archive through a bind mount of the card") << "bind/archive"
+                                                                  << "refuse/card"
+                                                                  << "is on the card's own volume";
         QTest::newRow("archive on the card's volume") << "fat/elsewhere"
                                                       << "fat/REC"
                                                       << "is on the card's own volume";
@@ -280,11 +294,21 @@ private slots:
                            MS_RDONLY, "size=1m"),
                      0);
         }
+        if (archive.startsWith("bind")) {
+            if (!ownMounts)
+                QSKIP("no mount namespace of our own here");
+            QDir().mkpath(Path("bind"));
+            QCOMPARE(mount(QFile::encodeName(Path(card)).constData(),
+                           QFile::encodeName(Path("bind")).constData(), nullptr, MS_BIND, nullptr),
+                     0);
+        }
         const QMap<QString, QByteArray> before = Files(Path(""));
         const Run run = Collect(Path(archive), {Path(card)});
         const QMap<QString, QByteArray> after = Files(Path(""));
         if (archive.contains("readonly"))
             umount(QFile::encodeName(Path("refuse/readonly")).constData());
+        if (archive.startsWith("bind"))
+            umount(QFile::encodeName(Path("bind")).constData());
         if (archive.startsWith("fat"))
             Unmount(Path("fat"), &daemon);
         QCOMPARE(run.code, 2);
@@ -312,10 +336,10 @@ private slots:
                 << -1 << "";
         QTest::newRow("byte flipped on write")
             << QStringList{"PLIMO_FAULT_UNDER={}/archive", "PLIMO_FAULT_FLIP_AT=3"} << 2
-            << "FAILED {}/card: cannot collect REC/2026/B0002.wav into the archive: the copy read "
-               "back from the archive differs from the card; 2 of 7 files collected into";
+            << "FAILED {}/card: cannot collect NOTES/site.txt into the archive: the copy read "
+               "back from the archive differs from the card; 2 of 8 files collected into";
         QTest::newRow("full archive") << QStringList{"tmpfs"} << 2 << "No space left on device";
-        QTest::newRow("card pulled") << QStringList{"pull"} << 2 << "the card went away while";
+        QTest::newRow("card pulled") << QStringList{"pull"} << 2 << "the card went away after";
     }
     void faults()
     {
@@ -360,7 +384,7 @@ private slots:
         if (code >= 0)
             QCOMPARE(run.code, code);
         QVERIFY2(run.out.contains(told), qPrintable(run.out));
-        QCOMPARE(ArchiveFault(archive, files, false), QString());
+        QCOMPARE(ArchiveFault(archive, cardBefore, false), QString());
         // The card back in, the disk emptied: the rerun finishes the collection.
         if (tmpfs)
             QCOMPARE(mount("tmpfs", QFile::encodeName(archive).constData(), "tmpfs", MS_REMOUNT,
@@ -369,7 +393,7 @@ private slots:
         if (pull)
             QVERIFY(MountFat(folder + ".img", card, &daemon));
         const Run rerun = Collect(archive, {card});
-        const QString fault = ArchiveFault(archive, files, true);
+        const QString fault = ArchiveFault(archive, cardBefore, true);
         const QMap<QString, QByteArray> after = Files(card);
         if (pull)
             Unmount(card, &daemon);
@@ -420,12 +444,216 @@ private slots:
         const int code = RunInChild(true, [&] {
             const CardCollection c = CollectCard(archive, card);
             return c.unreadable == QStringList("REC/2026/: the folder cannot be read") &&
-                           c.files == 5
+                           c.Collected() == 6
                        ? c.ExitCode()
                        : 10;
         });
         QFile::setPermissions(card + "/REC/2026", QFileDevice::Permissions(0x7700));
         QCOMPARE(code, 1);
+    }
+
+    // Every name on a card is collected byte for byte, or named and left: links are
+    // never followed, a pipe is never opened, the program's own temporaries stay behind.
+    void everyFileCollectedOrNamed_data()
+    {
+        QTest::addColumn<QByteArray>("name");   // on the card
+        QTest::addColumn<QString>("kind");      // file, link:TARGET, fifo
+        QTest::addColumn<QByteArray>("copy");   // its name in the collection; empty: none
+        QTest::addColumn<QString>("told");      // a line of the output
+        const QString none;
+        QTest::newRow("name not UTF-8") << QByteArray("R\xe9.WAV") << "file"
+                                        << QByteArray("R\xe9.WAV") << none;
+        QTest::newRow("folder not UTF-8") << QByteArray("DIR\xff/R1.WAV") << "file"
+                                          << QByteArray("DIR\xff/R1.WAV") << none;
+        QTest::newRow("the recorder's log") << QByteArray("LOG/rec.log") << "file"
+                                            << QByteArray("LOG/rec.log") << none;
+        QTest::newRow("a link out of the card")
+            << QByteArray("shadow.wav") << "link:/etc/passwd" << QByteArray()
+            << "    shadow.wav: a link, not collected";
+        QTest::newRow("a link loop") << QByteArray("REC/loop") << "link:.." << QByteArray()
+                                     << "    REC/loop: a link, not collected";
+        QTest::newRow("a pipe") << QByteArray("x.wav") << "fifo" << QByteArray()
+                                << "    x.wav: a pipe or socket, not collected";
+        QTest::newRow("named like the checksums")
+            << QByteArray("SHA256SUMS") << "file" << QByteArray("SHA256SUMS (2)")
+            << "    SHA256SUMS: another file has this name in the archive; collected as "
+               "SHA256SUMS (2)";
+        QTest::newRow("named like a copy under way")
+            << QByteArray(".4711.1.collecting") << "file" << QByteArray(".4711.1.collecting")
+            << none;
+        QTest::newRow("a write's temporary") << QByteArray("config.ini.aBcDeF") << "file"
+                                             << QByteArray() << none;
+    }
+    void everyFileCollectedOrNamed()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(QString, kind);
+        QFETCH(QByteArray, copy);
+        QFETCH(QString, told);
+        const QString folder = Path(QString("odd/") + QTest::currentDataTag());
+        const QString card = folder + "/card", archive = folder + "/archive";
+        MakeCard(card);
+        const QByteArray path = QFile::encodeName(card) + '/' + name;
+        QDir().mkpath(QFile::decodeName(path.left(path.lastIndexOf('/'))));
+        if (kind == "file") {
+            QVERIFY(::mkdir(path.left(path.lastIndexOf('/')).constData(), 0755) == 0 ||
+                    errno == EEXIST);
+            FILE* f = std::fopen(path.constData(), "wb");
+            QVERIFY(f && std::fputs("odd bytes\n", f) >= 0 && std::fclose(f) == 0);
+            const struct timespec times[2] = {{1781000000, 0}, {1781000000, 0}};
+            QCOMPARE(::utimensat(AT_FDCWD, path.constData(), times, 0), 0);
+        } else if (kind == "fifo") {
+            QCOMPARE(::mkfifo(path.constData(), 0644), 0);
+        } else {
+            QCOMPARE(::symlink(QFile::encodeName(kind.mid(5)).constData(), path.constData()), 0);
+        }
+        const Run run = Collect(archive, {card});
+        const Run again = Collect(archive, {card});
+        const QString collection = archive + "/card/" + QDate::currentDate().toString(Qt::ISODate);
+        QCOMPARE(run.code, 0);
+        QVERIFY2(run.out.startsWith("COLLECTED ") && run.out.contains(told), qPrintable(run.out));
+        QCOMPARE(again.code, 0);
+        QCOMPARE(ChecksumFault(collection), QString());
+        if (copy == name)
+            QCOMPARE(ArchiveFault(archive, Files(card), false), QString());
+        const QByteArray there = QFile::encodeName(collection) + '/' + copy;
+        struct stat left {
+        };
+        if (copy.isEmpty()) { // nothing of that name, nor anything else of its own
+            QVERIFY(::lstat((QFile::encodeName(collection) + '/' + name).constData(), &left) != 0);
+            QCOMPARE(Files(collection).size(), MakeCard(folder + "/plain").size() + 2);
+            return;
+        }
+        struct stat original {
+        }, copied{};
+        QCOMPARE(::stat(path.constData(), &original), 0);
+        QCOMPARE(::stat(there.constData(), &copied), 0);
+        QCOMPARE(copied.st_mtim.tv_sec, original.st_mtim.tv_sec); // the card file's time
+        QVERIFY(ReadAll(collection + "/SHA256SUMS").contains("  " + copy + "\n"));
+        QVERIFY(ReadAll(collection + "/recordings.csv").count('\n') >= 10);
+    }
+
+    // A file that changes while it is copied is not put in place under its name.
+    void changedWhileCopied_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::newRow("cut short") << "cut";
+        QTest::newRow("grown") << "grow";
+        QTest::newRow("touched") << "touch";
+    }
+    void changedWhileCopied()
+    {
+        QFETCH(QString, change);
+        const QString card = Path("changed/" + change), archive = card + "-archive/";
+        QDir().mkpath(card);
+        WriteAll(card + "/R.WAV", QByteArray(3 * CopyChunkBytes + 5, 'r'));
+        const FileCopy copy = CopyVerified(
+            QFile::encodeName(card + "/R.WAV"), QFile::encodeName(archive), "R.WAV",
+            [&, changed = false](qint64) mutable {
+                QFile file(card + "/R.WAV");
+                if (std::exchange(changed, true))
+                    return true;
+                if (change == "cut")
+                    return file.resize(CopyChunkBytes);
+                if (change == "grow")
+                    return file.open(QIODevice::Append) && file.write("more") == 4;
+                return file.open(QIODevice::ReadWrite) &&
+                       file.setFileTime(QDateTime::currentDateTime().addDays(-3),
+                                        QFileDevice::FileModificationTime);
+            });
+        QCOMPARE(copy.outcome, FileCopy::Changed);
+        QCOMPARE(copy.error, QString("changed while it was copied; collect again"));
+        QVERIFY(QDir(archive).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    }
+
+    // Two collects of one card at once: one waits for the other, neither breaks the
+    // other's copies; the same card given twice is collected once.
+    void twoAtOnce()
+    {
+        const QString card = Path("twice/card"), archive = Path("twice/archive");
+        MakeCard(card, 4 << 20);
+        QProcess first, second;
+        const QMap<QString, QString> slow = {{"PLIMO_FAULT_SLOW", "20"}};
+        Collect(archive, {card}, slow, &first);
+        Collect(archive, {card, card + "/", card + "/REC/.."}, slow, &second);
+        QVERIFY(first.waitForFinished(60000) && second.waitForFinished(60000));
+        const QString out = first.readAllStandardOutput() + second.readAllStandardOutput();
+        QCOMPARE(first.exitCode(), 0);
+        QCOMPARE(second.exitCode(), 0);
+        QVERIFY2(out.contains("waiting: another collect of this card into "), qPrintable(out));
+        QCOMPARE(out.count("SKIPPED " + card), 2);
+        QVERIFY2(out.contains(": the same card as " + card + "\n"), qPrintable(out));
+        QCOMPARE(ArchiveFault(archive, Files(card), true), QString());
+        QVERIFY(Files(archive, true).isEmpty());
+    }
+
+    // Ctrl-C or a TERM: the copies verified so far get their SHA256SUMS, a STOPPED row,
+    // and the rerun finishes.
+    void stopped_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGINT") << int(SIGINT);
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+    }
+    void stopped()
+    {
+        QFETCH(int, signal);
+        const QString folder = Path(QString("stopped/") + QTest::currentDataTag());
+        const QString card = folder + "/card", archive = folder + "/archive";
+        MakeCard(card, 4 << 20);
+        qputenv("XDG_DATA_HOME", QFile::encodeName(folder + "/data"));
+        QProcess collect;
+        Collect(archive, {card}, {{"PLIMO_FAULT_SLOW", "100"}}, &collect);
+        // Stopped once a few files are in; the big recording is on its way.
+        for (int i = 0; i < 5000 && Files(archive).size() < 3; ++i)
+            QThread::msleep(2);
+        ::kill(pid_t(collect.processId()), signal);
+        QVERIFY(collect.waitForFinished(20000));
+        const QString out = collect.readAllStandardOutput();
+        const QByteArray record = ReadAll(folder + "/data/plimo-configurator/collections.csv");
+        const Run rerun = Collect(archive, {card});
+        qputenv("XDG_DATA_HOME", QFile::encodeName(Path("data")));
+        QCOMPARE(collect.exitCode(), 128 + signal);
+        QVERIFY2(out.startsWith("STOPPED " + card + ": stopped: ") &&
+                     out.contains(" files collected; run the same command again to finish"),
+                 qPrintable(out));
+        QVERIFY2(record.trimmed().endsWith(",STOPPED"), record.constData());
+        QCOMPARE(rerun.code, 0);
+        QCOMPARE(ArchiveFault(archive, Files(card), true), QString());
+    }
+
+    // The record: a row's figures of one kind each; the first recording by the set clock;
+    // the collection folder tells the same day by day as the card.
+    void recordOfTheRun()
+    {
+        const QString card = Path("record/card"), archive = Path("record/archive");
+        const QString data = Path("record/data");
+        MakeCard(card);
+        QFile unset(card + "/REC/Z0000.WAV"); // written before the clock was set
+        QVERIFY(unset.open(QIODevice::WriteOnly) && unset.write(WavBytes(1, 16000, 16000)) &&
+                unset.flush());
+        QVERIFY(unset.setFileTime(QDateTime(QDate(2000, 1, 1), QTime(0, 0)),
+                                  QFileDevice::FileModificationTime));
+        unset.close();
+        CollectOptions options;
+        options.record = data + "/collections.csv";
+        const CardCollection first = CollectCard(archive, card, options);
+        QFile::remove(first.folder + "REC/A0001.WAV");
+        const CardCollection second = CollectCard(archive, card, options);
+        const QList<QStringList> rows = CsvRows(ReadAll(options.record));
+        QCOMPARE(rows.size(), 3);
+        const QStringList& row = rows[2];
+        QCOMPARE(row[1], QDir(card).absolutePath() + "/");
+        QCOMPARE(row.mid(4, 3), QStringList({"1", "64044", "4"}));       // copied again
+        QCOMPARE(row.mid(7, 1), QStringList({"8"}));                      // already there
+        QCOMPARE(row[10], "9");                                           // on the card
+        QVERIFY2(row[13].startsWith("2026-06-14T08:00:00"), qPrintable(row[13]));
+        QVERIFY2(row[14].startsWith("2026-06-23T08:00:00"), qPrintable(row[14]));
+        QCOMPARE(row[15], first.folder);
+        QCOMPARE(row[16], "OK");
+        const QString onCard = InspectCard(card).text, collected = InspectCard(first.folder).text;
+        QCOMPARE(collected.mid(collected.indexOf("recordings:")),
+                 onCard.mid(onCard.indexOf("recordings:")));
     }
 
     // A command line that is no collect: told, exit code 2, nothing made.
