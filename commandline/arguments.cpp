@@ -5,6 +5,7 @@
 #include "card/udisks.h"
 #include "commandline/batchcommand.h"
 #include "commandline/collectcommand.h"
+#include "commandline/seasoncommand.h"
 #include "common/cardidentity.h"
 #include "common/printable.h"
 #include "platform/fileplatform.h"
@@ -12,16 +13,18 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 #include <algorithm>
 #include <iterator>
+#include <memory>
 #include <optional>
 
 namespace
 {
 
 const char* const CommandOptions[] = {"check",    "free",    "from",   "help",
-                                      "help-all", "version", "collect"};
+                                      "help-all", "version", "collect", "season"};
 
 // Qt's own options that take a value (-platform offscreen, -style fusion ...): passed on
 // to Qt as they are.
@@ -65,7 +68,8 @@ void SetUpParser(QCommandLineParser& parser)
     AddQtOptions(parser);
     parser.setApplicationDescription(QStringLiteral(
         "Plimo player configurator: edits the config.ini of the voice recorder.\n"
-        "Without --check, --write, --verify, --inspect or --collect it opens the window.\n"
+        "Without --check, --write, --verify, --inspect, --collect or --season it opens the\n"
+        "window.\n"
         "\n"
         "Exit codes:\n"
         "  window     0 when the window is closed\n"
@@ -79,6 +83,9 @@ void SetUpParser(QCommandLineParser& parser)
         "             by day names something that needs a look, 2 the folder cannot be read\n"
         "  --collect  0 every card collected, 1 a file could not be read (the rest\n"
         "             collected), 2 a card or the archive failed\n"
+        "  --season   0 nothing needs a look, 1 a card needs a look, 2 the archive\n"
+        "             cannot be read, holds no collection, or a file of the season\n"
+        "             cannot be written\n"
         "  --help, --version  0; an unknown option, a missing value or options that\n"
         "             do not go together: 1, with or without a display"));
     parser.addHelpOption();
@@ -99,6 +106,7 @@ void SetUpParser(QCommandLineParser& parser)
     });
     AddBatchOptions(parser);
     AddCollectOption(parser);
+    AddSeasonOption(parser);
     parser.addPositionalArgument(QStringLiteral("preferences"),
                                  QStringLiteral("Preferences file (default %1).")
                                      .arg(QLatin1String(DefaultPreferencesFileName)),
@@ -201,6 +209,8 @@ QString UsageError(const QCommandLineParser& parser, FreeSpacePlan* plan)
             .arg(PrintableText(positional.at(0)), PrintableText(positional.at(1)));
     if (parser.isSet(QStringLiteral("collect")))
         return CollectUsageError(parser);
+    if (parser.isSet(QStringLiteral("season")))
+        return SeasonUsageError(parser);
     if (const QString error = CommandError(parser); !error.isEmpty())
         return error;
     QString error;
@@ -234,7 +244,16 @@ QString PreferencesArgument(const QStringList& arguments)
 
 int RunCommandLine(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    // season.png is drawn with fonts, which want a QGuiApplication: one without a display.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const bool season = AsksForSeason(arguments);
+    if (season)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> made(season ? new QGuiApplication(argc, argv)
+                                                  : new QCoreApplication(argc, argv));
+    QCoreApplication& app = *made;
     app.setApplicationVersion(VersionText);
     UseSystemMessagesOf(QString()); // the terminal is English, whatever the desktop's language
     QCommandLineParser parser;
@@ -248,6 +267,11 @@ int RunCommandLine(int argc, char** argv)
         return 1;
     }
     int result = 0;
+    if (parser.isSet(QStringLiteral("season"))) {
+        result = RunSeasonCommand(parser, FirstPositional(parser), out, err);
+        out.flush();
+        return out.status() == QTextStream::Ok ? result : 2;
+    }
     const bool collect = parser.isSet(QStringLiteral("collect"));
     if (collect || BatchOptionsGiven(parser)) {
         // The record of each card names it as the disk service knows it: asked once a
