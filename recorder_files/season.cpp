@@ -73,7 +73,10 @@ DayByDayOptions CollectionDayOptions(const CollectionFolder& c, const QString& r
 {
     DayByDayOptions options;
     options.pickup = c.date;
-    options.pickupTime = QTime();
+    // The card was in hand by the time its list was written; when it came out of the
+    // recorder that day is not known closer.
+    const QDateTime listed = QFileInfo(c.folder + QLatin1String(RecordingListFile)).lastModified();
+    options.pickupTime = listed.date() == c.date ? listed.time() : QTime();
     if (!recordFile.isEmpty())
         options.deployment = LastCardWrite(recordFile, c.identity, QDateTime(c.date, QTime(0, 0)));
     return options;
