@@ -7,7 +7,7 @@
 
 class QCommandLineParser;
 class QString;
-class QStringList;
+#include <QStringList>
 class QTextStream;
 
 // Adds --season.

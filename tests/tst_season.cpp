@@ -50,6 +50,8 @@ bool CollectUpTo(const TestCard& c, const QString& card, const QString& archive,
         if (!Record(card, QString("OLD%1.WAV").arg(i), QDateTime(QDate(2000, 1, 1), QTime(1, i)), 5))
             return false;
     }
+    if (!WriteAll(card + "/config.ini", Config))
+        return false;
     CollectOptions options;
     options.identity = c.identity;
     options.date = day;
@@ -124,7 +126,7 @@ private slots:
         const QStringList lines = QString(season->readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
         QCOMPARE(season->exitCode(), 1); // a gap, a clock not set
         QVERIFY2(lines.filter(QRegularExpression("^LOOK REC01_1A2B-3C4D: 2026-06-01 to 2026-08-01, "
-                                                 "57 of 62 days recorded, 57 h, 5 days without "
+                                                 "57 of 62 days recorded, 57 h 0 min, 5 days without "
                                                  "recordings, 0 recordings from a clock set wrong$"))
                          .size() == 1,
                  qPrintable(lines.join('\n')));
