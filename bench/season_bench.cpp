@@ -35,7 +35,8 @@ bool MakeCard(const QString& archive, int card, QByteArray& record)
     const QString folder = archive + QStringLiteral("/%1_%2/%3/")
                                          .arg(identity.label, identity.serial,
                                               First.addDays(Days).toString(Qt::ISODate));
-    QByteArray list = "card path,bytes,sha256,file time,playing seconds,format,notes,collected as\r\n";
+    QByteArray list =
+        "card path,bytes,sha256,file time,playing seconds,format,notes,collected as\r\n";
     const int count = Recordings / Cards + (card < Recordings % Cards ? 1 : 0);
     for (int i = 0; i < count; ++i) {
         const QDateTime end(First.addDays(i * Days / count), QTime(5 + i % 4, 0));
@@ -88,6 +89,7 @@ int main(int argc, char** argv)
         runs << timer.nsecsElapsed() / 1e6;
     }
     std::sort(runs.begin(), runs.end());
-    std::printf("season_cards=%d season_recordings=%d season_ms=%.1f\n", Cards, Recordings, runs[2]);
+    std::printf("season_cards=%d season_recordings=%d season_ms=%.1f\n", Cards, Recordings,
+                runs[2]);
     return 0;
 }

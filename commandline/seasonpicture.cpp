@@ -7,7 +7,7 @@
 namespace
 {
 
-constexpr int NameWidth = 180; // the cards' names
+constexpr int NameWidth = 180;  // the cards' names
 constexpr int MonthHeight = 24; // the months above
 constexpr int LegendHeight = 28;
 constexpr int CellWidth = 7, CellHeight = 16; // a day of a card, a pixel apart

@@ -55,8 +55,8 @@ void AddRecording(const WavInfo& info, qint64 size, const QDateTime& time, const
     if (time.isValid() && (!s.newest.isValid() || time > s.newest))
         s.newest = time;
     if (!info.note.isEmpty())
-        s.notes << CardText::tr("%1: %2, %3")
-                       .arg(shown, info.note, PlayingTimeText(info.milliseconds));
+        s.notes
+            << CardText::tr("%1: %2, %3").arg(shown, info.note, PlayingTimeText(info.milliseconds));
     s.times << RecordingTime{time, info.milliseconds, shown, info.headerMilliseconds};
 }
 

@@ -303,8 +303,7 @@ QDateTime LastCardWrite(const QString& recordFile, const CardIdentity& card,
             row.value(label) != card.label)
             continue;
         const QDateTime at = QDateTime::fromString(row.value(time), Qt::ISODate);
-        if (at.isValid() && (!last.isValid() || at > last) &&
-            (!before.isValid() || at < before))
+        if (at.isValid() && (!last.isValid() || at > last) && (!before.isValid() || at < before))
             last = at;
     }
     return last.isValid() ? last.toLocalTime() : last;

@@ -34,11 +34,14 @@ QString DateText(const QDate& date)
 // without a FAT serial at its end is a label alone.
 CardIdentity IdentityOfName(const QString& name)
 {
-    static const QRegularExpression serial(QStringLiteral("^(.*)_([0-9A-Fa-f]{4}-[0-9A-Fa-f]{4})$"));
+    static const QRegularExpression serial(
+        QStringLiteral("^(.*)_([0-9A-Fa-f]{4}-[0-9A-Fa-f]{4})$"));
     const QRegularExpressionMatch match = serial.match(name);
     if (match.hasMatch())
         return CardIdentity{match.captured(1), match.captured(2)};
-    if (QRegularExpression(QStringLiteral("^[0-9A-Fa-f]{4}-[0-9A-Fa-f]{4}$")).match(name).hasMatch())
+    if (QRegularExpression(QStringLiteral("^[0-9A-Fa-f]{4}-[0-9A-Fa-f]{4}$"))
+            .match(name)
+            .hasMatch())
         return CardIdentity{QString(), name};
     return CardIdentity{name, QString()};
 }
@@ -58,7 +61,8 @@ bool IsCollectionFolder(const QString& folder, CollectionFolder* collection)
     const QString path = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
     const QFileInfo info(path);
     const QDate date = QDate::fromString(info.fileName(), QStringLiteral("yyyy-MM-dd"));
-    if (!date.isValid() || !QFileInfo(path + QLatin1Char('/') + QLatin1String(RecordingListFile)).isFile())
+    if (!date.isValid() ||
+        !QFileInfo(path + QLatin1Char('/') + QLatin1String(RecordingListFile)).isFile())
         return false;
     if (collection) {
         collection->folder = path + QLatin1Char('/');
@@ -94,7 +98,8 @@ QList<RecordingTime> ReadRecordingList(const QString& fileName, QString* error)
     const qsizetype time = header.indexOf(QLatin1String("file time"));
     const qsizetype playing = header.indexOf(QLatin1String("playing seconds"));
     if (qMin(path, qMin(time, playing)) < 0) {
-        *error = SeasonText::tr("no list of recordings: its first line is not the header --collect writes");
+        *error = SeasonText::tr(
+            "no list of recordings: its first line is not the header --collect writes");
         return {};
     }
     QList<RecordingTime> recordings;
@@ -130,7 +135,8 @@ Collected ReadCollection(const CollectionFolder& where, const SeasonOptions& o)
     QString error;
     c.recordings = ReadRecordingList(where.folder + QLatin1String(RecordingListFile), &error);
     if (!error.isEmpty())
-        c.problems << SeasonText::tr("%1%2: %3").arg(where.folder, QLatin1String(RecordingListFile), error);
+        c.problems << SeasonText::tr("%1%2: %3")
+                          .arg(where.folder, QLatin1String(RecordingListFile), error);
     const QString config = where.folder + o.configName;
     if (InspectFile(config).kind == FileKind::Missing)
         return c;
@@ -166,7 +172,8 @@ SeasonCard MakeCard(const QList<Collected>& parts)
         }
     }
     card.recordings = int(recordings.size());
-    card.days = MakeDayByDay(recordings, last.scheduleKnown ? &last.schedule : nullptr, last.options);
+    card.days =
+        MakeDayByDay(recordings, last.scheduleKnown ? &last.schedule : nullptr, last.options);
     return card;
 }
 
@@ -194,7 +201,8 @@ Season ReadSeason(const QString& archive, const SeasonOptions& o)
             if (!IsCollectionFolder(season.archive + name + QLatin1Char('/') + date, &where))
                 continue;
             Collected c = ReadCollection(where, o);
-            if (!deployment.isEmpty() && deployment.last().options.deployment != c.options.deployment) {
+            if (!deployment.isEmpty() &&
+                deployment.last().options.deployment != c.options.deployment) {
                 season.cards << MakeCard(deployment);
                 deployment.clear();
             }
@@ -252,12 +260,11 @@ namespace
 QString CardLine(const SeasonCard& c)
 {
     const bool known = !c.days.days.isEmpty();
-    QString line = QStringLiteral("%1 %2: ").arg(c.NeedsALook() ? QStringLiteral("LOOK")
-                                                                 : QStringLiteral("OK"),
-                                                  c.card);
+    QString line = QStringLiteral("%1 %2: ").arg(
+        c.NeedsALook() ? QStringLiteral("LOOK") : QStringLiteral("OK"), c.card);
     if (known)
-        line += SeasonText::tr("%1 to %2, ").arg(DateText(c.days.days.first().date),
-                                                 DateText(c.days.pickup));
+        line += SeasonText::tr("%1 to %2, ")
+                    .arg(DateText(c.days.days.first().date), DateText(c.days.pickup));
     line += SeasonText::tr("%1 of %2 days recorded, %3, %4 days without recordings, "
                            "%5 recordings from a clock set wrong")
                 .arg(c.DaysRecorded())
@@ -331,17 +338,18 @@ QString DayNote(const SeasonCard& c, qsizetype index)
 
 QByteArray SeasonTable(const Season& season)
 {
-    QByteArray text = "card,label,serial,date,minutes recorded,minutes scheduled,recordings,note\r\n";
+    QByteArray text =
+        "card,label,serial,date,minutes recorded,minutes scheduled,recordings,note\r\n";
     for (const SeasonCard& c : season.cards) {
         const QByteArrayList card = {CsvField(c.card), CsvField(c.identity.label),
                                      CsvField(c.identity.serial)};
         for (qsizetype i = 0; i < c.days.days.size(); ++i) {
             const DayFigures& day = c.days.days[i];
-            text += CsvLine(card + QByteArrayList{
-                                       DateText(day.date).toLatin1(), Number(day.RecordedMinutes()),
-                                       day.scheduledMinutes < 0 ? QByteArray()
-                                                                : Number(day.scheduledMinutes),
-                                       Number(day.recordings), CsvField(DayNote(c, i))});
+            text += CsvLine(
+                card + QByteArrayList{DateText(day.date).toLatin1(), Number(day.RecordedMinutes()),
+                                      day.scheduledMinutes < 0 ? QByteArray()
+                                                               : Number(day.scheduledMinutes),
+                                      Number(day.recordings), CsvField(DayNote(c, i))});
         }
     }
     return text;
@@ -354,7 +362,8 @@ QByteArray DeploymentTable(const Season& season)
         problems = qMax(problems, c.days.gaps.size());
     QByteArrayList header = {"Station", "Camera", "Setup_date", "Retrieval_date"};
     for (qsizetype i = 1; i <= problems; ++i)
-        header << "Problem" + Number(i) + "_from" << "Problem" + Number(i) + "_to";
+        header << "Problem" + Number(i) + "_from"
+               << "Problem" + Number(i) + "_to";
     QByteArray text = CsvLine(header);
     for (const SeasonCard& c : season.cards) {
         if (c.days.days.isEmpty())

@@ -6,8 +6,8 @@
 // themselves are not opened. A collection folder's figures are the ones --inspect gives of
 // it: the same options (CollectionDayOptions) go to the same MakeDayByDay. Qt Core only.
 
-#include "common/cardidentity.h"
 #include "app/preferences/comboitems.h"
+#include "common/cardidentity.h"
 #include "recorder_files/configsettings.h"
 #include "recorder_files/daybyday.h"
 
@@ -52,15 +52,15 @@ struct SeasonCard {
     CardIdentity identity;
     QStringList collections; // the folders, oldest first
     DayByDay days;
-    int recordings = 0;       // listed, each once
-    qint64 milliseconds = 0;  // their playing time
-    QStringList problems;     // a recordings.csv or config.ini that could not be read
+    int recordings = 0;      // listed, each once
+    qint64 milliseconds = 0; // their playing time
+    QStringList problems;    // a recordings.csv or config.ini that could not be read
 
     int DaysRecorded() const;
-    int DaysWithout() const;  // without recordings where the schedule writes (or not known)
-    int WrongClock() const;   // recordings dated by a clock not set, set ahead or wrong
+    int DaysWithout() const; // without recordings where the schedule writes (or not known)
+    int WrongClock() const;  // recordings dated by a clock not set, set ahead or wrong
     bool NeedsALook() const { return !problems.isEmpty() || days.NeedsALook(); }
-    QString Station() const;  // the label, else the card's folder name
+    QString Station() const; // the label, else the card's folder name
 };
 
 struct Season {

@@ -47,7 +47,8 @@ bool CollectUpTo(const TestCard& c, const QString& card, const QString& archive,
             return false;
     }
     for (int i = 0; i < c.unsetClock; ++i) {
-        if (!Record(card, QString("OLD%1.WAV").arg(i), QDateTime(QDate(2000, 1, 1), QTime(1, i)), 5))
+        if (!Record(card, QString("OLD%1.WAV").arg(i), QDateTime(QDate(2000, 1, 1), QTime(1, i)),
+                    5))
             return false;
     }
     if (!WriteAll(card + "/config.ini", Config))
@@ -111,7 +112,8 @@ class TestSeason : public QObject
     QProcess* Run(const QString& archive)
     {
         auto* season = new QProcess(this);
-        season->start(PLIMO_BINARY, {"--season", archive, "--record", Root.filePath("deployments.csv")});
+        season->start(PLIMO_BINARY,
+                      {"--season", archive, "--record", Root.filePath("deployments.csv")});
         season->waitForFinished(60000);
         return season;
     }
@@ -123,16 +125,27 @@ private slots:
     void tables()
     {
         QProcess* season = Run(Root.filePath("archive"));
-        const QStringList lines = QString(season->readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        const QStringList lines =
+            QString(season->readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
         QCOMPARE(season->exitCode(), 1); // a gap, a clock not set
-        QVERIFY2(lines.filter(QRegularExpression("^LOOK REC01_1A2B-3C4D: 2026-06-01 to 2026-08-01, "
-                                                 "57 of 62 days recorded, 57 h 0 min, 5 days without "
-                                                 "recordings, 0 recordings from a clock set wrong$"))
-                         .size() == 1,
-                 qPrintable(lines.join('\n')));
-        QVERIFY(lines.filter(QRegularExpression("^LOOK REC02_5E6F-7A8B: .*, 3 recordings from a clock set wrong$")).size() == 1);
-        QVERIFY(lines.filter(QRegularExpression("^OK REC03_9C0D-1E2F: 2026-06-10 to 2026-08-01, 53 of 53 days")).size() == 1);
-        QVERIFY(lines.filter(QRegularExpression("^season .*: 3 deployments, 2 need a look; 168 of 173 days recorded")).size() == 1);
+        QVERIFY2(
+            lines.filter(QRegularExpression("^LOOK REC01_1A2B-3C4D: 2026-06-01 to 2026-08-01, "
+                                            "57 of 62 days recorded, 57 h 0 min, 5 days without "
+                                            "recordings, 0 recordings from a clock set wrong$"))
+                    .size() == 1,
+            qPrintable(lines.join('\n')));
+        QVERIFY(lines
+                    .filter(QRegularExpression(
+                        "^LOOK REC02_5E6F-7A8B: .*, 3 recordings from a clock set wrong$"))
+                    .size() == 1);
+        QVERIFY(lines
+                    .filter(QRegularExpression(
+                        "^OK REC03_9C0D-1E2F: 2026-06-10 to 2026-08-01, 53 of 53 days"))
+                    .size() == 1);
+        QVERIFY(lines
+                    .filter(QRegularExpression(
+                        "^season .*: 3 deployments, 2 need a look; 168 of 173 days recorded"))
+                    .size() == 1);
 
         const QList<QStringList> rows = CsvRows(ReadAll(Root.filePath("archive/season.csv")));
         QStringList expected;
@@ -145,9 +158,15 @@ private slots:
                     notes << QString("%1 recordings from a clock set wrong").arg(c.unsetClock);
                 if (minutes == 0)
                     notes << "no recordings where the schedule writes";
-                expected << QStringList{card, c.identity.label, c.identity.serial, Date(day),
-                                        QString::number(minutes), "60", minutes ? "1" : "0",
-                                        notes.join("; ")}.join(',');
+                expected << QStringList{card,
+                                        c.identity.label,
+                                        c.identity.serial,
+                                        Date(day),
+                                        QString::number(minutes),
+                                        "60",
+                                        minutes ? "1" : "0",
+                                        notes.join("; ")}
+                                .join(',');
             }
         }
         QStringList got;
@@ -159,10 +178,11 @@ private slots:
 
         // camtrapR's layout: a station, its camera, set up, retrieved, the days not working.
         const QByteArray table = ReadAll(Root.filePath("archive/deployments-table.csv"));
-        QCOMPARE(table, QByteArray("Station,Camera,Setup_date,Retrieval_date,Problem1_from,Problem1_to\r\n"
-                                   "REC01,1A2B-3C4D,2026-06-01,2026-08-01,2026-06-20,2026-06-24\r\n"
-                                   "REC02,5E6F-7A8B,2026-06-05,2026-08-01,,\r\n"
-                                   "REC03,9C0D-1E2F,2026-06-10,2026-08-01,,\r\n"));
+        QCOMPARE(table,
+                 QByteArray("Station,Camera,Setup_date,Retrieval_date,Problem1_from,Problem1_to\r\n"
+                            "REC01,1A2B-3C4D,2026-06-01,2026-08-01,2026-06-20,2026-06-24\r\n"
+                            "REC02,5E6F-7A8B,2026-06-05,2026-08-01,,\r\n"
+                            "REC03,9C0D-1E2F,2026-06-10,2026-08-01,,\r\n"));
     }
 
     // A collection folder's day by day is the one --inspect gives of it.
@@ -218,9 +238,12 @@ private slots:
     {
         QTest::addColumn<QString>("files");
         QTest::addColumn<QString>("line");
-        QTest::newRow("empty") << "" << "holds no collection";
-        QTest::newRow("foreign") << "notes.txt,photos/2026-06-01/a.jpg" << "holds no collection";
-        QTest::newRow("missing") << "-" << "no folder";
+        QTest::newRow("empty") << ""
+                               << "holds no collection";
+        QTest::newRow("foreign") << "notes.txt,photos/2026-06-01/a.jpg"
+                                 << "holds no collection";
+        QTest::newRow("missing") << "-"
+                                 << "no folder";
     }
     void notAnArchive()
     {
