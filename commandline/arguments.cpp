@@ -218,6 +218,16 @@ QString UsageError(const QCommandLineParser& parser, FreeSpacePlan* plan)
     return error;
 }
 
+// Whether the arguments make a --season without a usage error.
+bool RunsSeason(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    SetUpParser(parser);
+    FreeSpacePlan plan;
+    return parser.parse(arguments) && UsageError(parser, &plan).isEmpty() &&
+           parser.isSet(QStringLiteral("season"));
+}
+
 } // namespace
 
 bool WantsWindow(const QStringList& arguments)
@@ -244,11 +254,12 @@ QString PreferencesArgument(const QStringList& arguments)
 
 int RunCommandLine(int argc, char** argv)
 {
-    // season.png is drawn with fonts, which want a QGuiApplication: one without a display.
+    // season.png is drawn with fonts, which want a QGuiApplication: one without a display,
+    // made only for a --season that will run (a mistaken command line is told alone).
     QStringList arguments;
-    for (int i = 1; i < argc; ++i)
+    for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const bool season = AsksForSeason(arguments);
+    const bool season = RunsSeason(arguments);
     if (season)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> made(season ? new QGuiApplication(argc, argv)

@@ -62,20 +62,6 @@ void AddSeasonOption(QCommandLineParser& parser)
                       Name("archive")});
 }
 
-bool AsksForSeason(const QStringList& arguments)
-{
-    for (const QString& argument : arguments) {
-        if (argument == QLatin1String("--"))
-            return false;
-        for (const char* form : {"--season", "-season"}) {
-            const QString option = QLatin1String(form);
-            if (argument == option || argument.startsWith(option + QLatin1Char('=')))
-                return true;
-        }
-    }
-    return false;
-}
-
 QString SeasonUsageError(const QCommandLineParser& parser)
 {
     for (const char* other : {"check", "free", "from", "write", "to", "clock", "no-clock",

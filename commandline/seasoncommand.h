@@ -7,14 +7,10 @@
 
 class QCommandLineParser;
 class QString;
-#include <QStringList>
 class QTextStream;
 
 // Adds --season.
 void AddSeasonOption(QCommandLineParser& parser);
-
-// Whether the arguments ask for --season (the picture's fonts want a QGuiApplication).
-bool AsksForSeason(const QStringList& arguments);
 
 // Why the options given do not make a --season; empty when they do.
 QString SeasonUsageError(const QCommandLineParser& parser);
