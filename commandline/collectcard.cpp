@@ -8,8 +8,8 @@
 #include "platform/savefile.h"
 #include "recorder_files/batchwrite.h"
 #include "recorder_files/clockfile.h"
-#include "recorder_files/deployment.h"
 #include "recorder_files/configcheck.h"
+#include "recorder_files/deployment.h"
 #include "recorder_files/derived.h"
 
 #include <QCoreApplication>
@@ -81,7 +81,9 @@ bool TakeCopy(Run& run, CollectedFile& file, const FileCopy& copy)
         (file.alreadyThere ? c.alreadyThere : c.copied).Add(file.card);
         run.sums.insert(copy.name, copy.sha256);
         if (copy.name != file.card.path)
-            c.notes << Text::tr("%1: another file has this name in the archive; %2 as %3")
+            c.notes << (copy.shortened
+                            ? Text::tr("%1: the name is too long for the archive; %2 as %3")
+                            : Text::tr("%1: another file has this name in the archive; %2 as %3"))
                            .arg(shown,
                                 file.alreadyThere ? Text::tr("already collected")
                                                   : Text::tr("collected"),
@@ -361,6 +363,37 @@ QString WriteFolderLists(CardCollection& c, const Checksums& sums)
     return QString();
 }
 
+// What tells the card apart in the archive: its label and serial, and where it has no
+// serial, its folder.
+QByteArray CardMark(const CardIdentity& identity, const QString& card)
+{
+    const QString folder = identity.serial.isEmpty() ? AbsoluteFolder(card) : QString();
+    return (identity.label + QLatin1Char('\n') + identity.serial + QLatin1Char('\n') + folder +
+            QLatin1Char('\n'))
+        .toUtf8();
+}
+
+// The card's own folder in the archive (ending in "/"): ARCHIVE/NAME/, or NAME (2) and on
+// where NAME is another card's. Each holds the mark of its card in ".plimo-card"; a folder
+// without one (collected before marks, or a kill before it was written) is taken.
+QString CardFolderIn(const QString& archive, const QString& name, const QByteArray& mark)
+{
+    for (int n = 1;; ++n) {
+        const QString folder = QDir::cleanPath(archive) + QLatin1Char('/') + name +
+                               (n < 2 ? QString() : QStringLiteral(" (%1)").arg(n)) +
+                               QLatin1Char('/');
+        const QString markFile = folder + QStringLiteral(".plimo-card");
+        if (!MakeFolders(QFile::encodeName(folder)).isEmpty())
+            return folder; // the copies will say why
+        QByteArray there;
+        ReadSmallFile(markFile, 4096, &there);
+        if (there.isEmpty() && WriteFileSafely(markFile, mark).ok)
+            there = mark;
+        if (there.isEmpty() || there == mark)
+            return folder;
+    }
+}
+
 // Copies the card's files into the collection folder, held under its lock.
 void CollectLocked(Run& run)
 {
@@ -395,8 +428,12 @@ CardCollection CollectCard(const QString& archive, const QString& cardFolder,
     if (!c.error.isEmpty())
         return c;
     c.identity = o.identity ? *o.identity : CardIdentityOf(card);
-    c.folder = QDir::cleanPath(archive) + QLatin1Char('/') + CardArchiveName(c.identity, card) +
-               QLatin1Char('/') + o.date.toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char('/');
+    const QString name = CardArchiveName(c.identity, card);
+    c.folder = CardFolderIn(archive, name, CardMark(c.identity, card));
+    if (!c.folder.endsWith(QLatin1Char('/') + name + QLatin1Char('/')))
+        c.notes << Text::tr("another card has the name %1 in the archive: this one is %2")
+                       .arg(name, QDir(c.folder).dirName());
+    c.folder += o.date.toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char('/');
     Run run{QFile::encodeName(card), IdentityOf(QFile::encodeName(card)), o, c, {}, {}};
     c.recordings = SummariseRecordings(card, o.bounds, {o.configName, o.clockName});
     for (const CardFile& file : std::as_const(c.recordings.files)) {
@@ -414,12 +451,17 @@ CardCollection CollectCard(const QString& archive, const QString& cardFolder,
     QString error;
     int lock = -1;
     if (error = MakeFolders(QFile::encodeName(c.folder)); error.isEmpty())
-        lock = LockFolder(QFile::encodeName(c.folder), [&] {
-            if (o.waiting)
-                o.waiting(Text::tr("waiting: another collect of this card into %1 is under way")
-                              .arg(c.folder));
-        }, &error);
-    if (lock < 0) {
+        lock = LockFolder(
+            QFile::encodeName(c.folder),
+            [&] {
+                if (o.waiting)
+                    o.waiting(Text::tr("waiting: another collect of this card into %1 is under way")
+                                  .arg(c.folder));
+            },
+            &error);
+    if (lock < 0 && StopSignal() != 0) {
+        c.stopSignal = StopSignal();
+    } else if (lock < 0) {
         c.error = Text::tr("cannot use the folder %1: %2").arg(c.folder, error);
     } else {
         CollectLocked(run);

@@ -40,12 +40,12 @@ struct CollectOptions {
 // One file of the card and what became of it: what SHA256SUMS, recordings.csv and the
 // run's figures are made from (and what a later clear of the card may trust).
 struct CollectedFile {
-    CardFile card;           // its path on the card (bytes), kind, size, time, measure
-    QByteArray name;         // in the collection folder; empty when not collected
-    QByteArray sha256;       // of the checked copy
-    bool verified = false;   // a checked copy in the collection folder holds its bytes
+    CardFile card;             // its path on the card (bytes), kind, size, time, measure
+    QByteArray name;           // in the collection folder; empty when not collected
+    QByteArray sha256;         // of the checked copy
+    bool verified = false;     // a checked copy in the collection folder holds its bytes
     bool alreadyThere = false; // that copy was made by an earlier collect
-    QString problem;         // why not collected: "a link, not collected", "Input/output error"
+    QString problem;           // why not collected: "a link, not collected", "Input/output error"
 };
 
 // Files, bytes and playing time of one kind (copied now, already there, on the card).
@@ -57,11 +57,11 @@ struct CollectFigures {
 };
 
 struct CardCollection {
-    QString card;          // the card folder as given
-    CardIdentity identity; // its volume's label and serial
-    QString folder;        // the collection folder, ARCHIVE/<card>/<date>/
-    RecordingsSummary recordings; // the walk of the card, its recordings measured
-    QList<CollectedFile> files;   // every file of the card, in the walk's order
+    QString card;                                // the card folder as given
+    CardIdentity identity;                       // its volume's label and serial
+    QString folder;                              // the collection folder, ARCHIVE/<card>/<date>/
+    RecordingsSummary recordings;                // the walk of the card, its recordings measured
+    QList<CollectedFile> files;                  // every file of the card, in the walk's order
     CollectFigures copied, alreadyThere, onCard; // this run, earlier runs, the card
     QStringList notes;      // "A.WAV: another file has this name; collected as A (2).WAV"
     QStringList unreadable; // "sub/B.WAV: Input/output error": not collected

@@ -1,8 +1,9 @@
 #pragma once
 
 // plimo-configurator --collect ARCHIVE --from CARD [--from CARD ...]: one line a card,
-// "COLLECTED <card>: ..." or "FAILED <card>: <reason>", the files that need a word
-// indented below it, and a progress line on a terminal.
+// "COLLECTED <card>: ...", "INCOMPLETE <card>: ...", "FAILED <card>: <reason>" or
+// "STOPPED <card>: ..." (SIGINT, SIGTERM), the files that need a word indented below it,
+// and a progress line on a terminal.
 
 class QCommandLineParser;
 class QString;
@@ -17,7 +18,7 @@ QString CollectUsageError(const QCommandLineParser& parser);
 
 // Runs --collect with the preferences file read (for the names of config.ini and the
 // clock file). 0 every card collected, 1 a card had files that could not be read (the
-// rest collected), 2 a card or the archive failed; 1 with a word on err where the command line is
-// wrong.
+// rest collected), 2 a card or the archive failed, 128 + the signal that stopped it; 1 with
+// a word on err where the command line is wrong.
 int RunCollectCommand(const QCommandLineParser& parser, const QString& preferencesFile,
                       QTextStream& out, QTextStream& err);

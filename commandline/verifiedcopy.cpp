@@ -18,15 +18,30 @@ struct Text {
     Q_DECLARE_TR_FUNCTIONS(VerifiedCopy)
 };
 
-// "sub/A.WAV", "sub/A (2).WAV", "sub/A (3).WAV" ...
-QByteArray Candidate(const QByteArray& relative, int number)
+// The most bytes of one name in a folder of the archive (ext4, XFS, Btrfs, tmpfs, NTFS
+// take 255); a card's FAT takes 255 characters, which may be more bytes.
+constexpr qsizetype LongestName = 255;
+
+// "sub/A.WAV", "sub/A (2).WAV", "sub/A (3).WAV" ...; a file name too long for the archive
+// is cut before its extension (at a character's start) to fit.
+// Where the extension of the path's file name begins (its end where there is none).
+qsizetype ExtensionAt(const QByteArray& relative)
 {
-    if (number < 2)
-        return relative;
     const qsizetype slash = relative.lastIndexOf('/');
     const qsizetype dot = relative.lastIndexOf('.');
-    const qsizetype at = dot > slash + 1 ? dot : relative.size();
-    return relative.left(at) + " (" + QByteArray::number(number) + ')' + relative.mid(at);
+    return dot > slash + 1 ? dot : relative.size();
+}
+
+QByteArray Candidate(const QByteArray& relative, int number)
+{
+    const qsizetype slash = relative.lastIndexOf('/');
+    const qsizetype at = ExtensionAt(relative);
+    const QByteArray suffix = number < 2 ? QByteArray() : " (" + QByteArray::number(number) + ')';
+    const QByteArray extension = relative.mid(at).left(LongestName / 2);
+    qsizetype end = qMin(at, slash + 1 + LongestName - suffix.size() - extension.size());
+    while (end < at && end > slash + 1 && (relative.at(end) & 0xC0) == 0x80)
+        --end; // not inside a UTF-8 character
+    return relative.left(end) + suffix + extension;
 }
 
 bool IsOwnName(const QByteArray& relative)
@@ -67,10 +82,10 @@ QByteArray HashOfHandle(int handle, QByteArray& buffer, QString* error)
 
 // The first candidate from number on that is free or holds the same bytes as the source
 // open under handle (hashed on first need, *sourceHash).
-int FirstFreeOrSame(const QByteArray& folder, const QByteArray& relative, int handle,
-                    qint64 size, int number, QByteArray* sourceHash, bool* same, QString* error)
+int FirstFreeOrSame(const QByteArray& folder, const QByteArray& relative, int handle, qint64 size,
+                    int number, QByteArray* sourceHash, bool* same, QString* error)
 {
-    QByteArray buffer(int(CopyChunkBytes), Qt::Uninitialized);
+    QByteArray buffer; // made on first need: most names are free
     for (;; ++number) {
         const QByteArray name = Candidate(relative, number);
         FolderEntry there;
@@ -81,6 +96,7 @@ int FirstFreeOrSame(const QByteArray& folder, const QByteArray& relative, int ha
         if (there.kind != EntryKind::File || there.size != size)
             continue;
         if (sourceHash->isEmpty()) {
+            buffer.resize(CopyChunkBytes);
             *sourceHash = HashOfHandle(handle, buffer, error);
             if (sourceHash->isEmpty())
                 return number;
@@ -239,8 +255,8 @@ FileCopy CopyVerified(const QByteArray& source, const QByteArray& folder,
         return copy;
     copy.modified = before.modified;
     bool same = false;
-    const int number = FirstFreeOrSame(folder, relative, card, before.size, 1, &copy.sha256,
-                                       &same, &copy.error);
+    const int number =
+        FirstFreeOrSame(folder, relative, card, before.size, 1, &copy.sha256, &same, &copy.error);
     if (!copy.error.isEmpty()) {
         CloseHandle(card);
         return copy;
@@ -255,5 +271,7 @@ FileCopy CopyVerified(const QByteArray& source, const QByteArray& folder,
         CopyOpen(card, before, folder, relative, number, step, &copy);
     }
     CloseHandle(card);
+    copy.shortened =
+        !copy.name.isEmpty() && !copy.name.startsWith(relative.left(ExtensionAt(relative)));
     return copy;
 }

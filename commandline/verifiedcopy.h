@@ -18,11 +18,12 @@ using CopyStep = std::function<bool(qint64 bytes)>;
 struct FileCopy {
     enum Outcome { Copied, AlreadyThere, Unreadable, Changed, ArchiveFailed, Cancelled };
     Outcome outcome = Unreadable;
-    QByteArray name;     // the name it has in the archive, relative to the folder
-    QByteArray sha256;   // hex digest of the copy
-    qint64 bytes = 0;    // its size
-    qint64 modified = 0; // the card file's modification time (ns since 1970), the copy's too
-    QString error;       // why not (Unreadable, ArchiveFailed)
+    QByteArray name;        // the name it has in the archive, relative to the folder
+    QByteArray sha256;      // hex digest of the copy
+    qint64 bytes = 0;       // its size
+    qint64 modified = 0;    // the card file's modification time (ns since 1970), the copy's too
+    QString error;          // why not (Unreadable, ArchiveFailed)
+    bool shortened = false; // its name was too long for the archive and was cut
 };
 
 // How much of a file is held in memory at once.
@@ -35,7 +36,8 @@ constexpr char RecordingListName[] = "recordings.csv";
 // Copies source to folder + relative ("sub/A.WAV"; the folders are made; folder ends in
 // "/"). Where another file has that name (or it is one of the collection folder's own),
 // the copy is named "sub/A (2).WAV" (the first free number); where one of them holds the
-// same bytes, nothing is copied (AlreadyThere).
+// same bytes, nothing is copied (AlreadyThere). A file name longer than the archive takes
+// is cut to fit before its extension (shortened).
 FileCopy CopyVerified(const QByteArray& source, const QByteArray& folder,
                       const QByteArray& relative, const CopyStep& step);
 

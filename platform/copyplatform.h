@@ -72,7 +72,8 @@ bool RemoveFile(const QByteArray& name);
 
 // Takes the folder's exclusive lock (held until CloseHandle of the handle returned, or
 // the process ends); where another process holds it, calls waiting once and waits. The
-// handle, or -1 with the system's reason.
+// handle (a file system that has no locks lends none), or -1 with the system's reason (a
+// stop signal ends the wait).
 int LockFolder(const QByteArray& folder, const std::function<void()>& waiting, QString* reason);
 
 // True when both paths (or the nearest existing folder above each) are on one volume.

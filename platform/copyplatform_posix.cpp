@@ -63,9 +63,10 @@ int OpenSourceFile(const QByteArray& name, FileStamp* stamp, QString* reason)
         return -1;
     }
     if (!S_ISREG(st.st_mode)) {
-        *reason = NotAFileReason(S_ISDIR(st.st_mode)                           ? FileKind::Folder
-                                 : S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode) ? FileKind::PipeOrSocket
-                                                                                : FileKind::Device);
+        *reason =
+            NotAFileReason(S_ISDIR(st.st_mode)                            ? FileKind::Folder
+                           : S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode) ? FileKind::PipeOrSocket
+                                                                          : FileKind::Device);
         ::close(fd);
         return -1;
     }
@@ -211,7 +212,10 @@ int LockFolder(const QByteArray& folder, const std::function<void()>& waiting, Q
         *reason = SystemReason(errno);
         return -1;
     }
-    if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+    // A file system without locks (some FUSE ones) is used as it is: the copies' names
+    // are each process's own even so.
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0 || errno == ENOLCK || errno == EOPNOTSUPP ||
+        errno == ENOSYS)
         return fd;
     if (errno == EWOULDBLOCK && waiting)
         waiting();

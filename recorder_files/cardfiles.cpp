@@ -31,8 +31,7 @@ void WalkFolder(Walk& walk, const QByteArray& folder, const QByteArray& prefix, 
     if (!reason.isEmpty() && prefix.isEmpty())
         walk.listing.error = reason;
     else if (!reason.isEmpty())
-        walk.listing.unlistable
-            << Text::tr("%1: the folder cannot be read").arg(ShownName(prefix));
+        walk.listing.unlistable << Text::tr("%1: the folder cannot be read").arg(ShownName(prefix));
     for (const FolderEntry& entry : entries) {
         if (++walk.entries > walk.bounds.entries) {
             walk.listing.moreFiles = true;
@@ -64,7 +63,9 @@ bool CardFile::IsRecordingName() const
 
 bool CardFile::IsText() const
 {
-    return ShownName(path) == PrintableText(QString::fromUtf8(path));
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString decoded = utf8(path);
+    return !utf8.hasError();
 }
 
 QString CardFile::Shown() const
@@ -74,10 +75,10 @@ QString CardFile::Shown() const
 
 QString ShownName(const QByteArray& path)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString decoded = utf8(path);
-    return utf8.hasError() ? PrintableText(QString::fromLatin1(path), true)
-                           : PrintableText(decoded);
+    CardFile file;
+    file.path = path;
+    return file.IsText() ? PrintableText(QString::fromUtf8(path))
+                         : PrintableText(QString::fromLatin1(path), true);
 }
 
 QString CardFile::NotAFile() const

@@ -46,10 +46,10 @@ struct CardFile {
 QString ShownName(const QByteArray& path);
 
 struct CardListing {
-    QString error;            // the card folder itself cannot be listed
-    QList<CardFile> files;    // in the order of the walk, folders before what follows them
-    QStringList unlistable;   // "REC/2026/: the folder cannot be read"
-    bool moreFiles = false;   // a bound was reached: more names not looked at
+    QString error;          // the card folder itself cannot be listed
+    QList<CardFile> files;  // in the order of the walk, folders before what follows them
+    QStringList unlistable; // "REC/2026/: the folder cannot be read"
+    bool moreFiles = false; // a bound was reached: more names not looked at
 };
 
 // The names below card (its folder, ending in "/" or not), sub-folders included to

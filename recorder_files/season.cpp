@@ -46,6 +46,18 @@ CardIdentity IdentityOfName(const QString& name)
     return CardIdentity{name, QString()};
 }
 
+// The card a card folder of the archive holds: its mark (".plimo-card": label, serial, one a
+// line), else the label and serial its name is made of.
+CardIdentity IdentityOfCard(const QString& folder)
+{
+    QByteArray mark;
+    ReadSmallFile(folder + QStringLiteral("/.plimo-card"), 4096, &mark);
+    const QStringList lines = QString::fromUtf8(mark).split(QLatin1Char('\n'));
+    if (lines.size() >= 3)
+        return CardIdentity{lines[0], lines[1]};
+    return IdentityOfName(QFileInfo(folder).fileName());
+}
+
 // A file time of recordings.csv ("2026-06-14T10:00:00+02:00") as the recorder's clock read
 // it: its date and time of day as written.
 QDateTime ClockTime(const QString& text)
@@ -67,7 +79,7 @@ bool IsCollectionFolder(const QString& folder, CollectionFolder* collection)
     if (collection) {
         collection->folder = path + QLatin1Char('/');
         collection->card = QFileInfo(info.path()).fileName();
-        collection->identity = IdentityOfName(collection->card);
+        collection->identity = IdentityOfCard(info.path());
         collection->date = date;
     }
     return true;

@@ -3,6 +3,7 @@
 // archive, a card pulled mid-copy, a read that fails, a byte changed on its way to the
 // disk, the process killed at every file-changing call. After each the archive holds
 // only whole copies under their names, `sha256sum -c` passes, and a rerun completes it.
+#include "commandline/checksums.h"
 #include "commandline/collectcard.h"
 #include "commandline/verifiedcopy.h"
 #include "recorder_files/deployment.h"
@@ -14,9 +15,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <sched.h>
 #include <csignal>
 #include <fcntl.h>
+#include <sched.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 
@@ -94,6 +95,8 @@ QString ArchiveFault(const QString& archive, const QMap<QString, QByteArray>& ca
     const QMap<QString, QByteArray> all = Files(archive);
     for (auto it = all.cbegin(); it != all.cend(); ++it) {
         const QString folder = it.key().section('/', 0, 1), name = it.key().section('/', 2);
+        if (name.isEmpty())
+            continue; // the card's mark beside its collections
         collections[folder];
         if (name == "SHA256SUMS" || name == "recordings.csv")
             continue;
@@ -219,7 +222,7 @@ private slots:
         QCOMPARE(ArchiveFault(Path("archive"), cardBefore, true), QString());
         QCOMPARE(again.code, 0);
         QVERIFY2(again.out.contains("    9 of 9 files already collected"), qPrintable(again.out));
-        QCOMPARE(Files(Path("archive")).size(), cardBefore.size() + 2);
+        QCOMPARE(Files(Path("archive")).size(), cardBefore.size() + 3); // the lists, the mark
         QDirIterator record(Path("data"), {"collections.csv"}, QDir::Files,
                             QDirIterator::Subdirectories);
         QVERIFY(record.hasNext());
@@ -340,6 +343,9 @@ private slots:
                "back from the archive differs from the card; 2 of 8 files collected into";
         QTest::newRow("full archive") << QStringList{"tmpfs"} << 2 << "No space left on device";
         QTest::newRow("card pulled") << QStringList{"pull"} << 2 << "the card went away after";
+        // Unmounted under the collect: the files not yet opened vanish with it.
+        QTest::newRow("card unmounted")
+            << QStringList{"pull", "unmount"} << 2 << "the card went away after";
     }
     void faults()
     {
@@ -374,7 +380,10 @@ private slots:
             // The card comes out as soon as the first copy is under way.
             for (int i = 0; i < 2000 && Files(archive, true).isEmpty(); ++i)
                 QThread::msleep(2);
-            daemon.kill();
+            if (faults.contains("unmount"))
+                QProcess::execute("fusermount", {"-u", "-z", card});
+            else
+                daemon.kill();
             QVERIFY(collect.waitForFinished(20000));
             run = {collect.exitCode(), QString::fromLocal8Bit(collect.readAllStandardOutput())};
             Unmount(card, &daemon);
@@ -456,17 +465,17 @@ private slots:
     // never followed, a pipe is never opened, the program's own temporaries stay behind.
     void everyFileCollectedOrNamed_data()
     {
-        QTest::addColumn<QByteArray>("name");   // on the card
-        QTest::addColumn<QString>("kind");      // file, link:TARGET, fifo
-        QTest::addColumn<QByteArray>("copy");   // its name in the collection; empty: none
-        QTest::addColumn<QString>("told");      // a line of the output
+        QTest::addColumn<QByteArray>("name"); // on the card
+        QTest::addColumn<QString>("kind");    // file, link:TARGET, fifo
+        QTest::addColumn<QByteArray>("copy"); // its name in the collection; empty: none
+        QTest::addColumn<QString>("told");    // a line of the output
         const QString none;
-        QTest::newRow("name not UTF-8") << QByteArray("R\xe9.WAV") << "file"
-                                        << QByteArray("R\xe9.WAV") << none;
-        QTest::newRow("folder not UTF-8") << QByteArray("DIR\xff/R1.WAV") << "file"
-                                          << QByteArray("DIR\xff/R1.WAV") << none;
-        QTest::newRow("the recorder's log") << QByteArray("LOG/rec.log") << "file"
-                                            << QByteArray("LOG/rec.log") << none;
+        QTest::newRow("name not UTF-8")
+            << QByteArray("R\xe9.WAV") << "file" << QByteArray("R\xe9.WAV") << none;
+        QTest::newRow("folder not UTF-8")
+            << QByteArray("DIR\xff/R1.WAV") << "file" << QByteArray("DIR\xff/R1.WAV") << none;
+        QTest::newRow("the recorder's log")
+            << QByteArray("LOG/rec.log") << "file" << QByteArray("LOG/rec.log") << none;
         QTest::newRow("a link out of the card")
             << QByteArray("shadow.wav") << "link:/etc/passwd" << QByteArray()
             << "    shadow.wav: a link, not collected";
@@ -478,11 +487,10 @@ private slots:
             << QByteArray("SHA256SUMS") << "file" << QByteArray("SHA256SUMS (2)")
             << "    SHA256SUMS: another file has this name in the archive; collected as "
                "SHA256SUMS (2)";
-        QTest::newRow("named like a copy under way")
-            << QByteArray(".4711.1.collecting") << "file" << QByteArray(".4711.1.collecting")
-            << none;
-        QTest::newRow("a write's temporary") << QByteArray("config.ini.aBcDeF") << "file"
-                                             << QByteArray() << none;
+        QTest::newRow("named like a copy under way") << QByteArray(".4711.1.collecting") << "file"
+                                                     << QByteArray(".4711.1.collecting") << none;
+        QTest::newRow("a write's temporary")
+            << QByteArray("config.ini.aBcDeF") << "file" << QByteArray() << none;
     }
     void everyFileCollectedOrNamed()
     {
@@ -547,23 +555,65 @@ private slots:
         const QString card = Path("changed/" + change), archive = card + "-archive/";
         QDir().mkpath(card);
         WriteAll(card + "/R.WAV", QByteArray(3 * CopyChunkBytes + 5, 'r'));
-        const FileCopy copy = CopyVerified(
-            QFile::encodeName(card + "/R.WAV"), QFile::encodeName(archive), "R.WAV",
-            [&, changed = false](qint64) mutable {
-                QFile file(card + "/R.WAV");
-                if (std::exchange(changed, true))
-                    return true;
-                if (change == "cut")
-                    return file.resize(CopyChunkBytes);
-                if (change == "grow")
-                    return file.open(QIODevice::Append) && file.write("more") == 4;
-                return file.open(QIODevice::ReadWrite) &&
-                       file.setFileTime(QDateTime::currentDateTime().addDays(-3),
-                                        QFileDevice::FileModificationTime);
-            });
+        const FileCopy copy =
+            CopyVerified(QFile::encodeName(card + "/R.WAV"), QFile::encodeName(archive), "R.WAV",
+                         [&, changed = false](qint64) mutable {
+                             QFile file(card + "/R.WAV");
+                             if (std::exchange(changed, true))
+                                 return true;
+                             if (change == "cut")
+                                 return file.resize(CopyChunkBytes);
+                             if (change == "grow")
+                                 return file.open(QIODevice::Append) && file.write("more") == 4;
+                             return file.open(QIODevice::ReadWrite) &&
+                                    file.setFileTime(QDateTime::currentDateTime().addDays(-3),
+                                                     QFileDevice::FileModificationTime);
+                         });
         QCOMPARE(copy.outcome, FileCopy::Changed);
         QCOMPARE(copy.error, QString("changed while it was copied; collect again"));
         QVERIFY(QDir(archive).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    }
+
+    // A name that takes a number too long for the archive is cut to fit, and said.
+    void nameTooLong()
+    {
+        const QString card = Path("long/card"), archive = Path("long/archive/");
+        const QByteArray name = QByteArray(249, 'a') + "\xd0\xaf.WAV"; // 255 bytes, "Я" last
+        QDir().mkpath(card);
+        QDir().mkpath(archive);
+        QVERIFY(WriteAll(archive + QFile::decodeName(name), "another recording"));
+        WriteAll(card + "/" + QFile::decodeName(name), "the card's recording");
+        const FileCopy copy = CopyVerified(QFile::encodeName(card) + "/" + name,
+                                           QFile::encodeName(archive), name, {});
+        QCOMPARE(copy.outcome, FileCopy::Copied);
+        QVERIFY2(copy.shortened, copy.name.constData());
+        QCOMPARE(copy.name, QByteArray(247, 'a') + " (2).WAV"); // 255 bytes
+        QCOMPARE(ReadAll(archive + QFile::decodeName(copy.name)), "the card's recording");
+    }
+
+    // Two cards of the same name never share a folder, on this run or the next.
+    void twoCardsNamedAlike()
+    {
+        const QString first = Path("alike/a/card"), second = Path("alike/b/card");
+        const QString archive = Path("alike/archive");
+        MakeCard(first);
+        MakeCard(second);
+        QVERIFY(WriteAll(second + "/REC/A0001.WAV", WavBytes(1, 16000, 32000)));
+        const Run run = Collect(archive, {first, second});
+        const Run again = Collect(archive, {second, first});
+        const QString date = "/" + QDate::currentDate().toString(Qt::ISODate) + "/";
+        QCOMPARE(run.code, 0);
+        QVERIFY2(run.out.contains("into " + archive + "/card" + date + "\n") &&
+                     run.out.contains("into " + archive + "/card (2)" + date + "\n") &&
+                     run.out.contains("    another card has the name card in the archive: this "
+                                      "one is card (2)\n"),
+                 qPrintable(run.out));
+        QCOMPARE(again.code, 0);
+        QCOMPARE(again.out.count("    8 of 8 files already collected"), 2);
+        QCOMPARE(ReadAll(archive + "/card (2)" + date + "REC/A0001.WAV"),
+                 ReadAll(second + "/REC/A0001.WAV"));
+        QCOMPARE(ChecksumFault(archive + "/card" + date), QString());
+        QCOMPARE(ChecksumFault(archive + "/card (2)" + date), QString());
     }
 
     // Two collects of one card at once: one waits for the other, neither breaks the
@@ -644,9 +694,9 @@ private slots:
         QCOMPARE(rows.size(), 3);
         const QStringList& row = rows[2];
         QCOMPARE(row[1], QDir(card).absolutePath() + "/");
-        QCOMPARE(row.mid(4, 3), QStringList({"1", "64044", "4"}));       // copied again
-        QCOMPARE(row.mid(7, 1), QStringList({"8"}));                      // already there
-        QCOMPARE(row[10], "9");                                           // on the card
+        QCOMPARE(row.mid(4, 3), QStringList({"1", "64044", "4"})); // copied again
+        QCOMPARE(row.mid(7, 1), QStringList({"8"}));               // already there
+        QCOMPARE(row[10], "9");                                    // on the card
         QVERIFY2(row[13].startsWith("2026-06-14T08:00:00"), qPrintable(row[13]));
         QVERIFY2(row[14].startsWith("2026-06-23T08:00:00"), qPrintable(row[14]));
         QCOMPARE(row[15], first.folder);
@@ -654,6 +704,63 @@ private slots:
         const QString onCard = InspectCard(card).text, collected = InspectCard(first.folder).text;
         QCOMPARE(collected.mid(collected.indexOf("recordings:")),
                  onCard.mid(onCard.indexOf("recordings:")));
+    }
+
+    // SHA256SUMS lines are what sha256sum itself writes for the same names, and read back.
+    void checksumLines_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::newRow("plain") << QByteArray("REC/A0001.WAV");
+        QTest::newRow("not UTF-8") << QByteArray("R\xe9.WAV");
+        QTest::newRow("a backslash") << QByteArray("a\\b.wav");
+        QTest::newRow("a line break") << QByteArray("a\nb.wav");
+    }
+    void checksumLines()
+    {
+        QFETCH(QByteArray, name);
+        const QString folder = Path(QString("sums/") + QTest::currentDataTag());
+        QDir().mkpath(folder + "/REC");
+        const QByteArray path = QFile::encodeName(folder) + '/' + name;
+        FILE* f = std::fopen(path.constData(), "wb");
+        QVERIFY(f && std::fputs("bytes", f) >= 0 && std::fclose(f) == 0);
+        QProcess sum;
+        sum.setWorkingDirectory(folder);
+        // Named by find, as bytes: a name that is no UTF-8 has no QString.
+        sum.start("sh", {"-c", "find . -type f -printf '%P\\0' | xargs -0 sha256sum"});
+        QVERIFY(sum.waitForFinished());
+        const QByteArray expected = sum.readAllStandardOutput();
+        QString error;
+        const Checksums sums = {{name, HashOfFile(path, &error)}};
+        QCOMPARE(ChecksumLines(sums), expected);
+        QCOMPARE(ParseChecksums(expected), sums);
+    }
+
+    // The one walk of a card: every name as its bytes, links and pipes told apart and not
+    // followed, folders below the bound and a write's temporaries left out.
+    void cardWalk()
+    {
+        const QString card = Path("walk/card");
+        MakeCard(card);
+        const QByteArray at = QFile::encodeName(card) + '/';
+        QCOMPARE(::symlink("/etc", (at + "etc").constData()), 0);
+        QCOMPARE(::symlink("REC/A0001.WAV", (at + "A.wav").constData()), 0);
+        QCOMPARE(::mkfifo((at + "p.wav").constData(), 0644), 0);
+        QVERIFY(WriteAll(card + "/config.ini.aBcDeF", "left by a write"));
+        QVERIFY(WriteAll(card + "/config.ini.aBcDe", "not one of them"));
+        FILE* f = std::fopen((at + "R\xe9.WAV").constData(), "wb");
+        QVERIFY(f && std::fclose(f) == 0);
+        RecordingBounds bounds;
+        bounds.depth = 1; // REC/2026/ is not entered
+        const CardListing listing = ListCardFiles(card, bounds);
+        QStringList found;
+        for (const CardFile& file : listing.files)
+            found << file.Shown() + (file.NotAFile().isEmpty() ? "" : ": " + file.NotAFile());
+        QCOMPARE(found, QStringList({"A.wav: a link, not followed", "D0004.WAV", "E0005.WAV",
+                                     "NOTES/site.txt", "REC/A0001.WAV", "R\\xe9.WAV", "config.ini",
+                                     "config.ini.aBcDe", "etc: a link, not followed",
+                                     "p.wav: It is a pipe or socket, not a file", "time.ok"}));
+        QVERIFY(listing.moreFiles);
+        QVERIFY(listing.error.isEmpty());
     }
 
     // A command line that is no collect: told, exit code 2, nothing made.
