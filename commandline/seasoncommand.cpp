@@ -4,6 +4,7 @@
 #include "app/preferences/preferences.h"
 #include "commandline/batchcommand.h"
 #include "commandline/seasonpicture.h"
+#include "common/printable.h"
 #include "platform/savefile.h"
 #include "recorder_files/deployment.h"
 
@@ -45,7 +46,7 @@ QStringList WriteSeasonFiles(const Season& season)
         const QString fileName = season.archive + QLatin1String(name);
         const FileResult result = WriteFileSafely(fileName, bytes);
         if (!result.ok)
-            failed << Text::tr("FAILED %1: %2").arg(fileName, result.error);
+            failed << Text::tr("FAILED %1: %2").arg(PrintableText(fileName), result.error);
     }
     return failed;
 }
@@ -92,7 +93,7 @@ int RunSeasonCommand(const QCommandLineParser& parser, const QString& preference
         out << line << '\n';
     if (failed.isEmpty())
         out << Text::tr("wrote season.csv, deployments-table.csv and season.png into %1")
-                   .arg(season.archive)
+                   .arg(PrintableText(season.archive))
             << '\n';
     return failed.isEmpty() ? SeasonExitCode(season) : 2;
 }

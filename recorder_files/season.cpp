@@ -1,5 +1,6 @@
 #include "recorder_files/season.h"
 
+#include "common/printable.h"
 #include "platform/fileplatform.h"
 #include "recorder_files/batchwrite.h"
 #include "recorder_files/cardreport.h"
@@ -202,8 +203,9 @@ Season ReadSeason(const QString& archive, const SeasonOptions& o)
     season.archive = QDir::cleanPath(QFileInfo(archive).absoluteFilePath()) + QLatin1Char('/');
     const QFileInfo info(season.archive);
     if (!info.isDir() || !info.isReadable()) {
-        season.error = info.exists() ? SeasonText::tr("cannot read the folder %1").arg(archive)
-                                     : SeasonText::tr("no folder %1").arg(archive);
+        season.error = info.exists()
+                           ? SeasonText::tr("cannot read the folder %1").arg(PrintableText(archive))
+                           : SeasonText::tr("no folder %1").arg(PrintableText(archive));
         return season;
     }
     for (const QString& name : SubFolders(season.archive)) {
@@ -226,7 +228,7 @@ Season ReadSeason(const QString& archive, const SeasonOptions& o)
     if (season.cards.isEmpty())
         season.error = SeasonText::tr("%1 holds no collection: no folder <card>/<YYYY-MM-DD>/ with "
                                       "a %2, as --collect makes them")
-                           .arg(archive, QLatin1String(RecordingListFile));
+                           .arg(PrintableText(archive), QLatin1String(RecordingListFile));
     return season;
 }
 
@@ -273,7 +275,7 @@ QString CardLine(const SeasonCard& c)
 {
     const bool known = !c.days.days.isEmpty();
     QString line = QStringLiteral("%1 %2: ").arg(
-        c.NeedsALook() ? QStringLiteral("LOOK") : QStringLiteral("OK"), c.card);
+        c.NeedsALook() ? QStringLiteral("LOOK") : QStringLiteral("OK"), PrintableText(c.card));
     if (known)
         line += SeasonText::tr("%1 to %2, ")
                     .arg(DateText(c.days.days.first().date), DateText(c.days.pickup));
@@ -292,7 +294,7 @@ QString CardLine(const SeasonCard& c)
 QStringList SeasonLines(const Season& season)
 {
     if (!season.error.isEmpty())
-        return {SeasonText::tr("FAILED %1: %2").arg(season.archive, season.error)};
+        return {SeasonText::tr("FAILED %1: %2").arg(PrintableText(season.archive), season.error)};
     QStringList lines;
     int look = 0, recorded = 0, deployed = 0;
     qint64 ms = 0;
@@ -306,7 +308,7 @@ QStringList SeasonLines(const Season& season)
         ms += c.milliseconds;
     }
     lines << SeasonText::tr("season %1: %2 deployments, %3 need a look; %4 of %5 days recorded, %6")
-                 .arg(season.archive)
+                 .arg(PrintableText(season.archive))
                  .arg(season.cards.size())
                  .arg(look)
                  .arg(recorded)
