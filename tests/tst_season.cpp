@@ -233,6 +233,33 @@ private slots:
         QCOMPARE(image.pixelColor(cell.topLeft()), colour);
     }
 
+    // A disk that fails every write: each file of the season is named FAILED with the
+    // system's reason, exit 2, and the season.csv of the run before stays whole.
+    void failedWrite()
+    {
+        const QByteArray before = ReadAll(Root.filePath("archive/season.csv"));
+        QVERIFY(!before.isEmpty());
+        QProcess season;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("LD_PRELOAD", PLIMO_FAULT_LIBRARY);
+        env.insert("PLIMO_FAULT_AT", "1");
+        env.insert("PLIMO_FAULT_COUNT", "100000");
+        env.insert("ASAN_OPTIONS", "detect_leaks=0:verify_asan_link_order=0");
+        season.setProcessEnvironment(env);
+        season.start(PLIMO_BINARY, {"--season", Root.filePath("archive"), "--record",
+                                    Root.filePath("deployments.csv")});
+        QVERIFY(season.waitForFinished(60000));
+        const QString out = season.readAllStandardOutput();
+        QCOMPARE(season.exitCode(), 2);
+        for (const char* name : {"season.csv", "deployments-table.csv", "season.png"})
+            QVERIFY2(
+                out.contains(
+                    QString("FAILED %1: Input/output error").arg(Root.filePath("archive/") + name)),
+                qPrintable(out));
+        QVERIFY(!out.contains("wrote "));
+        QCOMPARE(ReadAll(Root.filePath("archive/season.csv")), before);
+    }
+
     // An archive without collections is told plainly, and nothing is written into it.
     void notAnArchive_data()
     {
