@@ -57,6 +57,7 @@ private:
     // "132 recordings, 41 h 20 min" beside the free space, and "Card report...".
     void WatchCardRecordings();
     void ShowCardReport();
+    void ShowCardReportOf(const QString& folder); // a card's or a collection's
     // The frame the window has, or before the window manager has framed it, the frame
     // it is likely to get.
     QMargins Frame() const;

@@ -46,6 +46,16 @@ QRect SeasonPicture::Cell(int row, const QDate& day) const
                  CellWidth - 1, CellHeight - 1);
 }
 
+bool SeasonPicture::At(const QPoint& point, int rows, int* row, QDate* day) const
+{
+    const int x = point.x() - Margin - NameWidth, y = point.y() - MonthHeight;
+    if (y < 0 || y >= rows * CellHeight || point.x() < 0)
+        return false;
+    *row = y / CellHeight;
+    *day = x >= 0 && x < days * CellWidth ? first.addDays(x / CellWidth) : QDate();
+    return true;
+}
+
 namespace
 {
 

@@ -23,6 +23,9 @@ struct SeasonPicture {
     // The cell of a card (its row in Season::cards) on a day; empty when the day is not
     // in the picture.
     QRect Cell(int row, const QDate& day) const;
+    // The row (of rows) and the day under a point of the picture; false off the rows, the
+    // day invalid left of the days (on the card's name).
+    bool At(const QPoint& point, int rows, int* row, QDate* day) const;
 };
 
 SeasonPicture DrawSeason(const Season& season);

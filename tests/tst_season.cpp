@@ -1,5 +1,7 @@
 // --season of an archive that --collect filled: three cards over two months, one with a
 // gap, one with a clock not set and a short day, one collected twice in the field.
+#include "app/collectwindow.h"
+#include "app/seasonwindow.h"
 #include "commandline/collectcard.h"
 #include "commandline/seasonpicture.h"
 #include "recorder_files/cardreport.h"
@@ -8,9 +10,12 @@
 #include "testsupport.h"
 #include "wavfiles.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QImage>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -260,6 +265,30 @@ private slots:
         QCOMPARE(ReadAll(Root.filePath("archive/season.csv")), before);
     }
 
+    // Season... of the window: read on a worker, a tool tip per cell, a click on a row
+    // opens the report of the card's last collection.
+    void window()
+    {
+        ChooseArchiveFolder = [this](QWidget*) { return Root.filePath("archive"); };
+        QStringList opened;
+        ShowSeason(nullptr, [&opened](const QString& folder) { opened << folder; });
+        QDialog* dialog = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            dialog = w->objectName() == "season" ? qobject_cast<QDialog*>(w) : dialog;
+        QVERIFY(dialog);
+        auto* view = dialog->findChild<SeasonView*>();
+        SeasonPicture layout;
+        layout.first = QDate(2026, 6, 1);
+        layout.days = 62;
+        const QPoint gap = layout.Cell(0, QDate(2026, 6, 21)).center();
+        QVERIFY2(view->ToolTipAt(gap).contains("0 min recorded, 60 min scheduled, 0 recordings"),
+                 qPrintable(view->ToolTipAt(gap)));
+        QVERIFY(view->ToolTipAt(layout.Cell(1, QDate(2026, 6, 2)).center()).endsWith("not out"));
+        QTest::mouseClick(view, Qt::LeftButton, {}, layout.Cell(2, QDate(2026, 7, 2)).center());
+        QCOMPARE(opened, QStringList{Root.filePath("archive/REC03_9C0D-1E2F/2026-08-01/")});
+        dialog->close();
+    }
+
     // An archive without collections is told plainly, and nothing is written into it.
     void notAnArchive_data()
     {
@@ -293,5 +322,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSeason)
+QTEST_MAIN(TestSeason)
 #include "tst_season.moc"
