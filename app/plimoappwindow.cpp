@@ -5,6 +5,7 @@
 #include "app/cardsview.h"
 #include "app/collectwindow.h"
 #include "app/preferences/globals.h"
+#include "app/seasonwindow.h"
 #include "app/statusline.h"
 #include "card/cardrecordings.h"
 #include "card/cardspace.h"
@@ -121,6 +122,14 @@ void PlimoAppWindow::WatchCardRecordings()
     connect(collect, &QPushButton::clicked, this, [this] {
         CollectRecordingsOfCard(this, CardFolder(Editor->CardPath()), showCollected);
     });
+    auto* season = new QPushButton(tr("Season..."), statusBar());
+    season->setObjectName(QStringLiteral("season"));
+    season->setToolTip(tr("Every card of an archive day by day: which recorders worked on "
+                          "which days"));
+    statusBar()->addPermanentWidget(season);
+    connect(season, &QPushButton::clicked, this, [this] {
+        ShowSeason(this, [this](const QString& collection) { ShowCardReportOf(collection); });
+    });
     ReportAsker = new CardReportAsker(this);
     CardRecordings = new CardRecordingsMonitor(this);
     connect(CardRecordings, &CardRecordingsMonitor::textChanged, label,
@@ -169,10 +178,14 @@ CardsView* PlimoAppWindow::cards()
 
 void PlimoAppWindow::ShowCardReport()
 {
+    ShowCardReportOf(CardFolder(Editor->CardPath()));
+}
+
+void PlimoAppWindow::ShowCardReportOf(const QString& folder)
+{
     CardReportOptions options = PreferenceReportOptions();
     options.locale = QLocale();
     options.recordFile = DefaultDeploymentRecord();
-    const QString folder = CardFolder(Editor->CardPath());
     ReportAsker->Ask(folder, options, [this, folder](const CardReport& report) {
         const QString title = tr("Card report of %1").arg(folder);
         if (showReport)

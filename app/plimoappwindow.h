@@ -62,6 +62,7 @@ private:
     void ShowCardReport();
     // "Cards..." beside the card picker's Eject.
     void AddCardsButton();
+    void ShowCardReportOf(const QString& folder); // a card's or a collection's
     // The frame the window has, or before the window manager has framed it, the frame
     // it is likely to get.
     QMargins Frame() const;

@@ -13,6 +13,8 @@
 #   Cards      the longest freeze of the window while Cards writes, verifies and collects
 #              four fusefat cards (root: a mount namespace of its own)
 #   recordings: 10,000 WAV files of a card summarised (count, bytes, playing time), warm cache
+#   season     --season of 30 cards, 20,000 recordings from their recordings.csv: the cards
+#              day by day, season.csv, deployments-table.csv and season.png, warm cache
 #   collect    --collect against cp -r + sha256sum, cold and warm, and its peak memory for a
 #              4 GB recording (bench/collect.sh)
 # The start-up runs go in pairs, in swapped order every other time, after one discarded
@@ -30,13 +32,14 @@ BARE=$BUILD/bench/bare_window
 PLIMO=$BUILD/bench/plimo_bench
 READ=$BUILD/bench/config_read_bench
 RECORDINGS=$BUILD/bench/recordings_bench
+SEASON=$BUILD/bench/season_bench
 QM=$BUILD/plimo_ru.qm
 RUNS=${RUNS:-15}
 IDLE_SECONDS=${IDLE_SECONDS:-60}
 BEFORE=${BEFORE:-}
 STARTUP_ONLY=${STARTUP_ONLY:-}
 
-for p in "$BARE" "$PLIMO" "$READ" "$RECORDINGS" "$BUILD/bench/cards_bench" "$QM" ${BEFORE:+"$BEFORE"}; do
+for p in "$BARE" "$PLIMO" "$READ" "$RECORDINGS" "$SEASON" "$BUILD/bench/cards_bench" "$QM" ${BEFORE:+"$BEFORE"}; do
     [ -e "$p" ] || { echo "missing $p: build first" >&2; exit 1; }
 done
 
@@ -207,6 +210,14 @@ awk -v ms="$ms" 'function verdict(ok) { return ok ? "met" : "MISSED" }
 BEGIN {
     printf "%-46s %10.1f   < 1000 ms    %s\n", "summarising 10,000 recordings, warm (ms)", ms,
            verdict(ms < 1000)
+}'
+
+line=$("$SEASON" 2>>"$WORK/messages.log") || { echo "season_bench failed" >&2; exit 1; }
+ms=$(sed -n 's/.*season_ms=\([0-9.]*\).*/\1/p' <<<"$line")
+awk -v ms="$ms" 'function verdict(ok) { return ok ? "met" : "MISSED" }
+BEGIN {
+    printf "%-46s %10.1f   < 2000 ms    %s\n", "season of 30 cards, 20,000 recordings, warm (ms)",
+           ms, verdict(ms < 2000)
 }'
 
 echo

@@ -5,6 +5,7 @@
 #include "card/udisks.h"
 #include "commandline/batchcommand.h"
 #include "commandline/collectcommand.h"
+#include "commandline/seasoncommand.h"
 #include "common/cardidentity.h"
 #include "common/printable.h"
 #include "platform/fileplatform.h"
@@ -12,16 +13,18 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 #include <algorithm>
 #include <iterator>
+#include <memory>
 #include <optional>
 
 namespace
 {
 
-const char* const CommandOptions[] = {"check", "free",     "from",    "help",
-                                      "clear", "help-all", "version", "collect"};
+const char* const CommandOptions[] = {"check",    "free",    "from",    "help",   "clear",
+                                      "help-all", "version", "collect", "season"};
 
 // Qt's own options that take a value (-platform offscreen, -style fusion ...): passed on
 // to Qt as they are.
@@ -65,7 +68,8 @@ void SetUpParser(QCommandLineParser& parser)
     AddQtOptions(parser);
     parser.setApplicationDescription(QStringLiteral(
         "Plimo player configurator: edits the config.ini of the voice recorder.\n"
-        "Without --check, --write, --verify, --inspect or --collect it opens the window.\n"
+        "Without --check, --write, --verify, --inspect, --collect or --season it opens the\n"
+        "window.\n"
         "\n"
         "Exit codes:\n"
         "  window     0 when the window is closed\n"
@@ -81,6 +85,9 @@ void SetUpParser(QCommandLineParser& parser)
         "             (the rest collected) or --clear kept a recording, 2 a card or the\n"
         "             archive failed or --clear could not remove a recording,\n"
         "             130 or 143 stopped by SIGINT or SIGTERM\n"
+        "  --season   0 nothing needs a look, 1 a card needs a look, 2 the archive\n"
+        "             cannot be read, holds no collection, or a file of the season\n"
+        "             cannot be written\n"
         "  --help, --version  0; an unknown option, a missing value or options that\n"
         "             do not go together: 1, with or without a display"));
     parser.addHelpOption();
@@ -106,6 +113,7 @@ void SetUpParser(QCommandLineParser& parser)
     });
     AddBatchOptions(parser);
     AddCollectOption(parser);
+    AddSeasonOption(parser);
     parser.addPositionalArgument(QStringLiteral("preferences"),
                                  QStringLiteral("Preferences file (default %1).")
                                      .arg(QLatin1String(DefaultPreferencesFileName)),
@@ -210,11 +218,23 @@ QString UsageError(const QCommandLineParser& parser, FreeSpacePlan* plan)
         return CollectUsageError(parser);
     if (parser.isSet(QStringLiteral("clear")))
         return QStringLiteral("--clear goes with --collect only");
+    if (parser.isSet(QStringLiteral("season")))
+        return SeasonUsageError(parser);
     if (const QString error = CommandError(parser); !error.isEmpty())
         return error;
     QString error;
     FreeSpaceOptions(parser, plan, &error);
     return error;
+}
+
+// Whether the arguments make a --season without a usage error.
+bool RunsSeason(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    SetUpParser(parser);
+    FreeSpacePlan plan;
+    return parser.parse(arguments) && UsageError(parser, &plan).isEmpty() &&
+           parser.isSet(QStringLiteral("season"));
 }
 
 } // namespace
@@ -243,7 +263,17 @@ QString PreferencesArgument(const QStringList& arguments)
 
 int RunCommandLine(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    // season.png is drawn with fonts, which want a QGuiApplication: one without a display,
+    // made only for a --season that will run (a mistaken command line is told alone).
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const bool season = RunsSeason(arguments);
+    if (season)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> made(season ? new QGuiApplication(argc, argv)
+                                                  : new QCoreApplication(argc, argv));
+    QCoreApplication& app = *made;
     app.setApplicationVersion(VersionText);
     UseSystemMessagesOf(QString()); // the terminal is English, whatever the desktop's language
     QCommandLineParser parser;
@@ -257,6 +287,11 @@ int RunCommandLine(int argc, char** argv)
         return 1;
     }
     int result = 0;
+    if (parser.isSet(QStringLiteral("season"))) {
+        result = RunSeasonCommand(parser, FirstPositional(parser), out, err);
+        out.flush();
+        return out.status() == QTextStream::Ok ? result : 2;
+    }
     const bool collect = parser.isSet(QStringLiteral("collect"));
     if (collect || BatchOptionsGiven(parser)) {
         // The record of each card names it as the disk service knows it: asked once a

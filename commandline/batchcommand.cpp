@@ -122,8 +122,10 @@ void AddBatchOptions(QCommandLineParser& parser)
          Text::tr("Once every card is written, unmount and power off each card written and "
                   "verified, so that it can be taken out.")},
         {Name("record"),
-         Text::tr("Append the rows of this --write to <file> instead of deployments.csv in the "
-                  "user's data folder; with --inspect, the card's last write is looked up there."),
+         Text::tr(
+             "Append the rows of this --write to <file> instead of deployments.csv in the "
+             "user's data folder; with --inspect and --season, the card's last write is looked "
+             "up there."),
          Name("file")},
         {Name("verify"),
          Text::tr("Compare the config.ini of every --to folder with <preset>, setting by setting; "

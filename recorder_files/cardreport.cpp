@@ -13,6 +13,7 @@
 #include "recorder_files/derived.h"
 #include "recorder_files/interruptedwrites.h"
 #include "recorder_files/schedulewording.h"
+#include "recorder_files/season.h"
 #include "recorder_files/wavheader.h"
 
 #include <QBuffer>
@@ -232,11 +233,18 @@ void RecordingsSection(const RecordingsSummary& s, QStringList& lines)
 DayByDay DayByDayOf(const QString& card, const RecordingsSummary& recordings,
                     const ConfigSettings* settings, const CardReportOptions& o)
 {
+    // A collection folder of --collect came back on its date, from the card its folder
+    // names: its figures are those --season tells of it.
+    CollectionFolder collection;
     DayByDayOptions options;
-    options.pickup = o.today;
-    options.pickupTime = o.pickupTime;
-    if (!o.recordFile.isEmpty())
-        options.deployment = LastCardWrite(o.recordFile, CardIdentityOf(card));
+    if (IsCollectionFolder(card, &collection)) {
+        options = CollectionDayOptions(collection, o.recordFile);
+    } else {
+        options.pickup = o.today;
+        options.pickupTime = o.pickupTime;
+        if (!o.recordFile.isEmpty())
+            options.deployment = LastCardWrite(o.recordFile, CardIdentityOf(card));
+    }
     const ScheduleInput schedule = settings ? ScheduleInputOf(*settings) : ScheduleInput();
     return MakeDayByDay(recordings.times, settings ? &schedule : nullptr, options);
 }

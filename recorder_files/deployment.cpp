@@ -284,7 +284,8 @@ QList<QStringList> CsvRows(const QByteArray& text)
     return rows;
 }
 
-QDateTime LastCardWrite(const QString& recordFile, const CardIdentity& card)
+QDateTime LastCardWrite(const QString& recordFile, const CardIdentity& card,
+                        const QDateTime& before)
 {
     constexpr qint64 MaxRecordSize = 64 * 1024 * 1024;
     QFile file(recordFile);
@@ -306,7 +307,7 @@ QDateTime LastCardWrite(const QString& recordFile, const CardIdentity& card)
             row.value(label) != card.label)
             continue;
         const QDateTime at = QDateTime::fromString(row.value(time), Qt::ISODate);
-        if (at.isValid() && (!last.isValid() || at > last))
+        if (at.isValid() && (!last.isValid() || at > last) && (!before.isValid() || at < before))
             last = at;
     }
     return last.isValid() ? last.toLocalTime() : last;

@@ -69,9 +69,11 @@ QString AppendDeployment(const QString& fileName, const DeploymentRow& row);
 QList<QStringList> CsvRows(const QByteArray& text);
 
 // When the record's last good write to the card ended: the newest row with result OK
-// whose volume serial and label are the card's. Invalid when the record cannot be read
-// or does not know the card; a card whose serial is not known is never known.
-QDateTime LastCardWrite(const QString& recordFile, const CardIdentity& card);
+// whose volume serial and label are the card's (before `before` where valid). Invalid when
+// the record cannot be read or does not know the card; a card whose serial is not known is
+// never known.
+QDateTime LastCardWrite(const QString& recordFile, const CardIdentity& card,
+                        const QDateTime& before = QDateTime());
 
 // Appends line (CR LF included) to the CSV file under its lock, with header first when the
 // file is new or empty; a file whose first line is not header is left alone. The reason

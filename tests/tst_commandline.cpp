@@ -160,6 +160,9 @@ private slots:
             {"--check", "a", "--free", "2GB", "--from", "2027-01-01", "--from", "2028-01-01"},
             "--from given 2 times");
         row("empty --inspect", {"--inspect", ""}, "--inspect has an empty value");
+        row("--season with --from", {"--season", "a", "--from", "c"},
+            "--season goes with --record only, not with --from");
+        row("--season twice", {"--season", "a", "--season", "b"}, "--season given 2 times");
         row("empty --from", {"--collect", "x", "--from", ""}, "--from has an empty value");
         row("empty --to=", {"--write", "p", "--to="}, "--to has an empty value");
         row("option as a value", {"--write", "p.ini", "--to", "--to", "c1"},
