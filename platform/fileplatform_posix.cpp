@@ -386,15 +386,7 @@ QString SyncFileAndFolder(const QString& fileName)
     if (!synced)
         return SystemReason(fileError);
 
-    const QString folder = QFileInfo(file).absolutePath();
-    const int dirFd =
-        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd < 0)
-        return QString(); // a folder we may not read: its entry is the system's to write
-    const bool folderSynced = ::fsync(dirFd) == 0 || errno == EINVAL; // EINVAL: cannot sync folders
-    const int folderError = errno;
-    ::close(dirFd);
-    return folderSynced ? QString() : SystemReason(folderError);
+    return SyncFolder(QFile::encodeName(QFileInfo(file).absolutePath()));
 }
 
 void DropCachedPages(const QString& fileName)
