@@ -433,10 +433,10 @@ QString CardsView::SummaryText() const
     if (!Said.isEmpty() || Idle == false)
         return Said;
     static const char* const Words[][3] = {
-        {QT_TR_NOOP("%n written"), nullptr, QT_TR_NOOP("%n failed")},
-        {QT_TR_NOOP("%n same"), QT_TR_NOOP("%n differing"), QT_TR_NOOP("%n failed")},
-        {QT_TR_NOOP("%n collected"), nullptr, QT_TR_NOOP("%n failed")},
-        {QT_TR_NOOP("%n ejected"), nullptr, QT_TR_NOOP("%n not ejected")},
+        {QT_TR_N_NOOP("%n written"), nullptr, QT_TR_N_NOOP("%n failed")},
+        {QT_TR_N_NOOP("%n same"), QT_TR_N_NOOP("%n differing"), QT_TR_N_NOOP("%n failed")},
+        {QT_TR_N_NOOP("%n collected"), nullptr, QT_TR_N_NOOP("%n failed")},
+        {QT_TR_N_NOOP("%n ejected"), nullptr, QT_TR_N_NOOP("%n not ejected")},
     };
     const auto& words = Words[int(Doing)];
     QStringList parts(tr(words[0], nullptr, Counts[0]));

@@ -4,87 +4,92 @@
 <context>
     <name>BatchCommand</name>
     <message>
-        <location filename="../commandline/batchcommand.cpp" line="42"/>
+        <location filename="../commandline/batchcommand.cpp" line="43"/>
         <source>--clock and --no-clock exclude each other</source>
         <translation>--clock и --no-clock исключают друг друга</translation>
     </message>
     <message>
-        <location filename="../commandline/batchcommand.cpp" line="56"/>
+        <location filename="../commandline/batchcommand.cpp" line="57"/>
         <source>--clock takes now or a time as %1, not %2</source>
         <translation>--clock принимает now или время в виде %1, а не %2</translation>
     </message>
     <message>
-        <location filename="../commandline/batchcommand.cpp" line="101"/>
+        <location filename="../commandline/batchcommand.cpp" line="108"/>
         <source>Write the configuration saved in &lt;preset&gt; (a config.ini) to every --to folder, as &quot;save&quot; would; no window is opened.</source>
         <translation>Записать конфигурацию из &lt;preset&gt; (файл config.ini) в каждую папку --to, как это делает «Сохранить»; окно не открывается.</translation>
     </message>
     <message>
-        <location filename="../commandline/batchcommand.cpp" line="104"/>
+        <location filename="../commandline/batchcommand.cpp" line="111"/>
         <source>A card folder to write to; may be given many times.</source>
         <translation>Папка карты, в которую писать; можно указать много раз.</translation>
     </message>
     <message>
-        <location filename="../commandline/batchcommand.cpp" line="107"/>
+        <location filename="../commandline/batchcommand.cpp" line="114"/>
         <source>Write the clock file with this time: now, or &quot;%1&quot; (default: as SetTime says, with the time of each write).</source>
         <translation>Записать файл часов с этим временем: now или «%1» (по умолчанию — как велит SetTime, со временем каждой записи).</translation>
     </message>
     <message>
-        <location filename="../commandline/batchcommand.cpp" line="111"/>
+        <location filename="../commandline/batchcommand.cpp" line="118"/>
         <source>Write no clock file.</source>
         <translation>Не записывать файл часов.</translation>
     </message>
     <message>
-        <location filename="../commandline/batchcommand.cpp" line="113"/>
+        <location filename="../commandline/batchcommand.cpp" line="120"/>
         <source>Leave the old clock files (time.ok and TimeName) alone.</source>
         <translation>Не трогать старые файлы часов (time.ok и TimeName).</translation>
     </message>
     <message>
-        <location filename="../commandline/batchcommand.cpp" line="115"/>
+        <location filename="../commandline/batchcommand.cpp" line="122"/>
         <source>Once every card is written, unmount and power off each card written and verified, so that it can be taken out.</source>
         <translation>Когда все карты записаны, отмонтировать и отключить каждую записанную и проверенную карту, чтобы её можно было вынуть.</translation>
     </message>
     <message>
-        <location filename="../commandline/batchcommand.cpp" line="118"/>
-        <source>Append the rows of this --write to &lt;file&gt; instead of deployments.csv in the user&apos;s data folder; with --inspect, the card&apos;s last write is looked up there.</source>
-        <translation>Дописать строки этого --write в &lt;file&gt; вместо deployments.csv в папке данных пользователя; с --inspect последняя запись карты ищется там.</translation>
+        <location filename="../commandline/batchcommand.cpp" line="125"/>
+        <source>Append the rows of this --write to &lt;file&gt; instead of deployments.csv in the user&apos;s data folder; with --inspect and --season, the card&apos;s last write is looked up there.</source>
+        <translation>Дописать строки этого --write в &lt;file&gt; вместо deployments.csv в папке данных пользователя; с --inspect и --season последняя запись карты ищется там.</translation>
     </message>
     <message>
-        <location filename="../commandline/batchcommand.cpp" line="122"/>
+        <location filename="../commandline/batchcommand.cpp" line="131"/>
         <source>Compare the config.ini of every --to folder with &lt;preset&gt;, setting by setting; nothing is written.</source>
         <translation>Сравнить config.ini каждой папки --to с &lt;preset&gt; настройку за настройкой; ничего не записывается.</translation>
     </message>
     <message>
-        <location filename="../commandline/batchcommand.cpp" line="126"/>
+        <location filename="../commandline/batchcommand.cpp" line="135"/>
         <source>Report what is on the card in &lt;folder&gt;: config.ini, free space, clock file and recordings.</source>
         <translation>Сообщить, что есть на карте в &lt;folder&gt;: config.ini, свободное место, файл часов и записи.</translation>
     </message>
     <message>
-        <location filename="../commandline/batchcommand.cpp" line="175"/>
+        <location filename="../commandline/batchcommand.cpp" line="163"/>
+        <source>%1 recordings not collected</source>
+        <translation>не собрано записей: %1</translation>
+    </message>
+    <message>
+        <location filename="../commandline/batchcommand.cpp" line="212"/>
         <source>%1 not recorded in %2: %3</source>
         <translation>%1 не записано в %2: %3</translation>
     </message>
     <message>
-        <location filename="../commandline/batchcommand.cpp" line="226"/>
+        <location filename="../commandline/batchcommand.cpp" line="248"/>
         <source>--check, --write, --verify and --inspect exclude each other</source>
         <translation>--check, --write, --verify и --inspect исключают друг друга</translation>
     </message>
     <message>
-        <location filename="../commandline/batchcommand.cpp" line="229"/>
+        <location filename="../commandline/batchcommand.cpp" line="251"/>
         <source>--clock, --no-clock, --keep-old-clock and --eject go with --write</source>
         <translation>--clock, --no-clock, --keep-old-clock и --eject используются вместе с --write</translation>
     </message>
     <message>
-        <location filename="../commandline/batchcommand.cpp" line="231"/>
+        <location filename="../commandline/batchcommand.cpp" line="253"/>
         <source>--record goes with --write or --inspect</source>
         <translation>--record используется вместе с --write или --inspect</translation>
     </message>
     <message>
-        <location filename="../commandline/batchcommand.cpp" line="233"/>
+        <location filename="../commandline/batchcommand.cpp" line="255"/>
         <source>--to goes with --write or --verify</source>
         <translation>--to используется вместе с --write или --verify</translation>
     </message>
     <message>
-        <location filename="../commandline/batchcommand.cpp" line="235"/>
+        <location filename="../commandline/batchcommand.cpp" line="257"/>
         <source>--write and --verify need at least one --to folder</source>
         <translation>--write и --verify требуют хотя бы одну папку --to</translation>
     </message>
@@ -147,12 +152,12 @@
         <translation>%1 больше %2 байт: это не config.ini</translation>
     </message>
     <message>
-        <location filename="../recorder_files/batchwrite.cpp" line="186"/>
+        <location filename="../recorder_files/batchwrite.cpp" line="191"/>
         <source>nothing written: %1</source>
         <translation>ничего не записано: %1</translation>
     </message>
     <message>
-        <location filename="../recorder_files/batchwrite.cpp" line="199"/>
+        <location filename="../recorder_files/batchwrite.cpp" line="236"/>
         <source>the same folder as %1</source>
         <translation>та же папка, что и %1</translation>
     </message>
@@ -228,161 +233,165 @@
         <translation>осталось от прерванной записи: %1</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardreport.cpp" line="45"/>
+        <location filename="../recorder_files/cardreport.cpp" line="47"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardreport.cpp" line="122"/>
-        <source>%1/: the folder cannot be read</source>
-        <translation>%1/: папку не удаётся прочитать</translation>
-    </message>
-    <message>
-        <location filename="../recorder_files/cardreport.cpp" line="95"/>
-        <location filename="../recorder_files/cardreport.cpp" line="138"/>
+        <location filename="../recorder_files/cardreport.cpp" line="108"/>
         <source>%1: skipped: %2</source>
         <translation>%1: пропущен: %2</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardreport.cpp" line="165"/>
+        <location filename="../recorder_files/cardreport.cpp" line="129"/>
         <source>%1 min</source>
         <translation>%1 мин</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardreport.cpp" line="175"/>
+        <location filename="../recorder_files/cardreport.cpp" line="139"/>
         <source>1 recording</source>
         <translation>1 запись</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardreport.cpp" line="176"/>
+        <location filename="../recorder_files/cardreport.cpp" line="140"/>
         <source>%1 recordings</source>
         <translation>записей: %1</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardreport.cpp" line="201"/>
+        <location filename="../recorder_files/cardreport.cpp" line="165"/>
         <source>%1: none on the card</source>
         <translation>%1: на карте нет</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardreport.cpp" line="207"/>
+        <location filename="../recorder_files/cardreport.cpp" line="171"/>
         <source>%1: cannot read it: %2</source>
         <translation>%1: не удаётся прочитать: %2</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardreport.cpp" line="228"/>
+        <location filename="../recorder_files/cardreport.cpp" line="192"/>
         <source>no config.ini to tell when it is full</source>
         <translation>нет config.ini, чтобы сказать, когда карта заполнится</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardreport.cpp" line="242"/>
+        <location filename="../recorder_files/cardreport.cpp" line="206"/>
         <source>clock set: %1 present</source>
         <translation>часы установлены: %1 есть</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardreport.cpp" line="243"/>
+        <location filename="../recorder_files/cardreport.cpp" line="207"/>
         <source>no clock file</source>
         <translation>нет файла часов</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardreport.cpp" line="250"/>
+        <location filename="../recorder_files/cardreport.cpp" line="214"/>
         <source>recordings: none</source>
         <translation>записи: нет</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardreport.cpp" line="251"/>
+        <location filename="../recorder_files/cardreport.cpp" line="215"/>
         <source>recordings: %1, %2 bytes, playing %3, oldest %4, newest %5</source>
         <translation>записи: %1, %2 байт, звучание %3, самая старая %4, самая новая %5</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardreport.cpp" line="264"/>
+        <location filename="../recorder_files/cardreport.cpp" line="228"/>
         <source>more files not counted</source>
         <translation>остальные файлы не подсчитаны</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardreport.cpp" line="286"/>
+        <location filename="../recorder_files/cardreport.cpp" line="258"/>
         <source>card %1</source>
         <translation>карта %1</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardreport.cpp" line="289"/>
+        <location filename="../recorder_files/cardreport.cpp" line="261"/>
         <source>cannot read the card folder: %1</source>
         <translation>не удаётся прочитать папку карты: %1</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardreport.cpp" line="301"/>
+        <location filename="../recorder_files/cardreport.cpp" line="273"/>
         <source>free space: %1 GB (%2 bytes), %3</source>
         <translation>свободно: %1 ГБ (%2 байт), %3</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardreport.cpp" line="307"/>
+        <location filename="../recorder_files/cardreport.cpp" line="279"/>
         <source>free space: unknown</source>
         <translation>свободно: неизвестно</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardreport.cpp" line="309"/>
+        <location filename="../recorder_files/cardreport.cpp" line="281"/>
         <source>clock: %1</source>
         <translation>часы: %1</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardreport.cpp" line="75"/>
+        <location filename="../recorder_files/cardreport.cpp" line="66"/>
         <source>its name is not valid UTF-8</source>
         <translation>его имя — недопустимый UTF-8</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardreport.cpp" line="56"/>
+        <location filename="../recorder_files/cardreport.cpp" line="59"/>
         <source>%1: %2, %3</source>
         <translation>%1: %2, %3</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardreport.cpp" line="167"/>
+        <location filename="../recorder_files/cardreport.cpp" line="131"/>
         <source>%1 s</source>
         <translation>%1 с</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardreport.cpp" line="163"/>
+        <location filename="../recorder_files/cardreport.cpp" line="127"/>
         <source>%1 h</source>
         <translation>%1 ч</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardreport.cpp" line="179"/>
+        <location filename="../recorder_files/cardreport.cpp" line="143"/>
         <source>%1 unreadable</source>
         <translation>нечитаемых: %1</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardreport.cpp" line="257"/>
+        <location filename="../recorder_files/cardreport.cpp" line="221"/>
         <source>; %1 unreadable</source>
         <translation>; нечитаемых: %1</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardreport.cpp" line="238"/>
+        <location filename="../recorder_files/cardreport.cpp" line="202"/>
         <source>, not the time now</source>
         <translation>, это не текущее время</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardreport.cpp" line="239"/>
+        <location filename="../recorder_files/cardreport.cpp" line="203"/>
         <source> (no %1)</source>
         <translation> (нет %1)</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardfiles.cpp" line="34"/>
+        <source>%1: the folder cannot be read</source>
+        <translation>%1: папку не удаётся прочитать</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/cardfiles.cpp" line="91"/>
+        <source>a link, not followed</source>
+        <translation>ссылка, не открывается</translation>
     </message>
 </context>
 <context>
     <name>CardTarget</name>
     <message>
-        <location filename="../card/cardtarget.cpp" line="54"/>
+        <location filename="../card/cardtarget.cpp" line="50"/>
         <source>not a card: on the computer&apos;s own disk (%1)</source>
         <translation>не карта: на собственном диске компьютера (%1)</translation>
     </message>
     <message>
-        <location filename="../card/cardtarget.cpp" line="55"/>
+        <location filename="../card/cardtarget.cpp" line="53"/>
         <source>not a card: on %1 (%2)</source>
         <translation>не карта: на %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../card/cardtarget.cpp" line="58"/>
+        <location filename="../card/cardtarget.cpp" line="56"/>
         <source>a folder inside the card %1 (%2): the recorder reads only the card&apos;s top folder</source>
         <translation>папка внутри карты %1 (%2): диктофон читает только верхнюю папку карты</translation>
     </message>
     <message numerus="yes">
-        <location filename="../card/cardtarget.cpp" line="79"/>
+        <location filename="../card/cardtarget.cpp" line="77"/>
         <source>full after %n days with %1 free</source>
         <translation>
             <numerusform>заполнится через %n день, свободно %1</numerusform>
@@ -577,14 +586,353 @@
         <translation>не удаётся прочитать %1: %2</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardverify.cpp" line="329"/>
+        <location filename="../recorder_files/cardverify.cpp" line="330"/>
         <source>cannot read the preset %1: %2</source>
         <translation>не удаётся прочитать образец %1: %2</translation>
     </message>
     <message>
-        <location filename="../recorder_files/cardverify.cpp" line="339"/>
+        <location filename="../recorder_files/cardverify.cpp" line="340"/>
         <source>nothing compared: every line of %1 must take effect</source>
         <translation>ничего не сравнено: каждая строка %1 должна действовать</translation>
+    </message>
+</context>
+<context>
+    <name>CardsView</name>
+    <message>
+        <location filename="../app/cardsview.cpp" line="51"/>
+        <source>, %1 to %2</source>
+        <translation>, %1–%2</translation>
+    </message>
+    <message>
+        <location filename="../app/cardsview.cpp" line="55"/>
+        <source>no recordings</source>
+        <translation>нет записей</translation>
+    </message>
+    <message>
+        <location filename="../app/cardsview.cpp" line="58"/>
+        <source>none</source>
+        <translation>нет</translation>
+    </message>
+    <message>
+        <location filename="../app/cardsview.cpp" line="85"/>
+        <source>Cards</source>
+        <translation>Карты</translation>
+    </message>
+    <message>
+        <location filename="../app/cardsview.cpp" line="88"/>
+        <source>Cards in the readers</source>
+        <translation>Карты в картридерах</translation>
+    </message>
+    <message>
+        <location filename="../app/cardsview.cpp" line="92"/>
+        <source>Card</source>
+        <translation>Карта</translation>
+    </message>
+    <message>
+        <location filename="../app/cardsview.cpp" line="92"/>
+        <source>Folder</source>
+        <translation>Папка</translation>
+    </message>
+    <message>
+        <location filename="../app/cardsview.cpp" line="92"/>
+        <source>Space</source>
+        <translation>Место</translation>
+    </message>
+    <message>
+        <location filename="../app/cardsview.cpp" line="92"/>
+        <source>Recordings</source>
+        <translation>Записи</translation>
+    </message>
+    <message>
+        <location filename="../app/cardsview.cpp" line="93"/>
+        <source>config.ini</source>
+        <translation>config.ini</translation>
+    </message>
+    <message>
+        <location filename="../app/cardsview.cpp" line="93"/>
+        <source>Progress</source>
+        <translation>Ход</translation>
+    </message>
+    <message>
+        <location filename="../app/cardsview.cpp" line="100"/>
+        <source>Summary</source>
+        <translation>Итог</translation>
+    </message>
+    <message>
+        <location filename="../app/cardsview.cpp" line="125"/>
+        <source>&amp;All</source>
+        <translation>&amp;Все</translation>
+    </message>
+    <message>
+        <location filename="../app/cardsview.cpp" line="125"/>
+        <source>Tick every card</source>
+        <translation>Отметить все карты</translation>
+    </message>
+    <message>
+        <location filename="../app/cardsview.cpp" line="127"/>
+        <source>&amp;None</source>
+        <translation>&amp;Ни одной</translation>
+    </message>
+    <message>
+        <location filename="../app/cardsview.cpp" line="127"/>
+        <source>Untick every card</source>
+        <translation>Снять отметку со всех карт</translation>
+    </message>
+    <message>
+        <location filename="../app/cardsview.cpp" line="131"/>
+        <source>&amp;Write the form</source>
+        <translation>&amp;Записать форму</translation>
+    </message>
+    <message>
+        <location filename="../app/cardsview.cpp" line="132"/>
+        <source>Write what Save writes, the clock as Save sets it, to every ticked card; each card read back and recorded</source>
+        <translation>Записать на каждую отмеченную карту то же, что пишет «Сохранить», и часы так, как их ставит «Сохранить»; каждая карта читается обратно и заносится в журнал</translation>
+    </message>
+    <message>
+        <location filename="../app/cardsview.cpp" line="134"/>
+        <source>&amp;Verify against the form</source>
+        <translation>&amp;Сверить с формой</translation>
+    </message>
+    <message>
+        <location filename="../app/cardsview.cpp" line="135"/>
+        <source>Compare the config.ini of every ticked card with the form, setting by setting; nothing is written</source>
+        <translation>Сравнить config.ini каждой отмеченной карты с формой настройку за настройкой; ничего не записывается</translation>
+    </message>
+    <message>
+        <location filename="../app/cardsview.cpp" line="137"/>
+        <source>&amp;Collect...</source>
+        <translation>С&amp;обрать...</translation>
+    </message>
+    <message>
+        <location filename="../app/cardsview.cpp" line="138"/>
+        <source>Copy the recordings and files of every ticked card, each copy checked, into one archive folder</source>
+        <translation>Скопировать записи и файлы каждой отмеченной карты в одну папку архива, проверяя каждую копию</translation>
+    </message>
+    <message>
+        <location filename="../app/cardsview.cpp" line="140"/>
+        <source>&amp;Eject</source>
+        <translation>&amp;Извлечь</translation>
+    </message>
+    <message>
+        <location filename="../app/cardsview.cpp" line="141"/>
+        <source>Unmount every ticked card and power its reader off</source>
+        <translation>Отмонтировать каждую отмеченную карту и отключить питание её картридера</translation>
+    </message>
+    <message>
+        <location filename="../app/cardsview.cpp" line="148"/>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <location filename="../app/cardsview.cpp" line="149"/>
+        <source>Leave the cards not begun; those under way finish</source>
+        <translation>Не начинать оставшиеся карты; начатые будут доделаны</translation>
+    </message>
+    <message>
+        <location filename="../app/cardsview.cpp" line="151"/>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <location filename="../app/cardsview.cpp" line="188"/>
+        <source>%1 GB, %2 free</source>
+        <translation>%1 ГБ, свободно %2</translation>
+    </message>
+    <message>
+        <location filename="../app/cardsview.cpp" line="229"/>
+        <source>Progress of %1</source>
+        <translation>Ход работы: %1</translation>
+    </message>
+    <message>
+        <location filename="../app/cardsview.cpp" line="231"/>
+        <source>No longer mounted</source>
+        <translation>Больше не подключена</translation>
+    </message>
+    <message>
+        <location filename="../app/cardsview.cpp" line="269"/>
+        <source>DIFFERS: 1 setting</source>
+        <translation>DIFFERS: 1 настройка</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/cardsview.cpp" line="269"/>
+        <source>DIFFERS: %n settings</source>
+        <translation>
+            <numerusform>DIFFERS: %n настройка</numerusform>
+            <numerusform>DIFFERS: %n настройки</numerusform>
+            <numerusform>DIFFERS: %n настроек</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../app/cardsview.cpp" line="301"/>
+        <source>No card is ticked.</source>
+        <translation>Не отмечено ни одной карты.</translation>
+    </message>
+    <message>
+        <location filename="../app/cardsview.cpp" line="326"/>
+        <source>waiting</source>
+        <translation>ожидает</translation>
+    </message>
+    <message>
+        <location filename="../app/cardsview.cpp" line="331"/>
+        <source>Working...</source>
+        <translation>Выполняется...</translation>
+    </message>
+    <message>
+        <location filename="../app/cardsview.cpp" line="347"/>
+        <source>working</source>
+        <translation>выполняется</translation>
+    </message>
+    <message>
+        <location filename="../app/cardsview.cpp" line="411"/>
+        <source>not begun</source>
+        <translation>не начата</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/cardsview.cpp" line="436"/>
+        <source>%n written</source>
+        <translation>
+            <numerusform>%n карта записана</numerusform>
+            <numerusform>%n карты записаны</numerusform>
+            <numerusform>%n карт записано</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/cardsview.cpp" line="436"/>
+        <location filename="../app/cardsview.cpp" line="437"/>
+        <location filename="../app/cardsview.cpp" line="438"/>
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n с ошибкой</numerusform>
+            <numerusform>%n с ошибкой</numerusform>
+            <numerusform>%n с ошибкой</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/cardsview.cpp" line="437"/>
+        <source>%n same</source>
+        <translation>
+            <numerusform>%n карта совпадает</numerusform>
+            <numerusform>%n карты совпадают</numerusform>
+            <numerusform>%n карт совпадают</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/cardsview.cpp" line="437"/>
+        <source>%n differing</source>
+        <translation>
+            <numerusform>%n отличается</numerusform>
+            <numerusform>%n отличаются</numerusform>
+            <numerusform>%n отличаются</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/cardsview.cpp" line="438"/>
+        <source>%n collected</source>
+        <translation>
+            <numerusform>%n карта собрана</numerusform>
+            <numerusform>%n карты собраны</numerusform>
+            <numerusform>%n карт собрано</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/cardsview.cpp" line="439"/>
+        <source>%n ejected</source>
+        <translation>
+            <numerusform>%n карта извлечена</numerusform>
+            <numerusform>%n карты извлечены</numerusform>
+            <numerusform>%n карт извлечено</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/cardsview.cpp" line="439"/>
+        <source>%n not ejected</source>
+        <translation>
+            <numerusform>%n не извлечена</numerusform>
+            <numerusform>%n не извлечены</numerusform>
+            <numerusform>%n не извлечено</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/cardsview.cpp" line="448"/>
+        <source>%n not begun</source>
+        <translation>
+            <numerusform>%n не начата</numerusform>
+            <numerusform>%n не начаты</numerusform>
+            <numerusform>%n не начато</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../app/cardsview.cpp" line="467"/>
+        <source>Nothing written: %1</source>
+        <translation>Ничего не записано: %1</translation>
+    </message>
+    <message>
+        <location filename="../app/cardsview.cpp" line="488"/>
+        <source>Not recorded in %1: %2</source>
+        <translation>Не записано в %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../app/cardsview.cpp" line="543"/>
+        <source>Not recorded in collections.csv: %1</source>
+        <translation>Не записано в collections.csv: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ClearCard</name>
+    <message>
+        <location filename="../commandline/clearcard.cpp" line="30"/>
+        <source>cleared nothing</source>
+        <translation>ничего не удалено</translation>
+    </message>
+    <message>
+        <location filename="../commandline/clearcard.cpp" line="31"/>
+        <source>cleared %1 recordings, %2 GB</source>
+        <translation>удалено записей: %1, %2 ГБ</translation>
+    </message>
+    <message>
+        <location filename="../commandline/clearcard.cpp" line="32"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location filename="../commandline/clearcard.cpp" line="40"/>
+        <source>changed on the card since it was copied</source>
+        <translation>изменён на карте после копирования</translation>
+    </message>
+    <message>
+        <location filename="../commandline/clearcard.cpp" line="41"/>
+        <source>cannot be read again: %1</source>
+        <translation>не удаётся прочитать повторно: %1</translation>
+    </message>
+    <message>
+        <location filename="../commandline/clearcard.cpp" line="44"/>
+        <source>%1 is not listed in its SHA256SUMS</source>
+        <translation>%1 не указан в своём SHA256SUMS</translation>
+    </message>
+    <message>
+        <location filename="../commandline/clearcard.cpp" line="46"/>
+        <source>its copy %1 differs from it</source>
+        <translation>его копия %1 отличается от него</translation>
+    </message>
+    <message>
+        <location filename="../commandline/clearcard.cpp" line="47"/>
+        <source>its copy %1 cannot be read: %2</source>
+        <translation>его копию %1 не удаётся прочитать: %2</translation>
+    </message>
+    <message>
+        <location filename="../commandline/clearcard.cpp" line="58"/>
+        <source>the card cannot be written</source>
+        <translation>на карту не удаётся записать</translation>
+    </message>
+    <message>
+        <location filename="../commandline/clearcard.cpp" line="70"/>
+        <source>%1: %2; kept on the card</source>
+        <translation>%1: %2; оставлен на карте</translation>
+    </message>
+    <message>
+        <location filename="../commandline/clearcard.cpp" line="77"/>
+        <source>cannot remove %1 from the card: %2</source>
+        <translation>не удаётся удалить %1 с карты: %2</translation>
     </message>
 </context>
 <context>
@@ -633,102 +981,144 @@
 <context>
     <name>CollectCard</name>
     <message>
-        <location filename="../commandline/collectcard.cpp" line="91"/>
+        <location filename="../commandline/collectcard.cpp" line="86"/>
         <source>%1: another file has this name in the archive; %2 as %3</source>
         <translation>%1: в архиве уже есть другой файл с этим именем; %2 как %3</translation>
     </message>
     <message>
-        <location filename="../commandline/collectcard.cpp" line="93"/>
+        <location filename="../commandline/collectcard.cpp" line="89"/>
         <source>collected</source>
         <translation>собран</translation>
     </message>
     <message>
-        <location filename="../commandline/collectcard.cpp" line="94"/>
+        <location filename="../commandline/collectcard.cpp" line="88"/>
         <source>already collected</source>
         <translation>уже собран</translation>
     </message>
     <message>
         <location filename="../commandline/collectcard.cpp" line="101"/>
-        <source>the card went away while %1 was read: %2</source>
-        <translation>карта пропала во время чтения %1: %2</translation>
-    </message>
-    <message>
-        <location filename="../commandline/collectcard.cpp" line="104"/>
+        <location filename="../commandline/collectcard.cpp" line="119"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../commandline/collectcard.cpp" line="107"/>
+        <location filename="../commandline/collectcard.cpp" line="104"/>
         <source>cannot collect %1 into the archive: %2</source>
         <translation>не удаётся собрать %1 в архив: %2</translation>
     </message>
     <message>
-        <location filename="../commandline/collectcard.cpp" line="158"/>
+        <location filename="../commandline/collectcard.cpp" line="232"/>
         <source>%1 of %2 files collected into %3</source>
         <translation>собрано файлов: %1 из %2 в %3</translation>
     </message>
     <message>
-        <location filename="../commandline/collectcard.cpp" line="160"/>
+        <location filename="../commandline/collectcard.cpp" line="226"/>
+        <location filename="../commandline/collectcard.cpp" line="234"/>
         <source>%1; %2</source>
         <translation>%1; %2</translation>
     </message>
     <message>
-        <location filename="../commandline/collectcard.cpp" line="162"/>
+        <location filename="../commandline/collectcard.cpp" line="61"/>
+        <source>a link, not collected</source>
+        <translation>ссылка, не собрана</translation>
+    </message>
+    <message>
+        <location filename="../commandline/collectcard.cpp" line="63"/>
+        <source>a pipe or socket, not collected</source>
+        <translation>канал или сокет, не собран</translation>
+    </message>
+    <message>
+        <location filename="../commandline/collectcard.cpp" line="65"/>
+        <source>a device, not collected</source>
+        <translation>устройство, не собрано</translation>
+    </message>
+    <message>
+        <location filename="../commandline/collectcard.cpp" line="85"/>
+        <source>%1: the name is too long for the archive; %2 as %3</source>
+        <translation>%1: имя слишком длинное для архива; %2 как %3</translation>
+    </message>
+    <message>
+        <location filename="../commandline/collectcard.cpp" line="95"/>
+        <source>the card went away after %1 of %2 files</source>
+        <translation>карта пропала после %1 из %2 файлов</translation>
+    </message>
+    <message>
+        <location filename="../commandline/collectcard.cpp" line="236"/>
+        <source>stopped: %1 of %2 files collected; run the same command again to finish</source>
+        <translation>остановлено: собрано %1 из %2 файлов; чтобы закончить, запустите ту же команду снова</translation>
+    </message>
+    <message>
+        <location filename="../commandline/collectcard.cpp" line="240"/>
         <source>cancelled; %1</source>
         <translation>отменено; %1</translation>
     </message>
     <message>
-        <location filename="../commandline/collectcard.cpp" line="164"/>
+        <location filename="../commandline/collectcard.cpp" line="244"/>
         <source>no recordings</source>
         <translation>нет записей</translation>
     </message>
     <message>
-        <location filename="../commandline/collectcard.cpp" line="165"/>
+        <location filename="../commandline/collectcard.cpp" line="245"/>
         <source>%1, %2 GB into %3</source>
         <translation>%1, %2 ГБ в %3</translation>
     </message>
     <message>
-        <location filename="../commandline/collectcard.cpp" line="172"/>
+        <location filename="../commandline/collectcard.cpp" line="253"/>
         <source>%1 of %2 files already collected</source>
         <translation>%1 из %2 файлов уже собраны</translation>
     </message>
     <message>
-        <location filename="../commandline/collectcard.cpp" line="179"/>
+        <location filename="../commandline/collectcard.cpp" line="262"/>
         <source>no archive folder given</source>
         <translation>папка архива не указана</translation>
     </message>
     <message>
-        <location filename="../commandline/collectcard.cpp" line="181"/>
+        <location filename="../commandline/collectcard.cpp" line="268"/>
         <source>the archive %1 is on the card&apos;s own volume: collect onto another disk</source>
         <translation>архив %1 находится на самой карте: собирайте на другой диск</translation>
     </message>
     <message>
-        <location filename="../commandline/collectcard.cpp" line="184"/>
+        <location filename="../commandline/collectcard.cpp" line="271"/>
         <source>cannot create the archive folder %1</source>
         <translation>не удаётся создать папку архива %1</translation>
     </message>
     <message>
-        <location filename="../commandline/collectcard.cpp" line="186"/>
+        <location filename="../commandline/collectcard.cpp" line="273"/>
         <source>the archive %1 is not a folder</source>
         <translation>архив %1 — не папка</translation>
     </message>
     <message>
-        <location filename="../commandline/collectcard.cpp" line="188"/>
+        <location filename="../commandline/collectcard.cpp" line="275"/>
         <source>cannot write into the archive folder %1</source>
         <translation>нет права записи в папку архива %1</translation>
     </message>
     <message>
-        <location filename="../commandline/collectcard.cpp" line="233"/>
-        <source>cannot create the folder %1</source>
-        <translation>не удаётся создать папку %1</translation>
+        <location filename="../commandline/collectcard.cpp" line="469"/>
+        <source>waiting: another collect of this card into %1 is under way</source>
+        <translation>ожидание: в %1 уже идёт другой сбор этой карты</translation>
     </message>
     <message>
-        <location filename="../commandline/collectcard.cpp" line="241"/>
+        <location filename="../commandline/collectcard.cpp" line="476"/>
+        <source>cannot use the folder %1: %2</source>
+        <translation>не удаётся использовать папку %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../commandline/collectcard.cpp" line="371"/>
         <source>cannot write SHA256SUMS: %1</source>
         <translation>не удаётся записать SHA256SUMS: %1</translation>
     </message>
     <message>
-        <location filename="../commandline/collectcard.cpp" line="249"/>
+        <location filename="../commandline/collectcard.cpp" line="373"/>
+        <source>cannot write recordings.csv: %1</source>
+        <translation>не удаётся записать recordings.csv: %1</translation>
+    </message>
+    <message>
+        <location filename="../commandline/collectcard.cpp" line="445"/>
+        <source>another card has the name %1 in the archive: this one is %2</source>
+        <translation>в архиве имя %1 уже носит другая карта: эта карта — %2</translation>
+    </message>
+    <message>
+        <location filename="../commandline/collectcard.cpp" line="461"/>
         <source>more files than a card report looks at: not all collected</source>
         <translation>файлов больше, чем просматривает отчёт о карте: собраны не все</translation>
     </message>
@@ -736,24 +1126,29 @@
 <context>
     <name>CollectCommand</name>
     <message>
-        <location filename="../commandline/collectcommand.cpp" line="71"/>
+        <location filename="../commandline/collectcommand.cpp" line="73"/>
         <source>%1 not recorded: %2</source>
         <translation>%1 не записано в журнал: %2</translation>
     </message>
     <message>
-        <location filename="../commandline/collectcommand.cpp" line="80"/>
-        <source>Copy the recordings, config.ini and clock files of every --from card folder into &lt;archive&gt;/&lt;card&gt;/&lt;date&gt;/, each copy read back and checked against its SHA-256; the card is only read.</source>
-        <translation>Скопировать записи, config.ini и файлы часов каждой папки карты --from в &lt;archive&gt;/&lt;card&gt;/&lt;date&gt;/, каждую копию прочитать обратно и сверить по SHA-256; карта только читается.</translation>
+        <location filename="../commandline/collectcommand.cpp" line="100"/>
+        <source>Copy the recordings and every other file of each --from card folder into &lt;archive&gt;/&lt;card&gt;/&lt;date&gt;/, each copy read back and checked against its SHA-256; the card is only read.</source>
+        <translation>Скопировать записи и все остальные файлы каждой папки карты --from в &lt;archive&gt;/&lt;card&gt;/&lt;date&gt;/, каждую копию прочитать обратно и сверить по SHA-256; карта только читается.</translation>
     </message>
     <message>
-        <location filename="../commandline/collectcommand.cpp" line="91"/>
+        <location filename="../commandline/collectcommand.cpp" line="111"/>
         <source>--collect goes with --from only, not with --%1</source>
         <translation>--collect идёт только с --from, не с --%1</translation>
     </message>
     <message>
-        <location filename="../commandline/collectcommand.cpp" line="95"/>
+        <location filename="../commandline/collectcommand.cpp" line="115"/>
         <source>--collect needs at least one --from card folder</source>
         <translation>--collect нужна хотя бы одна папка карты --from</translation>
+    </message>
+    <message>
+        <location filename="../commandline/collectcommand.cpp" line="144"/>
+        <source>the same card as %1</source>
+        <translation>та же карта, что и %1</translation>
     </message>
 </context>
 <context>
@@ -792,17 +1187,17 @@
 <context>
     <name>ConfigCheck</name>
     <message>
-        <location filename="../commandline/arguments.cpp" line="101"/>
+        <location filename="../commandline/arguments.cpp" line="180"/>
         <source>--free goes with --check, --from with --free</source>
         <translation>--free используется вместе с --check, --from — вместе с --free</translation>
     </message>
     <message>
-        <location filename="../commandline/arguments.cpp" line="111"/>
+        <location filename="../commandline/arguments.cpp" line="190"/>
         <source>--free takes bytes or a number with kB, MB, GB, KiB, MiB or GiB, not %1</source>
         <translation>--free принимает байты или число с kB, MB, GB, KiB, MiB или GiB, а не %1</translation>
     </message>
     <message>
-        <location filename="../commandline/arguments.cpp" line="117"/>
+        <location filename="../commandline/arguments.cpp" line="196"/>
         <source>--from takes a date as YYYY-MM-DD, not %1</source>
         <translation>--from принимает дату в виде YYYY-MM-DD, а не %1</translation>
     </message>
@@ -1810,87 +2205,163 @@ Write there?</source>
 <context>
     <name>DayByDay</name>
     <message>
-        <location filename="../recorder_files/daybyday.cpp" line="117"/>
+        <location filename="../recorder_files/daybyday.cpp" line="277"/>
         <source>1 recording</source>
         <translation>1 запись</translation>
     </message>
     <message>
-        <location filename="../recorder_files/daybyday.cpp" line="117"/>
+        <location filename="../recorder_files/daybyday.cpp" line="277"/>
         <source>%1 recordings</source>
         <translation>записей: %1</translation>
     </message>
     <message>
-        <location filename="../recorder_files/daybyday.cpp" line="122"/>
+        <location filename="../recorder_files/daybyday.cpp" line="282"/>
+        <source>1 day</source>
+        <translation>1 день</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/daybyday.cpp" line="282"/>
+        <source>%1 days</source>
+        <translation>%1 дн.</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/daybyday.cpp" line="287"/>
         <source>%1 min</source>
         <translation>%1 мин</translation>
     </message>
     <message>
-        <location filename="../recorder_files/daybyday.cpp" line="168"/>
+        <location filename="../recorder_files/daybyday.cpp" line="303"/>
+        <location filename="../recorder_files/daybyday.cpp" line="413"/>
+        <source> and %1 more</source>
+        <translation> и ещё %1</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/daybyday.cpp" line="332"/>
         <source>(the recorder stopped: battery, card full?)</source>
         <translation>(диктофон остановился: батарея, карта заполнена?)</translation>
     </message>
     <message>
-        <location filename="../recorder_files/daybyday.cpp" line="172"/>
+        <location filename="../recorder_files/daybyday.cpp" line="336"/>
         <source>no recordings on %1, where the schedule writes %2 %3</source>
         <translation>нет записей %1, когда расписание пишет %2 %3</translation>
     </message>
     <message>
-        <location filename="../recorder_files/daybyday.cpp" line="175"/>
+        <location filename="../recorder_files/daybyday.cpp" line="339"/>
         <source>no recordings from %1 to %2, where the schedule writes %3 a day %4</source>
         <translation>нет записей с %1 по %2, когда расписание пишет %3 в день %4</translation>
     </message>
     <message>
-        <location filename="../recorder_files/daybyday.cpp" line="179"/>
+        <location filename="../recorder_files/daybyday.cpp" line="341"/>
         <source>no recordings from %1 to %2, where the schedule writes %3 in all %4</source>
         <translation>нет записей с %1 по %2, когда расписание пишет всего %3 %4</translation>
     </message>
     <message>
-        <location filename="../recorder_files/daybyday.cpp" line="187"/>
+        <location filename="../recorder_files/daybyday.cpp" line="322"/>
         <source>%1 to %2</source>
         <translation>с %1 по %2</translation>
     </message>
     <message>
-        <location filename="../recorder_files/daybyday.cpp" line="188"/>
+        <location filename="../recorder_files/daybyday.cpp" line="211"/>
+        <source>%1 (header %2 s, sound %3 s)</source>
+        <translation>%1 (заголовок %2 с, звук %3 с)</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/daybyday.cpp" line="347"/>
+        <source>the recorder stopped %1 early (battery, card full?)</source>
+        <translation>диктофон остановился на %1 раньше (батарея, карта заполнена?)</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/daybyday.cpp" line="350"/>
+        <source>%1 a day</source>
+        <translation>%1 в день</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/daybyday.cpp" line="351"/>
+        <source>%1 in all</source>
+        <translation>всего %1</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/daybyday.cpp" line="353"/>
+        <source>no recordings on %1, the day the card came back, where the schedule writes %2: %3</source>
+        <translation>нет записей за %1 (день возврата карты), когда расписание пишет %2: %3</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/daybyday.cpp" line="356"/>
+        <source>no recordings from %1 to %2, the day the card came back, where the schedule writes %3: %4</source>
+        <translation>нет записей с %1 по %2 (день возврата карты), когда расписание пишет %3: %4</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/daybyday.cpp" line="365"/>
+        <source>%1 (%2 of %3)</source>
+        <translation>%1 (%2 из %3)</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/daybyday.cpp" line="369"/>
+        <source> and %1 more days</source>
+        <translation> и ещё %1 дн.</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/daybyday.cpp" line="370"/>
+        <source>less than half of the schedule recorded, with VAS off, on %1: the recorder stopped early (battery, card full?)</source>
+        <translation>записано меньше половины расписания при выключенном VAS, дни %1: диктофон остановился раньше времени (батарея, карта заполнена?)</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/daybyday.cpp" line="379"/>
         <source>recordings dated %1: the recorder&apos;s clock was not set (%2)</source>
         <translation>записи с датой %1: часы диктофона не были установлены (%2)</translation>
     </message>
     <message>
-        <location filename="../recorder_files/daybyday.cpp" line="192"/>
-        <source>recordings dated after today: the recorder&apos;s clock was wrong (%1)</source>
-        <translation>записи с датой позже сегодняшней: часы диктофона шли неверно (%1)</translation>
+        <location filename="../recorder_files/daybyday.cpp" line="382"/>
+        <source>recordings dated %1, after the day the card came back (%2): the recorder&apos;s clock was set ahead (%3)</source>
+        <translation>записи с датой %1, позже дня возврата карты (%2): часы диктофона были выставлены вперёд (%3)</translation>
     </message>
     <message>
-        <location filename="../recorder_files/daybyday.cpp" line="195"/>
+        <location filename="../recorder_files/daybyday.cpp" line="436"/>
+        <source>day by day: no recordings dated between the deployment and the day the card came back</source>
+        <translation>по дням: нет записей с датами между установкой и днём возврата карты</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/daybyday.cpp" line="386"/>
         <source>recordings from before the card&apos;s last write in the record (%1): left on the card from before, or the recorder&apos;s clock was wrong (%2)</source>
         <translation>записи раньше последней записи карты в журнале (%1): остались на карте с прошлого раза, или часы диктофона шли неверно (%2)</translation>
     </message>
     <message>
-        <location filename="../recorder_files/daybyday.cpp" line="206"/>
+        <location filename="../recorder_files/daybyday.cpp" line="407"/>
+        <source>recordings outside every timer&apos;s window (%1): started by hand, or the recorder&apos;s clock was wrong</source>
+        <translation>записи вне окон всех таймеров (%1): запущены вручную, или часы диктофона шли неверно</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/daybyday.cpp" line="415"/>
+        <source>recordings shorter than their header says, counted by their sound: %1: the recorder lost power, or the card was full?</source>
+        <translation>записи короче, чем сказано в заголовке, посчитаны по звуку: %1: у диктофона пропало питание или карта заполнилась?</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/daybyday.cpp" line="427"/>
         <source>day by day: date, recorded, scheduled</source>
         <translation>по дням: дата, записано, по расписанию</translation>
     </message>
     <message>
-        <location filename="../recorder_files/daybyday.cpp" line="215"/>
-        <source>day by day: no recordings with the clock set</source>
-        <translation>по дням: нет записей с установленными часами</translation>
-    </message>
-    <message>
-        <location filename="../recorder_files/daybyday.cpp" line="219"/>
+        <location filename="../recorder_files/daybyday.cpp" line="440"/>
         <source>%1 before %2 left out: the table shows %3 days</source>
         <translation>%1 до %2 не показаны: таблица показывает %3 дней</translation>
     </message>
     <message>
-        <location filename="../recorder_files/daybyday.cpp" line="224"/>
+        <location filename="../recorder_files/daybyday.cpp" line="445"/>
         <source>VAS on: the recorder writes only while it hears sound, the scheduled minutes are the most it writes</source>
         <translation>VAS включён: диктофон пишет, только пока слышит звук, минуты по расписанию — наибольшее, что он запишет</translation>
     </message>
     <message>
-        <location filename="../recorder_files/daybyday.cpp" line="228"/>
+        <location filename="../recorder_files/daybyday.cpp" line="448"/>
+        <source>loop writing: the recorder writes over its oldest sound once %1 Mb are full, the first days may be gone</source>
+        <translation>циклическая запись: когда заполнены %1 МБ, диктофон пишет поверх самого старого звука, первые дни могли пропасть</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/daybyday.cpp" line="453"/>
         <source>recordings after the card&apos;s last write in the record (%1): %2 of %3</source>
         <translation>записи после последней записи карты в журнале (%1): %2 из %3</translation>
     </message>
     <message>
-        <location filename="../recorder_files/daybyday.cpp" line="235"/>
+        <location filename="../recorder_files/daybyday.cpp" line="460"/>
         <source>needs a look:</source>
         <translation>стоит проверить:</translation>
     </message>
@@ -1898,138 +2369,143 @@ Write there?</source>
 <context>
     <name>DayChart</name>
     <message>
-        <location filename="../editor/daychart.cpp" line="53"/>
-        <location filename="../editor/daychart.cpp" line="188"/>
+        <location filename="../editor/daychart.cpp" line="128"/>
         <source>%1 h</source>
         <translation>%1 ч</translation>
     </message>
     <message>
-        <location filename="../editor/daychart.cpp" line="54"/>
-        <location filename="../editor/daychart.cpp" line="146"/>
-        <location filename="../editor/daychart.cpp" line="189"/>
+        <location filename="../editor/daychart.cpp" line="128"/>
+        <location filename="../editor/daychart.cpp" line="158"/>
         <source>%1 min</source>
         <translation>%1 мин</translation>
     </message>
     <message>
-        <location filename="../editor/daychart.cpp" line="80"/>
-        <location filename="../editor/daychart.cpp" line="220"/>
+        <location filename="../editor/daychart.cpp" line="81"/>
+        <location filename="../editor/daychart.cpp" line="235"/>
         <source>recorded</source>
         <translation>записано</translation>
     </message>
     <message>
-        <location filename="../editor/daychart.cpp" line="81"/>
-        <location filename="../editor/daychart.cpp" line="221"/>
+        <location filename="../editor/daychart.cpp" line="82"/>
+        <location filename="../editor/daychart.cpp" line="236"/>
         <source>scheduled</source>
         <translation>по расписанию</translation>
     </message>
     <message>
-        <location filename="../editor/daychart.cpp" line="82"/>
-        <location filename="../editor/daychart.cpp" line="222"/>
+        <location filename="../editor/daychart.cpp" line="83"/>
+        <location filename="../editor/daychart.cpp" line="237"/>
         <source>no recordings</source>
         <translation>нет записей</translation>
     </message>
     <message>
-        <location filename="../editor/daychart.cpp" line="148"/>
+        <location filename="../editor/daychart.cpp" line="160"/>
         <source>no schedule known</source>
         <translation>расписание неизвестно</translation>
     </message>
     <message>
-        <location filename="../editor/daychart.cpp" line="149"/>
+        <location filename="../editor/daychart.cpp" line="161"/>
         <source>%1 scheduled</source>
         <translation>%1 по расписанию</translation>
     </message>
     <message>
-        <location filename="../editor/daychart.cpp" line="150"/>
+        <location filename="../editor/daychart.cpp" line="162"/>
         <source>%1: %2 recorded, %3</source>
         <translation>%1: записано %2, %3</translation>
+    </message>
+    <message>
+        <location filename="../editor/daychart.cpp" line="167"/>
+        <source>and %1 more</source>
+        <translation>и ещё %1</translation>
     </message>
 </context>
 <context>
     <name>Deployment</name>
     <message>
-        <location filename="../recorder_files/deployment.cpp" line="203"/>
+        <location filename="../recorder_files/deployment.cpp" line="228"/>
         <source>its first line is not the header of a record of card writes; nothing is written to it</source>
         <translation>его первая строка не заголовок журнала записей на карты; в него ничего не записано</translation>
     </message>
     <message>
-        <location filename="../recorder_files/deployment.cpp" line="229"/>
+        <location filename="../recorder_files/deployment.cpp" line="242"/>
         <source>its first line is not the header of this record; nothing is written to it</source>
         <translation>его первая строка не заголовок этого журнала; в него ничего не записано</translation>
     </message>
     <message>
-        <location filename="../recorder_files/deployment.cpp" line="192"/>
+        <location filename="../recorder_files/deployment.cpp" line="206"/>
         <source>cannot create the folder %1</source>
         <translation>не удаётся создать папку %1</translation>
     </message>
 </context>
 <context>
-    <name>FilePlatform</name>
-    <message>
-        <location filename="../platform/fileplatform_posix.cpp" line="32"/>
-        <source>It is a folder, not a file</source>
-        <translation>Это папка, а не файл</translation>
-    </message>
-    <message>
-        <location filename="../platform/fileplatform_posix.cpp" line="34"/>
-        <source>It is a pipe or socket, not a file</source>
-        <translation>Это канал или сокет, а не файл</translation>
-    </message>
-    <message>
-        <location filename="../platform/fileplatform_posix.cpp" line="35"/>
-        <source>It is a device, not a file</source>
-        <translation>Это устройство, а не файл</translation>
-    </message>
-    <message>
-        <location filename="../platform/fileplatform_posix.cpp" line="268"/>
-        <source>No file name</source>
-        <translation>Нет имени файла</translation>
-    </message>
-</context>
-<context>
     <name>PlimoAppWindow</name>
     <message>
-        <location filename="../app/plimoappwindow.cpp" line="63"/>
+        <location filename="../app/plimoappwindow.cpp" line="67"/>
         <source>Config files (*.ini);;All files (*.*)</source>
         <translation>Файлы настроек (*.ini);;Все файлы (*.*)</translation>
     </message>
     <message>
-        <location filename="../app/plimoappwindow.cpp" line="43"/>
+        <location filename="../app/plimoappwindow.cpp" line="46"/>
         <source>Plimo player configurator</source>
         <translation>Настройка плеера Plimo</translation>
     </message>
     <message>
-        <location filename="../app/plimoappwindow.cpp" line="56"/>
-        <location filename="../app/startup.cpp" line="236"/>
+        <location filename="../app/plimoappwindow.cpp" line="59"/>
+        <location filename="../app/startup.cpp" line="240"/>
         <source>Ready</source>
         <translation>Готово</translation>
     </message>
     <message>
-        <location filename="../app/plimoappwindow.cpp" line="107"/>
+        <location filename="../app/plimoappwindow.cpp" line="111"/>
         <source>Card report...</source>
         <translation>Отчёт о карте...</translation>
     </message>
     <message>
-        <location filename="../app/plimoappwindow.cpp" line="113"/>
+        <location filename="../app/plimoappwindow.cpp" line="117"/>
         <source>Collect recordings...</source>
         <translation>Собрать записи...</translation>
     </message>
     <message>
-        <location filename="../app/plimoappwindow.cpp" line="115"/>
+        <location filename="../app/plimoappwindow.cpp" line="119"/>
         <source>Copy the card&apos;s recordings and files, each copy checked, into an archive folder; the card is only read</source>
         <translation>Скопировать записи и файлы карты в папку архива, проверяя каждую копию; карта только читается</translation>
     </message>
     <message>
-        <location filename="../app/plimoappwindow.cpp" line="109"/>
+        <location filename="../app/plimoappwindow.cpp" line="113"/>
         <source>What is on the card: config.ini, free space, clock file and recordings</source>
         <translation>Что есть на карте: config.ini, свободное место, файл часов и записи</translation>
     </message>
     <message>
-        <location filename="../app/plimoappwindow.cpp" line="139"/>
+        <location filename="../app/plimoappwindow.cpp" line="125"/>
+        <source>Season...</source>
+        <translation>Сезон...</translation>
+    </message>
+    <message>
+        <location filename="../app/plimoappwindow.cpp" line="127"/>
+        <source>Every card of an archive day by day: which recorders worked on which days</source>
+        <translation>Все карты архива по дням: какие диктофоны работали в какие дни</translation>
+    </message>
+    <message>
+        <location filename="../app/plimoappwindow.cpp" line="155"/>
+        <source>Car&amp;ds...</source>
+        <translation>&amp;Карты...</translation>
+    </message>
+    <message>
+        <location filename="../app/plimoappwindow.cpp" line="157"/>
+        <source>Every card in the readers: write, verify, collect and eject many cards at once</source>
+        <translation>Все карты в картридерах: записать, сверить, собрать и извлечь много карт сразу</translation>
+    </message>
+    <message>
+        <location filename="../app/plimoappwindow.cpp" line="190"/>
         <source>Card report of %1</source>
         <translation>Отчёт о карте %1</translation>
     </message>
     <message>
-        <location filename="../app/plimoappwindow.cpp" line="252"/>
+        <location filename="../app/plimoappwindow.cpp" line="294"/>
+        <source>Closing once the cards under way are done...</source>
+        <translation>Закрытие после завершения начатых карт...</translation>
+    </message>
+    <message>
+        <location filename="../app/plimoappwindow.cpp" line="315"/>
         <source>Loading aborted</source>
         <translation>Загрузка отменена</translation>
     </message>
@@ -2064,7 +2540,7 @@ Write there?</source>
         <translation>Папка карты не найдена</translation>
     </message>
     <message>
-        <location filename="../recorder_files/derived.cpp" line="86"/>
+        <location filename="../recorder_files/derived.cpp" line="85"/>
         <source>%1 GB</source>
         <translation>%1 ГБ</translation>
     </message>
@@ -2095,14 +2571,19 @@ Write there?</source>
 <context>
     <name>SafeWrite</name>
     <message>
-        <location filename="../platform/savefile.cpp" line="31"/>
+        <location filename="../platform/savefile.cpp" line="32"/>
         <source>%1; the file holds its old contents again</source>
         <translation>%1; в файле снова прежнее содержимое</translation>
     </message>
     <message>
-        <location filename="../platform/savefile.cpp" line="33"/>
+        <location filename="../platform/savefile.cpp" line="34"/>
         <source>%1; putting the old contents back failed too (%2): the file may be damaged and must be written again</source>
         <translation>%1; вернуть прежнее содержимое тоже не удалось (%2): файл может быть повреждён, его нужно записать заново</translation>
+    </message>
+    <message>
+        <location filename="../platform/savefile.cpp" line="49"/>
+        <source>the card went away</source>
+        <translation>карта пропала</translation>
     </message>
 </context>
 <context>
@@ -2232,34 +2713,173 @@ Write there?</source>
     </message>
 </context>
 <context>
+    <name>Season</name>
+    <message>
+        <location filename="../recorder_files/season.cpp" line="114"/>
+        <source>no list of recordings: its first line is not the header --collect writes</source>
+        <translation>не список записей: первая строка — не тот заголовок, что пишет --collect</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/season.cpp" line="151"/>
+        <source>%1%2: %3</source>
+        <translation>%1%2: %3</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/season.cpp" line="159"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/season.cpp" line="207"/>
+        <source>cannot read the folder %1</source>
+        <translation>не удаётся прочитать папку %1</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/season.cpp" line="208"/>
+        <source>no folder %1</source>
+        <translation>нет папки %1</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/season.cpp" line="229"/>
+        <source>%1 holds no collection: no folder &lt;card&gt;/&lt;YYYY-MM-DD&gt;/ with a %2, as --collect makes them</source>
+        <translation>в %1 нет ни одного сбора: нет папки &lt;card&gt;/&lt;YYYY-MM-DD&gt;/ с %2, какие создаёт --collect</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/season.cpp" line="280"/>
+        <source>%1 to %2, </source>
+        <translation>с %1 по %2, </translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/season.cpp" line="282"/>
+        <source>%1 of %2 days recorded, %3, %4 days without recordings, %5 recordings from a clock set wrong</source>
+        <translation>записано дней: %1 из %2, %3, дней без записей: %4, записей с неверными часами: %5</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/season.cpp" line="297"/>
+        <source>FAILED %1: %2</source>
+        <translation>FAILED %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/season.cpp" line="310"/>
+        <source>season %1: %2 deployments, %3 need a look; %4 of %5 days recorded, %6</source>
+        <translation>сезон %1: установок: %2, требуют внимания: %3; записано дней: %4 из %5, %6</translation>
+    </message>
+</context>
+<context>
+    <name>SeasonCommand</name>
+    <message>
+        <location filename="../commandline/seasoncommand.cpp" line="49"/>
+        <source>FAILED %1: %2</source>
+        <translation>FAILED %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../commandline/seasoncommand.cpp" line="59"/>
+        <source>Tell every card of an &lt;archive&gt; filled by --collect day by day (from the recordings.csv of its collection folders and the record of card writes) and write season.csv, deployments-table.csv and season.png into it.</source>
+        <translation>Рассказать по дням о каждой карте в &lt;archive&gt;, заполненном через --collect (по recordings.csv его папок сборов и журналу записей карт), и записать в него season.csv, deployments-table.csv и season.png.</translation>
+    </message>
+    <message>
+        <location filename="../commandline/seasoncommand.cpp" line="71"/>
+        <source>--season goes with --record only, not with --%1</source>
+        <translation>--season идёт только с --record, не с --%1</translation>
+    </message>
+    <message>
+        <location filename="../commandline/seasoncommand.cpp" line="95"/>
+        <source>wrote season.csv, deployments-table.csv and season.png into %1</source>
+        <translation>season.csv, deployments-table.csv и season.png записаны в %1</translation>
+    </message>
+</context>
+<context>
+    <name>SeasonView</name>
+    <message>
+        <location filename="../app/seasonwindow.cpp" line="40"/>
+        <source>%1: click for its report</source>
+        <translation>%1: щёлкните, чтобы открыть отчёт</translation>
+    </message>
+    <message>
+        <location filename="../app/seasonwindow.cpp" line="46"/>
+        <source>schedule not known</source>
+        <translation>расписание неизвестно</translation>
+    </message>
+    <message>
+        <location filename="../app/seasonwindow.cpp" line="47"/>
+        <source>%1 min scheduled</source>
+        <translation>по расписанию %1 мин</translation>
+    </message>
+    <message>
+        <location filename="../app/seasonwindow.cpp" line="49"/>
+        <source>1 recording</source>
+        <translation>1 запись</translation>
+    </message>
+    <message>
+        <location filename="../app/seasonwindow.cpp" line="50"/>
+        <source>%1 recordings</source>
+        <translation>записей: %1</translation>
+    </message>
+    <message>
+        <location filename="../app/seasonwindow.cpp" line="51"/>
+        <source>%1, %2: %3 min recorded, %4, %5</source>
+        <translation>%1, %2: записано %3 мин, %4, %5</translation>
+    </message>
+    <message>
+        <location filename="../app/seasonwindow.cpp" line="56"/>
+        <source>%1, %2: not out</source>
+        <translation>%1, %2: не в поле</translation>
+    </message>
+    <message>
+        <location filename="../app/seasonwindow.cpp" line="90"/>
+        <source>Reading the season of %1...</source>
+        <translation>Чтение сезона %1...</translation>
+    </message>
+    <message>
+        <location filename="../app/seasonwindow.cpp" line="91"/>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <location filename="../app/seasonwindow.cpp" line="107"/>
+        <source>cancelled</source>
+        <translation>отменено</translation>
+    </message>
+    <message>
+        <location filename="../app/seasonwindow.cpp" line="124"/>
+        <source>Season</source>
+        <translation>Сезон</translation>
+    </message>
+    <message>
+        <location filename="../app/seasonwindow.cpp" line="130"/>
+        <source>Season of %1</source>
+        <translation>Сезон %1</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
-        <location filename="../app/startup.cpp" line="121"/>
+        <location filename="../app/startup.cpp" line="122"/>
         <source>%1 is no preferences file: it is left as it is, and the preferences of this run will not be saved</source>
         <translation>%1 — не файл настроек: он остаётся как есть, а настройки этого сеанса не будут сохранены</translation>
     </message>
     <message>
-        <location filename="../app/startup.cpp" line="125"/>
+        <location filename="../app/startup.cpp" line="126"/>
         <source>To open a config.ini, use Load from, or --check in a terminal</source>
         <translation>Чтобы открыть config.ini, используйте «Открыть» или --check в терминале</translation>
     </message>
     <message>
-        <location filename="../app/startup.cpp" line="91"/>
+        <location filename="../app/startup.cpp" line="92"/>
         <source>Cannot read the preferences file %1: %2. Starting with the defaults; the file is left unchanged.</source>
         <translation>Не удаётся прочитать файл настроек программы %1: %2. Программа запускается с настройками по умолчанию, файл не изменяется.</translation>
     </message>
     <message>
-        <location filename="../app/startup.cpp" line="105"/>
+        <location filename="../app/startup.cpp" line="106"/>
         <source>%1: %2. Save refuses to write the card until the names differ.</source>
         <translation>%1: %2. «Сохранить» не будет писать на карту, пока имена не станут разными.</translation>
     </message>
     <message>
-        <location filename="../app/startup.cpp" line="143"/>
+        <location filename="../app/startup.cpp" line="144"/>
         <source>The card path %1 cannot be kept in the preferences file: %2. The path stored before is kept.</source>
         <translation>Путь к карте %1 нельзя сохранить в файле настроек программы: %2. Остаётся прежний сохранённый путь.</translation>
     </message>
     <message>
-        <location filename="../app/startup.cpp" line="150"/>
+        <location filename="../app/startup.cpp" line="151"/>
         <source>Cannot write the preferences file %1: %2</source>
         <translation>Не удаётся записать файл настроек программы %1: %2</translation>
     </message>
@@ -2273,12 +2893,12 @@ Write there?</source>
     </message>
     <message>
         <location filename="../card/udisks.cpp" line="96"/>
-        <location filename="../card/udisks.cpp" line="248"/>
+        <location filename="../card/udisks.cpp" line="239"/>
         <source>UDisks2 does not answer</source>
         <translation>UDisks2 не отвечает</translation>
     </message>
     <message>
-        <location filename="../card/udisks.cpp" line="247"/>
+        <location filename="../card/udisks.cpp" line="238"/>
         <source>not on a removable card that UDisks2 knows</source>
         <translation>не на съёмной карте, известной UDisks2</translation>
     </message>
@@ -2286,14 +2906,19 @@ Write there?</source>
 <context>
     <name>VerifiedCopy</name>
     <message>
-        <location filename="../commandline/verifiedcopy.cpp" line="175"/>
-        <source>cannot create the folder %1</source>
-        <translation>не удаётся создать папку %1</translation>
+        <location filename="../commandline/verifiedcopy.cpp" line="155"/>
+        <source>changed while it was copied; collect again</source>
+        <translation>изменился во время копирования; соберите снова</translation>
     </message>
     <message>
-        <location filename="../commandline/verifiedcopy.cpp" line="198"/>
+        <location filename="../commandline/verifiedcopy.cpp" line="170"/>
         <source>the copy read back from the archive differs from the card</source>
         <translation>копия, прочитанная из архива, отличается от карты</translation>
+    </message>
+    <message>
+        <location filename="../commandline/verifiedcopy.cpp" line="204"/>
+        <source>cannot create the folder %1: %2</source>
+        <translation>не удаётся создать папку %1: %2</translation>
     </message>
 </context>
 <context>
@@ -2304,17 +2929,17 @@ Write there?</source>
         <translation>формат %1</translation>
     </message>
     <message>
-        <location filename="../recorder_files/wavheader.cpp" line="170"/>
+        <location filename="../recorder_files/wavheader.cpp" line="182"/>
         <source>not a WAV file</source>
         <translation>это не WAV-файл</translation>
     </message>
     <message>
-        <location filename="../recorder_files/wavheader.cpp" line="180"/>
+        <location filename="../recorder_files/wavheader.cpp" line="192"/>
         <source>fmt chunk too short</source>
         <translation>блок fmt слишком короткий</translation>
     </message>
     <message>
-        <location filename="../recorder_files/wavheader.cpp" line="185"/>
+        <location filename="../recorder_files/wavheader.cpp" line="197"/>
         <source>data chunk before the fmt chunk</source>
         <translation>блок data стоит перед блоком fmt</translation>
     </message>
@@ -2329,12 +2954,12 @@ Write there?</source>
         <translation>0 байт в секунду в блоке fmt</translation>
     </message>
     <message>
-        <location filename="../recorder_files/wavheader.cpp" line="194"/>
+        <location filename="../recorder_files/wavheader.cpp" line="206"/>
         <source>no data chunk in the first %1 KiB</source>
         <translation>нет блока data в первых %1 КиБ</translation>
     </message>
     <message>
-        <location filename="../recorder_files/wavheader.cpp" line="195"/>
+        <location filename="../recorder_files/wavheader.cpp" line="207"/>
         <source>no fmt chunk in the first %1 KiB</source>
         <translation>нет блока fmt в первых %1 КиБ</translation>
     </message>
@@ -2354,12 +2979,12 @@ Write there?</source>
         <translation>блок %1 из %2 байт не содержит звука</translation>
     </message>
     <message>
-        <location filename="../recorder_files/wavheader.cpp" line="153"/>
+        <location filename="../recorder_files/wavheader.cpp" line="165"/>
         <source>unfinished recording (the recorder stopped before closing it)</source>
         <translation>незавершённая запись (диктофон остановился, не закрыв её)</translation>
     </message>
     <message>
-        <location filename="../recorder_files/wavheader.cpp" line="156"/>
+        <location filename="../recorder_files/wavheader.cpp" line="168"/>
         <source>header&apos;s byte rate %1 does not match %2 Hz %3: counted as %4 B/s</source>
         <translation>скорость %1 байт/с в заголовке не соответствует %2 Гц %3: посчитано как %4 Б/с</translation>
     </message>
