@@ -23,7 +23,7 @@
 namespace
 {
 
-const char* const CommandOptions[] = {"check",    "free",    "from",    "help",   "clear",
+const char* const CommandOptions[] = {"check",    "free",    "from",    "help",  "clear",
                                       "help-all", "version", "collect", "season"};
 
 // Qt's own options that take a value (-platform offscreen, -style fusion ...): passed on

@@ -27,8 +27,8 @@ struct DeploymentRow {
     qint64 bytesADay = 0;
     int daysUntilFull = -1; // from `at`'s date with the card's free space; -1 never
     bool freeSpaceKnown = false;
-    QString isCard; // "yes": the top folder of a card; else why the recorder will not read
-                    // the folder ("not a card: ..."); empty when not known
+    QString isCard;       // "yes": the top folder of a card; else why the recorder will not read
+                          // the folder ("not a card: ..."); empty when not known
     int uncollected = -1; // recordings on the card no collection holds; -1 not known
 };
 

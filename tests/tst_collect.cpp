@@ -136,7 +136,7 @@ QMap<QString, QByteArray> Recordings(const QMap<QString, QByteArray>& files)
 // Whatever went wrong, every recording is on the card as it was or has a verified copy
 // in the archive; everything that is no recording stays on the card. Empty when so.
 QString LostRecording(const QString& card, const QString& archive,
-                             const QMap<QString, QByteArray>& before)
+                      const QMap<QString, QByteArray>& before)
 {
     const QMap<QString, QByteArray> now = Files(card), archived = Files(archive);
     for (auto it = before.cbegin(); it != before.cend(); ++it) {
@@ -146,8 +146,8 @@ QString LostRecording(const QString& card, const QString& archive,
             return it.key() + " changed on the card";
         if (!Recordings(before).contains(it.key()))
             return it.key() + " left the card, and it is no recording";
-        const auto copy = std::find_if(
-            archived.keyValueBegin(), archived.keyValueEnd(), [&](const auto& entry) {
+        const auto copy =
+            std::find_if(archived.keyValueBegin(), archived.keyValueEnd(), [&](const auto& entry) {
                 return entry.first.section('/', 2) == it.key() && entry.second == it.value();
             });
         if (copy == archived.keyValueEnd())
@@ -676,14 +676,14 @@ private slots:
             WriteAll(card + "/REC/F0006.WAV", WavBytes(1, 8000, 8000));
         if (before.contains("touch")) {
             QFile file(card + "/D0004.WAV");
-            QVERIFY(file.open(QIODevice::ReadWrite) &&
-                    file.setFileTime(QDateTime::currentDateTime(),
-                                     QFileDevice::FileModificationTime));
+            QVERIFY(
+                file.open(QIODevice::ReadWrite) &&
+                file.setFileTime(QDateTime::currentDateTime(), QFileDevice::FileModificationTime));
         }
         WriteAll(folder + "/preset.ini", "M,8,uLaw\r\nEvent=all\r\nT1,*.*,8:0,60\r\n");
         QProcess write;
-        write.start(PLIMO_BINARY, {"--write", folder + "/preset.ini", "--to", card,
-                                   "no-preferences.cfg"});
+        write.start(PLIMO_BINARY,
+                    {"--write", folder + "/preset.ini", "--to", card, "no-preferences.cfg"});
         QVERIFY(write.waitForFinished(30000));
         qputenv("XDG_DATA_HOME", QFile::encodeName(Path("data")));
         const QString out = write.readAllStandardOutput();

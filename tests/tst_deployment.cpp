@@ -457,9 +457,11 @@ private slots:
         QTest::addColumn<QString>("month"); // in the tip and the note
         QTest::addColumn<QString>("point"); // of the free space in gigabytes
         QTest::newRow("US") << QLocale(QLocale::English, QLocale::UnitedStates) << "M/d"
-                            << "d MMMM" << ".";
+                            << "d MMMM"
+                            << ".";
         QTest::newRow("Russian") << QLocale(QLocale::Russian, QLocale::Russia) << "dd.MM"
-                                 << "d MMMM" << ",";
+                                 << "d MMMM"
+                                 << ",";
     }
     void cardReportPicture()
     {
