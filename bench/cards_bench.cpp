@@ -7,13 +7,13 @@
 #include "app/cardsview.h"
 #include "app/collectwindow.h"
 #include "app/plimoappwindow.h"
+#include "bench/stallwatch.h"
 #include "editor/cardpicker.h"
 #include "editor/configeditwindow.h"
 #include "tests/wavfiles.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QStorageInfo>
@@ -89,17 +89,8 @@ int main(int argc, char** argv)
     ChooseArchiveFolder = [archive](QWidget*) { return archive; };
     view->TickAll(true);
 
-    QElapsedTimer clock;
-    qint64 last = 0, longest = 0;
-    QTimer tick;
-    tick.setInterval(1);
-    QObject::connect(&tick, &QTimer::timeout, [&] {
-        const qint64 now = clock.nsecsElapsed();
-        longest = qMax(longest, now - last);
-        last = now;
-    });
-    clock.start();
-    tick.start();
+    StallWatch stalls;
+    stalls.Start();
     QSignalSpy done(view, &CardsView::actionDone);
     for (CardsView::Action action :
          {CardsView::Action::Write, CardsView::Action::Verify, CardsView::Action::Collect}) {
@@ -111,13 +102,13 @@ int main(int argc, char** argv)
         }
         std::fprintf(stderr, "%s\n", qPrintable(done.at(0).at(0).toString()));
     }
-    const qint64 all = clock.elapsed();
+    const qint64 all = stalls.ElapsedMs();
     delete window;
     for (int i = 0; i < Cards; ++i) {
         QProcess::execute("fusermount",
                           {"-u", "-z", dir.filePath(QStringLiteral("card%1").arg(i))});
         daemons[i].waitForFinished(5000);
     }
-    std::printf("cards_stall_ms=%.1f cards_ms=%lld\n", longest / 1e6, all);
+    std::printf("cards_stall_ms=%.1f cards_ms=%lld\n", stalls.LongestMs(), all);
     return 0;
 }

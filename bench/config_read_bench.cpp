@@ -3,6 +3,7 @@
 //   read_mb_per_s=<ReadConfigSettings over 10 MB of hostile lines, best of 5>
 //   load_stall_ms=<longest gap between ticks of a 1 ms timer while the form loads>
 #include "app/plimoappwindow.h"
+#include "bench/stallwatch.h"
 #include "editor/configeditwindow.h"
 #include "recorder_files/configsettings.h"
 
@@ -69,19 +70,9 @@ double LoadStall(int argc, char** argv)
     file.close();
     auto* window = new PlimoAppWindow; // deletes itself when closed
     window->show();
-    QElapsedTimer clock;
-    qint64 last = 0, longest = 0;
-    QTimer tick;
-    tick.setInterval(1);
-    QObject::connect(&tick, &QTimer::timeout, [&] {
-        const qint64 now = clock.nsecsElapsed();
-        longest = qMax(longest, now - last);
-        last = now;
-    });
+    StallWatch stalls;
     QTimer::singleShot(200, [&] {
-        clock.start();
-        last = 0;
-        tick.start();
+        stalls.Start();
         QTimer::singleShot(5, [&] {
             if (!window->editor()->LoadFile(name).ok)
                 std::fprintf(stderr, "the form refused the file\n");
@@ -89,7 +80,7 @@ double LoadStall(int argc, char** argv)
         QTimer::singleShot(300, window, &QWidget::close);
     });
     app.exec();
-    return longest / 1e6;
+    return stalls.LongestMs();
 }
 
 } // namespace
