@@ -92,6 +92,18 @@ QString ChecksumFault(const QString& folder)
 // not the card's file of that name (the collection folder is ARCHIVE/<card>/<date>/), or
 // a failing sha256sum -c; empty when all is well. With complete, one collection holds
 // every card file and its SHA256SUMS.
+// The fault library's settings among a row's faults, {} standing for the row's folder.
+QMap<QString, QString> FaultEnvironment(const QStringList& faults, const QString& folder)
+{
+    QMap<QString, QString> environment;
+    for (const QString& setting : faults) {
+        if (setting.startsWith("PLIMO"))
+            environment.insert(setting.section('=', 0, 0),
+                               setting.section('=', 1).replace("{}", folder));
+    }
+    return environment;
+}
+
 QString ArchiveFault(const QString& archive, const QMap<QString, QByteArray>& card, bool complete)
 {
     QMap<QString, QMap<QString, QByteArray>> collections;
@@ -402,12 +414,7 @@ private slots:
         const QString folder = Path(QString("faults/") + QTest::currentDataTag());
         const QString card = folder + "/card", archive = folder + "/archive";
         told.replace("{}", folder);
-        QMap<QString, QString> environment;
-        for (const QString& setting : faults) {
-            if (setting.startsWith("PLIMO"))
-                environment.insert(setting.section('=', 0, 0),
-                                   setting.section('=', 1).replace("{}", folder));
-        }
+        const QMap<QString, QString> environment = FaultEnvironment(faults, folder);
         const bool tmpfs = faults.contains("tmpfs"), pull = faults.contains("pull");
         QProcess daemon;
         if ((tmpfs || pull) && !ownMounts)
@@ -534,12 +541,7 @@ private slots:
         const QString folder = Path(QString("clear/") + QTest::currentDataTag());
         const QString card = folder + "/card", archive = folder + "/archive";
         told.replace("{}", folder).replace("{date}", QDate::currentDate().toString(Qt::ISODate));
-        QMap<QString, QString> environment;
-        for (const QString& setting : faults) {
-            if (setting.startsWith("PLIMO"))
-                environment.insert(setting.section('=', 0, 0),
-                                   setting.section('=', 1).replace("{}", folder));
-        }
+        const QMap<QString, QString> environment = FaultEnvironment(faults, folder);
         const bool tmpfs = faults.contains("tmpfs"), readOnly = faults.contains("read-only");
         if ((tmpfs || readOnly) && !ownMounts)
             QSKIP("no mount namespace of our own here");
