@@ -108,28 +108,30 @@ void PlimoAppWindow::WatchCardRecordings()
     auto* label = new QLabel(statusBar());
     label->setObjectName(QStringLiteral("card recordings"));
     statusBar()->addPermanentWidget(label);
-    auto* report = new QPushButton(tr("Card report..."), statusBar());
-    report->setObjectName(QStringLiteral("card report"));
-    report->setToolTip(tr("What is on the card: config.ini, free space, clock file and "
-                          "recordings"));
-    statusBar()->addPermanentWidget(report);
-    connect(report, &QPushButton::clicked, this, &PlimoAppWindow::ShowCardReport);
-    auto* collect = new QPushButton(tr("Collect recordings..."), statusBar());
-    collect->setObjectName(QStringLiteral("collect recordings"));
-    collect->setToolTip(tr("Copy the card's recordings and files, each copy checked, into an "
-                           "archive folder; the card is only read"));
-    statusBar()->addPermanentWidget(collect);
-    connect(collect, &QPushButton::clicked, this, [this] {
-        CollectRecordingsOfCard(this, CardFolder(Editor->CardPath()), showCollected);
-    });
-    auto* season = new QPushButton(tr("Season..."), statusBar());
-    season->setObjectName(QStringLiteral("season"));
-    season->setToolTip(tr("Every card of an archive day by day: which recorders worked on "
-                          "which days"));
-    statusBar()->addPermanentWidget(season);
-    connect(season, &QPushButton::clicked, this, [this] {
-        ShowSeason(this, [this](const QString& collection) { ShowCardReportOf(collection); });
-    });
+    const auto button = [this](const QString& text, const char* name, const QString& tip) {
+        auto* b = new QPushButton(text, statusBar());
+        b->setObjectName(QLatin1String(name));
+        b->setToolTip(tip);
+        statusBar()->addPermanentWidget(b);
+        return b;
+    };
+    connect(button(tr("Card report..."), "card report",
+                   tr("What is on the card: config.ini, free space, clock file and "
+                      "recordings")),
+            &QPushButton::clicked, this, &PlimoAppWindow::ShowCardReport);
+    connect(button(tr("Collect recordings..."), "collect recordings",
+                   tr("Copy the card's recordings and files, each copy checked, into an "
+                      "archive folder; the card is only read")),
+            &QPushButton::clicked, this, [this] {
+                CollectRecordingsOfCard(this, CardFolder(Editor->CardPath()), showCollected);
+            });
+    connect(button(tr("Season..."), "season",
+                   tr("Every card of an archive day by day: which recorders worked on "
+                      "which days")),
+            &QPushButton::clicked, this, [this] {
+                ShowSeason(this,
+                           [this](const QString& collection) { ShowCardReportOf(collection); });
+            });
     ReportAsker = new CardReportAsker(this);
     CardRecordings = new CardRecordingsMonitor(this);
     connect(CardRecordings, &CardRecordingsMonitor::textChanged, label,
