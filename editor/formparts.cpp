@@ -2,11 +2,12 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPaintEvent>
-#include <QPixmapCache>
+#include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSpinBox>
@@ -25,7 +26,8 @@ namespace
 // draws one: the form's frames cost more than the rest of its first paint and have the
 // engine start helper threads. Stretched by Qt once, one pixel each way, the picture gives
 // the pixels every larger stretch gives (Fusion's is the same all along its edges and
-// middle); repeated unscaled, that copy draws the frame of any larger box.
+// middle). That copy's corners, and its edges and middle filled line by line each with its
+// one colour, draw the frame of any larger box.
 const QString FusionFramePicture =
     QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png");
 const QMargins FusionFrameCorners(6, 6, 6, 6);
@@ -54,16 +56,91 @@ bool StretchesLikeRepeats(const QImage& image, const QMargins& corners)
     return true;
 }
 
-// Fusion's frame picture stretched by Qt one pixel each way, smoothly or not as the
-// painter would; null when it does not repeat. Read with Qt's own PNG reader alone: the
-// image-format plugins are not loaded for it.
-QPixmap RepeatableFrame(bool smooth)
+// A frame picture that StretchesLikeRepeats, cut into what repeats: each line of its edges
+// and its middle are of one colour, so that a frame of any larger size is its four corners
+// and a few fills of one colour each: the pixels of the picture repeated, in a few dozen
+// fills instead of hundreds of pieces of picture.
+class RepeatedFrame
 {
-    static bool refused = false;
-    const QString key = smooth ? QStringLiteral("form frame smooth") : QStringLiteral("form frame");
-    QPixmap frame;
-    if (refused || QPixmapCache::find(key, &frame))
+public:
+    RepeatedFrame() = default;
+    RepeatedFrame(const QImage& picture, const QMargins& corners)
+        : Picture(picture), Corners(corners)
+    {
+        const int right = picture.width() - corners.right();
+        const int bottom = picture.height() - corners.bottom();
+        const auto colourAt = [&picture](int x, int y) {
+            return QColor::fromRgba(qUnpremultiply(picture.pixel(x, y)));
+        };
+        // A line's width or height of zero stands for all of the frame between its corners.
+        for (int y = 0; y < picture.height(); ++y) {
+            if (y < corners.top() || y >= bottom)
+                Lines.append({QRect(corners.left(), y, 0, 1), colourAt(corners.left(), y)});
+        }
+        for (int x = 0; x < picture.width(); ++x) {
+            if (x < corners.left() || x >= right)
+                Lines.append({QRect(x, corners.top(), 1, 0), colourAt(x, corners.top())});
+        }
+        Lines.append(
+            {QRect(corners.left(), corners.top(), 0, 0), colourAt(corners.left(), corners.top())});
+    }
+
+    bool isNull() const { return Picture.isNull(); }
+    QSize size() const { return Picture.size(); }
+
+    void Draw(QPainter& painter, const QRect& area) const
+    {
+        const int right = Picture.width() - Corners.right();
+        const int bottom = Picture.height() - Corners.bottom();
+        for (const QRect& corner : {QRect(0, 0, Corners.left(), Corners.top()),
+                                    QRect(right, 0, Corners.right(), Corners.top()),
+                                    QRect(0, bottom, Corners.left(), Corners.bottom()),
+                                    QRect(right, bottom, Corners.right(), Corners.bottom())})
+            painter.drawImage(Place(corner, area), Picture, corner);
+        for (const Line& line : Lines) {
+            if (line.colour.alpha() != 0)
+                painter.fillRect(Place(line.area, area), line.colour);
+        }
+    }
+
+private:
+    struct Line {
+        QRect area; // in the picture
+        QColor colour;
+    };
+    QImage Picture;
+    QMargins Corners;
+    QList<Line> Lines;
+
+    // Where a piece of the picture goes in a frame over area: the right and bottom corners
+    // keep their distance to the frame's edge.
+    QRect Place(const QRect& piece, const QRect& area) const
+    {
+        const auto at = [](int v, int corner, int picture, int frame) {
+            return v < picture - corner ? v : frame - (picture - v);
+        };
+        const int x = at(piece.x(), Corners.right(), Picture.width(), area.width());
+        const int y = at(piece.y(), Corners.bottom(), Picture.height(), area.height());
+        const int w =
+            piece.width() != 0 ? piece.width() : area.width() - Corners.left() - Corners.right();
+        const int h =
+            piece.height() != 0 ? piece.height() : area.height() - Corners.top() - Corners.bottom();
+        return QRect(area.x() + x, area.y() + y, w, h);
+    }
+};
+
+// Fusion's frame picture stretched by Qt one pixel each way, smoothly or not as the
+// painter would, cut into what repeats; null when it does not repeat, or when the fills do
+// not give the pixels Qt's repeat of the picture gives. Read with Qt's own PNG reader alone:
+// the image-format plugins are not loaded for it.
+RepeatedFrame RepeatableFrame(bool smooth)
+{
+    static RepeatedFrame frames[2];
+    static bool tried[2] = {false, false};
+    RepeatedFrame& frame = frames[smooth ? 1 : 0];
+    if (tried[smooth ? 1 : 0])
         return frame;
+    tried[smooth ? 1 : 0] = true;
     QImageReader reader(FusionFramePicture, "png");
     reader.setAutoDetectImageFormat(false);
     const QPixmap picture = QPixmap::fromImage(reader.read());
@@ -73,11 +150,25 @@ QPixmap RepeatableFrame(bool smooth)
     painter.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
     qDrawBorderPixmap(&painter, stretched.rect(), FusionFrameCorners, picture);
     painter.end();
-    refused = picture.isNull() || !StretchesLikeRepeats(stretched, FusionFrameCorners);
-    if (!refused) {
-        frame = QPixmap::fromImage(stretched);
-        QPixmapCache::insert(key, frame);
-    }
+    if (picture.isNull() || !StretchesLikeRepeats(stretched, FusionFrameCorners))
+        return frame;
+    const RepeatedFrame cut(stretched, FusionFrameCorners);
+    // Over a background of the window's colour, at two and a half times the picture's size,
+    // the fills must give what Qt's own repeat of the picture gives.
+    const QSize trial = stretched.size() * 5 / 2;
+    QImage repeated(trial, QImage::Format_ARGB32_Premultiplied);
+    repeated.fill(QGuiApplication::palette().color(QPalette::Window));
+    QImage filled = repeated;
+    QPainter byQt(&repeated);
+    const QPixmap stretchedPixmap = QPixmap::fromImage(stretched);
+    qDrawBorderPixmap(&byQt, repeated.rect(), FusionFrameCorners, stretchedPixmap,
+                      stretchedPixmap.rect(), FusionFrameCorners, QTileRules(Qt::RepeatTile));
+    byQt.end();
+    QPainter byFills(&filled);
+    cut.Draw(byFills, filled.rect());
+    byFills.end();
+    if (filled == repeated)
+        frame = cut;
     return frame;
 }
 
@@ -180,12 +271,12 @@ private:
             style()
                 ->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxFrame, this)
                 .adjusted(0, top, 0, 0);
-        const QPixmap frame =
+        const RepeatedFrame frame =
             RepeatableFrame(painter.testRenderHint(QPainter::SmoothPixmapTransform));
-        if (frame.isNull() || area.width() < frame.width() || area.height() < frame.height())
+        if (frame.isNull() || area.width() < frame.size().width() ||
+            area.height() < frame.size().height())
             return false;
-        qDrawBorderPixmap(&painter, area, FusionFrameCorners, frame, frame.rect(),
-                          FusionFrameCorners, QTileRules(Qt::RepeatTile));
+        frame.Draw(painter, area);
         return true;
     }
 };
