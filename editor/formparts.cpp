@@ -56,33 +56,34 @@ bool StretchesLikeRepeats(const QImage& image, const QMargins& corners)
     return true;
 }
 
-// A frame picture that StretchesLikeRepeats, cut into what repeats: each line of its edges
-// and its middle are of one colour, so that a frame of any larger size is its four corners
-// and a few fills of one colour each: the pixels of the picture repeated, in a few dozen
-// fills instead of hundreds of pieces of picture.
+// Rows that one fill or picture draws at most. Qt's raster engine hands a fill of more rows
+// (96 in Qt 6.4) to its pool of threads, in pieces whose hand-over costs far more than they
+// do: unbanded, the frames' fills made the first paint switch threads over a thousand times.
+constexpr int FrameBand = 64;
+
+// A frame picture that StretchesLikeRepeats, cut into what repeats: each row of its top and
+// bottom edges, and its middle, are of one colour, and its sides are the same on every row
+// between the corners. A frame of any larger size is then its four corners, a fill a row of
+// its edges, and bands of its sides and middle: the pixels of the picture repeated, in a few
+// dozen fills and pictures instead of hundreds of pieces of picture.
 class RepeatedFrame
 {
 public:
     RepeatedFrame() = default;
     RepeatedFrame(const QImage& picture, const QMargins& corners)
-        : Picture(picture), Corners(corners)
+        : Picture(picture), Corners(corners), Sides(picture.width(), FrameBand, picture.format())
     {
-        const int right = picture.width() - corners.right();
-        const int bottom = picture.height() - corners.bottom();
-        const auto colourAt = [&picture](int x, int y) {
-            return QColor::fromRgba(qUnpremultiply(picture.pixel(x, y)));
-        };
-        // A line's width or height of zero stands for all of the frame between its corners.
         for (int y = 0; y < picture.height(); ++y) {
-            if (y < corners.top() || y >= bottom)
-                Lines.append({QRect(corners.left(), y, 0, 1), colourAt(corners.left(), y)});
+            if (y < corners.top() || y >= picture.height() - corners.bottom())
+                Rows.append({y, ColourAt(picture, corners.left(), y)});
+            else if (y - corners.top() < FrameBand)
+                std::memcpy(Sides.scanLine(y - corners.top()), picture.constScanLine(corners.top()),
+                            size_t(picture.bytesPerLine()));
         }
-        for (int x = 0; x < picture.width(); ++x) {
-            if (x < corners.left() || x >= right)
-                Lines.append({QRect(x, corners.top(), 1, 0), colourAt(x, corners.top())});
-        }
-        Lines.append(
-            {QRect(corners.left(), corners.top(), 0, 0), colourAt(corners.left(), corners.top())});
+        for (int y = picture.height() - corners.top() - corners.bottom(); y < FrameBand; ++y)
+            std::memcpy(Sides.scanLine(y), picture.constScanLine(corners.top()),
+                        size_t(picture.bytesPerLine()));
+        Middle = ColourAt(picture, corners.left(), corners.top());
     }
 
     bool isNull() const { return Picture.isNull(); }
@@ -90,42 +91,49 @@ public:
 
     void Draw(QPainter& painter, const QRect& area) const
     {
-        const int right = Picture.width() - Corners.right();
-        const int bottom = Picture.height() - Corners.bottom();
-        for (const QRect& corner : {QRect(0, 0, Corners.left(), Corners.top()),
-                                    QRect(right, 0, Corners.right(), Corners.top()),
-                                    QRect(0, bottom, Corners.left(), Corners.bottom()),
-                                    QRect(right, bottom, Corners.right(), Corners.bottom())})
-            painter.drawImage(Place(corner, area), Picture, corner);
-        for (const Line& line : Lines) {
-            if (line.colour.alpha() != 0)
-                painter.fillRect(Place(line.area, area), line.colour);
+        const QMargins& m = Corners;
+        const int right = Picture.width() - m.right();
+        const int bottom = Picture.height() - m.bottom();
+        const QPoint farCorner(area.width() - Picture.width(), area.height() - Picture.height());
+        for (const QRect& corner :
+             {QRect(0, 0, m.left(), m.top()), QRect(right, 0, m.right(), m.top()),
+              QRect(0, bottom, m.left(), m.bottom()),
+              QRect(right, bottom, m.right(), m.bottom())}) {
+            const QPoint shift(corner.x() < right ? 0 : farCorner.x(),
+                               corner.y() < bottom ? 0 : farCorner.y());
+            painter.drawImage(corner.translated(area.topLeft() + shift), Picture, corner);
+        }
+        const int inner = area.width() - m.left() - m.right();
+        for (const Row& row : Rows) {
+            const int y = row.y < m.top() ? row.y : row.y + farCorner.y();
+            if (row.colour.alpha() != 0)
+                painter.fillRect(QRect(area.x() + m.left(), area.y() + y, inner, 1), row.colour);
+        }
+        for (int y = m.top(); y < area.height() - m.bottom(); y += FrameBand) {
+            const int rows = qMin(FrameBand, area.height() - m.bottom() - y);
+            painter.drawImage(QRect(area.x(), area.y() + y, m.left(), rows), Sides,
+                              QRect(0, 0, m.left(), rows));
+            if (Middle.alpha() != 0)
+                painter.fillRect(QRect(area.x() + m.left(), area.y() + y, inner, rows), Middle);
+            painter.drawImage(QRect(area.right() + 1 - m.right(), area.y() + y, m.right(), rows),
+                              Sides, QRect(right, 0, m.right(), rows));
         }
     }
 
 private:
-    struct Line {
-        QRect area; // in the picture
+    struct Row {
+        int y; // in the picture
         QColor colour;
     };
     QImage Picture;
     QMargins Corners;
-    QList<Line> Lines;
+    QImage Sides; // the picture's rows between its corners, FrameBand high
+    QList<Row> Rows;
+    QColor Middle;
 
-    // Where a piece of the picture goes in a frame over area: the right and bottom corners
-    // keep their distance to the frame's edge.
-    QRect Place(const QRect& piece, const QRect& area) const
+    static QColor ColourAt(const QImage& picture, int x, int y)
     {
-        const auto at = [](int v, int corner, int picture, int frame) {
-            return v < picture - corner ? v : frame - (picture - v);
-        };
-        const int x = at(piece.x(), Corners.right(), Picture.width(), area.width());
-        const int y = at(piece.y(), Corners.bottom(), Picture.height(), area.height());
-        const int w =
-            piece.width() != 0 ? piece.width() : area.width() - Corners.left() - Corners.right();
-        const int h =
-            piece.height() != 0 ? piece.height() : area.height() - Corners.top() - Corners.bottom();
-        return QRect(area.x() + x, area.y() + y, w, h);
+        return QColor::fromRgba(qUnpremultiply(picture.pixel(x, y)));
     }
 };
 
@@ -153,9 +161,9 @@ RepeatedFrame RepeatableFrame(bool smooth)
     if (picture.isNull() || !StretchesLikeRepeats(stretched, FusionFrameCorners))
         return frame;
     const RepeatedFrame cut(stretched, FusionFrameCorners);
-    // Over a background of the window's colour, at two and a half times the picture's size,
-    // the fills must give what Qt's own repeat of the picture gives.
-    const QSize trial = stretched.size() * 5 / 2;
+    // Over a background of the window's colour, at twice the picture's size, the fills must
+    // give what Qt's own repeat of the picture gives.
+    const QSize trial = stretched.size() * 2;
     QImage repeated(trial, QImage::Format_ARGB32_Premultiplied);
     repeated.fill(QGuiApplication::palette().color(QPalette::Window));
     QImage filled = repeated;
