@@ -2,11 +2,12 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPaintEvent>
-#include <QPixmapCache>
+#include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSpinBox>
@@ -25,7 +26,8 @@ namespace
 // draws one: the form's frames cost more than the rest of its first paint and have the
 // engine start helper threads. Stretched by Qt once, one pixel each way, the picture gives
 // the pixels every larger stretch gives (Fusion's is the same all along its edges and
-// middle); repeated unscaled, that copy draws the frame of any larger box.
+// middle). That copy's corners, and its edges and middle filled line by line each with its
+// one colour, draw the frame of any larger box.
 const QString FusionFramePicture =
     QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png");
 const QMargins FusionFrameCorners(6, 6, 6, 6);
@@ -54,16 +56,99 @@ bool StretchesLikeRepeats(const QImage& image, const QMargins& corners)
     return true;
 }
 
-// Fusion's frame picture stretched by Qt one pixel each way, smoothly or not as the
-// painter would; null when it does not repeat. Read with Qt's own PNG reader alone: the
-// image-format plugins are not loaded for it.
-QPixmap RepeatableFrame(bool smooth)
+// Rows that one fill or picture draws at most. Qt's raster engine hands a fill of more rows
+// (96 in Qt 6.4) to its pool of threads, in pieces whose hand-over costs far more than they
+// do: unbanded, the frames' fills made the first paint switch threads over a thousand times.
+constexpr int FrameBand = 64;
+
+// A frame picture that StretchesLikeRepeats, cut into what repeats: each row of its top and
+// bottom edges, and its middle, are of one colour, and its sides are the same on every row
+// between the corners. A frame of any larger size is then its four corners, a fill a row of
+// its edges, and bands of its sides and middle: the pixels of the picture repeated, in a few
+// dozen fills and pictures instead of hundreds of pieces of picture.
+class RepeatedFrame
 {
-    static bool refused = false;
-    const QString key = smooth ? QStringLiteral("form frame smooth") : QStringLiteral("form frame");
-    QPixmap frame;
-    if (refused || QPixmapCache::find(key, &frame))
+public:
+    RepeatedFrame() = default;
+    RepeatedFrame(const QImage& picture, const QMargins& corners)
+        : Picture(picture), Corners(corners), Sides(picture.width(), FrameBand, picture.format())
+    {
+        for (int y = 0; y < picture.height(); ++y) {
+            if (y < corners.top() || y >= picture.height() - corners.bottom())
+                Rows.append({y, ColourAt(picture, corners.left(), y)});
+            else if (y - corners.top() < FrameBand)
+                std::memcpy(Sides.scanLine(y - corners.top()), picture.constScanLine(corners.top()),
+                            size_t(picture.bytesPerLine()));
+        }
+        for (int y = picture.height() - corners.top() - corners.bottom(); y < FrameBand; ++y)
+            std::memcpy(Sides.scanLine(y), picture.constScanLine(corners.top()),
+                        size_t(picture.bytesPerLine()));
+        Middle = ColourAt(picture, corners.left(), corners.top());
+    }
+
+    bool isNull() const { return Picture.isNull(); }
+    QSize size() const { return Picture.size(); }
+
+    void Draw(QPainter& painter, const QRect& area) const
+    {
+        const QMargins& m = Corners;
+        const int right = Picture.width() - m.right();
+        const int bottom = Picture.height() - m.bottom();
+        const QPoint farCorner(area.width() - Picture.width(), area.height() - Picture.height());
+        for (const QRect& corner :
+             {QRect(0, 0, m.left(), m.top()), QRect(right, 0, m.right(), m.top()),
+              QRect(0, bottom, m.left(), m.bottom()),
+              QRect(right, bottom, m.right(), m.bottom())}) {
+            const QPoint shift(corner.x() < right ? 0 : farCorner.x(),
+                               corner.y() < bottom ? 0 : farCorner.y());
+            painter.drawImage(corner.translated(area.topLeft() + shift), Picture, corner);
+        }
+        const int inner = area.width() - m.left() - m.right();
+        for (const Row& row : Rows) {
+            const int y = row.y < m.top() ? row.y : row.y + farCorner.y();
+            if (row.colour.alpha() != 0)
+                painter.fillRect(QRect(area.x() + m.left(), area.y() + y, inner, 1), row.colour);
+        }
+        for (int y = m.top(); y < area.height() - m.bottom(); y += FrameBand) {
+            const int rows = qMin(FrameBand, area.height() - m.bottom() - y);
+            painter.drawImage(QRect(area.x(), area.y() + y, m.left(), rows), Sides,
+                              QRect(0, 0, m.left(), rows));
+            if (Middle.alpha() != 0)
+                painter.fillRect(QRect(area.x() + m.left(), area.y() + y, inner, rows), Middle);
+            painter.drawImage(QRect(area.right() + 1 - m.right(), area.y() + y, m.right(), rows),
+                              Sides, QRect(right, 0, m.right(), rows));
+        }
+    }
+
+private:
+    struct Row {
+        int y; // in the picture
+        QColor colour;
+    };
+    QImage Picture;
+    QMargins Corners;
+    QImage Sides; // the picture's rows between its corners, FrameBand high
+    QList<Row> Rows;
+    QColor Middle;
+
+    static QColor ColourAt(const QImage& picture, int x, int y)
+    {
+        return QColor::fromRgba(qUnpremultiply(picture.pixel(x, y)));
+    }
+};
+
+// Fusion's frame picture stretched by Qt one pixel each way, smoothly or not as the
+// painter would, cut into what repeats; null when it does not repeat, or when the fills do
+// not give the pixels Qt's repeat of the picture gives. Read with Qt's own PNG reader alone:
+// the image-format plugins are not loaded for it.
+RepeatedFrame RepeatableFrame(bool smooth)
+{
+    static RepeatedFrame frames[2];
+    static bool tried[2] = {false, false};
+    RepeatedFrame& frame = frames[smooth ? 1 : 0];
+    if (tried[smooth ? 1 : 0])
         return frame;
+    tried[smooth ? 1 : 0] = true;
     QImageReader reader(FusionFramePicture, "png");
     reader.setAutoDetectImageFormat(false);
     const QPixmap picture = QPixmap::fromImage(reader.read());
@@ -73,11 +158,25 @@ QPixmap RepeatableFrame(bool smooth)
     painter.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
     qDrawBorderPixmap(&painter, stretched.rect(), FusionFrameCorners, picture);
     painter.end();
-    refused = picture.isNull() || !StretchesLikeRepeats(stretched, FusionFrameCorners);
-    if (!refused) {
-        frame = QPixmap::fromImage(stretched);
-        QPixmapCache::insert(key, frame);
-    }
+    if (picture.isNull() || !StretchesLikeRepeats(stretched, FusionFrameCorners))
+        return frame;
+    const RepeatedFrame cut(stretched, FusionFrameCorners);
+    // Over a background of the window's colour, at twice the picture's size, the fills must
+    // give what Qt's own repeat of the picture gives.
+    const QSize trial = stretched.size() * 2;
+    QImage repeated(trial, QImage::Format_ARGB32_Premultiplied);
+    repeated.fill(QGuiApplication::palette().color(QPalette::Window));
+    QImage filled = repeated;
+    QPainter byQt(&repeated);
+    const QPixmap stretchedPixmap = QPixmap::fromImage(stretched);
+    qDrawBorderPixmap(&byQt, repeated.rect(), FusionFrameCorners, stretchedPixmap,
+                      stretchedPixmap.rect(), FusionFrameCorners, QTileRules(Qt::RepeatTile));
+    byQt.end();
+    QPainter byFills(&filled);
+    cut.Draw(byFills, filled.rect());
+    byFills.end();
+    if (filled == repeated)
+        frame = cut;
     return frame;
 }
 
@@ -180,12 +279,12 @@ private:
             style()
                 ->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxFrame, this)
                 .adjusted(0, top, 0, 0);
-        const QPixmap frame =
+        const RepeatedFrame frame =
             RepeatableFrame(painter.testRenderHint(QPainter::SmoothPixmapTransform));
-        if (frame.isNull() || area.width() < frame.width() || area.height() < frame.height())
+        if (frame.isNull() || area.width() < frame.size().width() ||
+            area.height() < frame.size().height())
             return false;
-        qDrawBorderPixmap(&painter, area, FusionFrameCorners, frame, frame.rect(),
-                          FusionFrameCorners, QTileRules(Qt::RepeatTile));
+        frame.Draw(painter, area);
         return true;
     }
 };
