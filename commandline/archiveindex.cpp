@@ -56,7 +56,7 @@ struct ListedRecording {
     QString key; // as ArchiveKey makes it
     qint64 bytes = 0;
     QByteArray sha256;
-    QString collectedAs; // the copy's name in the folder as ShownName shows it
+    QString collectedAs; // the copy's name in the folder, as its cell reads back
 };
 
 // The rows of the folder's recordings.csv (folder ends in "/") with a valid file time.
@@ -96,9 +96,9 @@ QSet<QString> ArchivedRecordings(const QString& record)
 void AddCopiesOf(const QString& folder, const QDate& date, ArchivedCopies& copies)
 {
     const Checksums sums = ReadChecksumFile(folder);
-    QHash<QString, QByteArray> names; // shown -> the system's bytes
+    QHash<QString, QByteArray> names; // as recordings.csv reads back -> the system's bytes
     for (auto it = sums.cbegin(); it != sums.cend(); ++it)
-        names.insert(ShownName(it.key()), it.key());
+        names.insert(CellOf(ShownName(it.key())), it.key());
     for (const ListedRecording& listed : ListedRecordings(folder)) {
         const QByteArray name = names.value(listed.collectedAs);
         FolderEntry entry;

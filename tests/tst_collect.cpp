@@ -964,6 +964,10 @@ private slots:
             << QStringList{"6 already in the archive (collected between 2026-11-20 and "
                            "2026-11-27)"}
             << all + QStringList{"REC/F0006.WAV"};
+        QTest::newRow("a name a spreadsheet would run")
+            << "odd name" << 18 << false << QStringList()
+            << QStringList{"6 already in the archive (collected 2026-11-20)"}
+            << QStringList{"-0007.WAV"} + all;
         QTest::newRow("the same day again") << "" << 0 << false << QStringList()
                                             << QStringList{"8 of 8 files already collected"} << all;
         QTest::newRow("--clear") << "record" << 18 << true << QStringList{"REC/F0006.WAV"}
@@ -984,6 +988,8 @@ private slots:
         const QString card = folder + "/card", archive = folder + "/archive";
         const QString firstCopy = archive + "/card/2026-11-20/REC/A0001.WAV";
         MakeCard(card);
+        if (between.contains("odd name"))
+            WriteAll(card + "/-0007.WAV", WavBytes(1, 8000, 8000));
         CollectOptions options;
         options.date = QDate(2026, 11, 20);
         QCOMPARE(CollectCard(archive, card, options).ExitCode(), 0);
