@@ -619,21 +619,40 @@ private slots:
     }
 
     // Killed at each file-changing call of a collect with --clear: no recording is lost
-    // (each is on the card or has a verified copy), and a rerun clears the rest.
+    // (each is on the card or has a verified copy), and a rerun clears the rest; also where
+    // an earlier collection holds the recordings and the clear checks against it.
+    void clearKilledAtEveryCall_data()
+    {
+        QTest::addColumn<bool>("earlier");
+        QTest::newRow("collected now") << false;
+        QTest::newRow("already in the archive") << true;
+    }
     void clearKilledAtEveryCall()
     {
-        const QString base = Path("clearkill");
-        const QMap<QString, QByteArray> files = MakeCard(base + "/count/card");
+        QFETCH(bool, earlier);
+        const QString base = Path(QString("clearkill/%1").arg(earlier));
+        const auto makeCard = [&](const QString& at) {
+            const QMap<QString, QByteArray> made = MakeCard(at + "/card");
+            CollectOptions before;
+            before.date = QDate::currentDate().addDays(-30);
+            if (earlier)
+                CollectCard(at + "/archive", at + "/card", before);
+            return made;
+        };
+        const QMap<QString, QByteArray> files = makeCard(base + "/count");
         const Run counted =
             Collect(base + "/count/archive", {base + "/count/card"},
                     {{"PLIMO_FAULT_AT", "0"}, {"PLIMO_FAULT_TRACE", "1"}}, nullptr, {"--clear"});
         QCOMPARE(counted.code, 0);
-        QVERIFY(counted.points > 25);
+        QVERIFY(counted.points > (earlier ? 10 : 25));
+        const QString archived = "\n    5 already in the archive (collected " +
+                                 QDate::currentDate().addDays(-30).toString(Qt::ISODate) + ")\n";
+        QVERIFY2(counted.out.contains(archived) == earlier, qPrintable(counted.out));
         qInfo("%ld kill points", counted.points);
         for (long point = 1; point <= counted.points; ++point) {
             const QString card = QString("%1/%2/card").arg(base).arg(point);
             const QString archive = QString("%1/%2/archive").arg(base).arg(point);
-            MakeCard(card);
+            makeCard(QString("%1/%2").arg(base).arg(point));
             const Run killed = Collect(
                 archive, {card},
                 {{"PLIMO_FAULT_AT", QString::number(point)}, {"PLIMO_FAULT_KILL", "before"}},
@@ -643,7 +662,7 @@ private slots:
             QVERIFY2(lost.isEmpty(), qPrintable(QString("killed at %1: %2").arg(point).arg(lost)));
             const Run rerun = Collect(archive, {card}, {}, nullptr, {"--clear"});
             QCOMPARE(rerun.code, 0);
-            QCOMPARE(ArchiveFault(archive, files, true), QString());
+            QCOMPARE(ArchiveFault(archive, files, !earlier), QString());
             QVERIFY(Recordings(Files(card)).isEmpty());
             QCOMPARE(Files(card).size(), files.size() - Recordings(files).size());
         }
