@@ -48,7 +48,7 @@ struct CollectedFile {
     CardFile card;             // its path on the card (bytes), kind, size, time, measure
     QByteArray name;           // in the collection folder; empty when not collected
     QByteArray sha256;         // of the checked copy
-    bool verified = false;     // a checked copy in the collection folder holds its bytes
+    bool verified = false;     // a checked copy in the archive (CopyFolder) holds its bytes
     bool alreadyThere = false; // that copy was made by an earlier collect
     QString problem;           // why not collected: "a link, not collected", "Input/output error"
     // Where the copy is in an earlier collection folder of the card (ARCHIVE/<card>/<date>/,
