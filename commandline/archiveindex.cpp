@@ -2,11 +2,13 @@
 
 #include "commandline/checksums.h"
 #include "commandline/verifiedcopy.h"
+#include "platform/folderplatform.h"
 #include "recorder_files/cardfiles.h"
 #include "recorder_files/configcheck.h"
 #include "recorder_files/deployment.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
 #include <QSet>
 
@@ -49,6 +51,32 @@ QStringList Column(const QList<QStringList>& rows, const char* name)
     return values;
 }
 
+// One row of a collection folder's recordings.csv.
+struct ListedRecording {
+    QString key; // as ArchiveKey makes it
+    qint64 bytes = 0;
+    QByteArray sha256;
+    QString collectedAs; // the copy's name in the folder, as its cell reads back
+};
+
+// The rows of the folder's recordings.csv (folder ends in "/") with a valid file time.
+QList<ListedRecording> ListedRecordings(const QString& folder)
+{
+    const QList<QStringList> rows = ReadCsv(folder + QLatin1String(RecordingListName));
+    const QStringList paths = Column(rows, "card path"), sizes = Column(rows, "bytes"),
+                      times = Column(rows, "file time"), sums = Column(rows, "sha256"),
+                      names = Column(rows, "collected as");
+    QList<ListedRecording> listed;
+    for (qsizetype i = 0; i < paths.size() && i < sizes.size() && i < times.size(); ++i) {
+        const QDateTime time = QDateTime::fromString(times[i], Qt::ISODate);
+        const qint64 bytes = sizes[i].toLongLong();
+        if (time.isValid())
+            listed.append({Key(paths[i], bytes, time.toSecsSinceEpoch()), bytes,
+                           sums.value(i).toLatin1(), names.value(i)});
+    }
+    return listed;
+}
+
 QSet<QString> ArchivedRecordings(const QString& record)
 {
     QSet<QString> keys;
@@ -58,16 +86,27 @@ QSet<QString> ArchivedRecordings(const QString& record)
     for (const QString& folder : std::as_const(folders)) {
         if (folder.isEmpty())
             continue;
-        const QList<QStringList> rows = ReadCsv(folder + QLatin1String(RecordingListName));
-        const QStringList paths = Column(rows, "card path"), sizes = Column(rows, "bytes"),
-                          times = Column(rows, "file time");
-        for (qsizetype i = 0; i < paths.size() && i < sizes.size() && i < times.size(); ++i) {
-            const QDateTime time = QDateTime::fromString(times[i], Qt::ISODate);
-            if (time.isValid())
-                keys.insert(Key(paths[i], sizes[i].toLongLong(), time.toSecsSinceEpoch()));
-        }
+        for (const ListedRecording& listed : ListedRecordings(folder))
+            keys.insert(listed.key);
     }
     return keys;
+}
+
+// The copies one collection folder (ending in "/") holds as its lists say.
+void AddCopiesOf(const QString& folder, const QDate& date, ArchivedCopies& copies)
+{
+    const Checksums sums = ReadChecksumFile(folder);
+    QHash<QString, QByteArray> names; // as recordings.csv reads back -> the system's bytes
+    for (auto it = sums.cbegin(); it != sums.cend(); ++it)
+        names.insert(CellOf(ShownName(it.key())), it.key());
+    for (const ListedRecording& listed : ListedRecordings(folder)) {
+        const QByteArray name = names.value(listed.collectedAs);
+        FolderEntry entry;
+        if (!name.isEmpty() && sums.value(name) == listed.sha256 &&
+            LookAt(QFile::encodeName(folder) + name, &entry) && entry.kind == EntryKind::File &&
+            entry.size == listed.bytes)
+            copies.insert(listed.key, {folder, date, name, listed.sha256});
+    }
 }
 
 } // namespace
@@ -90,8 +129,30 @@ int UncollectedRecordings(const QString& card, const QString& record)
             continue;
         if (!std::exchange(read, true))
             archived = ArchivedRecordings(record);
-        if (!archived.contains(Key(CellOf(file.Shown()), file.size, file.time.toSecsSinceEpoch())))
+        if (!archived.contains(ArchiveKey(file)))
             ++count;
     }
     return count;
+}
+
+QString ArchiveKey(const CardFile& file)
+{
+    return Key(CellOf(file.Shown()), file.size, file.time.toSecsSinceEpoch());
+}
+
+ArchivedCopies EarlierCollections(const QString& cardFolder, const QDate& before)
+{
+    QList<QPair<QDate, QByteArray>> dated;
+    QString reason;
+    for (const FolderEntry& entry : ListFolder(QFile::encodeName(cardFolder), &reason)) {
+        const QDate date = QDate::fromString(QString::fromLatin1(entry.name), u"yyyy-MM-dd");
+        if (entry.kind == EntryKind::Folder && date.isValid() && date < before)
+            dated.append({date, entry.name});
+    }
+    // QMultiHash gives the copies of a key last inserted first: the oldest go in first.
+    std::sort(dated.begin(), dated.end());
+    ArchivedCopies copies;
+    for (const auto& [date, name] : std::as_const(dated))
+        AddCopiesOf(cardFolder + QFile::decodeName(name) + QLatin1Char('/'), date, copies);
+    return copies;
 }

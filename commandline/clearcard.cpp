@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QHash>
 
 namespace
 {
@@ -39,10 +40,11 @@ QString ClearProblem(const CardCollection& c, const QByteArray& card, const Coll
     if (HashOfFile(card + file.card.path, &error) != file.sha256)
         return error.isEmpty() ? Text::tr("changed on the card since it was copied")
                                : Text::tr("cannot be read again: %1").arg(error);
-    const QString copy = c.folder + ShownName(file.name);
+    const QString folder = file.CopyFolder(c.folder);
+    const QString copy = folder + ShownName(file.name);
     if (sums.value(file.name) != file.sha256)
         return Text::tr("%1 is not listed in its SHA256SUMS").arg(copy);
-    if (HashOfFile(QFile::encodeName(c.folder) + file.name, &error) != file.sha256)
+    if (HashOfFile(QFile::encodeName(folder) + file.name, &error) != file.sha256)
         return error.isEmpty() ? Text::tr("its copy %1 differs from it").arg(copy)
                                : Text::tr("its copy %1 cannot be read: %2").arg(copy, error);
     return QString();
@@ -58,7 +60,7 @@ void ClearCollectedRecordings(CardCollection& c, const QByteArray& card)
         cleared.error = Text::tr("the card cannot be written");
         return;
     }
-    const Checksums sums = ReadChecksumFile(c.folder);
+    QHash<QString, Checksums> sums; // of each collection folder holding copies
     for (const CollectedFile& file : std::as_const(c.files)) {
         if (StopSignal() != 0) {
             c.stopSignal = StopSignal();
@@ -66,7 +68,10 @@ void ClearCollectedRecordings(CardCollection& c, const QByteArray& card)
         }
         if (!file.verified || !file.card.measured)
             continue;
-        if (const QString why = ClearProblem(c, card, file, sums); !why.isEmpty()) {
+        const QString folder = file.CopyFolder(c.folder);
+        if (!sums.contains(folder))
+            sums.insert(folder, ReadChecksumFile(folder));
+        if (const QString why = ClearProblem(c, card, file, sums.value(folder)); !why.isEmpty()) {
             cleared.stayed << Text::tr("%1: %2; kept on the card").arg(file.card.Shown(), why);
             continue;
         }

@@ -25,8 +25,9 @@ struct CardClearing {
 };
 
 // Why file (a recording of c, copied and checked) may not leave the card, or empty: the
-// card file read again now and its copy in the archive, listed in that folder's
-// SHA256SUMS (sums), read again now, both hashed to the SHA-256 the collect found.
+// card file read again now and its copy in the archive (in c's collection folder or an
+// earlier one of the card), listed in that folder's SHA256SUMS (sums), read again now,
+// both hashed to the SHA-256 the collect found.
 QString ClearProblem(const CardCollection& c, const QByteArray& card, const CollectedFile& file,
                      const Checksums& sums);
 

@@ -43,7 +43,8 @@ struct Run {
     const CollectOptions& o;
     CardCollection& c;
     CollectProgress progress;
-    Checksums sums;
+    Checksums sums;         // of the copies in the collection folder
+    ArchivedCopies earlier; // of the card's recordings in its earlier collections
 };
 
 // True while the card folder is the one the collect began with and can be listed: a
@@ -66,12 +67,34 @@ QString NotCollected(const CardFile& file)
     }
 }
 
+// Takes in a card recording whose bytes (hashed now, sha256) a copy in an earlier
+// collection of the card holds: the newest such copy.
+void TakeArchived(Run& run, CollectedFile& file, const QByteArray& sha256)
+{
+    for (const ArchivedCopy& copy : run.earlier.values(ArchiveKey(file.card))) {
+        if (copy.sha256 != sha256)
+            continue;
+        file.name = copy.name;
+        file.sha256 = sha256;
+        file.verified = file.alreadyThere = true;
+        file.archivedIn = copy.folder;
+        run.c.alreadyThere.Add(file.card);
+        run.c.archived.Add(file.card);
+        if (!run.c.archivedOn.contains(copy.date))
+            run.c.archivedOn.append(copy.date);
+        return;
+    }
+}
+
 // Takes in the outcome of one copy; false when the rest of the card cannot be collected.
 bool TakeCopy(Run& run, CollectedFile& file, const FileCopy& copy)
 {
     CardCollection& c = run.c;
     const QString shown = file.card.Shown();
     switch (copy.outcome) {
+    case FileCopy::Archived:
+        TakeArchived(run, file, copy.sha256);
+        return true;
     case FileCopy::AlreadyThere:
     case FileCopy::Copied:
         file.name = copy.name;
@@ -119,12 +142,18 @@ bool CollectFile(Run& run, CollectedFile& file)
         run.c.notes << Text::tr("%1: %2").arg(file.card.Shown(), file.problem);
         return true;
     }
-    const FileCopy copy = CopyVerified(run.card + file.card.path, QFile::encodeName(run.c.folder),
-                                       file.card.path, [&](qint64 bytes) {
-                                           run.progress.bytes += bytes;
-                                           return StopSignal() == 0 &&
-                                                  (!run.o.progress || run.o.progress(run.progress));
-                                       });
+    QByteArrayList archived;
+    if (file.card.IsRecordingName()) {
+        for (const ArchivedCopy& copy : run.earlier.values(ArchiveKey(file.card)))
+            archived << copy.sha256;
+    }
+    const FileCopy copy = CopyVerified(
+        run.card + file.card.path, QFile::encodeName(run.c.folder), file.card.path,
+        [&](qint64 bytes) {
+            run.progress.bytes += bytes;
+            return StopSignal() == 0 && (!run.o.progress || run.o.progress(run.progress));
+        },
+        archived);
     ++run.progress.files;
     return TakeCopy(run, file, copy);
 }
@@ -135,7 +164,8 @@ QByteArray RecordHeader()
            "playing seconds copied,files already collected,bytes already collected,"
            "playing seconds already collected,card files,card bytes,card playing seconds,"
            "first recording,last recording,archive folder,recordings cleared,bytes cleared,"
-           "result\r\n";
+           "result,files already archived,bytes already archived,"
+           "playing seconds already archived,archived on\r\n";
 }
 
 QString ResultText(const CardCollection& c)
@@ -177,7 +207,27 @@ QByteArrayList FigureFields(const CollectFigures& f)
             QByteArray::number(f.milliseconds / 1000)};
 }
 
-QByteArray RecordLine(const CardCollection& c)
+// The figures of all less those of part.
+CollectFigures Less(CollectFigures all, const CollectFigures& part)
+{
+    all.files -= part.files;
+    all.bytes -= part.bytes;
+    all.milliseconds -= part.milliseconds;
+    return all;
+}
+
+// "2026-11-20 2026-11-27": the dates of the earlier collections, oldest first.
+QStringList ArchivedDates(const CardCollection& c)
+{
+    QList<QDate> dates = c.archivedOn;
+    std::sort(dates.begin(), dates.end());
+    QStringList texts;
+    for (const QDate& date : std::as_const(dates))
+        texts << date.toString(Qt::ISODate);
+    return texts;
+}
+
+QByteArrayList RecordLine(const CardCollection& c)
 {
     const QDateTime now = QDateTime::currentDateTime();
     const auto [first, last] = RecordingSpan(c, now);
@@ -186,15 +236,21 @@ QByteArray RecordLine(const CardCollection& c)
     };
     QByteArrayList fields = {CsvField(CsvTimeText(now)), CsvField(AbsoluteFolder(c.card)),
                              CsvField(c.identity.label), CsvField(c.identity.serial)};
-    fields << FigureFields(c.copied) << FigureFields(c.alreadyThere) << FigureFields(c.onCard)
-           << time(first) << time(last)
+    fields << FigureFields(c.copied) << FigureFields(Less(c.alreadyThere, c.archived))
+           << FigureFields(c.onCard) << time(first) << time(last)
            << CsvField(c.folder.isEmpty() ? QString() : AbsoluteFolder(c.folder))
            << QByteArray::number(c.cleared.files) << QByteArray::number(c.cleared.bytes)
-           << CsvField(ResultText(c));
-    return CsvLine(fields);
+           << CsvField(ResultText(c)) << FigureFields(c.archived)
+           << CsvField(ArchivedDates(c).join(QLatin1Char(' ')));
+    return fields;
 }
 
 } // namespace
+
+QString CollectedFile::CopyFolder(const QString& collectionFolder) const
+{
+    return archivedIn.isEmpty() ? collectionFolder : archivedIn;
+}
 
 void CollectFigures::Add(const CardFile& file)
 {
@@ -243,16 +299,24 @@ QString CardCollection::CollectedSummary() const
     const QString recorded =
         recordings.count == 0 ? Text::tr("no recordings") : RecordingsText(recordings);
     return Text::tr("%1, %2 GB into %3")
-        .arg(recorded, GigabytesText(copied.bytes + alreadyThere.bytes, 2), folder);
+        .arg(recorded, GigabytesText(copied.bytes + alreadyThere.bytes - archived.bytes, 2),
+             folder);
 }
 
 QStringList CardCollection::Details() const
 {
     QStringList lines;
-    if (alreadyThere.files > 0)
+    if (alreadyThere.files > archived.files)
         lines << Text::tr("%1 of %2 files already collected")
-                     .arg(alreadyThere.files)
+                     .arg(alreadyThere.files - archived.files)
                      .arg(TotalFiles());
+    const QStringList dates = ArchivedDates(*this);
+    if (archived.files > 0)
+        lines << Text::tr("%1 already in the archive (collected %2)")
+                     .arg(archived.files)
+                     .arg(dates.size() == 1
+                              ? dates.first()
+                              : Text::tr("between %1 and %2").arg(dates.first(), dates.last()));
     return lines + notes + unreadable + cleared.stayed;
 }
 
@@ -340,7 +404,7 @@ QString WriteRecordingList(const CardCollection& c, const Checksums& sums)
     QSet<QString> now;
     QByteArray rows;
     for (const CollectedFile& file : c.files) {
-        if (file.verified) {
+        if (file.verified && file.archivedIn.isEmpty()) {
             rows += RecordingsRow(file);
             now.insert(ShownName(file.name));
         }
@@ -444,11 +508,17 @@ CardCollection CollectCard(const QString& archive, const QString& cardFolder,
     if (!c.folder.endsWith(QLatin1Char('/') + name + QLatin1Char('/')))
         c.notes << Text::tr("another card has the name %1 in the archive: this one is %2")
                        .arg(name, QDir(c.folder).dirName());
+    Run run{QFile::encodeName(card),
+            IdentityOf(QFile::encodeName(card)),
+            o,
+            c,
+            {},
+            {},
+            EarlierCollections(c.folder, o.date)};
     c.folder += o.date.toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char('/');
-    Run run{QFile::encodeName(card), IdentityOf(QFile::encodeName(card)), o, c, {}, {}};
     c.recordings = SummariseRecordings(card, o.bounds, {o.configName, o.clockName});
     for (const CardFile& file : std::as_const(c.recordings.files)) {
-        c.files.append({file, {}, {}, false, false, {}});
+        c.files.append({file, {}, {}, false, false, {}, {}});
         if (file.kind == EntryKind::File)
             c.onCard.Add(file);
     }

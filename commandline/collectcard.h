@@ -48,9 +48,15 @@ struct CollectedFile {
     CardFile card;             // its path on the card (bytes), kind, size, time, measure
     QByteArray name;           // in the collection folder; empty when not collected
     QByteArray sha256;         // of the checked copy
-    bool verified = false;     // a checked copy in the collection folder holds its bytes
+    bool verified = false;     // a checked copy in the archive (CopyFolder) holds its bytes
     bool alreadyThere = false; // that copy was made by an earlier collect
     QString problem;           // why not collected: "a link, not collected", "Input/output error"
+    // Where the copy is in an earlier collection folder of the card (ARCHIVE/<card>/<date>/,
+    // the card file's bytes hashed now equal to it): that folder; empty for the collection
+    // folder's own.
+    QString archivedIn;
+    // The collection folder that holds the copy (ending in "/").
+    QString CopyFolder(const QString& collectionFolder) const;
 };
 
 // Files, bytes and playing time of one kind (copied now, already there, on the card).
@@ -68,6 +74,10 @@ struct CardCollection {
     RecordingsSummary recordings;                // the walk of the card, its recordings measured
     QList<CollectedFile> files;                  // every file of the card, in the walk's order
     CollectFigures copied, alreadyThere, onCard; // this run, earlier runs, the card
+    // Of alreadyThere, the recordings whose copies are in earlier collection folders (not
+    // copied again), and the dates of those collections.
+    CollectFigures archived;
+    QList<QDate> archivedOn;
     QStringList notes;      // "A.WAV: another file has this name; collected as A (2).WAV"
     QStringList unreadable; // "sub/B.WAV: Input/output error": not collected
     QString error;          // the card or the archive failed: the rest was not collected
@@ -88,8 +98,8 @@ struct CardCollection {
     // the reason; with --clear, what was cleared.
     QString Summary() const;
     QString CollectedSummary() const; // the same without the clearing
-    // The lines below it: how many were collected before, the notes, the unreadable, the
-    // recordings kept on the card.
+    // The lines below it: how many were collected before (into the collection folder, or
+    // already in the archive), the notes, the unreadable, the recordings kept on the card.
     QStringList Details() const;
 };
 

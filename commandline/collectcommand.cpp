@@ -99,7 +99,9 @@ void AddCollectOption(QCommandLineParser& parser)
     parser.addOption({Name("collect"),
                       Text::tr("Copy the recordings and every other file of each --from "
                                "card folder into <archive>/<card>/<date>/, each copy read back "
-                               "and checked against its SHA-256; the card is only read."),
+                               "and checked against its SHA-256; recordings an earlier "
+                               "collection of the card holds (the same bytes) are not copied "
+                               "again. The card is only read."),
                       Name("archive")});
 }
 

@@ -246,7 +246,8 @@ QByteArray HashOfFile(const QByteArray& fileName, QString* error)
 }
 
 FileCopy CopyVerified(const QByteArray& source, const QByteArray& folder,
-                      const QByteArray& relative, const CopyStep& step)
+                      const QByteArray& relative, const CopyStep& step,
+                      const QByteArrayList& archived)
 {
     FileCopy copy;
     FileStamp before;
@@ -257,11 +258,18 @@ FileCopy CopyVerified(const QByteArray& source, const QByteArray& folder,
     bool same = false;
     const int number =
         FirstFreeOrSame(folder, relative, card, before.size, 1, &copy.sha256, &same, &copy.error);
+    if (!same && !archived.isEmpty() && copy.sha256.isEmpty() && copy.error.isEmpty()) {
+        QByteArray buffer(int(CopyChunkBytes), Qt::Uninitialized);
+        copy.sha256 = HashOfHandle(card, buffer, &copy.error);
+    }
     if (!copy.error.isEmpty()) {
         CloseHandle(card);
         return copy;
     }
-    if (same) {
+    if (!same && archived.contains(copy.sha256)) {
+        copy.outcome = FileCopy::Archived;
+        copy.bytes = before.size;
+    } else if (same) {
         copy.outcome = FileCopy::AlreadyThere;
         copy.name = Candidate(relative, number);
         copy.bytes = before.size;

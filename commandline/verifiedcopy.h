@@ -8,6 +8,7 @@
 // same name that is already there is never replaced. Names are the system's bytes.
 
 #include <QByteArray>
+#include <QByteArrayList>
 #include <QString>
 
 #include <functional>
@@ -16,7 +17,7 @@
 using CopyStep = std::function<bool(qint64 bytes)>;
 
 struct FileCopy {
-    enum Outcome { Copied, AlreadyThere, Unreadable, Changed, ArchiveFailed, Cancelled };
+    enum Outcome { Copied, AlreadyThere, Archived, Unreadable, Changed, ArchiveFailed, Cancelled };
     Outcome outcome = Unreadable;
     QByteArray name;        // the name it has in the archive, relative to the folder
     QByteArray sha256;      // hex digest of the copy
@@ -37,9 +38,12 @@ constexpr char RecordingListName[] = "recordings.csv";
 // "/"). Where another file has that name (or it is one of the collection folder's own),
 // the copy is named "sub/A (2).WAV" (the first free number); where one of them holds the
 // same bytes, nothing is copied (AlreadyThere). A file name longer than the archive takes
-// is cut to fit before its extension (shortened).
+// is cut to fit before its extension (shortened). Where the source's SHA-256 (read before
+// the copy) is one of archived, the hashes of its copies elsewhere, nothing is copied
+// either (Archived, with sha256 the source's).
 FileCopy CopyVerified(const QByteArray& source, const QByteArray& folder,
-                      const QByteArray& relative, const CopyStep& step);
+                      const QByteArray& relative, const CopyStep& step,
+                      const QByteArrayList& archived = {});
 
 // True for the name of a temporary copy ("sub/.4711.3.collecting"), which only a copy
 // under way or one stopped by a kill leaves.

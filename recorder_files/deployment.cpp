@@ -233,17 +233,21 @@ QString AppendDeployment(const QString& fileName, const DeploymentRow& row)
     });
 }
 
-QString AppendCsvRow(const QString& fileName, const QByteArray& header, const QByteArray& line)
+QString AppendCsvRow(const QString& fileName, const QByteArray& header,
+                     const QByteArrayList& fields)
 {
     return AppendRecord(fileName, [&](const QByteArray& head, QString* refusal) {
         if (head.isEmpty())
-            return header + line;
-        if (!head.startsWith(header)) {
+            return header + CsvLine(fields);
+        // A record begun by an earlier version has the first of the columns: its rows too.
+        const QByteArray first = head.left(head.indexOf("\r\n"));
+        if (!head.contains("\r\n") ||
+            !(header.startsWith(first + ',') || header.startsWith(first + "\r\n"))) {
             *refusal = DeploymentText::tr("its first line is not the header of this record; "
                                           "nothing is written to it");
             return QByteArray();
         }
-        return line;
+        return CsvLine(fields.mid(0, first.count(',') + 1));
     });
 }
 

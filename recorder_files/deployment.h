@@ -75,7 +75,9 @@ QList<QStringList> CsvRows(const QByteArray& text);
 QDateTime LastCardWrite(const QString& recordFile, const CardIdentity& card,
                         const QDateTime& before = QDateTime());
 
-// Appends line (CR LF included) to the CSV file under its lock, with header first when the
-// file is new or empty; a file whose first line is not header is left alone. The reason
-// when it could not.
-QString AppendCsvRow(const QString& fileName, const QByteArray& header, const QByteArray& line);
+// Appends the row of fields (each CsvField's) to the CSV file under its lock, with header
+// (CR LF ended) first when the file is new or empty; a file begun with the first of
+// header's columns (by an earlier version) gets the row's first fields as many; a file
+// whose first line is no such header is left alone. The reason when it could not.
+QString AppendCsvRow(const QString& fileName, const QByteArray& header,
+                     const QByteArrayList& fields);

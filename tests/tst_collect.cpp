@@ -619,21 +619,40 @@ private slots:
     }
 
     // Killed at each file-changing call of a collect with --clear: no recording is lost
-    // (each is on the card or has a verified copy), and a rerun clears the rest.
+    // (each is on the card or has a verified copy), and a rerun clears the rest; also where
+    // an earlier collection holds the recordings and the clear checks against it.
+    void clearKilledAtEveryCall_data()
+    {
+        QTest::addColumn<bool>("earlier");
+        QTest::newRow("collected now") << false;
+        QTest::newRow("already in the archive") << true;
+    }
     void clearKilledAtEveryCall()
     {
-        const QString base = Path("clearkill");
-        const QMap<QString, QByteArray> files = MakeCard(base + "/count/card");
+        QFETCH(bool, earlier);
+        const QString base = Path(QString("clearkill/%1").arg(earlier));
+        const auto makeCard = [&](const QString& at) {
+            const QMap<QString, QByteArray> made = MakeCard(at + "/card");
+            CollectOptions before;
+            before.date = QDate::currentDate().addDays(-30);
+            if (earlier)
+                CollectCard(at + "/archive", at + "/card", before);
+            return made;
+        };
+        const QMap<QString, QByteArray> files = makeCard(base + "/count");
         const Run counted =
             Collect(base + "/count/archive", {base + "/count/card"},
                     {{"PLIMO_FAULT_AT", "0"}, {"PLIMO_FAULT_TRACE", "1"}}, nullptr, {"--clear"});
         QCOMPARE(counted.code, 0);
-        QVERIFY(counted.points > 25);
+        QVERIFY(counted.points > (earlier ? 10 : 25));
+        const QString archived = "\n    5 already in the archive (collected " +
+                                 QDate::currentDate().addDays(-30).toString(Qt::ISODate) + ")\n";
+        QVERIFY2(counted.out.contains(archived) == earlier, qPrintable(counted.out));
         qInfo("%ld kill points", counted.points);
         for (long point = 1; point <= counted.points; ++point) {
             const QString card = QString("%1/%2/card").arg(base).arg(point);
             const QString archive = QString("%1/%2/archive").arg(base).arg(point);
-            MakeCard(card);
+            makeCard(QString("%1/%2").arg(base).arg(point));
             const Run killed = Collect(
                 archive, {card},
                 {{"PLIMO_FAULT_AT", QString::number(point)}, {"PLIMO_FAULT_KILL", "before"}},
@@ -643,7 +662,7 @@ private slots:
             QVERIFY2(lost.isEmpty(), qPrintable(QString("killed at %1: %2").arg(point).arg(lost)));
             const Run rerun = Collect(archive, {card}, {}, nullptr, {"--clear"});
             QCOMPARE(rerun.code, 0);
-            QCOMPARE(ArchiveFault(archive, files, true), QString());
+            QCOMPARE(ArchiveFault(archive, files, !earlier), QString());
             QVERIFY(Recordings(Files(card)).isEmpty());
             QCOMPARE(Files(card).size(), files.size() - Recordings(files).size());
         }
@@ -926,9 +945,133 @@ private slots:
         QVERIFY2(out.startsWith("STOPPED " + card + ": stopped: ") &&
                      out.contains(" files collected; run the same command again to finish"),
                  qPrintable(out));
-        QVERIFY2(record.trimmed().endsWith(",STOPPED"), record.constData());
+        QVERIFY2(record.contains(",STOPPED,0,0,0,\r\n"), record.constData());
         QCOMPARE(rerun.code, 0);
         QCOMPARE(ArchiveFault(archive, Files(card), true), QString());
+    }
+
+    // A later day's collect copies only what an earlier collection of the card does not
+    // hold (card path, size, time and the card's bytes hashed now); --clear then clears
+    // against the earlier copies too, re-reading each.
+    void archived_data()
+    {
+        QTest::addColumn<QString>("between"); // what happens after the first collect
+        QTest::addColumn<int>("days");        // the second collect's date after the first
+        QTest::addColumn<bool>("clear");
+        QTest::addColumn<QStringList>("copied"); // recordings copied by the second collect
+        QTest::addColumn<QStringList>("told");   // its lines below the card's line
+        QTest::addColumn<QStringList>("kept");   // recordings on the card after it
+        const QString day1 = "5 already in the archive (collected 2026-11-20)";
+        const QString fewer = "4 already in the archive (collected 2026-11-20)";
+        const QStringList all = {"D0004.WAV", "E0005.WAV", "REC/2026/B0002.wav",
+                                 "REC/2026/C0003.Wav", "REC/A0001.WAV"};
+        QTest::newRow("a new recording") << "record" << 18 << false << QStringList{"REC/F0006.WAV"}
+                                         << QStringList{day1} << all + QStringList{"REC/F0006.WAV"};
+        QTest::newRow("record of an earlier version")
+            << "record,old record" << 18 << false << QStringList{"REC/F0006.WAV"}
+            << QStringList{day1} << all + QStringList{"REC/F0006.WAV"};
+        QTest::newRow("bytes changed, same size and time")
+            << "flip card" << 18 << false << QStringList{"D0004.WAV"} << QStringList{fewer} << all;
+        QTest::newRow("earlier copy deleted")
+            << "delete copy" << 18 << false << QStringList{"REC/A0001.WAV"} << QStringList{fewer}
+            << all;
+        QTest::newRow("earlier copy cut short")
+            << "cut copy" << 18 << false << QStringList{"REC/2026/B0002.wav"} << QStringList{fewer}
+            << all;
+        QTest::newRow("two earlier collections")
+            << "record,collect" << 18 << false << QStringList()
+            << QStringList{"6 already in the archive (collected between 2026-11-20 and "
+                           "2026-11-27)"}
+            << all + QStringList{"REC/F0006.WAV"};
+        QTest::newRow("a name a spreadsheet would run")
+            << "odd name" << 18 << false << QStringList()
+            << QStringList{"6 already in the archive (collected 2026-11-20)"}
+            << QStringList{"-0007.WAV"} + all;
+        QTest::newRow("the same day again") << "" << 0 << false << QStringList()
+                                            << QStringList{"8 of 8 files already collected"} << all;
+        QTest::newRow("--clear") << "record" << 18 << true << QStringList{"REC/F0006.WAV"}
+                                 << QStringList{day1} << QStringList();
+        QTest::newRow("--clear, an earlier copy changed since")
+            << "flip copy" << 18 << true << QStringList() << QStringList{day1, "{copy} differs"}
+            << QStringList{"REC/A0001.WAV"};
+    }
+    void archived()
+    {
+        QFETCH(QString, between);
+        QFETCH(int, days);
+        QFETCH(bool, clear);
+        QFETCH(QStringList, copied);
+        QFETCH(QStringList, told);
+        QFETCH(QStringList, kept);
+        const QString folder = Path(QString("archived/") + QTest::currentDataTag());
+        const QString card = folder + "/card", archive = folder + "/archive";
+        const QString firstCopy = archive + "/card/2026-11-20/REC/A0001.WAV";
+        MakeCard(card);
+        if (between.contains("odd name"))
+            WriteAll(card + "/-0007.WAV", WavBytes(1, 8000, 8000));
+        CollectOptions options;
+        options.date = QDate(2026, 11, 20);
+        QCOMPARE(CollectCard(archive, card, options).ExitCode(), 0);
+        // A byte flipped, the file's time kept.
+        const auto flip = [](const QString& name) {
+            QFile file(name);
+            const QDateTime time = QFileInfo(name).lastModified();
+            QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(100) && file.write("x") == 1);
+            QVERIFY(file.setFileTime(time, QFileDevice::FileModificationTime));
+        };
+        if (between.contains("record"))
+            WriteAll(card + "/REC/F0006.WAV", WavBytes(1, 8000, 8000));
+        if (between.contains("collect")) {
+            CollectOptions middle;
+            middle.date = QDate(2026, 11, 27);
+            QCOMPARE(CollectCard(archive, card, middle).ExitCode(), 0);
+        }
+        if (between.contains("flip card"))
+            flip(card + "/D0004.WAV");
+        if (between.contains("flip copy"))
+            flip(firstCopy);
+        if (between.contains("delete copy"))
+            QVERIFY(QFile::remove(firstCopy));
+        if (between.contains("cut copy"))
+            QVERIFY(QFile::resize(archive + "/card/2026-11-20/REC/2026/B0002.wav", 1000));
+        options.date = options.date.addDays(days);
+        options.record = folder + "/collections.csv";
+        if (between.contains("old record"))
+            WriteAll(options.record, "time,card folder,volume label,volume serial,files copied,"
+                                     "bytes copied,playing seconds copied,files already collected,"
+                                     "bytes already collected,playing seconds already collected,"
+                                     "card files,card bytes,card playing seconds,first recording,"
+                                     "last recording,archive folder,recordings cleared,bytes "
+                                     "cleared,result\r\n");
+        options.clear = clear;
+        const CardCollection c = CollectCard(archive, card, options);
+        QStringList copiedNow;
+        for (const CollectedFile& file : c.files) {
+            if (file.verified && !file.alreadyThere && file.card.IsRecordingName())
+                copiedNow << file.card.Shown();
+        }
+        QCOMPARE(copiedNow, copied);
+        told.replaceInStrings("{copy} differs", "REC/A0001.WAV: its copy " + firstCopy +
+                                                    " differs from it; kept on the card");
+        QCOMPARE(c.Details(), told);
+        QCOMPARE(c.Verdict(), kept.isEmpty() || !clear ? "COLLECTED" : "INCOMPLETE");
+        QCOMPARE(Recordings(Files(card)).keys(), kept);
+        // The new folder holds only what was copied into it, and sha256sum -c passes.
+        if (days > 0)
+            QCOMPARE(Recordings(Files(c.folder)).keys(), copied);
+        QCOMPARE(ChecksumFault(c.folder), QString());
+        const QList<QStringList> rows = CsvRows(ReadAll(options.record));
+        const qsizetype at = rows.value(0).indexOf("files already archived");
+        QCOMPARE(at < 0, between.contains("old record"));
+        QCOMPARE(rows.value(1).size(), at < 0 ? 19 : 23);
+        QCOMPARE(rows.value(1).value(7), days == 0 ? "8" : "0");
+        const QString dates = days == 0                     ? ""
+                              : between.contains("collect") ? "2026-11-20 2026-11-27"
+                                                            : "2026-11-20";
+        if (at >= 0)
+            QCOMPARE(rows.value(1).mid(at, 1) + rows.value(1).mid(at + 3),
+                     QStringList({QString::number(c.archived.files), dates}));
+        QCOMPARE(c.archived.files, days == 0 ? 0 : told.value(0).section(' ', 0, 0).toInt());
     }
 
     // The record: a row's figures of one kind each; the first recording by the set clock;
@@ -959,7 +1102,7 @@ private slots:
         QVERIFY2(row[13].startsWith("2026-06-14T08:00:00"), qPrintable(row[13]));
         QVERIFY2(row[14].startsWith("2026-06-23T08:00:00"), qPrintable(row[14]));
         QCOMPARE(row[15], first.folder);
-        QCOMPARE(row.mid(16), QStringList({"0", "0", "OK"})); // nothing cleared
+        QCOMPARE(row.mid(16, 3), QStringList({"0", "0", "OK"})); // nothing cleared
         const QString onCard = InspectCard(card).text, collected = InspectCard(first.folder).text;
         QCOMPARE(collected.mid(collected.indexOf("recordings:")),
                  onCard.mid(onCard.indexOf("recordings:")));

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QDirIterator>
 #include <QImage>
 #include <QProcess>
 #include <QSignalSpy>
@@ -190,7 +191,37 @@ private slots:
                             "REC03,9C0D-1E2F,2026-06-10,2026-08-01,,\r\n"));
     }
 
-    // A collection folder's day by day is the one --inspect gives of it.
+    // One folder holding the files of every collection of the card's deployment, with their
+    // times, as its last collection folder is named: a later collect copies only what
+    // earlier ones do not hold.
+    QString Whole(const SeasonCard& card)
+    {
+        const QString last = QDir::cleanPath(card.collections.last());
+        if (card.collections.size() == 1)
+            return last;
+        const QString from = QFileInfo(last).path(), name = QFileInfo(from).fileName();
+        const QString whole = Root.filePath("whole/" + name + "/" + QFileInfo(last).fileName());
+        QDir().mkpath(whole);
+        QFile::copy(from + "/.plimo-card", Root.filePath("whole/" + name + "/.plimo-card"));
+        for (const QString& folder : card.collections) {
+            QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
+            while (it.hasNext()) {
+                const QString file = it.next();
+                const QString to = whole + "/" + QDir(folder).relativeFilePath(file);
+                QDir().mkpath(QFileInfo(to).path());
+                QFile::remove(to);
+                QFile copy(to);
+                if (!QFile::copy(file, to) || !copy.open(QIODevice::ReadWrite) ||
+                    !copy.setFileTime(QFileInfo(file).lastModified(),
+                                      QFileDevice::FileModificationTime))
+                    return QString();
+            }
+        }
+        return whole;
+    }
+
+    // A collection folder's day by day is the one --inspect gives of it (of every
+    // collection of its deployment).
     void sameAsInspect()
     {
         SeasonOptions options;
@@ -200,7 +231,9 @@ private slots:
         for (const SeasonCard& card : season.cards) {
             CardReportOptions inspect;
             inspect.recordFile = options.recordFile;
-            const DayByDay days = InspectCard(card.collections.last(), inspect).days;
+            const QString whole = Whole(card);
+            QVERIFY(!whole.isEmpty());
+            const DayByDay days = InspectCard(whole, inspect).days;
             QCOMPARE(days.days.size(), card.days.days.size());
             for (qsizetype i = 0; i < days.days.size(); ++i) {
                 QCOMPARE(days.days[i].date, card.days.days[i].date);
