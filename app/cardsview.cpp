@@ -4,6 +4,7 @@
 #include "app/preferences/prefcodec.h"
 #include "app/preferences/preferences.h"
 #include "card/udisks.h"
+#include "commandline/archiveindex.h"
 #include "commandline/batchcommand.h"
 #include "commandline/collectcommand.h"
 #include "editor/cardpicker.h"
@@ -34,6 +35,7 @@ struct CardFacts {
     RecordingsSummary recordings;
     CardCheck check;
     bool hasConfig = false;
+    int uncollected = -1; // recordings no collection in the record holds; -1 not known
 };
 
 // The settings the form holds, read back as --verify reads a preset.
@@ -51,6 +53,10 @@ void ShowFacts(QTreeWidgetItem* item, const CardFacts& facts)
         recordings += CardsView::tr(", %1 to %2")
                           .arg(QLocale().toString(r.oldest.date(), QLocale::ShortFormat),
                                QLocale().toString(r.newest.date(), QLocale::ShortFormat));
+    if (r.count > 0 && facts.uncollected == 0)
+        recordings += QLatin1Char('\n') + CardsView::tr("all collected");
+    else if (r.count > 0 && facts.uncollected > 0)
+        recordings += QLatin1Char('\n') + CardsView::tr("%1 not collected").arg(facts.uncollected);
     item->setText(CardsView::RecordingsColumn,
                   recordings.isEmpty() ? CardsView::tr("no recordings") : recordings);
     const CardCheck& c = facts.check;
@@ -92,8 +98,17 @@ CardsView::CardsView(ConfigEditWindow* form, CardPicker* picker, QWidget* parent
     Table->setHeaderLabels({tr("Card"), tr("Folder"), tr("Space"), tr("Recordings"),
                             tr("config.ini"), tr("Progress")});
     Table->setSelectionMode(QAbstractItemView::NoSelection); // the ticks choose
-    Table->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    Table->header()->setStretchLastSection(true); // the progress bars
+    // The rows fit the dialog's width (no sideways scroll on a small screen): the folder
+    // and the recordings take what the short columns leave, the folder cut in its middle
+    // (its tip is whole), the recordings wrapped; the progress bars keep a fixed width.
+    Table->setTextElideMode(Qt::ElideMiddle);
+    QHeaderView* header = Table->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(FolderColumn, QHeaderView::Stretch);
+    header->setSectionResizeMode(RecordingsColumn, QHeaderView::Stretch);
+    header->setSectionResizeMode(ProgressColumn, QHeaderView::Fixed);
+    header->resizeSection(ProgressColumn, 10 * fontMetrics().averageCharWidth());
     Table->setItemsExpandable(false);
     Summary = new QLabel(this);
     Summary->setObjectName(QStringLiteral("cards summary"));
@@ -213,6 +228,7 @@ CardsView::Row* CardsView::AddRow(const QString& root)
     row->item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
     row->item->setCheckState(CardColumn, Qt::Unchecked);
     row->item->setText(FolderColumn, row->Folder());
+    row->item->setToolTip(FolderColumn, row->Folder());
     row->bar = new QProgressBar(Table);
     row->bar->setRange(0, Steps);
     row->bar->setValue(0);
@@ -247,9 +263,9 @@ void CardsView::AskFacts(Row& row)
     const QString folder = row.Folder(), root = row.root;
     Workers.Ask<CardFacts>(
         [=] {
-            return CardFacts{SummariseRecordings(folder),
-                             VerifyCard(folder, form, items, configName, clockName),
-                             QFileInfo(folder + configName).isFile()};
+            return CardFacts{
+                SummariseRecordings(folder), VerifyCard(folder, form, items, configName, clockName),
+                QFileInfo(folder + configName).isFile(), UncollectedRecordings(folder)};
         },
         [this, root](const CardFacts& facts) {
             Row* row = RowOf(root);
@@ -514,13 +530,11 @@ CardsView::Job CardsView::VerifyJob()
 
 CardsView::Job CardsView::CollectJob()
 {
-    const QString archive = ChooseArchiveFolder(this);
-    if (archive.isEmpty())
+    const ArchiveChoice choice = ChooseCollectArchive(this);
+    if (choice.folder.isEmpty())
         return {};
-    CollectOptions options;
-    options.configName = PrefText(Preferences.CFGname);
-    options.clockName = PrefText(Preferences.TimeName);
-    options.record = DefaultCollectionRecord();
+    const QString archive = choice.folder;
+    const CollectOptions options = WindowCollectOptions(choice);
     return [this, archive, options](Row& row, std::function<void(const CardJobEnd&)> done) {
         CollectOptions card = options;
         const QString folder = row.Folder();
