@@ -20,8 +20,11 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QHeaderView>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTranslator>
 #include <QTreeWidget>
 #include <QtTest>
 #include <fcntl.h>
