@@ -15,12 +15,12 @@
 #include "wavfiles.h"
 
 #include <QDateEdit>
+#include <QHeaderView>
 #include <QJsonArray>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QHeaderView>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -408,6 +408,7 @@ private slots:
     {
         QFETCH(bool, clear);
         QFETCH(QString, after);
+        QFile::remove(DefaultCollectionRecord()); // the rows before collected the same names
         for (int i = 1; i <= CardCount; ++i)
             QVERIFY(WriteAll(Card(i) + "R001.WAV", WavBytes(7, 8000, 8000 * 60)));
         CardsView* view = OpenCards();

@@ -309,21 +309,25 @@ QList<QImage> CollectShots()
     PlimoAppWindow* window = OpenWindow(card);
     window->FitToScreen(QRect(0, 0, 1024, 600), QMargins(1, 24, 1, 1));
     QImage asked;
-    QTimer::singleShot(0, window, [&] {
+    QTimer answer; // until the dialog is up
+    QObject::connect(&answer, &QTimer::timeout, [&] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (!dialog)
+        if (!dialog || !answer.isActive())
             return;
+        answer.stop();
         dialog->setViewMode(QFileDialog::List); // no file times: the same on every run
         dialog->setDirectory(ShotFolder);
         dialog->resize(1024 - 40, 600 - 60);
-        dialog->findChild<QCheckBox*>(QStringLiteral("clear card"))->setChecked(true);
+        auto* clear = dialog->findChild<QCheckBox*>(QStringLiteral("clear card"));
+        clear->setChecked(true);
+        clear->setFocus(); // no text cursor blinking in the folder's line
         QTest::qWait(500);
         asked = dialog->grab().toImage();
-        dialog->selectFile(ShotFolder + QStringLiteral("/archive"));
         QDir().mkpath(ShotFolder + QStringLiteral("/archive"));
         dialog->setDirectory(ShotFolder + QStringLiteral("/archive"));
         static_cast<QDialog*>(dialog)->accept();
     });
+    answer.start(50);
     const ArchiveChoice choice = ChooseCollectArchive(window);
     CollectOptions options = WindowCollectOptions(choice);
     options.date = ShotClock.date();
