@@ -27,6 +27,7 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QLineEdit>
+#include <QListView>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPainter>
@@ -321,7 +322,11 @@ QList<QImage> CollectShots()
         auto* clear = dialog->findChild<QCheckBox*>(QStringLiteral("clear card"));
         clear->setChecked(true);
         clear->setFocus(); // no text cursor blinking in the folder's line
-        QTest::qWait(500);
+        // The folders are listed by a thread of the dialog's own: all three, however busy.
+        const auto* list = dialog->findChild<QListView*>(QStringLiteral("listView"));
+        for (int i = 0; i < 100 && list->model()->rowCount(list->rootIndex()) < 3; ++i)
+            QTest::qWait(50);
+        QTest::qWait(300);
         asked = dialog->grab().toImage();
         QDir().mkpath(ShotFolder + QStringLiteral("/archive"));
         dialog->setDirectory(ShotFolder + QStringLiteral("/archive"));
