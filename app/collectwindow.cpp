@@ -205,8 +205,9 @@ QDialog* NewCollectionDialog(QWidget* parent, const QString& title, const CardCo
     const QRect screen = (parent ? parent->screen() : dialog->screen())->availableGeometry();
     const QSize room = screen.size() - QSize(40, 60); // the window manager's frame
     dialog->setMaximumSize(room);
-    dialog->resize(
-        QSize(720, details.isEmpty() ? 0 : 420).expandedTo(dialog->sizeHint()).boundedTo(room));
+    // A long list gets room to be read; a few lines need no more than they take.
+    const int height = details.size() > 8 ? 420 : 0;
+    dialog->resize(QSize(720, height).expandedTo(dialog->sizeHint()).boundedTo(room));
     return dialog;
 }
 
