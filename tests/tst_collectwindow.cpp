@@ -136,6 +136,8 @@ int main(int argc, char** argv)
                      "\"width\": 1024, \"height\": 600, \"logicalDpi\": 96, "
                      "\"logicalBaseDpi\": 96, \"dpr\": 1 } ] }");
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config));
+    // Qt's folder dialog keeps its history in the user's settings: this test's own.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(screens.path()));
     QApplication app(argc, argv);
     QTEST_SET_MAIN_SOURCE_PATH
     CollectWindowTest test;

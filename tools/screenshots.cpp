@@ -76,6 +76,9 @@ void FixScreen()
                       "\"x\": 0, \"y\": 0, \"width\": 1920, \"height\": 1080, "
                       "\"logicalDpi\": 96, \"logicalBaseDpi\": 96, \"dpr\": 1 } ] }");
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.toLocal8Bit());
+    // Qt's folder dialog keeps its history and last folder in the user's settings, which
+    // other programs change: the shots' own, empty on every run.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(ShotFolder + QStringLiteral("/config")));
     // The picker lists the cards given below, not the ones this machine's disk service
     // (UDisks2) knows.
     qputenv("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent/plimo-shots-bus");
