@@ -4,6 +4,7 @@
 #include "app/preferences/prefcodec.h"
 #include "app/preferences/preferences.h"
 #include "card/udisks.h"
+#include "commandline/archiveindex.h"
 #include "commandline/batchcommand.h"
 #include "commandline/collectcommand.h"
 #include "editor/cardpicker.h"
@@ -34,6 +35,7 @@ struct CardFacts {
     RecordingsSummary recordings;
     CardCheck check;
     bool hasConfig = false;
+    int uncollected = -1; // recordings no collection in the record holds; -1 not known
 };
 
 // The settings the form holds, read back as --verify reads a preset.
@@ -42,17 +44,33 @@ PresetRead FormPreset(const ConfigEditWindow* form, const ComboItems& items)
     return ReadPreset(FormatConfig(form->Settings()), items);
 }
 
+// The recordings of a card a line each: how many and how long, from which day to which,
+// whether a collection holds them. Each line is short: a cell's height follows its lines,
+// never its width.
+QString RecordingsCell(const CardFacts& facts)
+{
+    const RecordingsSummary& r = facts.recordings;
+    if (!r.readable)
+        return r.error;
+    if (r.count == 0)
+        return CardsView::tr("no recordings");
+    QStringList lines{RecordingsText(r),
+                      CardsView::tr("%1 to %2")
+                          .arg(QLocale().toString(r.oldest.date(), QLocale::ShortFormat),
+                               QLocale().toString(r.newest.date(), QLocale::ShortFormat))};
+    if (facts.uncollected == 0)
+        lines << CardsView::tr("all collected");
+    else if (facts.uncollected > 0)
+        lines << CardsView::tr("%1 not collected").arg(facts.uncollected);
+    return lines.join(QLatin1Char('\n'));
+}
+
 // The row's recordings and how its config.ini compares with the form.
 void ShowFacts(QTreeWidgetItem* item, const CardFacts& facts)
 {
-    const RecordingsSummary& r = facts.recordings;
-    QString recordings = !r.readable ? r.error : RecordingsText(r);
-    if (r.count > 0)
-        recordings += CardsView::tr(", %1 to %2")
-                          .arg(QLocale().toString(r.oldest.date(), QLocale::ShortFormat),
-                               QLocale().toString(r.newest.date(), QLocale::ShortFormat));
-    item->setText(CardsView::RecordingsColumn,
-                  recordings.isEmpty() ? CardsView::tr("no recordings") : recordings);
+    const QString recordings = RecordingsCell(facts);
+    item->setText(CardsView::RecordingsColumn, recordings);
+    item->setToolTip(CardsView::RecordingsColumn, recordings);
     const CardCheck& c = facts.check;
     item->setText(CardsView::CompareColumn,
                   !facts.hasConfig                    ? CardsView::tr("none")
@@ -88,12 +106,23 @@ CardsView::CardsView(ConfigEditWindow* form, CardPicker* picker, QWidget* parent
     Table->setAccessibleName(tr("Cards in the readers"));
     Table->setRootIsDecorated(false);
     Table->setUniformRowHeights(false);
-    Table->setWordWrap(true); // a long verdict wraps: the row shows it whole
+    // A row is as tall as its lines: a line longer than its cell is shortened in its
+    // middle, and the cell's tip holds it whole.
+    Table->setWordWrap(false);
     Table->setHeaderLabels({tr("Card"), tr("Folder"), tr("Space"), tr("Recordings"),
                             tr("config.ini"), tr("Progress")});
     Table->setSelectionMode(QAbstractItemView::NoSelection); // the ticks choose
-    Table->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    Table->header()->setStretchLastSection(true); // the progress bars
+    // The rows fit the dialog's width (no sideways scroll on a small screen): the folder
+    // and the recordings take what the short columns leave; the progress bars keep a fixed
+    // width.
+    Table->setTextElideMode(Qt::ElideMiddle);
+    QHeaderView* header = Table->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(FolderColumn, QHeaderView::Stretch);
+    header->setSectionResizeMode(RecordingsColumn, QHeaderView::Stretch);
+    header->setSectionResizeMode(ProgressColumn, QHeaderView::Fixed);
+    header->resizeSection(ProgressColumn, 10 * fontMetrics().averageCharWidth());
     Table->setItemsExpandable(false);
     Summary = new QLabel(this);
     Summary->setObjectName(QStringLiteral("cards summary"));
@@ -213,12 +242,19 @@ CardsView::Row* CardsView::AddRow(const QString& root)
     row->item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
     row->item->setCheckState(CardColumn, Qt::Unchecked);
     row->item->setText(FolderColumn, row->Folder());
-    row->bar = new QProgressBar(Table);
+    row->item->setToolTip(FolderColumn, row->Folder());
+    row->bar = new QProgressBar;
     row->bar->setRange(0, Steps);
     row->bar->setValue(0);
     row->bar->setTextVisible(false);
     row->bar->setMaximumHeight(Table->fontMetrics().height());
-    Table->setItemWidget(row->item, ProgressColumn, row->bar);
+    // The bar sits in a cell of its own: the view bounds a row's height by the widget's
+    // maximum, and a row whose recordings take two lines needs them both.
+    auto* cell = new QWidget(Table);
+    auto* layout = new QVBoxLayout(cell);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(row->bar, 0, Qt::AlignVCenter);
+    Table->setItemWidget(row->item, ProgressColumn, cell);
     RowList.push_back(std::move(row));
     return RowList.back().get();
 }
@@ -247,9 +283,9 @@ void CardsView::AskFacts(Row& row)
     const QString folder = row.Folder(), root = row.root;
     Workers.Ask<CardFacts>(
         [=] {
-            return CardFacts{SummariseRecordings(folder),
-                             VerifyCard(folder, form, items, configName, clockName),
-                             QFileInfo(folder + configName).isFile()};
+            return CardFacts{
+                SummariseRecordings(folder), VerifyCard(folder, form, items, configName, clockName),
+                QFileInfo(folder + configName).isFile(), UncollectedRecordings(folder)};
         },
         [this, root](const CardFacts& facts) {
             Row* row = RowOf(root);
@@ -514,13 +550,11 @@ CardsView::Job CardsView::VerifyJob()
 
 CardsView::Job CardsView::CollectJob()
 {
-    const QString archive = ChooseArchiveFolder(this);
-    if (archive.isEmpty())
+    const ArchiveChoice choice = ChooseCollectArchive(this);
+    if (choice.folder.isEmpty())
         return {};
-    CollectOptions options;
-    options.configName = PrefText(Preferences.CFGname);
-    options.clockName = PrefText(Preferences.TimeName);
-    options.record = DefaultCollectionRecord();
+    const QString archive = choice.folder;
+    const CollectOptions options = WindowCollectOptions(choice);
     return [this, archive, options](Row& row, std::function<void(const CardJobEnd&)> done) {
         CollectOptions card = options;
         const QString folder = row.Folder();

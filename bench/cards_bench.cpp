@@ -86,7 +86,7 @@ int main(int argc, char** argv)
     while (view->Rows()->topLevelItemCount() < Cards)
         QTest::qWait(20);
     const QString archive = dir.filePath(QStringLiteral("archive"));
-    ChooseArchiveFolder = [archive](QWidget*) { return archive; };
+    ChooseCollectArchive = [archive](QWidget*) { return archive; };
     view->TickAll(true);
 
     StallWatch stalls;

@@ -187,6 +187,9 @@ private:
     void RefreshSaveTarget();
     // Asks once for each unusual place Save would write to; true to write.
     bool ConfirmSaveTarget();
+    // Asks before a card holding uncollected recordings (that many) gets a new
+    // configuration; true to write. No, the default, writes nothing.
+    bool ConfirmCardReuse(const QString& folder, int uncollected);
     // "Saved and verified", and which timers the recorder will not run.
     // warnings: what is wrong with where it went (not a card, full soon), said after.
     void ReportSaved(const QStringList& written, const QStringList& warnings = {});

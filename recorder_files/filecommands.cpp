@@ -7,6 +7,7 @@
 #include "app/preferences/preferences.h"
 #include "card/cardspace.h"
 #include "card/cardtarget.h"
+#include "commandline/archiveindex.h"
 #include "editor/cardpicker.h"
 #include "editor/filestatus.h"
 #include "platform/savefile.h"
@@ -16,6 +17,7 @@
 #include "recorder_files/deployment.h"
 
 #include <QDateEdit>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -23,6 +25,7 @@
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QStatusBar>
+#include <QStorageInfo>
 #include <QTimeEdit>
 
 namespace
@@ -124,8 +127,15 @@ void ConfigEditWindow::SaveCurrent()
         WarnFileError(tr("Nothing saved: %1").arg(clash));
         return;
     }
-    const FileResult config = WriteConfig(configName);
     const QString folder = CardFolder(card);
+    // Where it goes is known before: a card still holding recordings that were never
+    // collected is not set up for the next deployment unasked.
+    const auto* picker = findChild<CardPicker*>();
+    const CardTarget target = CardTargetOf(folder, picker ? picker->KnownDisks() : nullptr);
+    const int uncollected = target.card ? UncollectedRecordings(folder) : -1;
+    if (!ConfirmCardReuse(folder, uncollected))
+        return;
+    const FileResult config = WriteConfig(configName);
     if (!config.ok) {
         // The old clock files stay: the card holds what it held before.
         RecordSave(card, config.error, false, false);
@@ -149,13 +159,34 @@ void ConfigEditWindow::SaveCurrent()
     if (!clock.written.isEmpty())
         written << clock.written;
     // Where it went is said with the save: no card, a card's sub-folder, full soon.
-    const auto* picker = findChild<CardPicker*>();
-    const CardTarget target = CardTargetOf(folder, picker ? picker->KnownDisks() : nullptr);
     DeploymentRow row = SaveRow(card, QString(), true, !clock.written.isEmpty());
     row.isCard = CardTargetRecord(target);
+    row.uncollected = uncollected;
     ReportSaved(written, CardWriteWarnings(target, row.freeSpaceKnown ? row.daysUntilFull : -1,
                                            CardFullWarningDays(), FreeBytesOfFolder(folder)));
     Record(row);
+}
+
+bool ConfigEditWindow::ConfirmCardReuse(const QString& folder, int uncollected)
+{
+    if (uncollected <= 0)
+        return true;
+    const auto* picker = findChild<CardPicker*>();
+    QString name = picker ? picker->CardOfFolder(folder).label : QString();
+    if (name.isEmpty())
+        name = QStorageInfo(folder).name();
+    if (name.isEmpty())
+        name = QDir::toNativeSeparators(folder);
+    QMessageBox box(QMessageBox::Warning, tr("Save"),
+                    tr("%1 holds %2 recordings that were never collected. Write the new "
+                       "configuration anyway?")
+                        .arg(name)
+                        .arg(uncollected),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setObjectName(QStringLiteral("uncollected recordings"));
+    box.setDefaultButton(QMessageBox::No); // Enter keeps the recordings' card as it is
+    box.exec();
+    return box.clickedButton() == box.button(QMessageBox::Yes);
 }
 
 DeploymentRow ConfigEditWindow::SaveRow(const QString& card, const QString& error,

@@ -4,6 +4,7 @@
 #include "app/cardsview.h"
 #include "app/collectwindow.h"
 #include "app/plimoappwindow.h"
+#include "dialogwatch.h"
 #include "editor/cardpicker.h"
 #include "editor/configeditwindow.h"
 #include "formfixture.h"
@@ -14,11 +15,16 @@
 #include "wavfiles.h"
 
 #include <QDateEdit>
+#include <QHeaderView>
 #include <QJsonArray>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTranslator>
 #include <QTreeWidget>
 #include <QtTest>
 #include <fcntl.h>
@@ -339,7 +345,7 @@ private slots:
         CardsView* view = OpenCards();
         QVERIFY(view);
         const QString archive = Dir.filePath(QStringLiteral("archive"));
-        ChooseArchiveFolder = [archive](QWidget*) { return archive; };
+        ChooseCollectArchive = [archive](QWidget*) { return archive; };
         QSignalSpy done(view, &CardsView::actionDone);
         view->Run(action);
         Pull(3); // two cards are under way, the third not begun
@@ -386,6 +392,114 @@ private slots:
         QTRY_VERIFY(view->Rows()->topLevelItem(0)->isDisabled());
         QCOMPARE(view->Rows()->topLevelItemCount(), CardCount);
         QCOMPARE(Window->findChild<CardPicker*>()->RemovedCard(), QString());
+    }
+
+    // Collect... on every card with the clear choice of the collect dialog: each row
+    // tells first that its recording was never collected, then what the collect did, and
+    // its recordings as they are now.
+    void collectAll_data()
+    {
+        QTest::addColumn<bool>("clear");
+        QTest::addColumn<QString>("after"); // the rows' recordings once collected
+        QTest::newRow("card kept") << false << "1 recording, 1 min";
+        QTest::newRow("cleared") << true << "no recordings";
+    }
+    void collectAll()
+    {
+        QFETCH(bool, clear);
+        QFETCH(QString, after);
+        QFile::remove(DefaultCollectionRecord()); // the rows before collected the same names
+        for (int i = 1; i <= CardCount; ++i)
+            QVERIFY(WriteAll(Card(i) + "R001.WAV", WavBytes(7, 8000, 8000 * 60)));
+        CardsView* view = OpenCards();
+        QVERIFY(view);
+        QTRY_VERIFY(FactsShown(view));
+        const auto recordings = [view](int row) {
+            return view->Rows()->topLevelItem(row)->text(CardsView::RecordingsColumn);
+        };
+        for (int i = 0; i < CardCount; ++i)
+            QVERIFY2(recordings(i).endsWith("\n1 not collected"), qPrintable(recordings(i)));
+        const QString archive = Dir.filePath(QStringLiteral("archive"));
+        ChooseCollectArchive = [archive, clear](QWidget*) { return ArchiveChoice(archive, clear); };
+        QCOMPARE(RunAll(view, CardsView::Action::Collect), QStringLiteral("4 collected"));
+        const QMap<QString, QString> verdicts = Verdicts(view);
+        for (int i = 1; i <= CardCount; ++i) {
+            const QString verdict = verdicts.value(Card(i));
+            QVERIFY2(verdict.startsWith("COLLECTED " + Card(i) + ": 1 recording, "),
+                     qPrintable(verdict));
+            QCOMPARE(verdict.endsWith("; cleared 1 recordings, 0.00 GB"), clear);
+            QCOMPARE(QFileInfo::exists(Card(i) + "R001.WAV"), !clear);
+        }
+        for (int i = 0; i < CardCount; ++i) {
+            const QString shown = clear ? after : after + "\nall collected";
+            QTRY_VERIFY2(recordings(i).startsWith(shown.section('\n', 0, 0)) &&
+                             recordings(i).endsWith(shown.section('\n', -1)),
+                         qPrintable(recordings(i)));
+        }
+    }
+
+    // Save asks before it sets up a card that holds recordings no collection holds (the
+    // user's record of collections); No, the default, writes nothing. No question where
+    // the recordings were collected, where there are none, or where the folder is no card.
+    void saveAsksBeforeReusingACard_data()
+    {
+        QTest::addColumn<bool>("onCard");
+        QTest::addColumn<int>("recordings");
+        QTest::addColumn<bool>("collected");
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<QString>("asked");
+        QTest::addColumn<bool>("written");
+        const QString question = "REC01 holds 2 recordings that were never collected. Write "
+                                 "the new configuration anyway?";
+        QTest::newRow("uncollected, No") << true << 2 << false << false << question << false;
+        QTest::newRow("uncollected, Yes") << true << 2 << false << true << question << true;
+        QTest::newRow("collected") << true << 2 << true << false << QString() << true;
+        QTest::newRow("no recordings") << true << 0 << false << false << QString() << true;
+        QTest::newRow("no card") << false << 2 << false << false << QString() << true;
+    }
+    void saveAsksBeforeReusingACard()
+    {
+        QFETCH(bool, onCard);
+        QFETCH(int, recordings);
+        QFETCH(bool, collected);
+        QFETCH(bool, yes);
+        const QString folder = onCard ? Card(1) : Dir.filePath(QStringLiteral("disk/"));
+        QVERIFY(QDir().mkpath(folder));
+        for (int i = 0; i < recordings; ++i)
+            QVERIFY(WriteAll(folder + QString("R00%1.WAV").arg(i), WavBytes(7, 8000, 8000)));
+        QFile::remove(DefaultCollectionRecord());
+        if (collected) {
+            CollectOptions options;
+            options.record = DefaultCollectionRecord();
+            options.identity = CardIdentity{QStringLiteral("REC01"), QStringLiteral("1A2B-0001")};
+            QCOMPARE(
+                CollectCard(Dir.filePath(QStringLiteral("archive")), folder, options).ExitCode(),
+                0);
+        }
+        QVERIFY(OpenCards());
+        ConfigEditWindow* form = Window->editor();
+        form->confirmSaveTarget = [](const QString&) { return true; }; // not a card: written
+        form->configFilePath->setText(folder);
+        QStringList questions;
+        DialogWatch watch([&](QWidget* dialog) {
+            auto* box = qobject_cast<QMessageBox*>(dialog);
+            if (!box || box->objectName() != "uncollected recordings")
+                return;
+            questions << box->text();
+            QCOMPARE(box->defaultButton(), box->button(QMessageBox::No));
+            if (yes)
+                box->button(QMessageBox::Yes)->click();
+        });
+        QVERIFY(QMetaObject::invokeMethod(form, "SaveCurrent"));
+        QFETCH(QString, asked);
+        QCOMPARE(questions, asked.isEmpty() ? QStringList() : QStringList(asked));
+        QFETCH(bool, written);
+        QCOMPARE(QFileInfo::exists(folder + "config.ini"), written);
+        // The record of card writes counts them in a column of its own, as --write does.
+        const QList<QByteArray> rows = ReadAll(DefaultDeploymentRecord()).trimmed().split('\n');
+        if (written)
+            QCOMPARE(rows.last().trimmed().split(',').last(),
+                     onCard ? QByteArray::number(collected ? 0 : recordings) : QByteArray());
     }
 
     // Cancel leaves the cards not begun alone; the two under way finish whole.

@@ -33,12 +33,21 @@ private slots:
         QTemporaryDir second;
         const QStringList names = MakeShots(first.path());
         // Every picture the README and the guide show.
-        const QStringList readme{"card_report.png",     "card_report_1024x600_ru.png",
-                                 "cards_1024x600.png",  "cards_1024x600_ru.png",
-                                 "cards_1366x768.png",  "form.png",
-                                 "form_ru.png",         "modified.png",
-                                 "schedule.png",        "scrolled_1366x768.png",
-                                 "status_1024x600.png", "status_1024x600_ru.png"};
+        const QStringList readme{"card_report.png",
+                                 "card_report_1024x600_ru.png",
+                                 "cards_1024x600.png",
+                                 "cards_1024x600_ru.png",
+                                 "cards_1366x768.png",
+                                 "cards_1366x768_ru.png",
+                                 "collect_1024x600.png",
+                                 "collect_result_1024x600.png",
+                                 "form.png",
+                                 "form_ru.png",
+                                 "modified.png",
+                                 "schedule.png",
+                                 "scrolled_1366x768.png",
+                                 "status_1024x600.png",
+                                 "status_1024x600_ru.png"};
         QCOMPARE(names, readme);
         QCOMPARE(MakeShots(second.path()), names);
         for (const QString& name : names) {

@@ -5,6 +5,7 @@
 //
 // usage: plimo_shots OUTPUT_FOLDER RUSSIAN_QM_FILE
 #include "app/cardsview.h"
+#include "app/collectwindow.h"
 #include "app/plimoappwindow.h"
 #include "app/preferences/prefcodec.h"
 #include "app/preferences/preferences.h"
@@ -18,12 +19,15 @@
 #include "recorder_files/configwriter.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QFont>
 #include <QLineEdit>
+#include <QListView>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPainter>
@@ -72,6 +76,9 @@ void FixScreen()
                       "\"x\": 0, \"y\": 0, \"width\": 1920, \"height\": 1080, "
                       "\"logicalDpi\": 96, \"logicalBaseDpi\": 96, \"dpr\": 1 } ] }");
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.toLocal8Bit());
+    // Qt's folder dialog keeps its history and last folder in the user's settings, which
+    // other programs change: the shots' own, empty on every run.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(ShotFolder + QStringLiteral("/config")));
     // The picker lists the cards given below, not the ones this machine's disk service
     // (UDisks2) knows.
     qputenv("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent/plimo-shots-bus");
@@ -292,6 +299,59 @@ QImage CardsShot(const QSize& screen)
     return image;
 }
 
+// Collect recordings... on a 1024x600 netbook: the folder dialog with the clear choice
+// ticked, then the result of collecting a small card into an archive beside it: its
+// recordings cleared, the link on it named and kept.
+QList<QImage> CollectShots()
+{
+    const QString card = ShotFolder + QStringLiteral("/small/");
+    for (int i = 1; i <= 5; ++i)
+        WriteRecording(card + QStringLiteral("REC/A000%1.WAV").arg(i), 1,
+                       QDateTime(QDate(2026, 11, 20 + i), QTime(9, 0)));
+    WriteFile(card + QStringLiteral("config.ini"), ShotConfig);
+    QFile::link(QStringLiteral("A0001.WAV"), card + QStringLiteral("REC/LINK.WAV"));
+    PlimoAppWindow* window = OpenWindow(card);
+    window->FitToScreen(QRect(0, 0, 1024, 600), QMargins(1, 24, 1, 1));
+    QImage asked;
+    QTimer answer; // until the dialog is up
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog || !answer.isActive())
+            return;
+        answer.stop();
+        dialog->setViewMode(QFileDialog::List); // no file times: the same on every run
+        dialog->setDirectory(ShotFolder);
+        dialog->resize(1024 - 40, 600 - 60);
+        auto* clear = dialog->findChild<QCheckBox*>(QStringLiteral("clear card"));
+        clear->setChecked(true);
+        clear->setFocus(); // no text cursor blinking in the folder's line
+        // The folders are listed by a thread of the dialog's own: all three, however busy.
+        const auto* list = dialog->findChild<QListView*>(QStringLiteral("listView"));
+        for (int i = 0; i < 100 && list->model()->rowCount(list->rootIndex()) < 3; ++i)
+            QTest::qWait(50);
+        QTest::qWait(300);
+        asked = dialog->grab().toImage();
+        QDir().mkpath(ShotFolder + QStringLiteral("/archive"));
+        dialog->setDirectory(ShotFolder + QStringLiteral("/archive"));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    answer.start(50);
+    const ArchiveChoice choice = ChooseCollectArchive(window);
+    CollectOptions options = WindowCollectOptions(choice);
+    options.date = ShotClock.date();
+    options.record.clear();
+    options.identity = CardIdentity{QStringLiteral("REC05"), QStringLiteral("1A2B-0005")};
+    const CardCollection c = CollectCard(choice.folder, card, options);
+    QDialog* dialog = NewCollectionDialog(window, QStringLiteral("Collect recordings"), c);
+    dialog->show();
+    QTest::qWait(200);
+    const QImage result = dialog->grab().toImage();
+    delete dialog;
+    delete window;
+    QDir(card).removeRecursively();
+    return {asked, result};
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -357,6 +417,9 @@ int main(int argc, char** argv)
     ok &= Save(SmallScreen(card), out, "status_1024x600.png");
     ok &= Save(CardsShot(QSize(1366, 768)), out, "cards_1366x768.png");
     ok &= Save(CardsShot(QSize(1024, 600)), out, "cards_1024x600.png");
+    const QList<QImage> collect = CollectShots();
+    ok &= Save(collect.value(0), out, "collect_1024x600.png");
+    ok &= Save(collect.value(1), out, "collect_result_1024x600.png");
 
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     SetPrefText(Preferences.Language, int(sizeof Preferences.Language), russian);
@@ -374,6 +437,7 @@ int main(int argc, char** argv)
     delete window;
     QDir(card + QStringLiteral("REC")).removeRecursively(); // the other pictures show none
     ok &= Save(SmallScreen(card), out, "status_1024x600_ru.png");
+    ok &= Save(CardsShot(QSize(1366, 768)), out, "cards_1366x768_ru.png");
     ok &= Save(CardsShot(QSize(1024, 600)), out, "cards_1024x600_ru.png");
 
     QDir(ShotFolder).removeRecursively();
