@@ -599,162 +599,172 @@
 <context>
     <name>CardsView</name>
     <message>
-        <location filename="../app/cardsview.cpp" line="51"/>
-        <source>, %1 to %2</source>
-        <translation>, %1–%2</translation>
-    </message>
-    <message>
-        <location filename="../app/cardsview.cpp" line="55"/>
+        <location filename="../app/cardsview.cpp" line="56"/>
         <source>no recordings</source>
         <translation>нет записей</translation>
     </message>
     <message>
         <location filename="../app/cardsview.cpp" line="58"/>
+        <source>%1 to %2</source>
+        <translation>с %1 по %2</translation>
+    </message>
+    <message>
+        <location filename="../app/cardsview.cpp" line="62"/>
+        <source>all collected</source>
+        <translation>все собраны</translation>
+    </message>
+    <message>
+        <location filename="../app/cardsview.cpp" line="64"/>
+        <source>%1 not collected</source>
+        <translation>не собрано: %1</translation>
+    </message>
+    <message>
+        <location filename="../app/cardsview.cpp" line="76"/>
         <source>none</source>
         <translation>нет</translation>
     </message>
     <message>
-        <location filename="../app/cardsview.cpp" line="85"/>
+        <location filename="../app/cardsview.cpp" line="103"/>
         <source>Cards</source>
         <translation>Карты</translation>
     </message>
     <message>
-        <location filename="../app/cardsview.cpp" line="88"/>
+        <location filename="../app/cardsview.cpp" line="106"/>
         <source>Cards in the readers</source>
         <translation>Карты в картридерах</translation>
     </message>
     <message>
-        <location filename="../app/cardsview.cpp" line="92"/>
+        <location filename="../app/cardsview.cpp" line="112"/>
         <source>Card</source>
         <translation>Карта</translation>
     </message>
     <message>
-        <location filename="../app/cardsview.cpp" line="92"/>
+        <location filename="../app/cardsview.cpp" line="112"/>
         <source>Folder</source>
         <translation>Папка</translation>
     </message>
     <message>
-        <location filename="../app/cardsview.cpp" line="92"/>
+        <location filename="../app/cardsview.cpp" line="112"/>
         <source>Space</source>
         <translation>Место</translation>
     </message>
     <message>
-        <location filename="../app/cardsview.cpp" line="92"/>
+        <location filename="../app/cardsview.cpp" line="112"/>
         <source>Recordings</source>
         <translation>Записи</translation>
     </message>
     <message>
-        <location filename="../app/cardsview.cpp" line="93"/>
+        <location filename="../app/cardsview.cpp" line="113"/>
         <source>config.ini</source>
         <translation>config.ini</translation>
     </message>
     <message>
-        <location filename="../app/cardsview.cpp" line="93"/>
+        <location filename="../app/cardsview.cpp" line="113"/>
         <source>Progress</source>
         <translation>Ход</translation>
     </message>
     <message>
-        <location filename="../app/cardsview.cpp" line="100"/>
+        <location filename="../app/cardsview.cpp" line="129"/>
         <source>Summary</source>
         <translation>Итог</translation>
     </message>
     <message>
-        <location filename="../app/cardsview.cpp" line="125"/>
+        <location filename="../app/cardsview.cpp" line="154"/>
         <source>&amp;All</source>
         <translation>&amp;Все</translation>
     </message>
     <message>
-        <location filename="../app/cardsview.cpp" line="125"/>
+        <location filename="../app/cardsview.cpp" line="154"/>
         <source>Tick every card</source>
         <translation>Отметить все карты</translation>
     </message>
     <message>
-        <location filename="../app/cardsview.cpp" line="127"/>
+        <location filename="../app/cardsview.cpp" line="156"/>
         <source>&amp;None</source>
         <translation>&amp;Ни одной</translation>
     </message>
     <message>
-        <location filename="../app/cardsview.cpp" line="127"/>
+        <location filename="../app/cardsview.cpp" line="156"/>
         <source>Untick every card</source>
         <translation>Снять отметку со всех карт</translation>
     </message>
     <message>
-        <location filename="../app/cardsview.cpp" line="131"/>
+        <location filename="../app/cardsview.cpp" line="160"/>
         <source>&amp;Write the form</source>
         <translation>&amp;Записать форму</translation>
     </message>
     <message>
-        <location filename="../app/cardsview.cpp" line="132"/>
+        <location filename="../app/cardsview.cpp" line="161"/>
         <source>Write what Save writes, the clock as Save sets it, to every ticked card; each card read back and recorded</source>
         <translation>Записать на каждую отмеченную карту то же, что пишет «Сохранить», и часы так, как их ставит «Сохранить»; каждая карта читается обратно и заносится в журнал</translation>
     </message>
     <message>
-        <location filename="../app/cardsview.cpp" line="134"/>
+        <location filename="../app/cardsview.cpp" line="163"/>
         <source>&amp;Verify against the form</source>
         <translation>&amp;Сверить с формой</translation>
     </message>
     <message>
-        <location filename="../app/cardsview.cpp" line="135"/>
+        <location filename="../app/cardsview.cpp" line="164"/>
         <source>Compare the config.ini of every ticked card with the form, setting by setting; nothing is written</source>
         <translation>Сравнить config.ini каждой отмеченной карты с формой настройку за настройкой; ничего не записывается</translation>
     </message>
     <message>
-        <location filename="../app/cardsview.cpp" line="137"/>
+        <location filename="../app/cardsview.cpp" line="166"/>
         <source>&amp;Collect...</source>
         <translation>С&amp;обрать...</translation>
     </message>
     <message>
-        <location filename="../app/cardsview.cpp" line="138"/>
+        <location filename="../app/cardsview.cpp" line="167"/>
         <source>Copy the recordings and files of every ticked card, each copy checked, into one archive folder</source>
         <translation>Скопировать записи и файлы каждой отмеченной карты в одну папку архива, проверяя каждую копию</translation>
     </message>
     <message>
-        <location filename="../app/cardsview.cpp" line="140"/>
+        <location filename="../app/cardsview.cpp" line="169"/>
         <source>&amp;Eject</source>
         <translation>&amp;Извлечь</translation>
     </message>
     <message>
-        <location filename="../app/cardsview.cpp" line="141"/>
+        <location filename="../app/cardsview.cpp" line="170"/>
         <source>Unmount every ticked card and power its reader off</source>
         <translation>Отмонтировать каждую отмеченную карту и отключить питание её картридера</translation>
     </message>
     <message>
-        <location filename="../app/cardsview.cpp" line="148"/>
+        <location filename="../app/cardsview.cpp" line="177"/>
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
     <message>
-        <location filename="../app/cardsview.cpp" line="149"/>
+        <location filename="../app/cardsview.cpp" line="178"/>
         <source>Leave the cards not begun; those under way finish</source>
         <translation>Не начинать оставшиеся карты; начатые будут доделаны</translation>
     </message>
     <message>
-        <location filename="../app/cardsview.cpp" line="151"/>
+        <location filename="../app/cardsview.cpp" line="180"/>
         <source>Close</source>
         <translation>Закрыть</translation>
     </message>
     <message>
-        <location filename="../app/cardsview.cpp" line="188"/>
+        <location filename="../app/cardsview.cpp" line="217"/>
         <source>%1 GB, %2 free</source>
         <translation>%1 ГБ, свободно %2</translation>
     </message>
     <message>
-        <location filename="../app/cardsview.cpp" line="229"/>
+        <location filename="../app/cardsview.cpp" line="265"/>
         <source>Progress of %1</source>
         <translation>Ход работы: %1</translation>
     </message>
     <message>
-        <location filename="../app/cardsview.cpp" line="231"/>
+        <location filename="../app/cardsview.cpp" line="267"/>
         <source>No longer mounted</source>
         <translation>Больше не подключена</translation>
     </message>
     <message>
-        <location filename="../app/cardsview.cpp" line="269"/>
+        <location filename="../app/cardsview.cpp" line="305"/>
         <source>DIFFERS: 1 setting</source>
         <translation>DIFFERS: 1 настройка</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/cardsview.cpp" line="269"/>
+        <location filename="../app/cardsview.cpp" line="305"/>
         <source>DIFFERS: %n settings</source>
         <translation>
             <numerusform>DIFFERS: %n настройка</numerusform>
@@ -763,32 +773,32 @@
         </translation>
     </message>
     <message>
-        <location filename="../app/cardsview.cpp" line="301"/>
+        <location filename="../app/cardsview.cpp" line="337"/>
         <source>No card is ticked.</source>
         <translation>Не отмечено ни одной карты.</translation>
     </message>
     <message>
-        <location filename="../app/cardsview.cpp" line="326"/>
+        <location filename="../app/cardsview.cpp" line="362"/>
         <source>waiting</source>
         <translation>ожидает</translation>
     </message>
     <message>
-        <location filename="../app/cardsview.cpp" line="331"/>
+        <location filename="../app/cardsview.cpp" line="367"/>
         <source>Working...</source>
         <translation>Выполняется...</translation>
     </message>
     <message>
-        <location filename="../app/cardsview.cpp" line="347"/>
+        <location filename="../app/cardsview.cpp" line="383"/>
         <source>working</source>
         <translation>выполняется</translation>
     </message>
     <message>
-        <location filename="../app/cardsview.cpp" line="411"/>
+        <location filename="../app/cardsview.cpp" line="447"/>
         <source>not begun</source>
         <translation>не начата</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/cardsview.cpp" line="436"/>
+        <location filename="../app/cardsview.cpp" line="472"/>
         <source>%n written</source>
         <translation>
             <numerusform>%n карта записана</numerusform>
@@ -797,9 +807,9 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/cardsview.cpp" line="436"/>
-        <location filename="../app/cardsview.cpp" line="437"/>
-        <location filename="../app/cardsview.cpp" line="438"/>
+        <location filename="../app/cardsview.cpp" line="472"/>
+        <location filename="../app/cardsview.cpp" line="473"/>
+        <location filename="../app/cardsview.cpp" line="474"/>
         <source>%n failed</source>
         <translation>
             <numerusform>%n с ошибкой</numerusform>
@@ -808,7 +818,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/cardsview.cpp" line="437"/>
+        <location filename="../app/cardsview.cpp" line="473"/>
         <source>%n same</source>
         <translation>
             <numerusform>%n карта совпадает</numerusform>
@@ -817,7 +827,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/cardsview.cpp" line="437"/>
+        <location filename="../app/cardsview.cpp" line="473"/>
         <source>%n differing</source>
         <translation>
             <numerusform>%n отличается</numerusform>
@@ -826,7 +836,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/cardsview.cpp" line="438"/>
+        <location filename="../app/cardsview.cpp" line="474"/>
         <source>%n collected</source>
         <translation>
             <numerusform>%n карта собрана</numerusform>
@@ -835,7 +845,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/cardsview.cpp" line="439"/>
+        <location filename="../app/cardsview.cpp" line="475"/>
         <source>%n ejected</source>
         <translation>
             <numerusform>%n карта извлечена</numerusform>
@@ -844,7 +854,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/cardsview.cpp" line="439"/>
+        <location filename="../app/cardsview.cpp" line="475"/>
         <source>%n not ejected</source>
         <translation>
             <numerusform>%n не извлечена</numerusform>
@@ -853,7 +863,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/cardsview.cpp" line="448"/>
+        <location filename="../app/cardsview.cpp" line="484"/>
         <source>%n not begun</source>
         <translation>
             <numerusform>%n не начата</numerusform>
@@ -862,17 +872,17 @@
         </translation>
     </message>
     <message>
-        <location filename="../app/cardsview.cpp" line="467"/>
+        <location filename="../app/cardsview.cpp" line="503"/>
         <source>Nothing written: %1</source>
         <translation>Ничего не записано: %1</translation>
     </message>
     <message>
-        <location filename="../app/cardsview.cpp" line="488"/>
+        <location filename="../app/cardsview.cpp" line="524"/>
         <source>Not recorded in %1: %2</source>
         <translation>Не записано в %1: %2</translation>
     </message>
     <message>
-        <location filename="../app/cardsview.cpp" line="543"/>
+        <location filename="../app/cardsview.cpp" line="577"/>
         <source>Not recorded in collections.csv: %1</source>
         <translation>Не записано в collections.csv: %1</translation>
     </message>
@@ -880,57 +890,57 @@
 <context>
     <name>ClearCard</name>
     <message>
-        <location filename="../commandline/clearcard.cpp" line="30"/>
+        <location filename="../commandline/clearcard.cpp" line="31"/>
         <source>cleared nothing</source>
         <translation>ничего не удалено</translation>
     </message>
     <message>
-        <location filename="../commandline/clearcard.cpp" line="31"/>
+        <location filename="../commandline/clearcard.cpp" line="32"/>
         <source>cleared %1 recordings, %2 GB</source>
         <translation>удалено записей: %1, %2 ГБ</translation>
     </message>
     <message>
-        <location filename="../commandline/clearcard.cpp" line="32"/>
+        <location filename="../commandline/clearcard.cpp" line="33"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../commandline/clearcard.cpp" line="40"/>
+        <location filename="../commandline/clearcard.cpp" line="41"/>
         <source>changed on the card since it was copied</source>
         <translation>изменён на карте после копирования</translation>
     </message>
     <message>
-        <location filename="../commandline/clearcard.cpp" line="41"/>
+        <location filename="../commandline/clearcard.cpp" line="42"/>
         <source>cannot be read again: %1</source>
         <translation>не удаётся прочитать повторно: %1</translation>
     </message>
     <message>
-        <location filename="../commandline/clearcard.cpp" line="44"/>
+        <location filename="../commandline/clearcard.cpp" line="46"/>
         <source>%1 is not listed in its SHA256SUMS</source>
         <translation>%1 не указан в своём SHA256SUMS</translation>
     </message>
     <message>
-        <location filename="../commandline/clearcard.cpp" line="46"/>
+        <location filename="../commandline/clearcard.cpp" line="48"/>
         <source>its copy %1 differs from it</source>
         <translation>его копия %1 отличается от него</translation>
     </message>
     <message>
-        <location filename="../commandline/clearcard.cpp" line="47"/>
+        <location filename="../commandline/clearcard.cpp" line="49"/>
         <source>its copy %1 cannot be read: %2</source>
         <translation>его копию %1 не удаётся прочитать: %2</translation>
     </message>
     <message>
-        <location filename="../commandline/clearcard.cpp" line="58"/>
+        <location filename="../commandline/clearcard.cpp" line="60"/>
         <source>the card cannot be written</source>
         <translation>на карту не удаётся записать</translation>
     </message>
     <message>
-        <location filename="../commandline/clearcard.cpp" line="70"/>
+        <location filename="../commandline/clearcard.cpp" line="75"/>
         <source>%1: %2; kept on the card</source>
         <translation>%1: %2; оставлен на карте</translation>
     </message>
     <message>
-        <location filename="../commandline/clearcard.cpp" line="77"/>
+        <location filename="../commandline/clearcard.cpp" line="82"/>
         <source>cannot remove %1 from the card: %2</source>
         <translation>не удаётся удалить %1 с карты: %2</translation>
     </message>
@@ -981,144 +991,154 @@
 <context>
     <name>CollectCard</name>
     <message>
-        <location filename="../commandline/collectcard.cpp" line="86"/>
+        <location filename="../commandline/collectcard.cpp" line="109"/>
         <source>%1: another file has this name in the archive; %2 as %3</source>
         <translation>%1: в архиве уже есть другой файл с этим именем; %2 как %3</translation>
     </message>
     <message>
-        <location filename="../commandline/collectcard.cpp" line="89"/>
+        <location filename="../commandline/collectcard.cpp" line="112"/>
         <source>collected</source>
         <translation>собран</translation>
     </message>
     <message>
-        <location filename="../commandline/collectcard.cpp" line="88"/>
+        <location filename="../commandline/collectcard.cpp" line="111"/>
         <source>already collected</source>
         <translation>уже собран</translation>
     </message>
     <message>
-        <location filename="../commandline/collectcard.cpp" line="101"/>
-        <location filename="../commandline/collectcard.cpp" line="119"/>
+        <location filename="../commandline/collectcard.cpp" line="124"/>
+        <location filename="../commandline/collectcard.cpp" line="142"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../commandline/collectcard.cpp" line="104"/>
+        <location filename="../commandline/collectcard.cpp" line="127"/>
         <source>cannot collect %1 into the archive: %2</source>
         <translation>не удаётся собрать %1 в архив: %2</translation>
     </message>
     <message>
-        <location filename="../commandline/collectcard.cpp" line="232"/>
+        <location filename="../commandline/collectcard.cpp" line="288"/>
         <source>%1 of %2 files collected into %3</source>
         <translation>собрано файлов: %1 из %2 в %3</translation>
     </message>
     <message>
-        <location filename="../commandline/collectcard.cpp" line="226"/>
-        <location filename="../commandline/collectcard.cpp" line="234"/>
+        <location filename="../commandline/collectcard.cpp" line="282"/>
+        <location filename="../commandline/collectcard.cpp" line="290"/>
         <source>%1; %2</source>
         <translation>%1; %2</translation>
     </message>
     <message>
-        <location filename="../commandline/collectcard.cpp" line="61"/>
+        <location filename="../commandline/collectcard.cpp" line="62"/>
         <source>a link, not collected</source>
         <translation>ссылка, не собрана</translation>
     </message>
     <message>
-        <location filename="../commandline/collectcard.cpp" line="63"/>
+        <location filename="../commandline/collectcard.cpp" line="64"/>
         <source>a pipe or socket, not collected</source>
         <translation>канал или сокет, не собран</translation>
     </message>
     <message>
-        <location filename="../commandline/collectcard.cpp" line="65"/>
+        <location filename="../commandline/collectcard.cpp" line="66"/>
         <source>a device, not collected</source>
         <translation>устройство, не собрано</translation>
     </message>
     <message>
-        <location filename="../commandline/collectcard.cpp" line="85"/>
+        <location filename="../commandline/collectcard.cpp" line="108"/>
         <source>%1: the name is too long for the archive; %2 as %3</source>
         <translation>%1: имя слишком длинное для архива; %2 как %3</translation>
     </message>
     <message>
-        <location filename="../commandline/collectcard.cpp" line="95"/>
+        <location filename="../commandline/collectcard.cpp" line="118"/>
         <source>the card went away after %1 of %2 files</source>
         <translation>карта пропала после %1 из %2 файлов</translation>
     </message>
     <message>
-        <location filename="../commandline/collectcard.cpp" line="236"/>
+        <location filename="../commandline/collectcard.cpp" line="292"/>
         <source>stopped: %1 of %2 files collected; run the same command again to finish</source>
         <translation>остановлено: собрано %1 из %2 файлов; чтобы закончить, запустите ту же команду снова</translation>
     </message>
     <message>
-        <location filename="../commandline/collectcard.cpp" line="240"/>
+        <location filename="../commandline/collectcard.cpp" line="296"/>
         <source>cancelled; %1</source>
         <translation>отменено; %1</translation>
     </message>
     <message>
-        <location filename="../commandline/collectcard.cpp" line="244"/>
+        <location filename="../commandline/collectcard.cpp" line="300"/>
         <source>no recordings</source>
         <translation>нет записей</translation>
     </message>
     <message>
-        <location filename="../commandline/collectcard.cpp" line="245"/>
+        <location filename="../commandline/collectcard.cpp" line="301"/>
         <source>%1, %2 GB into %3</source>
         <translation>%1, %2 ГБ в %3</translation>
     </message>
     <message>
-        <location filename="../commandline/collectcard.cpp" line="253"/>
+        <location filename="../commandline/collectcard.cpp" line="310"/>
         <source>%1 of %2 files already collected</source>
         <translation>%1 из %2 файлов уже собраны</translation>
     </message>
     <message>
-        <location filename="../commandline/collectcard.cpp" line="262"/>
+        <location filename="../commandline/collectcard.cpp" line="315"/>
+        <source>%1 already in the archive (collected %2)</source>
+        <translation>уже в архиве: %1 (собраны %2)</translation>
+    </message>
+    <message>
+        <location filename="../commandline/collectcard.cpp" line="319"/>
+        <source>between %1 and %2</source>
+        <translation>между %1 и %2</translation>
+    </message>
+    <message>
+        <location filename="../commandline/collectcard.cpp" line="326"/>
         <source>no archive folder given</source>
         <translation>папка архива не указана</translation>
     </message>
     <message>
-        <location filename="../commandline/collectcard.cpp" line="268"/>
+        <location filename="../commandline/collectcard.cpp" line="332"/>
         <source>the archive %1 is on the card&apos;s own volume: collect onto another disk</source>
         <translation>архив %1 находится на самой карте: собирайте на другой диск</translation>
     </message>
     <message>
-        <location filename="../commandline/collectcard.cpp" line="271"/>
+        <location filename="../commandline/collectcard.cpp" line="335"/>
         <source>cannot create the archive folder %1</source>
         <translation>не удаётся создать папку архива %1</translation>
     </message>
     <message>
-        <location filename="../commandline/collectcard.cpp" line="273"/>
+        <location filename="../commandline/collectcard.cpp" line="337"/>
         <source>the archive %1 is not a folder</source>
         <translation>архив %1 — не папка</translation>
     </message>
     <message>
-        <location filename="../commandline/collectcard.cpp" line="275"/>
+        <location filename="../commandline/collectcard.cpp" line="339"/>
         <source>cannot write into the archive folder %1</source>
         <translation>нет права записи в папку архива %1</translation>
     </message>
     <message>
-        <location filename="../commandline/collectcard.cpp" line="469"/>
+        <location filename="../commandline/collectcard.cpp" line="539"/>
         <source>waiting: another collect of this card into %1 is under way</source>
         <translation>ожидание: в %1 уже идёт другой сбор этой карты</translation>
     </message>
     <message>
-        <location filename="../commandline/collectcard.cpp" line="476"/>
+        <location filename="../commandline/collectcard.cpp" line="546"/>
         <source>cannot use the folder %1: %2</source>
         <translation>не удаётся использовать папку %1: %2</translation>
     </message>
     <message>
-        <location filename="../commandline/collectcard.cpp" line="371"/>
+        <location filename="../commandline/collectcard.cpp" line="435"/>
         <source>cannot write SHA256SUMS: %1</source>
         <translation>не удаётся записать SHA256SUMS: %1</translation>
     </message>
     <message>
-        <location filename="../commandline/collectcard.cpp" line="373"/>
+        <location filename="../commandline/collectcard.cpp" line="437"/>
         <source>cannot write recordings.csv: %1</source>
         <translation>не удаётся записать recordings.csv: %1</translation>
     </message>
     <message>
-        <location filename="../commandline/collectcard.cpp" line="445"/>
+        <location filename="../commandline/collectcard.cpp" line="509"/>
         <source>another card has the name %1 in the archive: this one is %2</source>
         <translation>в архиве имя %1 уже носит другая карта: эта карта — %2</translation>
     </message>
     <message>
-        <location filename="../commandline/collectcard.cpp" line="461"/>
+        <location filename="../commandline/collectcard.cpp" line="531"/>
         <source>more files than a card report looks at: not all collected</source>
         <translation>файлов больше, чем просматривает отчёт о карте: собраны не все</translation>
     </message>
@@ -1132,21 +1152,21 @@
     </message>
     <message>
         <location filename="../commandline/collectcommand.cpp" line="100"/>
-        <source>Copy the recordings and every other file of each --from card folder into &lt;archive&gt;/&lt;card&gt;/&lt;date&gt;/, each copy read back and checked against its SHA-256; the card is only read.</source>
-        <translation>Скопировать записи и все остальные файлы каждой папки карты --from в &lt;archive&gt;/&lt;card&gt;/&lt;date&gt;/, каждую копию прочитать обратно и сверить по SHA-256; карта только читается.</translation>
+        <source>Copy the recordings and every other file of each --from card folder into &lt;archive&gt;/&lt;card&gt;/&lt;date&gt;/, each copy read back and checked against its SHA-256; recordings an earlier collection of the card holds (the same bytes) are not copied again. The card is only read.</source>
+        <translation>Скопировать записи и все остальные файлы каждой папки карты --from в &lt;archive&gt;/&lt;card&gt;/&lt;date&gt;/, прочитав каждую копию заново и сверив её SHA-256; записи, которые уже есть в прежнем сборе с этой карты (те же байты), заново не копируются. Карта только читается.</translation>
     </message>
     <message>
-        <location filename="../commandline/collectcommand.cpp" line="111"/>
+        <location filename="../commandline/collectcommand.cpp" line="113"/>
         <source>--collect goes with --from only, not with --%1</source>
         <translation>--collect идёт только с --from, не с --%1</translation>
     </message>
     <message>
-        <location filename="../commandline/collectcommand.cpp" line="115"/>
+        <location filename="../commandline/collectcommand.cpp" line="117"/>
         <source>--collect needs at least one --from card folder</source>
         <translation>--collect нужна хотя бы одна папка карты --from</translation>
     </message>
     <message>
-        <location filename="../commandline/collectcommand.cpp" line="144"/>
+        <location filename="../commandline/collectcommand.cpp" line="146"/>
         <source>the same card as %1</source>
         <translation>та же карта, что и %1</translation>
     </message>
@@ -1154,32 +1174,78 @@
 <context>
     <name>CollectWindow</name>
     <message>
-        <location filename="../app/collectwindow.cpp" line="29"/>
+        <location filename="../app/collectwindow.cpp" line="39"/>
+        <location filename="../app/collectwindow.cpp" line="45"/>
         <source>Archive folder for the recordings</source>
         <translation>Папка архива для записей</translation>
     </message>
     <message>
-        <location filename="../app/collectwindow.cpp" line="37"/>
+        <location filename="../app/collectwindow.cpp" line="49"/>
+        <source>Clear the card&apos;s recordings once their copies are verified</source>
+        <translation>Удалить записи с карты, когда их копии проверены</translation>
+    </message>
+    <message>
+        <location filename="../app/collectwindow.cpp" line="53"/>
+        <source>Each recording whose copy in the archive is read back and matches leaves the card; config.ini, time.ini, other files and anything not collected stay</source>
+        <translation>С карты удаляется каждая запись, копия которой в архиве прочитана заново и совпала; config.ini, time.ini, другие файлы и всё несобранное остаются</translation>
+    </message>
+    <message>
+        <location filename="../app/collectwindow.cpp" line="81"/>
         <source>Collecting the recordings of %1 into %2...</source>
         <translation>Сбор записей с %1 в %2...</translation>
     </message>
     <message>
-        <location filename="../app/collectwindow.cpp" line="38"/>
+        <location filename="../app/collectwindow.cpp" line="82"/>
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
     <message>
-        <location filename="../app/collectwindow.cpp" line="40"/>
+        <location filename="../app/collectwindow.cpp" line="84"/>
         <source>Collect recordings</source>
         <translation>Сбор записей</translation>
     </message>
     <message>
-        <location filename="../app/collectwindow.cpp" line="80"/>
+        <location filename="../app/collectwindow.cpp" line="123"/>
+        <source>%1 of %2 files, %3 GB</source>
+        <translation>%1 из %2 файлов, %3 ГБ</translation>
+    </message>
+    <message>
+        <location filename="../app/collectwindow.cpp" line="128"/>
+        <source>Copied now: %1</source>
+        <translation>Скопировано сейчас: %1</translation>
+    </message>
+    <message>
+        <location filename="../app/collectwindow.cpp" line="129"/>
+        <source>Already in the archive: %1</source>
+        <translation>Уже в архиве: %1</translation>
+    </message>
+    <message>
+        <location filename="../app/collectwindow.cpp" line="131"/>
+        <source>Kept on the card: everything (clearing was not asked for)</source>
+        <translation>Осталось на карте: всё (удаление не выбрано)</translation>
+    </message>
+    <message>
+        <location filename="../app/collectwindow.cpp" line="134"/>
+        <source>Cleared from the card: %1 of %2 recordings, %3 GB</source>
+        <translation>Удалено с карты: %1 из %2 записей, %3 ГБ</translation>
+    </message>
+    <message>
+        <location filename="../app/collectwindow.cpp" line="138"/>
+        <source>Kept on the card: %1 of %2 files</source>
+        <translation>Осталось на карте: %1 из %2 файлов</translation>
+    </message>
+    <message>
+        <location filename="../app/collectwindow.cpp" line="151"/>
         <source>Not recorded in collections.csv: %1</source>
         <translation>Не записано в collections.csv: %1</translation>
     </message>
     <message>
-        <location filename="../app/collectwindow.cpp" line="95"/>
+        <location filename="../app/collectwindow.cpp" line="197"/>
+        <source>Details</source>
+        <translation>Подробности</translation>
+    </message>
+    <message>
+        <location filename="../app/collectwindow.cpp" line="222"/>
         <source>Collect recordings of %1</source>
         <translation>Сбор записей с %1</translation>
     </message>
@@ -1554,7 +1620,7 @@
 <context>
     <name>ConfigEditWindow</name>
     <message>
-        <location filename="../recorder_files/filecommands.cpp" line="33"/>
+        <location filename="../recorder_files/filecommands.cpp" line="36"/>
         <source>Config files (*.ini);;All files (*.*)</source>
         <translation>Файлы настроек (*.ini);;Все файлы (*.*)</translation>
     </message>
@@ -1904,6 +1970,7 @@ Write there?</source>
     <message>
         <location filename="../editor/configeditwindow.cpp" line="175"/>
         <location filename="../editor/editguard.cpp" line="170"/>
+        <location filename="../recorder_files/filecommands.cpp" line="180"/>
         <source>Save</source>
         <translation>Сохранить</translation>
     </message>
@@ -2113,38 +2180,43 @@ Write there?</source>
         <translation>Минута</translation>
     </message>
     <message>
-        <location filename="../recorder_files/filecommands.cpp" line="63"/>
+        <location filename="../recorder_files/filecommands.cpp" line="66"/>
         <source>This card path cannot be kept in the preferences file: %1</source>
         <translation>Этот путь к карте нельзя сохранить в файле настроек: %1</translation>
     </message>
     <message>
-        <location filename="../recorder_files/filecommands.cpp" line="89"/>
+        <location filename="../recorder_files/filecommands.cpp" line="92"/>
         <source>Cannot read %1:
 %2</source>
         <translation>Не удалось прочитать %1:
 %2</translation>
     </message>
     <message>
-        <location filename="../recorder_files/filecommands.cpp" line="124"/>
+        <location filename="../recorder_files/filecommands.cpp" line="127"/>
         <source>Nothing saved: %1</source>
         <translation>Ничего не сохранено: %1</translation>
     </message>
     <message>
-        <location filename="../recorder_files/filecommands.cpp" line="145"/>
+        <location filename="../recorder_files/filecommands.cpp" line="155"/>
         <source>Cannot remove %1:
 %2</source>
         <translation>Не удалось удалить %1:
 %2</translation>
     </message>
     <message>
-        <location filename="../recorder_files/filecommands.cpp" line="187"/>
+        <location filename="../recorder_files/filecommands.cpp" line="181"/>
+        <source>%1 holds %2 recordings that were never collected. Write the new configuration anyway?</source>
+        <translation>На %1 есть записи, которые ни разу не собирались: %2. Всё равно записать новую конфигурацию?</translation>
+    </message>
+    <message>
+        <location filename="../recorder_files/filecommands.cpp" line="218"/>
         <source>Not recorded in %1: %2</source>
         <translation>Не записано в %1: %2</translation>
     </message>
     <message>
-        <location filename="../recorder_files/filecommands.cpp" line="103"/>
-        <location filename="../recorder_files/filecommands.cpp" line="132"/>
-        <location filename="../recorder_files/filecommands.cpp" line="145"/>
+        <location filename="../recorder_files/filecommands.cpp" line="106"/>
+        <location filename="../recorder_files/filecommands.cpp" line="142"/>
+        <location filename="../recorder_files/filecommands.cpp" line="155"/>
         <source>Cannot write %1:
 %2</source>
         <translation>Не удалось записать %1:
@@ -2156,8 +2228,8 @@ Write there?</source>
         <translation>Сохранено и проверено: </translation>
     </message>
     <message>
-        <location filename="../recorder_files/filecommands.cpp" line="220"/>
-        <location filename="../recorder_files/filecommands.cpp" line="222"/>
+        <location filename="../recorder_files/filecommands.cpp" line="251"/>
+        <location filename="../recorder_files/filecommands.cpp" line="253"/>
         <source>File error</source>
         <translation>Ошибка файла</translation>
     </message>
@@ -2426,7 +2498,7 @@ Write there?</source>
         <translation>его первая строка не заголовок журнала записей на карты; в него ничего не записано</translation>
     </message>
     <message>
-        <location filename="../recorder_files/deployment.cpp" line="242"/>
+        <location filename="../recorder_files/deployment.cpp" line="246"/>
         <source>its first line is not the header of this record; nothing is written to it</source>
         <translation>его первая строка не заголовок этого журнала; в него ничего не записано</translation>
     </message>
@@ -2439,73 +2511,73 @@ Write there?</source>
 <context>
     <name>PlimoAppWindow</name>
     <message>
-        <location filename="../app/plimoappwindow.cpp" line="67"/>
+        <location filename="../app/plimoappwindow.cpp" line="74"/>
         <source>Config files (*.ini);;All files (*.*)</source>
         <translation>Файлы настроек (*.ini);;Все файлы (*.*)</translation>
     </message>
     <message>
-        <location filename="../app/plimoappwindow.cpp" line="46"/>
+        <location filename="../app/plimoappwindow.cpp" line="53"/>
         <source>Plimo player configurator</source>
         <translation>Настройка плеера Plimo</translation>
     </message>
     <message>
-        <location filename="../app/plimoappwindow.cpp" line="59"/>
+        <location filename="../app/plimoappwindow.cpp" line="66"/>
         <location filename="../app/startup.cpp" line="240"/>
         <source>Ready</source>
         <translation>Готово</translation>
     </message>
     <message>
-        <location filename="../app/plimoappwindow.cpp" line="111"/>
+        <location filename="../app/plimoappwindow.cpp" line="125"/>
         <source>Card report...</source>
         <translation>Отчёт о карте...</translation>
     </message>
     <message>
-        <location filename="../app/plimoappwindow.cpp" line="117"/>
+        <location filename="../app/plimoappwindow.cpp" line="129"/>
         <source>Collect recordings...</source>
         <translation>Собрать записи...</translation>
     </message>
     <message>
-        <location filename="../app/plimoappwindow.cpp" line="119"/>
+        <location filename="../app/plimoappwindow.cpp" line="130"/>
         <source>Copy the card&apos;s recordings and files, each copy checked, into an archive folder; the card is only read</source>
         <translation>Скопировать записи и файлы карты в папку архива, проверяя каждую копию; карта только читается</translation>
     </message>
     <message>
-        <location filename="../app/plimoappwindow.cpp" line="113"/>
+        <location filename="../app/plimoappwindow.cpp" line="126"/>
         <source>What is on the card: config.ini, free space, clock file and recordings</source>
         <translation>Что есть на карте: config.ini, свободное место, файл часов и записи</translation>
     </message>
     <message>
-        <location filename="../app/plimoappwindow.cpp" line="125"/>
+        <location filename="../app/plimoappwindow.cpp" line="135"/>
         <source>Season...</source>
         <translation>Сезон...</translation>
     </message>
     <message>
-        <location filename="../app/plimoappwindow.cpp" line="127"/>
+        <location filename="../app/plimoappwindow.cpp" line="136"/>
         <source>Every card of an archive day by day: which recorders worked on which days</source>
         <translation>Все карты архива по дням: какие диктофоны работали в какие дни</translation>
     </message>
     <message>
-        <location filename="../app/plimoappwindow.cpp" line="155"/>
+        <location filename="../app/plimoappwindow.cpp" line="164"/>
         <source>Car&amp;ds...</source>
         <translation>&amp;Карты...</translation>
     </message>
     <message>
-        <location filename="../app/plimoappwindow.cpp" line="157"/>
+        <location filename="../app/plimoappwindow.cpp" line="166"/>
         <source>Every card in the readers: write, verify, collect and eject many cards at once</source>
         <translation>Все карты в картридерах: записать, сверить, собрать и извлечь много карт сразу</translation>
     </message>
     <message>
-        <location filename="../app/plimoappwindow.cpp" line="190"/>
+        <location filename="../app/plimoappwindow.cpp" line="199"/>
         <source>Card report of %1</source>
         <translation>Отчёт о карте %1</translation>
     </message>
     <message>
-        <location filename="../app/plimoappwindow.cpp" line="294"/>
+        <location filename="../app/plimoappwindow.cpp" line="303"/>
         <source>Closing once the cards under way are done...</source>
         <translation>Закрытие после завершения начатых карт...</translation>
     </message>
     <message>
-        <location filename="../app/plimoappwindow.cpp" line="315"/>
+        <location filename="../app/plimoappwindow.cpp" line="324"/>
         <source>Loading aborted</source>
         <translation>Загрузка отменена</translation>
     </message>
