@@ -27,8 +27,10 @@ void ConfigLineReader::StopAt(ReadStop reason, int byte)
 
 void ConfigLineReader::EndLine(const std::function<void(const ConfigLine&)>& onLine)
 {
-    onLine(ConfigLine{line, lineNumber, lineOffset});
-    line.clear();
+    // The line handed on gets a copy of its own size; the reader's buffer keeps its room
+    // for the next line, so a line costs one allocation and not one for each doubling.
+    onLine(ConfigLine{QByteArray(line.constData(), line.size()), lineNumber, lineOffset});
+    line.resize(0);
     ++lineNumber;
     state = State::LineStart;
 }
@@ -81,7 +83,10 @@ bool ConfigLineReader::Feed(const char* data, qsizetype size,
             } else if (IsForbidden(c)) {
                 StopAt(ReadStop::ForbiddenByte, c);
             } else if (!IsBlank(c)) {
-                line = QByteArray(1, char(c));
+                if (line.capacity() <= MaxConfigLineLength)
+                    line.reserve(MaxConfigLineLength + 1);
+                line.resize(0);
+                line += char(c);
                 lineOffset = position;
                 state = State::InLine;
             }

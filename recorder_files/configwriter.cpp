@@ -43,6 +43,7 @@ QByteArray TimerLine(int index, const TimerSettings& t)
 QByteArray FormatConfig(const ConfigSettings& s)
 {
     QByteArray out;
+    out.reserve(256); // a file with every timer written is about 200 bytes
     out += "M,";
     out += SampleRates[WrittenSampleRateIndex(s.sampleRate)].code;
     out += ",";

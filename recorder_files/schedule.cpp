@@ -150,9 +150,11 @@ struct DateMasks {
 DateMasks PatternsOnDates(const QList<DatePattern>& patterns)
 {
     DateMasks d;
+    d.masks.reserve(365 + 366);
     for (int year : {CommonYear, LeapYear}) {
         for (int month = 1; month <= 12; ++month) {
-            for (int day = 1; day <= QDate(year, month, 1).daysInMonth(); ++day) {
+            const int days = QDate(year, month, 1).daysInMonth();
+            for (int day = 1; day <= days; ++day) {
                 int mask = 0;
                 for (qsizetype j = 0; j < patterns.size(); ++j) {
                     const DatePattern& p = patterns[j];
