@@ -27,10 +27,13 @@ void ConfigLineReader::StopAt(ReadStop reason, int byte)
 
 void ConfigLineReader::EndLine(const std::function<void(const ConfigLine&)>& onLine)
 {
-    // The line handed on gets a copy of its own size; the reader's buffer keeps its room
-    // for the next line, so a line costs one allocation and not one for each doubling.
-    onLine(ConfigLine{QByteArray(line.constData(), line.size()), lineNumber, lineOffset});
-    line.resize(0);
+    onLine(ConfigLine{line, lineNumber, lineOffset});
+    // The buffer has room for the longest line and serves the next one, unless the
+    // receiver kept this one: reading a file allocates nothing a line.
+    if (line.isDetached())
+        line.resize(0);
+    else
+        line = QByteArray();
     ++lineNumber;
     state = State::LineStart;
 }
