@@ -7,8 +7,13 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 QString PrintableLine(const QByteArray& bytes)
 {
+    // Most lines are printable ASCII already: those need no second copy.
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return c >= 0x20 && c < 0x7f; }))
+        return QString::fromLatin1(bytes);
     return PrintableText(QString::fromLatin1(bytes), true);
 }
 

@@ -2,6 +2,8 @@
 
 #include "recorder_files/configkeywords.h"
 
+#include <cstdlib>
+
 namespace
 {
 
@@ -107,7 +109,7 @@ ParsedLine ParseLoopOrLimit(const QByteArray& line)
 int SampleRateWithCode(int code)
 {
     for (int i = 0; i < SampleRateCount; ++i) {
-        if (QByteArray(SampleRates[i].code).toInt() == code)
+        if (std::atoi(SampleRates[i].code) == code)
             return i;
     }
     return -1;

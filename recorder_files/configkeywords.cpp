@@ -92,16 +92,22 @@ ParsedLine KeywordProblem(const QByteArray& line)
 
 QByteArray RateCodeList()
 {
-    QList<QByteArray> codes;
-    for (const SampleRateSpec& rate : SampleRates)
-        codes << rate.code;
-    return OneOf(codes);
+    static const QByteArray list = [] {
+        QList<QByteArray> codes;
+        for (const SampleRateSpec& rate : SampleRates)
+            codes << rate.code;
+        return OneOf(codes);
+    }();
+    return list;
 }
 
 QByteArray TypeWordList()
 {
-    QList<QByteArray> words;
-    for (const WavTypeSpec& type : WavTypes)
-        words << type.word;
-    return OneOf(words);
+    static const QByteArray list = [] {
+        QList<QByteArray> words;
+        for (const WavTypeSpec& type : WavTypes)
+            words << type.word;
+        return OneOf(words);
+    }();
+    return list;
 }

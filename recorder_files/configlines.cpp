@@ -28,7 +28,12 @@ void ConfigLineReader::StopAt(ReadStop reason, int byte)
 void ConfigLineReader::EndLine(const std::function<void(const ConfigLine&)>& onLine)
 {
     onLine(ConfigLine{line, lineNumber, lineOffset});
-    line.clear();
+    // The buffer has room for the longest line and serves the next one, unless the
+    // receiver kept this one: reading a file allocates nothing a line.
+    if (line.isDetached())
+        line.resize(0);
+    else
+        line = QByteArray();
     ++lineNumber;
     state = State::LineStart;
 }
@@ -81,7 +86,10 @@ bool ConfigLineReader::Feed(const char* data, qsizetype size,
             } else if (IsForbidden(c)) {
                 StopAt(ReadStop::ForbiddenByte, c);
             } else if (!IsBlank(c)) {
-                line = QByteArray(1, char(c));
+                if (line.capacity() <= MaxConfigLineLength)
+                    line.reserve(MaxConfigLineLength + 1);
+                line.resize(0);
+                line += char(c);
                 lineOffset = position;
                 state = State::InLine;
             }

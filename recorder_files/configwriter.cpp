@@ -25,17 +25,26 @@ QByteArray Num(int value)
     return QByteArray::number(value);
 }
 
-QByteArray TimerLine(int index, const TimerSettings& t)
+// Appends the timer's line to out.
+void AppendTimerLine(QByteArray& out, int index, const TimerSettings& t)
 {
-    QByteArray out = "T" + Num(index + 1) + ",";
-    if (!t.enabled)
-        return out + "*,*,*\r\n";
-    out += TimerFieldText(ConfigField::TimerDay, t.day) + "." +
-           TimerFieldText(ConfigField::TimerMonth, t.month) + ",";
-    out += TimerFieldText(ConfigField::TimerHour, t.hour) + ":" +
-           TimerFieldText(ConfigField::TimerMinute, t.minute) + ",";
-    out += TimerFieldText(ConfigField::TimerLength, t.length) + "\r\n";
-    return out;
+    out += 'T';
+    out += Num(index + 1);
+    out += ',';
+    if (!t.enabled) {
+        out += "*,*,*\r\n";
+        return;
+    }
+    out += TimerFieldText(ConfigField::TimerDay, t.day);
+    out += '.';
+    out += TimerFieldText(ConfigField::TimerMonth, t.month);
+    out += ',';
+    out += TimerFieldText(ConfigField::TimerHour, t.hour);
+    out += ':';
+    out += TimerFieldText(ConfigField::TimerMinute, t.minute);
+    out += ',';
+    out += TimerFieldText(ConfigField::TimerLength, t.length);
+    out += "\r\n";
 }
 
 } // namespace
@@ -43,6 +52,7 @@ QByteArray TimerLine(int index, const TimerSettings& t)
 QByteArray FormatConfig(const ConfigSettings& s)
 {
     QByteArray out;
+    out.reserve(256); // a file with every timer written is about 200 bytes
     out += "M,";
     out += SampleRates[WrittenSampleRateIndex(s.sampleRate)].code;
     out += ",";
@@ -69,7 +79,7 @@ QByteArray FormatConfig(const ConfigSettings& s)
         return out + "Event=key\r\n";
     out += "Event=all\r\n";
     for (int i = 0; i < TimerCount; ++i)
-        out += TimerLine(i, s.timers[i]);
+        AppendTimerLine(out, i, s.timers[i]);
     return out;
 }
 

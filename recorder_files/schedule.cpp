@@ -39,40 +39,53 @@ struct TimerDays {
     int spill = 0;                          // the days it writes on: nothing from day k = spill on
 };
 
+// Sets the minutes [from, to), counted from the firing day's midnight, a word at a time.
+void SetMinutes(std::array<DayBits, SpillDays>& days, int from, int to)
+{
+    while (from < to) {
+        const int k = from / MinutesPerDay, minute = from % MinutesPerDay;
+        const int bit = minute % 64;
+        const int n = std::min({to - from, 64 - bit, (k + 1) * MinutesPerDay - from});
+        const quint64 ones = n == 64 ? ~quint64(0) : (quint64(1) << n) - 1;
+        days[k][minute / 64] |= ones << bit;
+        from += n;
+    }
+}
+
 void WritesOfOneDay(const TimerSettings& t, TimerDays& days)
 {
     const bool anyHour = IsAny(ConfigField::TimerHour, t.hour);
     const bool anyMinute = IsAny(ConfigField::TimerMinute, t.minute);
     const bool unlimited = t.length == Field(ConfigField::TimerLength).special;
     const int length = std::clamp(t.length, 0, Field(ConfigField::TimerLength).maximum);
-    // Starts and ends of the writes as +1 and -1 over the minutes from the firing day on.
-    // An hour or minute no clock shows never fires.
-    std::array<int, SpillDays * MinutesPerDay + 1> steps{};
-    int first = int(steps.size()), last = 0; // where the writes begin and end
+    // The firings in time order; an hour or minute no clock shows never fires. Every write
+    // lasts as long, so their ends come in the same order.
+    std::array<int, MinutesPerDay> starts;
+    int count = 0;
     for (int hour = anyHour ? 0 : t.hour; hour <= (anyHour ? 23 : t.hour) && hour < 24; ++hour) {
         for (int minute = anyMinute ? 0 : t.minute;
              minute <= (anyMinute ? 59 : t.minute) && minute < 60; ++minute) {
-            if (hour < 0 || minute < 0)
-                continue;
-            const int start = hour * 60 + minute;
-            const int end = unlimited ? MinutesPerDay : start + length;
-            ++steps[start];
-            --steps[end];
-            first = std::min(first, start);
-            last = std::max(last, end);
+            if (hour >= 0 && minute >= 0)
+                starts[count++] = hour * 60 + minute;
         }
     }
+    const auto endOf = [&](int i) { return unlimited ? MinutesPerDay : starts[i] + length; };
+    // From one start or end to the next the writes running stay the same: those stretches
+    // are set whole, not minute by minute.
     int running = 0;
-    for (int m = first; m < last; ++m) {
-        running += steps[m];
-        if (running == 0)
-            continue;
-        const int k = m / MinutesPerDay, minute = m % MinutesPerDay;
-        const quint64 bit = quint64(1) << (minute % 64);
-        days.once[k][minute / 64] |= bit;
-        if (running > 1)
-            days.twice[k][minute / 64] |= bit;
-        days.spill = k + 1;
+    for (int i = 0, j = 0, at = 0; j < count;) {
+        const int next = i < count ? std::min(starts[i], endOf(j)) : endOf(j);
+        if (running > 0 && next > at) {
+            SetMinutes(days.once, at, next);
+            if (running > 1)
+                SetMinutes(days.twice, at, next);
+            days.spill = std::max(days.spill, (next - 1) / MinutesPerDay + 1);
+        }
+        at = next;
+        for (; i < count && starts[i] == next; ++i)
+            ++running;
+        for (; j < count && endOf(j) == next; ++j)
+            --running;
     }
 }
 
@@ -143,7 +156,8 @@ constexpr int LeapYear = 2028;
 // The patterns matching each date of CommonYear and then of LeapYear: bit j set, pattern j
 // matches. Worked out once for every set of patterns that is asked about.
 struct DateMasks {
-    QList<int> masks;
+    std::array<int, 365 + 366> masks{};
+    int size = 0; // days in masks
     int daysInCommonYear = 0;
 };
 
@@ -152,25 +166,26 @@ DateMasks PatternsOnDates(const QList<DatePattern>& patterns)
     DateMasks d;
     for (int year : {CommonYear, LeapYear}) {
         for (int month = 1; month <= 12; ++month) {
-            for (int day = 1; day <= QDate(year, month, 1).daysInMonth(); ++day) {
+            const int days = QDate(year, month, 1).daysInMonth();
+            for (int day = 1; day <= days; ++day) {
                 int mask = 0;
                 for (qsizetype j = 0; j < patterns.size(); ++j) {
                     const DatePattern& p = patterns[j];
                     if ((p.day == 0 || day == p.day) && (p.month == 0 || month == p.month))
                         mask |= 1 << j;
                 }
-                d.masks << mask;
+                d.masks[d.size++] = mask;
             }
         }
         if (year == CommonYear)
-            d.daysInCommonYear = int(d.masks.size());
+            d.daysInCommonYear = d.size;
     }
     return d;
 }
 
 bool MatchesSomeDate(const DateMasks& dates, int pattern)
 {
-    for (qsizetype i = dates.daysInCommonYear; i < dates.masks.size(); ++i) {
+    for (int i = dates.daysInCommonYear; i < dates.size; ++i) {
         if (dates.masks[i] & (1 << pattern))
             return true;
     }
@@ -184,7 +199,7 @@ DateExtra ExtraOf(const Schedule& s, const QList<DatePattern>& patterns, const D
                   int set, const std::array<std::unique_ptr<TimerDays>, TimerCount>& writes)
 {
     DateExtra e;
-    for (qsizetype i = 0; i < dates.masks.size(); ++i) {
+    for (int i = 0; i < dates.size; ++i) {
         if (dates.masks[i] == set)
             (i < dates.daysInCommonYear ? e.datesInYear : e.datesInLeapYear) += 1;
     }

@@ -326,6 +326,17 @@ private slots:
         QCOMPARE(end.offset, whole.stop.offset);
         for (int i = 0; i < pieces.size(); ++i)
             QCOMPARE(pieces[i].offset, whole.lines[i].offset);
+
+        // A receiver that keeps no line (as the program's own reading) leaves the reader its
+        // buffer for the next line: the same texts and the same text left pending.
+        ConfigLineReader reusing;
+        QList<ConfigLine> copies;
+        reusing.Feed(bytes.constData(), bytes.size(), [&](const ConfigLine& line) {
+            copies.append(
+                {QByteArray(line.text.constData(), line.text.size()), line.number, line.offset});
+        });
+        QCOMPARE(DescribeLines(copies), lines);
+        QCOMPARE(reusing.Finish().pending, whole.stop.pending);
     }
 
     void parse_data()

@@ -109,6 +109,12 @@ private slots:
         QTest::newRow("timers 2 and 3 overlap")
             << on + "T2,*.*,8:30,60\r\nT3,*.*,9:0,60" << 90 << Q_INT64_C(43200000) << 30 << 0
             << "timers 2, 3 overlap for 30 min a day";
+        QTest::newRow("every hour into the next hour's write")
+            << on + "T1,*.*,*:0,90" << 1440 << Q_INT64_C(691200000) << 720 << 24
+            << "timer 1 fires again while it writes: 720 min a day overlap";
+        QTest::newRow("every hour, writes of 9999 min")
+            << on + "T1,*.*,*:45,9999" << 1440 << Q_INT64_C(691200000) << 1440 << 24
+            << "timer 1 fires again while it writes: 1440 min a day overlap";
         QTest::newRow("timer 2 into its own next firing")
             << on + "T2,*.*,8:0,1500" << 1440 << Q_INT64_C(691200000) << 60 << 0
             << "timer 2 fires again while it writes: 60 min a day overlap";

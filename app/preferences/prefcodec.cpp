@@ -2,6 +2,8 @@
 
 #include "app/preferences/preferences.h"
 
+#include <QHash>
+#include <QMutex>
 #include <QTextCodec>
 #include <algorithm>
 #include <cstring>
@@ -38,9 +40,22 @@ bool IsPrintableAscii(int c)
 
 QTextCodec* CodecOfCodeTable(const char* codeTable)
 {
-    if (QTextCodec* codec = QTextCodec::codecForName(codeTable))
+    // Qt keeps the codecs it found, but a name it does not know goes to ICU again on every
+    // lookup (an error message in an unknown code page is composed on every read). The
+    // answers are kept here, a few dozen names at most.
+    static QMutex mutex;
+    static QHash<QByteArray, QTextCodec*> known;
+    const QMutexLocker lock(&mutex);
+    const QByteArray name(codeTable);
+    if (QTextCodec* codec = known.value(name))
         return codec;
-    return QTextCodec::codecForName("ISO-8859-1");
+    QTextCodec* codec = QTextCodec::codecForName(name);
+    if (!codec)
+        codec = QTextCodec::codecForName("ISO-8859-1");
+    if (known.size() >= 64)
+        known.clear();
+    known.insert(name, codec);
+    return codec;
 }
 
 QTextCodec* PreferenceCodec()

@@ -9,22 +9,26 @@
 
 #include <QByteArray>
 #include <QDir>
-#include <QFile>
 #include <QString>
 #include <QtGlobal>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace
 {
 
-bool WriteBytes(const char* name, const uint8_t* data, size_t size)
+// The input file, open for writing the whole run.
+int inputHandle = -1;
+
+// Writes the input over the file's bytes and cuts what the last one left beyond them: the
+// pages stay the file's, where opening with O_TRUNC gave them back on every input.
+bool WriteInput(const uint8_t* data, size_t size)
 {
-    QFile file(QString::fromLatin1(name));
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           file.write(reinterpret_cast<const char*>(data), qint64(size)) == qint64(size);
+    return ::pwrite(inputHandle, data, size, 0) == ssize_t(size) &&
+           ::ftruncate(inputHandle, off_t(size)) == 0;
 }
 
 bool Terminated(const char* text, size_t capacity)
@@ -70,8 +74,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     if (!made && !(made = mkdtemp(onDisk)))
         std::abort();
     folder = made;
-    // One write an input: both names are one file, cut and written again in place.
-    if (!QDir::setCurrent(QString::fromLatin1(folder)) || !WriteBytes("input.cfg", nullptr, 0) ||
+    // One write an input: both names are one file, written again in place.
+    if (!QDir::setCurrent(QString::fromLatin1(folder)) ||
+        (inputHandle = ::open("input.cfg", O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600)) < 0 ||
         ::link("input.cfg", "inc.cfg") != 0)
         std::abort();
     std::atexit([] { QDir(QString::fromLatin1(folder)).removeRecursively(); });
@@ -80,7 +85,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    if (!WriteBytes("input.cfg", data, size))
+    if (!WriteInput(data, size))
         std::abort();
     ResetPreferences();
     PreferenceFile file(PreferenceTable);
