@@ -97,7 +97,10 @@ fuzz() { # seconds
         mkdir -p "$corpus"
         cp -n tests/fuzz/corpus_${name#fuzz_}/* "$corpus"/ 2>/dev/null || true
         echo "== $name for $seconds s"
-        if ! (cd build-fuzz && "./tests/fuzz/$name" -max_total_time="$seconds" -timeout=30 \
+        # No allocation stacks kept while fuzzing: ASan finds the same faults, a third faster
+        # on the text readers; replaying a finding (below) prints the whole report.
+        if ! (cd build-fuzz && ASAN_OPTIONS=${ASAN_OPTIONS:-malloc_context_size=0} \
+            "./tests/fuzz/$name" -max_total_time="$seconds" -timeout=30 \
             -print_final_stats=1 -artifact_prefix="$findings" "$corpus"); then
             echo "$name: a finding, kept in $findings; replay it with" \
                 "build-fuzz/tests/fuzz/$name FILE" >&2

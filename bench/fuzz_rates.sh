@@ -12,6 +12,8 @@
 #              rounds), BEFORE: another fuzz build directory measured alongside, target by
 #              target, as "before"
 set -euo pipefail
+# As ./build.sh fuzz runs them: no allocation stacks kept (the same faults found).
+export ASAN_OPTIONS=${ASAN_OPTIONS:-malloc_context_size=0}
 
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 BUILD=$(cd "${1:-$ROOT/build-fuzz}" && pwd)
