@@ -24,6 +24,8 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include <algorithm>
+
 namespace
 {
 
@@ -265,6 +267,12 @@ void CardsView::FillRow(Row& row)
     row.bar->setAccessibleName(tr("Progress of %1").arg(row.item->text(CardColumn)));
     if (!row.present)
         row.item->setToolTip(CardColumn, tr("No longer mounted"));
+}
+
+bool CardsView::Asking() const
+{
+    return std::any_of(RowList.cbegin(), RowList.cend(),
+                       [](const std::unique_ptr<Row>& row) { return row->asking; });
 }
 
 void CardsView::AskFacts(Row& row)

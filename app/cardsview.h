@@ -60,6 +60,8 @@ public:
     // Drops the cards not begun yet; the ones under way finish whole.
     void Cancel();
     bool Busy() const { return Running > 0 || !Queue.isEmpty(); }
+    // True while the figures of a card are being asked (on show, after its job ends).
+    bool Asking() const;
     // How the row tells a config.ini that differs from the form in that many settings.
     static QString DiffersText(int settings);
     // "4 written, 1 failed" once an action has ended; empty before.

@@ -292,7 +292,9 @@ QImage CardsShot(const QSize& screen)
     view->Run(CardsView::Action::Verify);
     if (done.isEmpty())
         done.wait(10000);
-    QTest::qWait(300); // each card's figures are asked again once its job ends
+    // Each card's figures are asked again once its job ends: the picture waits for them.
+    for (int i = 0; i < 400 && (i < 2 || view->Asking()); ++i)
+        QTest::qWait(25);
     const QImage image = view->grab().toImage();
     delete window;
     QDir(ShotFolder + QStringLiteral("/cards")).removeRecursively();
