@@ -207,15 +207,6 @@ QByteArrayList FigureFields(const CollectFigures& f)
             QByteArray::number(f.milliseconds / 1000)};
 }
 
-// The figures of all less those of part.
-CollectFigures Less(CollectFigures all, const CollectFigures& part)
-{
-    all.files -= part.files;
-    all.bytes -= part.bytes;
-    all.milliseconds -= part.milliseconds;
-    return all;
-}
-
 // "2026-11-20 2026-11-27": the dates of the earlier collections, oldest first.
 QStringList ArchivedDates(const CardCollection& c)
 {
@@ -236,8 +227,8 @@ QByteArrayList RecordLine(const CardCollection& c)
     };
     QByteArrayList fields = {CsvField(CsvTimeText(now)), CsvField(AbsoluteFolder(c.card)),
                              CsvField(c.identity.label), CsvField(c.identity.serial)};
-    fields << FigureFields(c.copied) << FigureFields(Less(c.alreadyThere, c.archived))
-           << FigureFields(c.onCard) << time(first) << time(last)
+    fields << FigureFields(c.copied) << FigureFields(c.InThisFolder()) << FigureFields(c.onCard)
+           << time(first) << time(last)
            << CsvField(c.folder.isEmpty() ? QString() : AbsoluteFolder(c.folder))
            << QByteArray::number(c.cleared.files) << QByteArray::number(c.cleared.bytes)
            << CsvField(ResultText(c)) << FigureFields(c.archived)
@@ -246,6 +237,15 @@ QByteArrayList RecordLine(const CardCollection& c)
 }
 
 } // namespace
+
+CollectFigures CardCollection::InThisFolder() const
+{
+    CollectFigures here = alreadyThere;
+    here.files -= archived.files;
+    here.bytes -= archived.bytes;
+    here.milliseconds -= archived.milliseconds;
+    return here;
+}
 
 QString CollectedFile::CopyFolder(const QString& collectionFolder) const
 {
@@ -299,17 +299,14 @@ QString CardCollection::CollectedSummary() const
     const QString recorded =
         recordings.count == 0 ? Text::tr("no recordings") : RecordingsText(recordings);
     return Text::tr("%1, %2 GB into %3")
-        .arg(recorded, GigabytesText(copied.bytes + alreadyThere.bytes - archived.bytes, 2),
-             folder);
+        .arg(recorded, GigabytesText(copied.bytes + InThisFolder().bytes, 2), folder);
 }
 
 QStringList CardCollection::Details() const
 {
     QStringList lines;
-    if (alreadyThere.files > archived.files)
-        lines << Text::tr("%1 of %2 files already collected")
-                     .arg(alreadyThere.files - archived.files)
-                     .arg(TotalFiles());
+    if (const int here = InThisFolder().files; here > 0)
+        lines << Text::tr("%1 of %2 files already collected").arg(here).arg(TotalFiles());
     const QStringList dates = ArchivedDates(*this);
     if (archived.files > 0)
         lines << Text::tr("%1 already in the archive (collected %2)")

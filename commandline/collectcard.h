@@ -87,6 +87,8 @@ struct CardCollection {
     CardClearing cleared; // what --clear removed from the card, and what stayed
 
     int Collected() const { return copied.files + alreadyThere.files; }
+    // Of alreadyThere, the copies in this collection folder (made by an earlier run today).
+    CollectFigures InThisFolder() const;
     int TotalFiles() const { return int(files.size()); }
     // 0 all collected (and cleared where asked), 1 a file could not be read or changed or
     // stayed on the card, 2 the card or the archive failed (or the collect was cancelled, or
