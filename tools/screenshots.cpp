@@ -120,11 +120,25 @@ bool Save(const QImage& image, const QString& folder, const char* name)
     return true;
 }
 
+// A widget's picture once it holds still for three looks in a row: layouts settle and
+// threads answer later on a busy machine.
+QImage SettledGrab(QWidget* widget)
+{
+    QImage image;
+    for (int i = 0, still = 0; i < 100 && still < 3; ++i) {
+        QTest::qWait(50);
+        const QImage now = widget->grab().toImage();
+        still = now == image ? still + 1 : 0;
+        image = now;
+    }
+    return image;
+}
+
 // The window with a title bar drawn above it (the offscreen platform has none), and a
 // dialog over its middle.
 QImage WithTitle(QWidget* window, const QImage& dialog = QImage())
 {
-    const QImage body = window->grab().toImage();
+    const QImage body = SettledGrab(window);
     const int bar = 28;
     QImage image(body.width(), body.height() + bar, QImage::Format_RGB32);
     image.fill(QColor(0x30, 0x34, 0x3a));
@@ -156,8 +170,7 @@ QImage UnsavedQuestion(PlimoAppWindow* window)
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box)
             return;
-        QTest::qWait(50);
-        QImage dialog = box->grab().toImage();
+        QImage dialog = SettledGrab(box);
         // The question's caption, drawn as a window manager would.
         QImage framed(dialog.width(), dialog.height() + 24, QImage::Format_RGB32);
         framed.fill(QColor(0x30, 0x34, 0x3a));
@@ -235,15 +248,8 @@ QImage CardReportShot(QWidget* window, const QString& card, const QSize& size)
     QDialog* dialog = NewCardReportDialog(window, QStringLiteral("Card report"), shown);
     dialog->resize(size);
     dialog->show();
-    // Wrapped notes settle their height over a few layout passes: taken once it holds still.
-    QImage image;
-    for (int i = 0; i < 40; ++i) {
-        QTest::qWait(50);
-        const QImage now = dialog->grab().toImage();
-        if (now == image)
-            break;
-        image = now;
-    }
+    // Wrapped notes settle their height over a few layout passes.
+    const QImage image = SettledGrab(dialog);
     delete dialog;
     return image;
 }
@@ -254,8 +260,8 @@ QImage SmallScreen(const QString& card)
     PlimoAppWindow* window = OpenWindow(ShotFolder + QStringLiteral("/empty/"));
     window->FitToScreen(QRect(0, 0, 1024, 600), QMargins(1, 24, 1, 1));
     window->editor()->configFilePath->setText(card);
-    QTest::qWait(300);
-    const QImage image = window->grab().toImage();
+    QTest::qWait(300); // the card read-out answers from its thread
+    const QImage image = SettledGrab(window);
     delete window;
     return image;
 }
@@ -295,7 +301,7 @@ QImage CardsShot(const QSize& screen)
     // Each card's figures are asked again once its job ends: the picture waits for them.
     for (int i = 0; i < 400 && (i < 2 || view->Asking()); ++i)
         QTest::qWait(25);
-    const QImage image = view->grab().toImage();
+    const QImage image = SettledGrab(view);
     delete window;
     QDir(ShotFolder + QStringLiteral("/cards")).removeRecursively();
     return image;
@@ -326,13 +332,23 @@ QList<QImage> CollectShots()
         dialog->resize(1024 - 40, 600 - 60);
         auto* clear = dialog->findChild<QCheckBox*>(QStringLiteral("clear card"));
         clear->setChecked(true);
-        clear->setFocus(); // no text cursor blinking in the folder's line
         // The folders are listed by a thread of the dialog's own: all three, however busy.
         const auto* list = dialog->findChild<QListView*>(QStringLiteral("listView"));
         for (int i = 0; i < 100 && list->model()->rowCount(list->rootIndex()) < 3; ++i)
             QTest::qWait(50);
-        QTest::qWait(300);
-        asked = dialog->grab().toImage();
+        // The dialog puts the focus in the folder's line as it is shown, and on a busy
+        // machine its cursor stays drawn after the focus has moved on while the dialog was
+        // not yet active. The focus goes there and back once the dialog is up, so that the
+        // line draws no cursor, until the box keeps the focus through the picture.
+        auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        for (int i = 0; i < 20; ++i) {
+            edit->setFocus();
+            QTest::qWait(50);
+            clear->setFocus();
+            asked = SettledGrab(dialog);
+            if (clear->hasFocus())
+                break;
+        }
         QDir().mkpath(ShotFolder + QStringLiteral("/archive"));
         dialog->setDirectory(ShotFolder + QStringLiteral("/archive"));
         static_cast<QDialog*>(dialog)->accept();
@@ -346,8 +362,7 @@ QList<QImage> CollectShots()
     const CardCollection c = CollectCard(choice.folder, card, options);
     QDialog* dialog = NewCollectionDialog(window, QStringLiteral("Collect recordings"), c);
     dialog->show();
-    QTest::qWait(200);
-    const QImage result = dialog->grab().toImage();
+    const QImage result = SettledGrab(dialog);
     delete dialog;
     delete window;
     QDir(card).removeRecursively();
@@ -388,11 +403,11 @@ int main(int argc, char** argv)
     bool ok = true;
 
     PlimoAppWindow* window = OpenWindow(ShotFolder + QStringLiteral("/empty/"));
-    ok &= Save(window->grab().toImage(), out, "form.png");
+    ok &= Save(SettledGrab(window), out, "form.png");
     delete window;
 
     window = OpenWindow(card, 1366);
-    ok &= Save(window->grab().toImage(), out, "schedule.png");
+    ok &= Save(SettledGrab(window), out, "schedule.png");
     delete window;
 
     window = OpenWindow(card);
@@ -413,7 +428,7 @@ int main(int argc, char** argv)
     if (auto* scroll = qobject_cast<QScrollArea*>(window->centralWidget()))
         scroll->ensureWidgetVisible(window->editor()->findChild<QPushButton*>("save"));
     QTest::qWait(50);
-    ok &= Save(window->grab().toImage(), out, "scrolled_1366x768.png");
+    ok &= Save(SettledGrab(window), out, "scrolled_1366x768.png");
     delete window;
 
     ok &= Save(SmallScreen(card), out, "status_1024x600.png");
@@ -430,7 +445,7 @@ int main(int argc, char** argv)
         ok = false;
     });
     window = OpenWindow(card);
-    ok &= Save(window->grab().toImage(), out, "form_ru.png");
+    ok &= Save(SettledGrab(window), out, "form_ru.png");
     delete window;
     ok &= WriteShotRecordings(card);
     window = OpenWindow(card);
