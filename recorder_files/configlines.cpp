@@ -1,5 +1,7 @@
 #include "recorder_files/configlines.h"
 
+#include <cstring>
+
 namespace
 {
 
@@ -11,6 +13,26 @@ bool IsBlank(uchar c)
 bool IsForbidden(uchar c)
 {
     return c <= 8 || c == 11 || c == 12 || (c >= 14 && c <= 31);
+}
+
+// The bytes a line takes as they are: not blank, separator, carriage return, comment or
+// control byte. A line is mostly these, read a run at a time.
+struct ByteSet {
+    bool has[256] = {};
+};
+constexpr ByteSet PlainBytes = [] {
+    ByteSet plain;
+    for (int c = 33; c < 256; ++c)
+        plain.has[c] = !IsSeparator(char(c)) && c != ';';
+    return plain;
+}();
+
+qsizetype PlainRun(const char* data, qsizetype size)
+{
+    qsizetype n = 0;
+    while (n < size && PlainBytes.has[uchar(data[n])])
+        ++n;
+    return n;
 }
 
 } // namespace
@@ -75,6 +97,25 @@ bool ConfigLineReader::Feed(const char* data, qsizetype size,
 {
     for (qsizetype i = 0; i < size && !stopped; ++i, ++position) {
         const uchar c = static_cast<uchar>(data[i]);
+        if (state == State::InLine && PlainBytes.has[c]) {
+            // Up to the byte that makes the line too long.
+            const qsizetype take =
+                std::min(PlainRun(data + i, size - i), MaxConfigLineLength + 1 - line.size());
+            line.append(data + i, take);
+            i += take - 1;
+            position += take - 1;
+            if (line.size() > MaxConfigLineLength)
+                StopAt(ReadStop::LineTooLong, -1);
+            continue;
+        }
+        if ((state == State::CommentAtStart || state == State::CommentInLine) && c != 13) {
+            // A comment ends at the next carriage return; what it holds is not read.
+            const void* end = std::memchr(data + i, 13, size_t(size - i));
+            const qsizetype skip = (end ? static_cast<const char*>(end) : data + size) - data - i;
+            i += skip - 1;
+            position += skip - 1;
+            continue;
+        }
         if (c == 13)
             ++carriageReturns;
         switch (state) {

@@ -14,7 +14,7 @@ constexpr int MaxConfigLineLength = 125; // one character more stops the reading
 constexpr qint64 MaxConfigFileSize = 1024 * 1024;
 
 // The separators that swallow the blanks next to them; they also end a keyword.
-inline bool IsSeparator(char c)
+constexpr bool IsSeparator(char c)
 {
     return c == '.' || c == ',' || c == ':' || c == '=';
 }
