@@ -126,7 +126,7 @@ QImage SettledGrab(QWidget* widget)
 {
     QImage image;
     for (int i = 0, still = 0; i < 100 && still < 3; ++i) {
-        QTest::qWait(50);
+        QTest::qWait(20);
         const QImage now = widget->grab().toImage();
         still = now == image ? still + 1 : 0;
         image = now;
