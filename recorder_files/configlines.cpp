@@ -82,11 +82,8 @@ void ConfigLineReader::TakeInLine(uchar c, const std::function<void(const Config
             state = State::CommentInLine;
         else
             EndLine(onLine);
-    } else if (IsForbidden(c)) {
+    } else { // a control byte: Feed takes the plain ones a run at a time
         StopAt(ReadStop::ForbiddenByte, c);
-    } else {
-        line += char(c);
-        appended = true;
     }
     if (appended && line.size() > MaxConfigLineLength)
         StopAt(ReadStop::LineTooLong, -1);

@@ -61,7 +61,8 @@ public:
 private:
     enum class State { LineStart, InLine, CommentAtStart, CommentInLine };
     void StopAt(ReadStop reason, int byte);
-    // A byte inside a line's text.
+    // A byte inside a line's text that is not plain (blank, separator, line end, comment or
+    // control byte).
     void TakeInLine(uchar c, const std::function<void(const ConfigLine&)>& onLine);
     // The line's carriage return: hands the line on and starts the next.
     void EndLine(const std::function<void(const ConfigLine&)>& onLine);
