@@ -13,6 +13,8 @@
 #include <QStringList>
 #include <QTextCodec>
 
+#include <algorithm>
+
 using namespace PreferenceSyntax;
 
 namespace
@@ -56,7 +58,9 @@ QString ComposeError(const PendingError& error)
 
 // State shared by a read and every file it includes.
 struct ReadSession {
-    QStringList openFiles; // canonical names of the files being read, outermost first
+    // The files being read, outermost first. Their canonical names are looked up only when
+    // an Include asks, which most files never do.
+    QList<QFileInfo> openFiles;
     bool outerOpened = false;
     QString outerOpenFailure;
     QHash<QByteArray, QByteArray> refusedLines; // key -> line, single-value rows
@@ -247,7 +251,7 @@ int FileReader::read(const QString& name)
         return code;
     }
     session->outerOpened = session->outerOpened || depth == 0;
-    session->openFiles.append(info.canonicalFilePath());
+    session->openFiles.append(info);
     LineSplitter lines(file);
     const char* start = nullptr;
     int size = 0;
@@ -329,7 +333,10 @@ int FileReader::include(const PreferenceRow& row, Cursor c)
     const QString name = PrefText(value.constData(), value.size());
     const QFileInfo info(name);
     const QString canonical = info.canonicalFilePath();
-    const bool cycle = !canonical.isEmpty() && session->openFiles.contains(canonical);
+    const bool cycle =
+        !canonical.isEmpty() &&
+        std::any_of(session->openFiles.cbegin(), session->openFiles.cend(),
+                    [&](const QFileInfo& open) { return open.canonicalFilePath() == canonical; });
     const qint64 size = info.isFile() ? info.size() : 0;
     if (cycle || depth + 1 > PreferenceIncludeDepth ||
         session->includedFiles >= PreferenceIncludeFiles ||
