@@ -46,12 +46,14 @@ qint64 CarriageReturnsInFile(QIODevice& device, qint64 start, const ConfigReadRe
 } // namespace
 
 int CheckConfigDevice(QIODevice& device, QTextStream& out, const ComboItems& items,
-                      const FreeSpacePlan& plan, bool explainLines)
+                      const FreeSpacePlan& plan, bool explainLines, const ConfigCheckTap& tap)
 {
     // Without explainLines, the lines that did not take effect and why the reading
     // stopped follow the verdict, told as line by line.
     QStringList details;
     const auto explain = [&](const ConfigLine& line, const ParsedLine& parsed) {
+        if (tap.line)
+            tap.line(line, parsed);
         if (explainLines)
             out << Text::tr("line %1: %2").arg(line.number).arg(PrintableLine(line.text)) << '\n'
                 << "    " << ExplainConfigLine(parsed) << '\n';
@@ -63,6 +65,8 @@ int CheckConfigDevice(QIODevice& device, QTextStream& out, const ComboItems& ite
     ConfigSettings settings;
     const ConfigReadResult read =
         ReadConfigSettings(device, settings, items.sampleRates, items.wavTypes, explain);
+    if (tap.read)
+        *tap.read = read;
     if (read.deviceError) {
         out << Text::tr("cannot read the file: %1").arg(device.errorString()) << '\n';
         out.flush();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "recorder_files/configexplain.h"
+#include "recorder_files/configsettings.h"
 #include "recorder_files/schedulewording.h"
 
 #include <QString>
@@ -8,7 +9,6 @@
 
 class QIODevice;
 class QTextStream;
-struct ComboItems;
 
 // Reads a whole file of at most limit bytes without waiting on a pipe: empty when
 // read, otherwise the reason. bytes holds what was read, limit + 1 bytes of a larger file.
@@ -25,8 +25,17 @@ int CheckConfigFile(const QString& fileName, QTextStream& out, const ComboItems&
                     const FreeSpacePlan& plan = FreeSpacePlan());
 int CheckConfigFile(const QString& fileName, QTextStream& out);
 
+// What a check read, for a caller that looks at the reading as well as the words (the
+// fuzz target checks the reader's promises on it rather than reading the bytes again):
+// each line with what it sets, as it is read, then the whole result.
+struct ConfigCheckTap {
+    std::function<void(const ConfigLine&, const ParsedLine&)> line;
+    ConfigReadResult* read = nullptr;
+};
+
 // The same over an open device (the file, or bytes in a buffer). Without explainLines
 // only the verdict and the schedule summary are written.
 int CheckConfigDevice(QIODevice& device, QTextStream& out, const ComboItems& items,
-                      const FreeSpacePlan& plan = FreeSpacePlan(), bool explainLines = true);
+                      const FreeSpacePlan& plan = FreeSpacePlan(), bool explainLines = true,
+                      const ConfigCheckTap& tap = ConfigCheckTap());
 int CheckConfigDevice(QIODevice& device, QTextStream& out);

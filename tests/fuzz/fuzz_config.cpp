@@ -2,8 +2,7 @@
 // Checks the reader's own promises besides memory safety: lines are folded as
 // described, parsed values stay inside the controls' ranges, and a file the writer
 // produced from any state the reader reached reads back to the same bytes.
-// The reader and the explainer are compiled into this target itself so that it carries the address
-// and undefined-behaviour checks (the library is built with coverage only); the linker then takes
+// The reader and the explainer are compiled into this target itself; the linker then takes
 // nothing from the library's copy.
 #include "recorder_files/configcheck.cpp"
 #include "recorder_files/configgrammar.cpp"
@@ -116,8 +115,11 @@ void CheckParsed(const ParsedLine& p, const ComboItems& items)
 
 ConfigSettings ReadInto(ConfigSettings s, const QByteArray& bytes)
 {
-    for (const ConfigLine& line : SplitConfigLines(bytes).lines)
+    ConfigLineReader reader;
+    reader.Feed(bytes.constData(), bytes.size(), [&](const ConfigLine& line) {
         ApplyParsedLine(s, ParseConfigLine(line.text), 3, 3);
+    });
+    reader.Finish();
     return s;
 }
 
@@ -129,8 +131,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
 
-    // The whole file at once and in pieces (sizes from the first byte) agree.
-    const ConfigLines whole = SplitConfigLines(bytes);
+    // The file read in pieces (sizes from the first byte) ...
     ConfigLineReader reader;
     QList<ConfigLine> pieces;
     const qsizetype step = size > 0 ? 1 + data[0] % 7 : 1;
@@ -138,39 +139,43 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         reader.Feed(bytes.constData() + at, std::min(step, bytes.size() - at),
                     [&](const ConfigLine& line) { pieces.append(line); });
     const ReadStopInfo& stop = reader.Finish();
-    Check(pieces.size() == whole.lines.size());
-    Check(stop.reason == whole.stop.reason && stop.offset == whole.stop.offset);
     Check(stop.offset >= 0 && stop.offset <= bytes.size());
     if (stop.reason == ReadStop::ForbiddenByte)
         Check(uchar(bytes.at(stop.offset)) == stop.byte);
     if (stop.reason == ReadStop::LineTooLong)
         Check(stop.pending.size() == MaxConfigLineLength + 1);
 
+    // ... and as --check reads it whole agree, line by line; --check's reading keeps the
+    // reader's promises and it exits accordingly.
     ConfigSettings state;
     int failed = stop.pending.isEmpty() ? 0 : 1;
-    for (qsizetype i = 0; i < whole.lines.size(); ++i) {
-        const ConfigLine& line = whole.lines[i];
-        Check(line.text == pieces[i].text && line.number == pieces[i].number);
+    qsizetype seen = 0;
+    ConfigReadResult read;
+    ConfigCheckTap tap;
+    tap.read = &read;
+    tap.line = [&](const ConfigLine& line, const ParsedLine& parsed) {
+        Check(seen < pieces.size());
+        Check(line.text == pieces[seen].text && line.number == pieces[seen].number);
+        ++seen;
         Check(line.offset >= 0 && line.offset < bytes.size());
         CheckLine(line);
-        const ParsedLine parsed = FitToItems(ParseConfigLine(line.text), ComboItems());
         CheckParsed(parsed, ComboItems());
         if (!TookEffect(parsed))
             ++failed;
         ApplyParsedLine(state, parsed, 3, 3);
-    }
-
-    // --check explains the same reading and exits accordingly.
+    };
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     QString report;
     QTextStream out(&report);
+    const int code = CheckConfigDevice(buffer, out, ComboItems(), FreeSpacePlan(), true, tap);
+    Check(seen == pieces.size());
+    Check(read.stop.reason == stop.reason && read.stop.offset == stop.offset);
     const bool restIgnored =
         stop.reason == ReadStop::ForbiddenByte || stop.reason == ReadStop::LineTooLong;
-    const bool setsNothing = whole.lines.isEmpty() && stop.pending.isEmpty();
-    Check(CheckConfigDevice(buffer, out, ComboItems()) ==
-          (failed == 0 && !restIgnored && !setsNothing ? 0 : 1));
+    const bool setsNothing = pieces.isEmpty() && stop.pending.isEmpty();
+    Check(code == (failed == 0 && !restIgnored && !setsNothing ? 0 : 1));
     Check(report.endsWith(QLatin1Char('\n')));
 
     // What the reader reached, written and read back into the initial state, gives
