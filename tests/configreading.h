@@ -12,14 +12,22 @@ struct ConfigLines {
     ReadStopInfo stop;
 };
 
+// Reads a file held in memory, handing each line to onLine; returns where the reading
+// stopped.
+inline ReadStopInfo ReadConfigLines(const QByteArray& bytes,
+                                    const std::function<void(const ConfigLine&)>& onLine)
+{
+    ConfigLineReader reader;
+    reader.Feed(bytes.constData(), bytes.size(), onLine);
+    return reader.Finish();
+}
+
 // The whole reading of a file held in memory.
 inline ConfigLines SplitConfigLines(const QByteArray& bytes)
 {
     ConfigLines result;
-    ConfigLineReader reader;
-    reader.Feed(bytes.constData(), bytes.size(),
-                [&](const ConfigLine& line) { result.lines.append(line); });
-    result.stop = reader.Finish();
+    result.stop =
+        ReadConfigLines(bytes, [&](const ConfigLine& line) { result.lines.append(line); });
     return result;
 }
 

@@ -115,11 +115,9 @@ void CheckParsed(const ParsedLine& p, const ComboItems& items)
 
 ConfigSettings ReadInto(ConfigSettings s, const QByteArray& bytes)
 {
-    ConfigLineReader reader;
-    reader.Feed(bytes.constData(), bytes.size(), [&](const ConfigLine& line) {
+    ReadConfigLines(bytes, [&](const ConfigLine& line) {
         ApplyParsedLine(s, ParseConfigLine(line.text), 3, 3);
     });
-    reader.Finish();
     return s;
 }
 
