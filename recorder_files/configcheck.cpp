@@ -51,14 +51,15 @@ int CheckConfigDevice(QIODevice& device, QTextStream& out, const ComboItems& ite
     // Without explainLines, the lines that did not take effect and why the reading
     // stopped follow the verdict, told as line by line.
     QStringList details;
+    const QString lineHeading = Text::tr("line %1: %2");
     const auto explain = [&](const ConfigLine& line, const ParsedLine& parsed) {
         if (tap.line)
             tap.line(line, parsed);
         if (explainLines)
-            out << Text::tr("line %1: %2").arg(line.number).arg(PrintableLine(line.text)) << '\n'
+            out << lineHeading.arg(QString::number(line.number), PrintableLine(line.text)) << '\n'
                 << "    " << ExplainConfigLine(parsed) << '\n';
         else if (!TookEffect(parsed))
-            details << Text::tr("line %1: %2").arg(line.number).arg(PrintableLine(line.text))
+            details << lineHeading.arg(QString::number(line.number), PrintableLine(line.text))
                     << QStringLiteral("    ") + ExplainConfigLine(parsed);
     };
     const qint64 start = device.pos();
@@ -78,7 +79,7 @@ int CheckConfigDevice(QIODevice& device, QTextStream& out, const ComboItems& ite
 
     const QStringList why = ExplainReadStop(stop, CarriageReturnsInFile(device, start, read));
     if (!stop.pending.isEmpty()) {
-        details << Text::tr("line %1: %2").arg(stop.lineNumber).arg(PrintableLine(stop.pending));
+        details << lineHeading.arg(QString::number(stop.lineNumber), PrintableLine(stop.pending));
         for (const QString& text : why)
             details << QStringLiteral("    ") + text;
     } else {

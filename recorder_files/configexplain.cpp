@@ -30,20 +30,24 @@ QString Quoted(const QByteArray& bytes)
     return QLatin1Char('\'') + PrintableLine(bytes) + QLatin1Char('\'');
 }
 
+QString Number(int value)
+{
+    return QString::number(value);
+}
+
 QString SampleRateText(int index)
 {
     if (index < 0 || index >= SampleRateCount)
         return QString::number(index);
     return Text::tr("%1 samples per second (item %2)")
-        .arg(SampleRates[index].samplesPerSecond)
-        .arg(index);
+        .arg(Number(SampleRates[index].samplesPerSecond), Number(index));
 }
 
 QString WavTypeText(int index)
 {
     if (index < 0 || index >= WavTypeCount)
         return QString::number(index);
-    return Text::tr("%1 (item %2)").arg(QLatin1String(WavTypes[index].title)).arg(index);
+    return Text::tr("%1 (item %2)").arg(QLatin1String(WavTypes[index].title), Number(index));
 }
 
 QString SizeText(int value, const char* unit)
@@ -91,12 +95,10 @@ QString DescribeOne(const ConfigAssignment& a)
     case ConfigField::TimersEnable:
         return Text::tr("switches timers %1").arg(OnOff(a.value));
     case ConfigField::TimerEnable:
-        return Text::tr("switches timer %1 %2").arg(a.panel + 1).arg(OnOff(a.value));
+        return Text::tr("switches timer %1 %2").arg(Number(a.panel + 1), OnOff(a.value));
     default: // month, day, hour, minute, length of a timer
         return Text::tr("sets timer %1 %2 to %3")
-            .arg(a.panel + 1)
-            .arg(QLatin1String(Field(a.field).word))
-            .arg(a.value);
+            .arg(Number(a.panel + 1), QLatin1String(Field(a.field).word), Number(a.value));
     }
 }
 
@@ -108,11 +110,11 @@ QString DescribePair(const ConfigAssignment& a, const ConfigAssignment& b)
         return Text::tr("sets sample rate to %1 and wav type to %2")
             .arg(SampleRateText(a.value), WavTypeText(b.value));
     if (a.field == ConfigField::VasOnLevel && b.field == ConfigField::VasOnTime)
-        return Text::tr("sets VAS on level to %1 and VAS on time to %2").arg(a.value).arg(b.value);
+        return Text::tr("sets VAS on level to %1 and VAS on time to %2")
+            .arg(Number(a.value), Number(b.value));
     if (a.field == ConfigField::VasOffLevel && b.field == ConfigField::VasOffTime)
         return Text::tr("sets VAS off level to %1 and VAS off time to %2")
-            .arg(a.value)
-            .arg(b.value);
+            .arg(Number(a.value), Number(b.value));
     if (a.field == ConfigField::LimitMax && b.field == ConfigField::LimitMin)
         return Text::tr("sets limit max to %1 and limit min to %2")
             .arg(SizeText(a.value, "Mb"), SizeText(b.value, "kb"));
@@ -138,14 +140,14 @@ QString DescribeTimerOn(const QList<ConfigAssignment>& sets, qsizetype i)
                          TimerField(ConfigField::TimerHour, hour) + QLatin1Char(':') +
                          TimerField(ConfigField::TimerMinute, minute, 2);
     const QString lasting = length == 0 ? Text::tr("unlimited") : Text::tr("%1 min").arg(length);
-    return Text::tr("switches timer %1 on: %2, %3").arg(a.panel + 1).arg(when, lasting);
+    return Text::tr("switches timer %1 on: %2, %3").arg(Number(a.panel + 1), when, lasting);
 }
 
 // The assignments of one line in words; those that one line always sets together are
 // told together.
 QString DescribeSets(const QList<ConfigAssignment>& sets)
 {
-    QStringList parts;
+    QString all;
     for (qsizetype i = 0; i < sets.size(); ++i) {
         QString text = DescribeTimerOn(sets, i);
         if (!text.isEmpty()) {
@@ -155,9 +157,12 @@ QString DescribeSets(const QList<ConfigAssignment>& sets)
         } else {
             text = DescribeOne(sets[i]);
         }
-        parts << text;
+        if (all.isEmpty())
+            all = std::move(text);
+        else
+            all += QStringLiteral(", ") + text;
     }
-    return parts.join(QStringLiteral(", "));
+    return all;
 }
 
 QString WhyNoEffect(const ParsedLine& p)
@@ -177,14 +182,12 @@ QString WhyNoEffect(const ParsedLine& p)
         const QString where =
             p.word.isEmpty()
                 ? Text::tr("the line ends at column %1").arg(p.value + 1)
-                : Text::tr("cannot read %1 at column %2").arg(Quoted(p.word)).arg(p.value + 1);
+                : Text::tr("cannot read %1 at column %2").arg(Quoted(p.word), Number(p.value + 1));
         return Text::tr("%1, expected %2").arg(where, QString::fromLatin1(p.expected));
     }
     case LineIssue::ValueAboveLimit:
         return Text::tr("value %1 above %2 for %3")
-            .arg(p.value)
-            .arg(p.limit)
-            .arg(QString::fromLatin1(p.word));
+            .arg(Number(p.value), Number(p.limit), QString::fromLatin1(p.word));
     case LineIssue::LoopZero:
         return Text::tr("loop size 0 is not accepted: Loop=none switches loop writing off");
     case LineIssue::UnknownRateCode:
@@ -218,9 +221,7 @@ QString ExplainParsed(const ParsedLine& p)
             .arg(sets, Quoted(p.word), QString::fromLatin1(p.expected));
     case LineIssue::TimerOutOfRange:
         return Text::tr("%1 %2 out of range: timer %3 switched off")
-            .arg(QString::fromLatin1(p.word))
-            .arg(p.value)
-            .arg(p.panel + 1);
+            .arg(QString::fromLatin1(p.word), Number(p.value), Number(p.panel + 1));
     case LineIssue::TimerAllUnspecified:
         return Text::tr("every date and time field is '*': timer %1 switched off").arg(p.panel + 1);
     default:
@@ -297,7 +298,7 @@ QString DescribeNotInFile(const QList<ConfigAssignment>& kept)
         case ConfigField::TimerHour:
         case ConfigField::TimerMinute:
         case ConfigField::TimerLength:
-            name = Text::tr("timer %1 %2").arg(a.panel + 1).arg(word);
+            name = Text::tr("timer %1 %2").arg(Number(a.panel + 1), word);
             value = TimerField(a.field, a.value);
             break;
         default:
@@ -326,9 +327,7 @@ QStringList DescribeSetAgain(const QList<SetAgain>& again)
         }
         lines << (names.size() == 1 ? Text::tr("line %1 sets %2; line %3 sets it again")
                                     : Text::tr("line %1 sets %2; line %3 sets them again"))
-                     .arg(pair.firstLine)
-                     .arg(names.join(Text::tr(" and ")))
-                     .arg(pair.line);
+                     .arg(Number(pair.firstLine), names.join(Text::tr(" and ")), Number(pair.line));
     }
     return lines;
 }

@@ -128,6 +128,10 @@ private slots:
         QTest::newRow("malformed")
             << QByteArray("VASon=5")
             << "no effect: cannot read '5' at column 7, expected VASon=level,time";
+        // Words of the line are shown as they stand, even where they look like "%1".
+        QTest::newRow("percent sign")
+            << QByteArray("VAS:%1x")
+            << "no effect: cannot read ':%1x' at column 4, expected VAS=on or VAS=off";
         QTest::newRow("line ends early") << QByteArray("T1,1.1,8:30,")
                                          << "no effect: the line ends at column 13, expected "
                                             "Tn,day.month,hour:minute,length";

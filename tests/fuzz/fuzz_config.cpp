@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 namespace
 {
@@ -129,13 +130,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
 
-    // The file read in pieces (sizes from the first byte) ...
+    // The file read in pieces (sizes from the first byte) ... Its lines are kept one after the
+    // other, with where each ends and its number: no line is copied on its own.
     ConfigLineReader reader;
-    QList<ConfigLine> pieces;
+    QByteArray pieceText;
+    pieceText.reserve(bytes.size());
+    struct PieceEnd {
+        qsizetype end;
+        int number;
+    };
+    std::vector<PieceEnd> pieces;
+    pieces.reserve(size_t(bytes.count('\r')) + 1);
     const qsizetype step = size > 0 ? 1 + data[0] % 7 : 1;
     for (qsizetype at = 0; at < bytes.size(); at += step)
         reader.Feed(bytes.constData() + at, std::min(step, bytes.size() - at),
-                    [&](const ConfigLine& line) { pieces.append(line); });
+                    [&](const ConfigLine& line) {
+                        pieceText += line.text;
+                        pieces.push_back({pieceText.size(), line.number});
+                    });
     const ReadStopInfo& stop = reader.Finish();
     Check(stop.offset >= 0 && stop.offset <= bytes.size());
     if (stop.reason == ReadStop::ForbiddenByte)
@@ -147,13 +159,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // reader's promises and it exits accordingly.
     ConfigSettings state;
     int failed = stop.pending.isEmpty() ? 0 : 1;
-    qsizetype seen = 0;
+    size_t seen = 0;
     ConfigReadResult read;
     ConfigCheckTap tap;
     tap.read = &read;
     tap.line = [&](const ConfigLine& line, const ParsedLine& parsed) {
         Check(seen < pieces.size());
-        Check(line.text == pieces[seen].text && line.number == pieces[seen].number);
+        const qsizetype from = seen == 0 ? 0 : pieces[seen - 1].end;
+        Check(QByteArrayView(line.text) ==
+                  QByteArrayView(pieceText).sliced(from, pieces[seen].end - from) &&
+              line.number == pieces[seen].number);
         ++seen;
         Check(line.offset >= 0 && line.offset < bytes.size());
         CheckLine(line);
@@ -165,14 +180,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    QString report;
+    static QString report; // its room kept from one input to the next
+    report.resize(0);
     QTextStream out(&report);
     const int code = CheckConfigDevice(buffer, out, ComboItems(), FreeSpacePlan(), true, tap);
     Check(seen == pieces.size());
     Check(read.stop.reason == stop.reason && read.stop.offset == stop.offset);
     const bool restIgnored =
         stop.reason == ReadStop::ForbiddenByte || stop.reason == ReadStop::LineTooLong;
-    const bool setsNothing = pieces.isEmpty() && stop.pending.isEmpty();
+    const bool setsNothing = pieces.empty() && stop.pending.isEmpty();
     Check(code == (failed == 0 && !restIgnored && !setsNothing ? 0 : 1));
     Check(report.endsWith(QLatin1Char('\n')));
 
