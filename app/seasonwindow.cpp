@@ -49,9 +49,8 @@ QString SeasonView::ToolTipAt(const QPoint& point) const
                                        ? tr("1 recording")
                                        : tr("%1 recordings").arg(figures.recordings);
         return tr("%1, %2: %3 min recorded, %4, %5")
-            .arg(card.card, date)
-            .arg(figures.RecordedMinutes())
-            .arg(scheduled, recordings);
+            .arg(card.card, date, QString::number(figures.RecordedMinutes()), scheduled,
+                 recordings);
     }
     return tr("%1, %2: not out").arg(card.card, date);
 }

@@ -154,8 +154,7 @@ bool ReadPresetFile(const QString& presetName, QByteArray* bytes, QTextStream& o
     const QString reason = ReadSmallFile(presetName, MaxConfigFileSize, bytes);
     if (bytes->size() > MaxConfigFileSize) {
         out << Text::tr("%1 is larger than %2 bytes: not a config.ini")
-                   .arg(PrintableText(presetName))
-                   .arg(MaxConfigFileSize)
+                   .arg(PrintableText(presetName), QString::number(MaxConfigFileSize))
             << '\n';
         return false;
     }

@@ -209,9 +209,8 @@ void FindShorter(const QList<RecordingTime>& recordings, DayByDay& d)
         d.shorterThanHeader.Add(r.time.date(), r.file);
         if (d.shorterDetails.size() < MaxNamedFiles)
             d.shorterDetails << DayText::tr("%1 (header %2 s, sound %3 s)")
-                                    .arg(r.file)
-                                    .arg(r.headerMilliseconds / 1000)
-                                    .arg(r.milliseconds / 1000);
+                                    .arg(r.file, QString::number(r.headerMilliseconds / 1000),
+                                         QString::number(r.milliseconds / 1000));
     }
 }
 

@@ -180,8 +180,7 @@ bool ConfigEditWindow::ConfirmCardReuse(const QString& folder, int uncollected)
     QMessageBox box(QMessageBox::Warning, tr("Save"),
                     tr("%1 holds %2 recordings that were never collected. Write the new "
                        "configuration anyway?")
-                        .arg(name)
-                        .arg(uncollected),
+                        .arg(name, QString::number(uncollected)),
                     QMessageBox::Yes | QMessageBox::No, this);
     box.setObjectName(QStringLiteral("uncollected recordings"));
     box.setDefaultButton(QMessageBox::No); // Enter keeps the recordings' card as it is

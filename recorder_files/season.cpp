@@ -308,12 +308,9 @@ QStringList SeasonLines(const Season& season)
         ms += c.milliseconds;
     }
     lines << SeasonText::tr("season %1: %2 deployments, %3 need a look; %4 of %5 days recorded, %6")
-                 .arg(PrintableText(season.archive))
-                 .arg(season.cards.size())
-                 .arg(look)
-                 .arg(recorded)
-                 .arg(deployed)
-                 .arg(PlayingTimeText(ms));
+                 .arg(PrintableText(season.archive), QString::number(season.cards.size()),
+                      QString::number(look), QString::number(recorded), QString::number(deployed),
+                      PlayingTimeText(ms));
     return lines;
 }
 

@@ -504,10 +504,11 @@ private slots:
                                    "card came back, where the schedule writes 60 min a day: the "
                                    "recorder stopped 7 days early (battery, card full?)"};
         // The card written at 8:00, after the 5:00 timer; ten minutes at noon; a header
-        // that claims 3 minutes over one of sound; a clock set ahead.
+        // that claims 3 minutes over one of sound, in a file whose name reads like "%1"; a
+        // clock set ahead.
         QTest::newRow("deployment day, outside the timers, short, ahead")
             << QStringList{"A.WAV 2026-12-01T20:30 60", "B.WAV 2026-12-02T06:00 60",
-                           "NOON.WAV 2026-12-02T12:10 10", "SHORT.WAV 2026-12-02T20:30 1 3",
+                           "NOON.WAV 2026-12-02T12:10 10", "SHORT%1.WAV 2026-12-02T20:30 1 3",
                            "FUTURE.WAV 2027-03-02T06:00 60"}
             << QByteArray("Event=all\r\nT1,*.*,5:0,60\r\nT2,*.*,19:30,60\r\n")
             << "2026-12-01T08:00:00"
@@ -524,7 +525,7 @@ private slots:
                            "    recordings outside every timer's window (1 recording: "
                            "NOON.WAV): started by hand, or the recorder's clock was wrong",
                            "    recordings shorter than their header says, counted by their "
-                           "sound: SHORT.WAV (header 180 s, sound 60 s): the recorder lost "
+                           "sound: SHORT%1.WAV (header 180 s, sound 60 s): the recorder lost "
                            "power, or the card was full?"};
         QTest::newRow("below half, VAS off")
             << QStringList{"A.WAV 2026-12-01T06:00 60", "B.WAV 2026-12-02T05:20 20",
