@@ -9,10 +9,20 @@
 
 #include <algorithm>
 
+namespace
+{
+
+bool IsPrintableAscii(const QByteArray& bytes)
+{
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return c >= 0x20 && c < 0x7f; });
+}
+
+} // namespace
+
 QString PrintableLine(const QByteArray& bytes)
 {
     // Most lines are printable ASCII already: those need no second copy.
-    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return c >= 0x20 && c < 0x7f; }))
+    if (IsPrintableAscii(bytes))
         return QString::fromLatin1(bytes);
     return PrintableText(QString::fromLatin1(bytes), true);
 }
@@ -27,7 +37,14 @@ struct Text {
 
 QString Quoted(const QByteArray& bytes)
 {
-    return QLatin1Char('\'') + PrintableLine(bytes) + QLatin1Char('\'');
+    if (!IsPrintableAscii(bytes))
+        return QLatin1Char('\'') + PrintableLine(bytes) + QLatin1Char('\'');
+    QString quoted;
+    quoted.reserve(bytes.size() + 2);
+    quoted += QLatin1Char('\'');
+    quoted += QLatin1String(bytes);
+    quoted += QLatin1Char('\'');
+    return quoted;
 }
 
 QString Number(int value)
@@ -135,12 +152,18 @@ QString DescribeTimerOn(const QList<ConfigAssignment>& sets, qsizetype i)
     const int hour = sets[i + 3].value;
     const int minute = sets[i + 4].value;
     const int length = sets[i + 5].value;
-    const QString when = TimerField(ConfigField::TimerDay, day) + QLatin1Char('.') +
-                         TimerField(ConfigField::TimerMonth, month) + QLatin1Char(' ') +
-                         TimerField(ConfigField::TimerHour, hour) + QLatin1Char(':') +
-                         TimerField(ConfigField::TimerMinute, minute, 2);
+    QByteArray when;
+    when.reserve(16);
+    AppendTimerField(when, ConfigField::TimerDay, day);
+    when += '.';
+    AppendTimerField(when, ConfigField::TimerMonth, month);
+    when += ' ';
+    AppendTimerField(when, ConfigField::TimerHour, hour);
+    when += ':';
+    AppendTimerField(when, ConfigField::TimerMinute, minute, 2);
     const QString lasting = length == 0 ? Text::tr("unlimited") : Text::tr("%1 min").arg(length);
-    return Text::tr("switches timer %1 on: %2, %3").arg(Number(a.panel + 1), when, lasting);
+    return Text::tr("switches timer %1 on: %2, %3")
+        .arg(Number(a.panel + 1), QLatin1String(when), lasting);
 }
 
 // The assignments of one line in words; those that one line always sets together are

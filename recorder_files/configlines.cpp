@@ -98,7 +98,10 @@ bool ConfigLineReader::Feed(const char* data, qsizetype size,
             // Up to the byte that makes the line too long.
             const qsizetype take =
                 std::min(PlainRun(data + i, size - i), MaxConfigLineLength + 1 - line.size());
-            line.append(data + i, take);
+            // Into the room reserved at the line's start: no allocation, no general insert.
+            const qsizetype at = line.size();
+            line.resize(at + take);
+            std::memcpy(line.data() + at, data + i, size_t(take));
             i += take - 1;
             position += take - 1;
             if (line.size() > MaxConfigLineLength)

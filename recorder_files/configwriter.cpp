@@ -1,5 +1,7 @@
 #include "recorder_files/configwriter.h"
 
+#include <charconv>
+
 int WrittenSampleRateIndex(int index)
 {
     return index >= 0 && index < SampleRateCount ? index : FallbackItem;
@@ -10,44 +12,68 @@ int WrittenWavTypeIndex(int index)
     return index >= 0 && index < WavTypeCount ? index : FallbackItem;
 }
 
-QByteArray TimerFieldText(ConfigField field, int value, int width)
-{
-    if (value <= Field(field).special)
-        return QByteArray("*");
-    return QByteArray::number(value).rightJustified(width, '0');
-}
-
 namespace
 {
 
-QByteArray Num(int value)
+// Appends value in decimal, with zeros in front up to width characters; no text is made
+// on the way.
+void AppendNumber(QByteArray& out, int value, int width = 0)
 {
-    return QByteArray::number(value);
+    char digits[16];
+    const qsizetype length = std::to_chars(digits, digits + sizeof digits, value).ptr - digits;
+    for (qsizetype pad = width - length; pad > 0; --pad)
+        out += '0';
+    out += QByteArrayView(digits, length);
+}
+
+// Appends the numbers with separators after each: "a,b\r\n" for AppendPair(out, a, ",", b,
+// "\r\n").
+void AppendPair(QByteArray& out, int a, const char* between, int b, const char* after)
+{
+    AppendNumber(out, a);
+    out += between;
+    AppendNumber(out, b);
+    out += after;
 }
 
 // Appends the timer's line to out.
 void AppendTimerLine(QByteArray& out, int index, const TimerSettings& t)
 {
     out += 'T';
-    out += Num(index + 1);
+    AppendNumber(out, index + 1);
     out += ',';
     if (!t.enabled) {
         out += "*,*,*\r\n";
         return;
     }
-    out += TimerFieldText(ConfigField::TimerDay, t.day);
+    AppendTimerField(out, ConfigField::TimerDay, t.day);
     out += '.';
-    out += TimerFieldText(ConfigField::TimerMonth, t.month);
+    AppendTimerField(out, ConfigField::TimerMonth, t.month);
     out += ',';
-    out += TimerFieldText(ConfigField::TimerHour, t.hour);
+    AppendTimerField(out, ConfigField::TimerHour, t.hour);
     out += ':';
-    out += TimerFieldText(ConfigField::TimerMinute, t.minute);
+    AppendTimerField(out, ConfigField::TimerMinute, t.minute);
     out += ',';
-    out += TimerFieldText(ConfigField::TimerLength, t.length);
+    AppendTimerField(out, ConfigField::TimerLength, t.length);
     out += "\r\n";
 }
 
 } // namespace
+
+void AppendTimerField(QByteArray& out, ConfigField field, int value, int width)
+{
+    if (value <= Field(field).special)
+        out += '*';
+    else
+        AppendNumber(out, value, width);
+}
+
+QByteArray TimerFieldText(ConfigField field, int value, int width)
+{
+    QByteArray text;
+    AppendTimerField(text, field, value, width);
+    return text;
+}
 
 QByteArray FormatConfig(const ConfigSettings& s)
 {
@@ -60,23 +86,29 @@ QByteArray FormatConfig(const ConfigSettings& s)
     out += "\r\n";
 
     if (s.vasEnabled) {
-        out += "VAS=on\r\n";
-        out += "VASon=" + Num(s.vasOnLevel) + "," + Num(s.vasOnTime) + "\r\n";
-        out += "VASoff=" + Num(s.vasOffLevel) + "," + Num(s.vasOffTime) + "\r\n";
+        out += "VAS=on\r\nVASon=";
+        AppendPair(out, s.vasOnLevel, ",", s.vasOnTime, "\r\nVASoff=");
+        AppendPair(out, s.vasOffLevel, ",", s.vasOffTime, "\r\n");
     } else {
         out += "VAS=off\r\n";
     }
 
-    if (s.loopSize == 0)
+    if (s.loopSize == 0) {
         out += "Loop=none\r\n";
-    else
-        out += "Loop=" + Num(s.loopSize) + "\r\n";
+    } else {
+        out += "Loop=";
+        AppendNumber(out, s.loopSize);
+        out += "\r\n";
+    }
 
     // The maximum (Mb) comes first, the minimum (kb) second.
-    out += "Limit=" + Num(s.limitMax) + "," + Num(s.limitMin) + "\r\n";
+    out += "Limit=";
+    AppendPair(out, s.limitMax, ",", s.limitMin, "\r\n");
 
-    if (!s.timersEnabled)
-        return out + "Event=key\r\n";
+    if (!s.timersEnabled) {
+        out += "Event=key\r\n";
+        return out;
+    }
     out += "Event=all\r\n";
     for (int i = 0; i < TimerCount; ++i)
         AppendTimerLine(out, i, s.timers[i]);

@@ -15,6 +15,8 @@ int WrittenWavTypeIndex(int index);
 // A timer field as config.ini and --check show it: "*" for the field's special value
 // (any day, any hour, unlimited), otherwise the number, zero-padded to width digits.
 QByteArray TimerFieldText(ConfigField field, int value, int width = 0);
+// The same text appended to out.
+void AppendTimerField(QByteArray& out, ConfigField field, int value, int width = 0);
 
 // The complete file, byte for byte: fixed line order, "\r\n" after every line.
 QByteArray FormatConfig(const ConfigSettings& settings);
