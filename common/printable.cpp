@@ -13,19 +13,30 @@ void AppendEscape(QString& text, char16_t u)
         text += QLatin1Char("0123456789abcdef"[(u >> shift) & 0xf]);
 }
 
-} // namespace
-
-QString PrintableText(QStringView text, bool asciiOnly)
+// Over the characters of a QStringView or the bytes of a QLatin1String alike.
+template <typename View> QString Printable(View text, bool asciiOnly)
 {
     QString printable;
     printable.reserve(text.size());
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
+    for (const auto c : text) {
+        const char16_t u = QChar(c).unicode();
         const bool control = u < 0x20 || (u >= 0x7f && u < 0xa0);
         if (!control && (!asciiOnly || u < 0x7f))
-            printable += c;
+            printable += QChar(c);
         else
             AppendEscape(printable, u);
     }
     return printable;
+}
+
+} // namespace
+
+QString PrintableText(QStringView text, bool asciiOnly)
+{
+    return Printable(text, asciiOnly);
+}
+
+QString PrintableText(QLatin1String text, bool asciiOnly)
+{
+    return Printable(text, asciiOnly);
 }

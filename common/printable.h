@@ -9,3 +9,4 @@
 // too (\xNN up to U+00FF, \uNNNN above): the bytes of a file read as Latin-1 come out
 // one escape a byte.
 QString PrintableText(QStringView text, bool asciiOnly = false);
+QString PrintableText(QLatin1String text, bool asciiOnly = false);

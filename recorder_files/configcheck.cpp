@@ -57,7 +57,7 @@ int CheckConfigDevice(QIODevice& device, QTextStream& out, const ComboItems& ite
             tap.line(line, parsed);
         if (explainLines)
             out << lineHeading.arg(QString::number(line.number), PrintableLine(line.text)) << '\n'
-                << "    " << ExplainConfigLine(parsed) << '\n';
+                << QLatin1String("    ") << ExplainConfigLine(parsed) << '\n';
         else if (!TookEffect(parsed))
             details << lineHeading.arg(QString::number(line.number), PrintableLine(line.text))
                     << QStringLiteral("    ") + ExplainConfigLine(parsed);

@@ -24,7 +24,7 @@ QString PrintableLine(const QByteArray& bytes)
     // Most lines are printable ASCII already: those need no second copy.
     if (IsPrintableAscii(bytes))
         return QString::fromLatin1(bytes);
-    return PrintableText(QString::fromLatin1(bytes), true);
+    return PrintableText(QLatin1String(bytes), true);
 }
 
 namespace

@@ -163,8 +163,9 @@ void WriteScheduleSummary(const ConfigSettings& settings, QTextStream& out,
     out << ScheduleText::tr("schedule at %1 bytes per second:").arg(schedule.input.byteRate)
         << '\n';
     for (const QString& line : lines)
-        out << "    " << line << '\n';
+        out << QLatin1String("    ") << line << '\n';
     if (plan.freeBytes >= 0)
-        out << "    " << CardFullText(schedule, plan.freeBytes, plan.freeText, plan.from) << '\n';
+        out << QLatin1String("    ")
+            << CardFullText(schedule, plan.freeBytes, plan.freeText, plan.from) << '\n';
     out.flush();
 }
