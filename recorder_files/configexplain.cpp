@@ -200,24 +200,24 @@ QString WhyNoEffect(const ParsedLine& p)
             .arg(Quoted(p.word), Quoted(p.expected));
     case LineIssue::UnknownValue:
         return Text::tr("unknown value %1: expected %2")
-            .arg(Quoted(p.word), QString::fromLatin1(p.expected));
+            .arg(Quoted(p.word), QLatin1String(p.expected));
     case LineIssue::Malformed: {
         const QString where =
             p.word.isEmpty()
                 ? Text::tr("the line ends at column %1").arg(p.value + 1)
                 : Text::tr("cannot read %1 at column %2").arg(Quoted(p.word), Number(p.value + 1));
-        return Text::tr("%1, expected %2").arg(where, QString::fromLatin1(p.expected));
+        return Text::tr("%1, expected %2").arg(where, QLatin1String(p.expected));
     }
     case LineIssue::ValueAboveLimit:
         return Text::tr("value %1 above %2 for %3")
-            .arg(Number(p.value), Number(p.limit), QString::fromLatin1(p.word));
+            .arg(Number(p.value), Number(p.limit), QLatin1String(p.word));
     case LineIssue::LoopZero:
         return Text::tr("loop size 0 is not accepted: Loop=none switches loop writing off");
     case LineIssue::UnknownRateCode:
         return Text::tr("unknown sample-rate code %1: expected %2")
-            .arg(Quoted(p.word), QString::fromLatin1(p.expected));
+            .arg(Quoted(p.word), QLatin1String(p.expected));
     case LineIssue::TimerDoesNotExist:
-        return Text::tr("timer %1 does not exist").arg(QString::fromLatin1(p.word));
+        return Text::tr("timer %1 does not exist").arg(QLatin1String(p.word));
     case LineIssue::NotUsed:
         return Text::tr("%1 lines are ignored").arg(Quoted(p.word));
     default:
@@ -241,10 +241,10 @@ QString ExplainParsed(const ParsedLine& p)
         return Text::tr("%1; %2 after the number is ignored").arg(sets, Quoted(p.word));
     case LineIssue::UnknownWavType:
         return Text::tr("%1; wav type unchanged: unknown type word %2, expected %3")
-            .arg(sets, Quoted(p.word), QString::fromLatin1(p.expected));
+            .arg(sets, Quoted(p.word), QLatin1String(p.expected));
     case LineIssue::TimerOutOfRange:
         return Text::tr("%1 %2 out of range: timer %3 switched off")
-            .arg(QString::fromLatin1(p.word), Number(p.value), Number(p.panel + 1));
+            .arg(QLatin1String(p.word), Number(p.value), Number(p.panel + 1));
     case LineIssue::TimerAllUnspecified:
         return Text::tr("every date and time field is '*': timer %1 switched off").arg(p.panel + 1);
     default:
@@ -273,7 +273,7 @@ QString ExplainConfigLine(const ParsedLine& p)
     if (p.sets.isEmpty()) { // the "M" line, with neither of its items taken
         if (p.issue == LineIssue::UnknownWavType)
             why << Text::tr("unknown type word %1, expected %2")
-                       .arg(Quoted(p.word), QString::fromLatin1(p.expected));
+                       .arg(Quoted(p.word), QLatin1String(p.expected));
         return Text::tr("no effect: %1").arg(why.join(QStringLiteral("; ")));
     }
     QStringList parts(ExplainParsed(p));

@@ -117,9 +117,11 @@ QByteArray FormatConfig(const ConfigSettings& s)
 
 QList<ConfigAssignment> WrittenSettings(const ConfigSettings& s)
 {
-    QList<ConfigAssignment> written{{ConfigField::SampleRate, 0, s.sampleRate},
-                                    {ConfigField::WavType, 0, s.wavType},
-                                    {ConfigField::VasEnable, 0, int(s.vasEnabled)}};
+    QList<ConfigAssignment> written;
+    written.reserve(ConfigFieldCount * TimerCount); // room for every setting the file holds
+    written << ConfigAssignment{ConfigField::SampleRate, 0, s.sampleRate}
+            << ConfigAssignment{ConfigField::WavType, 0, s.wavType}
+            << ConfigAssignment{ConfigField::VasEnable, 0, int(s.vasEnabled)};
     if (s.vasEnabled)
         written << ConfigAssignment{ConfigField::VasOnLevel, 0, s.vasOnLevel}
                 << ConfigAssignment{ConfigField::VasOnTime, 0, s.vasOnTime}
