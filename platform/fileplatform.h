@@ -8,6 +8,7 @@
 // which makes the system write out and forget the file's cached data).
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QList>
 #include <QString>
 #include <functional>
@@ -32,8 +33,10 @@ QString NotAFileReason(FileKind kind);
 // (pipe, socket, device, folder) is refused with a reason in *reason, found without an
 // open that could wait for a writer.
 bool OpenRegularFileForReading(QFile& file, QString* reason);
-// The same for a name given as the system's bytes (file's own name is not used).
-bool OpenRegularFileForReading(QFile& file, const QByteArray& name, QString* reason);
+// The same for a name given as the system's bytes (file's own name is not used), opened
+// with extra (QIODevice::Unbuffered for a reader that reads in blocks of its own).
+bool OpenRegularFileForReading(QFile& file, const QByteArray& name, QString* reason,
+                               QIODevice::OpenMode extra = {});
 
 // Writes bytes over an existing regular file or device in place. A regular file is never
 // cut first: its old bytes are kept in memory, room for a longer file is reserved before

@@ -95,9 +95,9 @@ int OpenCheckedHandle(const QByteArray& name, int flags, bool (*accept)(mode_t),
     return fd;
 }
 
-// The same, handed to file.
+// The same, handed to file (opened with extra besides the mode flags give).
 bool OpenChecked(QFile& file, const QByteArray& name, int flags, bool (*accept)(mode_t),
-                 QString* reason)
+                 QString* reason, QIODevice::OpenMode extra)
 {
     struct stat st {
     };
@@ -106,7 +106,7 @@ bool OpenChecked(QFile& file, const QByteArray& name, int flags, bool (*accept)(
         return false;
     const QIODevice::OpenMode mode =
         (flags & O_ACCMODE) == O_RDONLY ? QIODevice::ReadOnly : QIODevice::WriteOnly;
-    if (!file.open(fd, mode, QFileDevice::AutoCloseHandle)) {
+    if (!file.open(fd, mode | extra, QFileDevice::AutoCloseHandle)) {
         *reason = file.errorString();
         ::close(fd);
         return false;
@@ -298,7 +298,8 @@ bool OpenRegularFileForReading(QFile& file, QString* reason)
     return OpenRegularFileForReading(file, QFile::encodeName(file.fileName()), reason);
 }
 
-bool OpenRegularFileForReading(QFile& file, const QByteArray& name, QString* reason)
+bool OpenRegularFileForReading(QFile& file, const QByteArray& name, QString* reason,
+                               QIODevice::OpenMode extra)
 {
     // The check before the open keeps a device from being opened at all (opening some
     // has effects); the check after it closes the gap between the two.
@@ -312,7 +313,7 @@ bool OpenRegularFileForReading(QFile& file, const QByteArray& name, QString* rea
         *reason = KindReason(st.st_mode);
         return false;
     }
-    return OpenChecked(file, name, O_RDONLY, IsRegular, reason);
+    return OpenChecked(file, name, O_RDONLY, IsRegular, reason, extra);
 }
 
 QString WriteToHandle(int handle, const QByteArray& bytes)

@@ -224,9 +224,9 @@ private:
     void applyLine(Cursor c, bool* endOfFile);
     int applyValue(const PreferenceRow& row, Cursor c, bool* endOfFile);
     int include(const PreferenceRow& row, Cursor c);
-    void lineError(int errorCode, const QByteArray& text);
+    void lineError(int errorCode, QByteArrayView text);
     void openError(int errorCode);
-    QByteArray line() const { return QByteArray(current.at, int(current.end - current.at)); }
+    QByteArrayView line() const { return QByteArrayView(current.at, current.end - current.at); }
 
     const PreferenceRow* const table;
     ReadSession* const session;
@@ -244,7 +244,8 @@ int FileReader::read(const QString& name)
     const QFileInfo info(name);
     QFile file(name);
     QString reason;
-    if (!OpenRegularFileForReading(file, &reason)) {
+    // Unbuffered: the lines are read in blocks of their own.
+    if (!OpenRegularFileForReading(file, QFile::encodeName(name), &reason, QIODevice::Unbuffered)) {
         if (depth == 0)
             session->outerOpenFailure = reason;
         openError(PrefOpenError);
@@ -260,7 +261,7 @@ int FileReader::read(const QString& name)
         if (outcome == LineSplitter::Finished)
             break;
         if (outcome == LineSplitter::ReadFailed) {
-            lineError(PrefReadError, QByteArray());
+            lineError(PrefReadError, QByteArrayView());
             break;
         }
         ++lineNumber;
@@ -268,7 +269,7 @@ int FileReader::read(const QString& name)
             // A line longer than the buffer is refused, but the lines after it still
             // count: the writer itself makes such a line from a long text value, and
             // stopping here would lose every key written after it.
-            lineError(PrefLineTooLong, QByteArray(start, size));
+            lineError(PrefLineTooLong, QByteArrayView(start, size));
             session->outerLines += depth == 0 ? 1 : 0;
             continue;
         }
@@ -316,10 +317,12 @@ int FileReader::applyValue(const PreferenceRow& row, Cursor c, bool* endOfFile)
     const int result = StoreValue(row, c);
     if (result != PrefNoError)
         lineError(result, line());
+    // The keys are the table's own text, which lasts as long as the program.
+    const QByteArray key = QByteArray::fromRawData(row.key, qsizetype(std::strlen(row.key)));
     if (row.lastIndex == 0 && result != PrefNoError)
-        session->refusedLines.insert(QByteArray(row.key), line());
+        session->refusedLines.insert(key, line().toByteArray());
     else if (row.lastIndex == 0)
-        session->refusedLines.remove(QByteArray(row.key));
+        session->refusedLines.remove(key);
     return PrefNoError;
 }
 
@@ -353,7 +356,7 @@ int FileReader::include(const PreferenceRow& row, Cursor c)
     return PrefNoError;
 }
 
-void FileReader::lineError(int errorCode, const QByteArray& text)
+void FileReader::lineError(int errorCode, QByteArrayView text)
 {
     code = errorCode;
     PendingError& e = session->error;
@@ -362,7 +365,8 @@ void FileReader::lineError(int errorCode, const QByteArray& text)
     e.code = errorCode;
     e.fileName = fileName;
     e.line = lineNumber;
-    e.text = text;
+    e.text.resize(0); // the room of the last error's line serves this one
+    e.text.append(text);
     std::memcpy(e.codeTable, Preferences.CodeTable, sizeof e.codeTable);
     e.codeTable[sizeof e.codeTable - 1] = '\0';
 }
