@@ -70,22 +70,29 @@ void WritesOfOneDay(const TimerSettings& t, TimerDays& days)
         }
     }
     const auto endOf = [&](int i) { return unlimited ? MinutesPerDay : starts[i] + length; };
-    // From one start or end to the next the writes running stay the same: those stretches
-    // are set whole, not minute by minute.
+    // The writes running change only at a start or an end. A stretch of one write or more,
+    // and one of two or more, is set whole when it ends: a timer firing every minute sets
+    // a few stretches, not one a minute.
     int running = 0;
-    for (int i = 0, j = 0, at = 0; j < count;) {
-        const int next = i < count ? std::min(starts[i], endOf(j)) : endOf(j);
-        if (running > 0 && next > at) {
-            SetMinutes(days.once, at, next);
-            if (running > 1)
-                SetMinutes(days.twice, at, next);
-            days.spill = std::max(days.spill, (next - 1) / MinutesPerDay + 1);
-        }
-        at = next;
-        for (; i < count && starts[i] == next; ++i)
+    int onceFrom = 0;
+    int twiceFrom = 0;
+    for (int i = 0, j = 0; j < count;) {
+        const int at = i < count ? std::min(starts[i], endOf(j)) : endOf(j);
+        const int before = running;
+        for (; i < count && starts[i] == at; ++i)
             ++running;
-        for (; j < count && endOf(j) == next; ++j)
+        for (; j < count && endOf(j) == at; ++j)
             --running;
+        if (before == 0 && running > 0)
+            onceFrom = at;
+        if (before <= 1 && running > 1)
+            twiceFrom = at;
+        if (before > 1 && running <= 1)
+            SetMinutes(days.twice, twiceFrom, at);
+        if (before > 0 && running == 0) {
+            SetMinutes(days.once, onceFrom, at);
+            days.spill = std::max(days.spill, (at - 1) / MinutesPerDay + 1);
+        }
     }
 }
 
