@@ -218,7 +218,9 @@ public:
     }
 
     // Applies every line of the file; returns 0 or the code of the last error met.
-    int read(const QString& name);
+    // info: the file's QFileInfo, whose canonical name, once an Include has asked for it,
+    // is kept for the cycle checks of the includes within.
+    int read(const QString& name, const QFileInfo& info);
 
 private:
     void applyLine(Cursor c, bool* endOfFile);
@@ -237,11 +239,10 @@ private:
     Cursor current{nullptr, nullptr}; // the cleaned line being applied
 };
 
-int FileReader::read(const QString& name)
+int FileReader::read(const QString& name, const QFileInfo& info)
 {
     fileName = name;
     // Only regular files are read: a pipe or device could block or never end.
-    const QFileInfo info(name);
     QFile file(name);
     QString reason;
     // Unbuffered: the lines are read in blocks of their own.
@@ -350,7 +351,7 @@ int FileReader::include(const PreferenceRow& row, Cursor c)
     session->includedFiles += 1;
     session->includedBytes += size;
 
-    const int innerCode = FileReader(table, session, depth + 1).read(name);
+    const int innerCode = FileReader(table, session, depth + 1).read(name, info);
     if (innerCode != PrefNoError)
         code = innerCode;
     return PrefNoError;
@@ -389,7 +390,7 @@ int PreferenceFile::Read(const QString& fileName)
 {
     ErrorText.clear();
     ReadSession session;
-    const int code = FileReader(table, &session, 0).read(fileName);
+    const int code = FileReader(table, &session, 0).read(fileName, QFileInfo(fileName));
     opened = session.outerOpened;
     openFailure = session.outerOpenFailure;
     refusedLines = session.refusedLines;
