@@ -188,9 +188,10 @@ Cursor CleanLine(const char* start, int size)
 // The row whose key starts the line, keywords first; null when there is none.
 const PreferenceRow* FindRow(const PreferenceRow* table, const Cursor& c)
 {
+    const char first = Upper(*c.at);
     for (const PreferenceRow* rows : {BuiltinKeywords, table}) {
         for (const PreferenceRow* row = rows; row->kind != 0; ++row) {
-            if (Upper(row->key[0]) != Upper(*c.at))
+            if (Upper(row->key[0]) != first)
                 continue;
             const size_t keyLength = std::strlen(row->key);
             if (keyLength == 0 || size_t(c.end - c.at) < keyLength)

@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <array>
 #include <cstddef>
 #include <cstring>
 
@@ -22,9 +23,18 @@ inline bool IsBlank(char c)
     return c == ' ' || c == '\t';
 }
 
+// The upper case of each byte: ASCII letters change, the rest stay. Looked up, not worked
+// out, since finding a line's key compares it with the first letter of every key.
+inline constexpr std::array<char, 256> UpperBytes = [] {
+    std::array<char, 256> upper{};
+    for (int c = 0; c < 256; ++c)
+        upper[std::size_t(c)] = char(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    return upper;
+}();
+
 inline char Upper(char c)
 {
-    return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
+    return UpperBytes[static_cast<unsigned char>(c)];
 }
 
 inline char Lower(char c)
