@@ -52,14 +52,17 @@ int CheckConfigDevice(QIODevice& device, QTextStream& out, const ComboItems& ite
     // stopped follow the verdict, told as line by line.
     QStringList details;
     const QString lineHeading = Text::tr("line %1: %2");
+    const auto heading = [&](int number, const QByteArray& text) {
+        return lineHeading.arg(QString::number(number), PrintableLine(text));
+    };
     const auto explain = [&](const ConfigLine& line, const ParsedLine& parsed) {
         if (tap.line)
             tap.line(line, parsed);
         if (explainLines)
-            out << lineHeading.arg(QString::number(line.number), PrintableLine(line.text)) << '\n'
+            out << heading(line.number, line.text) << '\n'
                 << QLatin1String("    ") << ExplainConfigLine(parsed) << '\n';
         else if (!TookEffect(parsed))
-            details << lineHeading.arg(QString::number(line.number), PrintableLine(line.text))
+            details << heading(line.number, line.text)
                     << QStringLiteral("    ") + ExplainConfigLine(parsed);
     };
     const qint64 start = device.pos();
@@ -79,7 +82,7 @@ int CheckConfigDevice(QIODevice& device, QTextStream& out, const ComboItems& ite
 
     const QStringList why = ExplainReadStop(stop, CarriageReturnsInFile(device, start, read));
     if (!stop.pending.isEmpty()) {
-        details << lineHeading.arg(QString::number(stop.lineNumber), PrintableLine(stop.pending));
+        details << heading(stop.lineNumber, stop.pending);
         for (const QString& text : why)
             details << QStringLiteral("    ") + text;
     } else {

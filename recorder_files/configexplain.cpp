@@ -38,7 +38,7 @@ struct Text {
 QString Quoted(const QByteArray& bytes)
 {
     if (!IsPrintableAscii(bytes))
-        return QLatin1Char('\'') + PrintableLine(bytes) + QLatin1Char('\'');
+        return QLatin1Char('\'') + PrintableText(QLatin1String(bytes), true) + QLatin1Char('\'');
     QString quoted;
     quoted.reserve(bytes.size() + 2);
     quoted += QLatin1Char('\'');
@@ -47,24 +47,20 @@ QString Quoted(const QByteArray& bytes)
     return quoted;
 }
 
-QString Number(int value)
-{
-    return QString::number(value);
-}
-
 QString SampleRateText(int index)
 {
     if (index < 0 || index >= SampleRateCount)
         return QString::number(index);
     return Text::tr("%1 samples per second (item %2)")
-        .arg(Number(SampleRates[index].samplesPerSecond), Number(index));
+        .arg(QString::number(SampleRates[index].samplesPerSecond), QString::number(index));
 }
 
 QString WavTypeText(int index)
 {
     if (index < 0 || index >= WavTypeCount)
         return QString::number(index);
-    return Text::tr("%1 (item %2)").arg(QLatin1String(WavTypes[index].title), Number(index));
+    return Text::tr("%1 (item %2)")
+        .arg(QLatin1String(WavTypes[index].title), QString::number(index));
 }
 
 QString SizeText(int value, const char* unit)
@@ -112,10 +108,11 @@ QString DescribeOne(const ConfigAssignment& a)
     case ConfigField::TimersEnable:
         return Text::tr("switches timers %1").arg(OnOff(a.value));
     case ConfigField::TimerEnable:
-        return Text::tr("switches timer %1 %2").arg(Number(a.panel + 1), OnOff(a.value));
+        return Text::tr("switches timer %1 %2").arg(QString::number(a.panel + 1), OnOff(a.value));
     default: // month, day, hour, minute, length of a timer
         return Text::tr("sets timer %1 %2 to %3")
-            .arg(Number(a.panel + 1), QLatin1String(Field(a.field).word), Number(a.value));
+            .arg(QString::number(a.panel + 1), QLatin1String(Field(a.field).word),
+                 QString::number(a.value));
     }
 }
 
@@ -128,10 +125,10 @@ QString DescribePair(const ConfigAssignment& a, const ConfigAssignment& b)
             .arg(SampleRateText(a.value), WavTypeText(b.value));
     if (a.field == ConfigField::VasOnLevel && b.field == ConfigField::VasOnTime)
         return Text::tr("sets VAS on level to %1 and VAS on time to %2")
-            .arg(Number(a.value), Number(b.value));
+            .arg(QString::number(a.value), QString::number(b.value));
     if (a.field == ConfigField::VasOffLevel && b.field == ConfigField::VasOffTime)
         return Text::tr("sets VAS off level to %1 and VAS off time to %2")
-            .arg(Number(a.value), Number(b.value));
+            .arg(QString::number(a.value), QString::number(b.value));
     if (a.field == ConfigField::LimitMax && b.field == ConfigField::LimitMin)
         return Text::tr("sets limit max to %1 and limit min to %2")
             .arg(SizeText(a.value, "Mb"), SizeText(b.value, "kb"));
@@ -163,7 +160,7 @@ QString DescribeTimerOn(const QList<ConfigAssignment>& sets, qsizetype i)
     AppendTimerField(when, ConfigField::TimerMinute, minute, 2);
     const QString lasting = length == 0 ? Text::tr("unlimited") : Text::tr("%1 min").arg(length);
     return Text::tr("switches timer %1 on: %2, %3")
-        .arg(Number(a.panel + 1), QLatin1String(when), lasting);
+        .arg(QString::number(a.panel + 1), QLatin1String(when), lasting);
 }
 
 // The assignments of one line in words; those that one line always sets together are
@@ -202,15 +199,15 @@ QString WhyNoEffect(const ParsedLine& p)
         return Text::tr("unknown value %1: expected %2")
             .arg(Quoted(p.word), QLatin1String(p.expected));
     case LineIssue::Malformed: {
-        const QString where =
-            p.word.isEmpty()
-                ? Text::tr("the line ends at column %1").arg(p.value + 1)
-                : Text::tr("cannot read %1 at column %2").arg(Quoted(p.word), Number(p.value + 1));
+        const QString where = p.word.isEmpty()
+                                  ? Text::tr("the line ends at column %1").arg(p.value + 1)
+                                  : Text::tr("cannot read %1 at column %2")
+                                        .arg(Quoted(p.word), QString::number(p.value + 1));
         return Text::tr("%1, expected %2").arg(where, QLatin1String(p.expected));
     }
     case LineIssue::ValueAboveLimit:
         return Text::tr("value %1 above %2 for %3")
-            .arg(Number(p.value), Number(p.limit), QLatin1String(p.word));
+            .arg(QString::number(p.value), QString::number(p.limit), QLatin1String(p.word));
     case LineIssue::LoopZero:
         return Text::tr("loop size 0 is not accepted: Loop=none switches loop writing off");
     case LineIssue::UnknownRateCode:
@@ -244,7 +241,7 @@ QString ExplainParsed(const ParsedLine& p)
             .arg(sets, Quoted(p.word), QLatin1String(p.expected));
     case LineIssue::TimerOutOfRange:
         return Text::tr("%1 %2 out of range: timer %3 switched off")
-            .arg(QLatin1String(p.word), Number(p.value), Number(p.panel + 1));
+            .arg(QLatin1String(p.word), QString::number(p.value), QString::number(p.panel + 1));
     case LineIssue::TimerAllUnspecified:
         return Text::tr("every date and time field is '*': timer %1 switched off").arg(p.panel + 1);
     default:
@@ -321,7 +318,7 @@ QString DescribeNotInFile(const QList<ConfigAssignment>& kept)
         case ConfigField::TimerHour:
         case ConfigField::TimerMinute:
         case ConfigField::TimerLength:
-            name = Text::tr("timer %1 %2").arg(Number(a.panel + 1), word);
+            name = Text::tr("timer %1 %2").arg(QString::number(a.panel + 1), word);
             value = TimerField(a.field, a.value);
             break;
         default:
@@ -350,7 +347,8 @@ QStringList DescribeSetAgain(const QList<SetAgain>& again)
         }
         lines << (names.size() == 1 ? Text::tr("line %1 sets %2; line %3 sets it again")
                                     : Text::tr("line %1 sets %2; line %3 sets them again"))
-                     .arg(Number(pair.firstLine), names.join(Text::tr(" and ")), Number(pair.line));
+                     .arg(QString::number(pair.firstLine), names.join(Text::tr(" and ")),
+                          QString::number(pair.line));
     }
     return lines;
 }

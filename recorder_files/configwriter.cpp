@@ -26,14 +26,12 @@ void AppendNumber(QByteArray& out, int value, int width = 0)
     out += QByteArrayView(digits, length);
 }
 
-// Appends the numbers with separators after each: "a,b\r\n" for AppendPair(out, a, ",", b,
-// "\r\n").
-void AppendPair(QByteArray& out, int a, const char* between, int b, const char* after)
+// Appends a line's two numbers, "a,b".
+void AppendPair(QByteArray& out, int a, int b)
 {
     AppendNumber(out, a);
-    out += between;
+    out += ',';
     AppendNumber(out, b);
-    out += after;
 }
 
 // Appends the timer's line to out.
@@ -86,9 +84,13 @@ QByteArray FormatConfig(const ConfigSettings& s)
     out += "\r\n";
 
     if (s.vasEnabled) {
-        out += "VAS=on\r\nVASon=";
-        AppendPair(out, s.vasOnLevel, ",", s.vasOnTime, "\r\nVASoff=");
-        AppendPair(out, s.vasOffLevel, ",", s.vasOffTime, "\r\n");
+        out += "VAS=on\r\n";
+        out += "VASon=";
+        AppendPair(out, s.vasOnLevel, s.vasOnTime);
+        out += "\r\n";
+        out += "VASoff=";
+        AppendPair(out, s.vasOffLevel, s.vasOffTime);
+        out += "\r\n";
     } else {
         out += "VAS=off\r\n";
     }
@@ -103,7 +105,8 @@ QByteArray FormatConfig(const ConfigSettings& s)
 
     // The maximum (Mb) comes first, the minimum (kb) second.
     out += "Limit=";
-    AppendPair(out, s.limitMax, ",", s.limitMin, "\r\n");
+    AppendPair(out, s.limitMax, s.limitMin);
+    out += "\r\n";
 
     if (!s.timersEnabled) {
         out += "Event=key\r\n";
