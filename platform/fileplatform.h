@@ -8,7 +8,6 @@
 // which makes the system write out and forget the file's cached data).
 
 #include <QByteArray>
-#include <QIODevice>
 #include <QList>
 #include <QString>
 #include <functional>
@@ -33,10 +32,45 @@ QString NotAFileReason(FileKind kind);
 // (pipe, socket, device, folder) is refused with a reason in *reason, found without an
 // open that could wait for a writer.
 bool OpenRegularFileForReading(QFile& file, QString* reason);
-// The same for a name given as the system's bytes (file's own name is not used), opened
-// with extra (QIODevice::Unbuffered for a reader that reads in blocks of its own).
-bool OpenRegularFileForReading(QFile& file, const QByteArray& name, QString* reason,
-                               QIODevice::OpenMode extra = {});
+
+// Which file a name stands for: two names of one file (a symbolic link, a hard link) have
+// the same identity.
+struct FileIdentity {
+    quint64 device = 0;
+    quint64 inode = 0;
+    bool operator==(const FileIdentity& other) const
+    {
+        return device == other.device && inode == other.inode;
+    }
+};
+
+// The identity and size of the regular file a name stands for (links followed); false
+// when it stands for none.
+bool IdentifyRegularFile(const QByteArray& name, FileIdentity* identity, qint64* size);
+
+// A regular file open for reading, refused and opened as OpenRegularFileForReading does,
+// and closed with this object: for a reader that reads in blocks of its own, without the
+// buffer and the look-ups a QFile makes for every file.
+class RegularFileHandle
+{
+public:
+    RegularFileHandle() = default;
+    ~RegularFileHandle();
+    RegularFileHandle(const RegularFileHandle&) = delete;
+    RegularFileHandle& operator=(const RegularFileHandle&) = delete;
+
+    // name: the system's bytes. False with the reason in *reason.
+    bool open(const QByteArray& name, QString* reason);
+    qint64 size() const { return length; }
+    FileIdentity identity() const { return id; }
+    // most bytes from where the last read ended, fewer at the end; -1 on failure.
+    qint64 read(char* into, qint64 most);
+
+private:
+    int handle = -1;
+    qint64 length = 0;
+    FileIdentity id;
+};
 
 // Writes bytes over an existing regular file or device in place. A regular file is never
 // cut first: its old bytes are kept in memory, room for a longer file is reserved before

@@ -95,25 +95,6 @@ int OpenCheckedHandle(const QByteArray& name, int flags, bool (*accept)(mode_t),
     return fd;
 }
 
-// The same, handed to file (opened with extra besides the mode flags give).
-bool OpenChecked(QFile& file, const QByteArray& name, int flags, bool (*accept)(mode_t),
-                 QString* reason, QIODevice::OpenMode extra)
-{
-    struct stat st {
-    };
-    const int fd = OpenCheckedHandle(name, flags, accept, reason, &st);
-    if (fd < 0)
-        return false;
-    const QIODevice::OpenMode mode =
-        (flags & O_ACCMODE) == O_RDONLY ? QIODevice::ReadOnly : QIODevice::WriteOnly;
-    if (!file.open(fd, mode | extra, QFileDevice::AutoCloseHandle)) {
-        *reason = file.errorString();
-        ::close(fd);
-        return false;
-    }
-    return true;
-}
-
 bool IsRegular(mode_t mode)
 {
     return S_ISREG(mode);
@@ -293,27 +274,84 @@ FileFacts InspectFile(const QString& fileName)
     return {FileKind::Device, 0};
 }
 
-bool OpenRegularFileForReading(QFile& file, QString* reason)
+namespace
 {
-    return OpenRegularFileForReading(file, QFile::encodeName(file.fileName()), reason);
+
+// A regular file's descriptor, opened for reading, or -1 with *reason. The check before the
+// open keeps a device from being opened at all (opening some has effects); the check after
+// it closes the gap between the two.
+int OpenRegularHandle(const QByteArray& name, QString* reason, struct stat* st)
+{
+    *st = {};
+    if (name.isEmpty() || ::stat(name.constData(), st) != 0) {
+        *reason = name.isEmpty() ? FileText::tr("No file name") : SystemReason(errno);
+        return -1;
+    }
+    if (!S_ISREG(st->st_mode)) {
+        *reason = KindReason(st->st_mode);
+        return -1;
+    }
+    return OpenCheckedHandle(name, O_RDONLY, IsRegular, reason, st);
 }
 
-bool OpenRegularFileForReading(QFile& file, const QByteArray& name, QString* reason,
-                               QIODevice::OpenMode extra)
+} // namespace
+
+bool OpenRegularFileForReading(QFile& file, QString* reason)
 {
-    // The check before the open keeps a device from being opened at all (opening some
-    // has effects); the check after it closes the gap between the two.
     struct stat st {
     };
-    if (name.isEmpty() || ::stat(name.constData(), &st) != 0) {
-        *reason = name.isEmpty() ? FileText::tr("No file name") : SystemReason(errno);
+    const int fd = OpenRegularHandle(QFile::encodeName(file.fileName()), reason, &st);
+    if (fd < 0)
+        return false;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        *reason = file.errorString();
+        ::close(fd);
         return false;
     }
-    if (!S_ISREG(st.st_mode)) {
-        *reason = KindReason(st.st_mode);
+    return true;
+}
+
+bool IdentifyRegularFile(const QByteArray& name, FileIdentity* identity, qint64* size)
+{
+    struct stat st {
+    };
+    if (name.isEmpty() || ::stat(name.constData(), &st) != 0 || !S_ISREG(st.st_mode))
         return false;
+    *identity = {quint64(st.st_dev), quint64(st.st_ino)};
+    *size = qint64(st.st_size);
+    return true;
+}
+
+RegularFileHandle::~RegularFileHandle()
+{
+    if (handle >= 0)
+        ::close(handle);
+}
+
+bool RegularFileHandle::open(const QByteArray& name, QString* reason)
+{
+    struct stat st {
+    };
+    handle = OpenRegularHandle(name, reason, &st);
+    length = handle < 0 ? 0 : qint64(st.st_size);
+    id = {quint64(st.st_dev), quint64(st.st_ino)};
+    return handle >= 0;
+}
+
+qint64 RegularFileHandle::read(char* into, qint64 most)
+{
+    qint64 done = 0;
+    while (done < most) {
+        const ssize_t n = ::read(handle, into + done, size_t(most - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return -1;
+        if (n == 0)
+            break;
+        done += n;
     }
-    return OpenChecked(file, name, O_RDONLY, IsRegular, reason, extra);
+    return done;
 }
 
 QString WriteToHandle(int handle, const QByteArray& bytes)

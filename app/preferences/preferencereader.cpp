@@ -9,11 +9,8 @@
 #include "platform/fileplatform.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QStringList>
 #include <QTextCodec>
-
-#include <algorithm>
 
 using namespace PreferenceSyntax;
 
@@ -58,9 +55,8 @@ QString ComposeError(const PendingError& error)
 
 // State shared by a read and every file it includes.
 struct ReadSession {
-    // The files being read, outermost first. Their canonical names are looked up only when
-    // an Include asks, which most files never do.
-    QList<QFileInfo> openFiles;
+    // The files being read, outermost first: an Include of one of them is a cycle.
+    QList<FileIdentity> openFiles;
     bool outerOpened = false;
     QString outerOpenFailure;
     QHash<QByteArray, QByteArray> refusedLines; // key -> line, single-value rows
@@ -80,7 +76,7 @@ class LineSplitter
 public:
     enum Outcome { Line, TooLong, ReadFailed, Finished };
 
-    explicit LineSplitter(QFile& file) : file(file), length(file.size()) {}
+    explicit LineSplitter(RegularFileHandle& file) : file(file), length(file.size()) {}
 
     // The next line without its line end (CR, LF, CR LF or LF LF), or the first 256 bytes of a
     // line that is too long; the rest of such a line is passed over. *begin stays valid
@@ -157,7 +153,7 @@ private:
         return -1;
     }
 
-    QFile& file;
+    RegularFileHandle& file;
     const qint64 length;
     QByteArray buffer;
     qint64 bufferStart = 0; // file offset of buffer[0]
@@ -219,9 +215,7 @@ public:
     }
 
     // Applies every line of the file; returns 0 or the code of the last error met.
-    // info: the file's QFileInfo, whose canonical name, once an Include has asked for it,
-    // is kept for the cycle checks of the includes within.
-    int read(const QString& name, const QFileInfo& info);
+    int read(const QString& name);
 
 private:
     void applyLine(Cursor c, bool* endOfFile);
@@ -240,21 +234,20 @@ private:
     Cursor current{nullptr, nullptr}; // the cleaned line being applied
 };
 
-int FileReader::read(const QString& name, const QFileInfo& info)
+int FileReader::read(const QString& name)
 {
     fileName = name;
     // Only regular files are read: a pipe or device could block or never end.
-    QFile file(name);
+    RegularFileHandle file;
     QString reason;
-    // Unbuffered: the lines are read in blocks of their own.
-    if (!OpenRegularFileForReading(file, QFile::encodeName(name), &reason, QIODevice::Unbuffered)) {
+    if (!file.open(QFile::encodeName(name), &reason)) {
         if (depth == 0)
             session->outerOpenFailure = reason;
         openError(PrefOpenError);
         return code;
     }
     session->outerOpened = session->outerOpened || depth == 0;
-    session->openFiles.append(info);
+    session->openFiles.append(file.identity());
     LineSplitter lines(file);
     const char* start = nullptr;
     int size = 0;
@@ -336,13 +329,11 @@ int FileReader::include(const PreferenceRow& row, Cursor c)
         return check; // the code only; ErrorText keeps the last message
 
     const QString name = PrefText(value.constData(), value.size());
-    const QFileInfo info(name);
-    const QString canonical = info.canonicalFilePath();
-    const bool cycle =
-        !canonical.isEmpty() &&
-        std::any_of(session->openFiles.cbegin(), session->openFiles.cend(),
-                    [&](const QFileInfo& open) { return open.canonicalFilePath() == canonical; });
-    const qint64 size = info.isFile() ? info.size() : 0;
+    FileIdentity identity;
+    qint64 size = 0;
+    // Identities, not names: a file reached again through a link is a cycle too.
+    const bool cycle = IdentifyRegularFile(QFile::encodeName(name), &identity, &size) &&
+                       session->openFiles.contains(identity);
     if (cycle || depth + 1 > PreferenceIncludeDepth ||
         session->includedFiles >= PreferenceIncludeFiles ||
         size > PreferenceIncludeBytes - session->includedBytes) {
@@ -352,7 +343,7 @@ int FileReader::include(const PreferenceRow& row, Cursor c)
     session->includedFiles += 1;
     session->includedBytes += size;
 
-    const int innerCode = FileReader(table, session, depth + 1).read(name, info);
+    const int innerCode = FileReader(table, session, depth + 1).read(name);
     if (innerCode != PrefNoError)
         code = innerCode;
     return PrefNoError;
@@ -391,7 +382,7 @@ int PreferenceFile::Read(const QString& fileName)
 {
     ErrorText.clear();
     ReadSession session;
-    const int code = FileReader(table, &session, 0).read(fileName, QFileInfo(fileName));
+    const int code = FileReader(table, &session, 0).read(fileName);
     opened = session.outerOpened;
     openFailure = session.outerOpenFailure;
     refusedLines = session.refusedLines;

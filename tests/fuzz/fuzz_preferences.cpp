@@ -1,8 +1,7 @@
 // libFuzzer target over the preferences reader: the input is a preferences file. It is also
-// "inc.cfg" (a second name of the same file), so that an Include in the input reaches real
-// content. Everything
-// happens in a temporary folder that is the current directory, so included names without
-// a folder stay inside it.
+// written as "inc.cfg", a second file (a second name of the same file would be a cycle), so
+// that an Include in the input reaches real content. Everything happens in a temporary
+// folder that is the current directory, so included names without a folder stay inside it.
 
 #include "app/preferences/preferences.h"
 #include "preferencedefaults.h"
@@ -20,15 +19,19 @@
 namespace
 {
 
-// The input file, open for writing the whole run.
-int inputHandle = -1;
+// The input file and the file it may include, open for writing the whole run.
+int inputHandles[2] = {-1, -1};
 
-// Writes the input over the file's bytes and cuts what the last one left beyond them: the
+// Writes the input over each file's bytes and cuts what the last one left beyond them: the
 // pages stay the file's, where opening with O_TRUNC gave them back on every input.
 bool WriteInput(const uint8_t* data, size_t size)
 {
-    return ::pwrite(inputHandle, data, size, 0) == ssize_t(size) &&
-           ::ftruncate(inputHandle, off_t(size)) == 0;
+    for (const int handle : inputHandles) {
+        if (::pwrite(handle, data, size, 0) != ssize_t(size) ||
+            ::ftruncate(handle, off_t(size)) != 0)
+            return false;
+    }
+    return true;
 }
 
 bool Terminated(const char* text, size_t capacity)
@@ -74,11 +77,14 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     if (!made && !(made = mkdtemp(onDisk)))
         std::abort();
     folder = made;
-    // One write an input: both names are one file, written again in place.
-    if (!QDir::setCurrent(QString::fromLatin1(folder)) ||
-        (inputHandle = ::open("input.cfg", O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600)) < 0 ||
-        ::link("input.cfg", "inc.cfg") != 0)
+    if (!QDir::setCurrent(QString::fromLatin1(folder)))
         std::abort();
+    const char* names[2] = {"input.cfg", "inc.cfg"};
+    for (int i = 0; i < 2; ++i) {
+        inputHandles[i] = ::open(names[i], O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+        if (inputHandles[i] < 0)
+            std::abort();
+    }
     std::atexit([] { QDir(QString::fromLatin1(folder)).removeRecursively(); });
     return 0;
 }
