@@ -2,6 +2,7 @@
 #include "recorder_files/configcheck.h"
 
 #include "app/preferences/preferences.h"
+#include "common/decimal.h"
 #include "common/printable.h"
 #include "platform/fileplatform.h"
 #include "recorder_files/configwriter.h"
@@ -18,6 +19,44 @@ namespace
 // The texts are written Text::tr("...") so that lupdate finds them.
 struct Text {
     Q_DECLARE_TR_FUNCTIONS(ConfigCheck)
+};
+
+// The "line N: text" heading of a line. Written into the report, it goes there piece by
+// piece: the translated pattern is split at its %1 and %2 once a file, and no heading of
+// its own is made for each line.
+class LineHeading
+{
+public:
+    LineHeading() : pattern(Text::tr("line %1: %2"))
+    {
+        number = pattern.indexOf(QLatin1String("%1"));
+        line = pattern.indexOf(QLatin1String("%2"));
+        if (number < 0 || line < number + 2 || pattern.count(QLatin1Char('%')) != 2)
+            number = -1; // another order or more placeholders: filled by arg()
+    }
+
+    QString text(int lineNumber, const QByteArray& bytes) const
+    {
+        return pattern.arg(Decimal(lineNumber).text(), PrintableLine(bytes));
+    }
+
+    void write(QTextStream& out, int lineNumber, const QByteArray& bytes) const
+    {
+        if (number < 0) {
+            out << text(lineNumber, bytes);
+            return;
+        }
+        const QStringView view(pattern);
+        out << view.first(number) << Decimal(lineNumber).text()
+            << view.sliced(number + 2, line - number - 2);
+        WritePrintableLine(out, bytes);
+        out << view.sliced(line + 2);
+    }
+
+private:
+    const QString pattern;
+    qsizetype number = -1;
+    qsizetype line = -1;
 };
 
 } // namespace
@@ -51,19 +90,17 @@ int CheckConfigDevice(QIODevice& device, QTextStream& out, const ComboItems& ite
     // Without explainLines, the lines that did not take effect and why the reading
     // stopped follow the verdict, told as line by line.
     QStringList details;
-    const QString lineHeading = Text::tr("line %1: %2");
-    const auto heading = [&](int number, const QByteArray& text) {
-        return lineHeading.arg(QString::number(number), PrintableLine(text));
-    };
+    const LineHeading heading;
     const auto explain = [&](const ConfigLine& line, const ParsedLine& parsed) {
         if (tap.line)
             tap.line(line, parsed);
-        if (explainLines)
-            out << heading(line.number, line.text) << '\n'
-                << QLatin1String("    ") << ExplainConfigLine(parsed) << '\n';
-        else if (!TookEffect(parsed))
-            details << heading(line.number, line.text)
+        if (explainLines) {
+            heading.write(out, line.number, line.text);
+            out << '\n' << QLatin1String("    ") << ExplainConfigLine(parsed) << '\n';
+        } else if (!TookEffect(parsed)) {
+            details << heading.text(line.number, line.text)
                     << QStringLiteral("    ") + ExplainConfigLine(parsed);
+        }
     };
     const qint64 start = device.pos();
     ConfigSettings settings;
@@ -82,7 +119,7 @@ int CheckConfigDevice(QIODevice& device, QTextStream& out, const ComboItems& ite
 
     const QStringList why = ExplainReadStop(stop, CarriageReturnsInFile(device, start, read));
     if (!stop.pending.isEmpty()) {
-        details << heading(stop.lineNumber, stop.pending);
+        details << heading.text(stop.lineNumber, stop.pending);
         for (const QString& text : why)
             details << QStringLiteral("    ") + text;
     } else {

@@ -2,10 +2,12 @@
 // leaves out, the lines set again, why the reading stopped.
 #include "recorder_files/configexplain.h"
 
+#include "common/decimal.h"
 #include "common/printable.h"
 #include "recorder_files/configwriter.h"
 
 #include <QCoreApplication>
+#include <QTextStream>
 
 #include <algorithm>
 
@@ -25,6 +27,14 @@ QString PrintableLine(const QByteArray& bytes)
     if (IsPrintableAscii(bytes))
         return QString::fromLatin1(bytes);
     return PrintableText(QLatin1String(bytes), true);
+}
+
+void WritePrintableLine(QTextStream& out, const QByteArray& bytes)
+{
+    if (IsPrintableAscii(bytes))
+        out << QLatin1String(bytes);
+    else
+        out << PrintableText(QLatin1String(bytes), true);
 }
 
 namespace
@@ -52,7 +62,7 @@ QString SampleRateText(int index)
     if (index < 0 || index >= SampleRateCount)
         return QString::number(index);
     return Text::tr("%1 samples per second (item %2)")
-        .arg(QString::number(SampleRates[index].samplesPerSecond), QString::number(index));
+        .arg(Decimal(SampleRates[index].samplesPerSecond).text(), Decimal(index).text());
 }
 
 QString WavTypeText(int index)
@@ -60,7 +70,7 @@ QString WavTypeText(int index)
     if (index < 0 || index >= WavTypeCount)
         return QString::number(index);
     return Text::tr("%1 (item %2)")
-        .arg(QLatin1String(WavTypes[index].title), QString::number(index));
+        .arg(QLatin1String(WavTypes[index].title), Decimal(index).text());
 }
 
 QString SizeText(int value, const char* unit)
@@ -91,16 +101,16 @@ QString DescribeOne(const ConfigAssignment& a)
     case ConfigField::VasEnable:
         return Text::tr("switches VAS %1").arg(OnOff(a.value));
     case ConfigField::VasOnLevel:
-        return Text::tr("sets VAS on level to %1").arg(a.value);
+        return Text::tr("sets VAS on level to %1").arg(Decimal(a.value).text());
     case ConfigField::VasOffLevel:
-        return Text::tr("sets VAS off level to %1").arg(a.value);
+        return Text::tr("sets VAS off level to %1").arg(Decimal(a.value).text());
     case ConfigField::VasOnTime:
-        return Text::tr("sets VAS on time to %1").arg(a.value);
+        return Text::tr("sets VAS on time to %1").arg(Decimal(a.value).text());
     case ConfigField::VasOffTime:
-        return Text::tr("sets VAS off time to %1").arg(a.value);
+        return Text::tr("sets VAS off time to %1").arg(Decimal(a.value).text());
     case ConfigField::LoopSize:
         return a.value == 0 ? Text::tr("switches loop writing off")
-                            : Text::tr("sets loop size to %1 Mb").arg(a.value);
+                            : Text::tr("sets loop size to %1 Mb").arg(Decimal(a.value).text());
     case ConfigField::LimitMax:
         return Text::tr("sets limit max to %1").arg(SizeText(a.value, "Mb"));
     case ConfigField::LimitMin:
@@ -108,11 +118,11 @@ QString DescribeOne(const ConfigAssignment& a)
     case ConfigField::TimersEnable:
         return Text::tr("switches timers %1").arg(OnOff(a.value));
     case ConfigField::TimerEnable:
-        return Text::tr("switches timer %1 %2").arg(QString::number(a.panel + 1), OnOff(a.value));
+        return Text::tr("switches timer %1 %2").arg(Decimal(a.panel + 1).text(), OnOff(a.value));
     default: // month, day, hour, minute, length of a timer
         return Text::tr("sets timer %1 %2 to %3")
-            .arg(QString::number(a.panel + 1), QLatin1String(Field(a.field).word),
-                 QString::number(a.value));
+            .arg(Decimal(a.panel + 1).text(), QLatin1String(Field(a.field).word),
+                 Decimal(a.value).text());
     }
 }
 
@@ -125,10 +135,10 @@ QString DescribePair(const ConfigAssignment& a, const ConfigAssignment& b)
             .arg(SampleRateText(a.value), WavTypeText(b.value));
     if (a.field == ConfigField::VasOnLevel && b.field == ConfigField::VasOnTime)
         return Text::tr("sets VAS on level to %1 and VAS on time to %2")
-            .arg(QString::number(a.value), QString::number(b.value));
+            .arg(Decimal(a.value).text(), Decimal(b.value).text());
     if (a.field == ConfigField::VasOffLevel && b.field == ConfigField::VasOffTime)
         return Text::tr("sets VAS off level to %1 and VAS off time to %2")
-            .arg(QString::number(a.value), QString::number(b.value));
+            .arg(Decimal(a.value).text(), Decimal(b.value).text());
     if (a.field == ConfigField::LimitMax && b.field == ConfigField::LimitMin)
         return Text::tr("sets limit max to %1 and limit min to %2")
             .arg(SizeText(a.value, "Mb"), SizeText(b.value, "kb"));
@@ -158,9 +168,10 @@ QString DescribeTimerOn(const QList<ConfigAssignment>& sets, qsizetype i)
     AppendTimerField(when, ConfigField::TimerHour, hour);
     when += ':';
     AppendTimerField(when, ConfigField::TimerMinute, minute, 2);
-    const QString lasting = length == 0 ? Text::tr("unlimited") : Text::tr("%1 min").arg(length);
+    const QString lasting =
+        length == 0 ? Text::tr("unlimited") : Text::tr("%1 min").arg(Decimal(length).text());
     return Text::tr("switches timer %1 on: %2, %3")
-        .arg(QString::number(a.panel + 1), QLatin1String(when), lasting);
+        .arg(Decimal(a.panel + 1).text(), QLatin1String(when), lasting);
 }
 
 // The assignments of one line in words; those that one line always sets together are
@@ -199,15 +210,16 @@ QString WhyNoEffect(const ParsedLine& p)
         return Text::tr("unknown value %1: expected %2")
             .arg(Quoted(p.word), QLatin1String(p.expected));
     case LineIssue::Malformed: {
-        const QString where = p.word.isEmpty()
-                                  ? Text::tr("the line ends at column %1").arg(p.value + 1)
-                                  : Text::tr("cannot read %1 at column %2")
-                                        .arg(Quoted(p.word), QString::number(p.value + 1));
+        const QString where =
+            p.word.isEmpty()
+                ? Text::tr("the line ends at column %1").arg(Decimal(p.value + 1).text())
+                : Text::tr("cannot read %1 at column %2")
+                      .arg(Quoted(p.word), Decimal(p.value + 1).text());
         return Text::tr("%1, expected %2").arg(where, QLatin1String(p.expected));
     }
     case LineIssue::ValueAboveLimit:
         return Text::tr("value %1 above %2 for %3")
-            .arg(QString::number(p.value), QString::number(p.limit), QLatin1String(p.word));
+            .arg(Decimal(p.value).text(), Decimal(p.limit).text(), QLatin1String(p.word));
     case LineIssue::LoopZero:
         return Text::tr("loop size 0 is not accepted: Loop=none switches loop writing off");
     case LineIssue::UnknownRateCode:
@@ -241,9 +253,10 @@ QString ExplainParsed(const ParsedLine& p)
             .arg(sets, Quoted(p.word), QLatin1String(p.expected));
     case LineIssue::TimerOutOfRange:
         return Text::tr("%1 %2 out of range: timer %3 switched off")
-            .arg(QLatin1String(p.word), QString::number(p.value), QString::number(p.panel + 1));
+            .arg(QLatin1String(p.word), Decimal(p.value).text(), Decimal(p.panel + 1).text());
     case LineIssue::TimerAllUnspecified:
-        return Text::tr("every date and time field is '*': timer %1 switched off").arg(p.panel + 1);
+        return Text::tr("every date and time field is '*': timer %1 switched off")
+            .arg(Decimal(p.panel + 1).text());
     default:
         return Text::tr("no effect: %1").arg(WhyNoEffect(p));
     }
@@ -254,8 +267,9 @@ QString WhyItemLacks(const ConfigAssignment& a)
 {
     if (a.field == ConfigField::SampleRate)
         return Text::tr("the sample-rate list of the preferences (HSample) has no item %1")
-            .arg(a.value);
-    return Text::tr("the WAV-type list of the preferences (HMode) has no item %1").arg(a.value);
+            .arg(Decimal(a.value).text());
+    return Text::tr("the WAV-type list of the preferences (HMode) has no item %1")
+        .arg(Decimal(a.value).text());
 }
 
 } // namespace
@@ -310,7 +324,7 @@ QString DescribeNotInFile(const QList<ConfigAssignment>& kept)
             value = SizeText(a.value, "kb");
             break;
         case ConfigField::TimerEnable:
-            name = Text::tr("timer %1").arg(a.panel + 1);
+            name = Text::tr("timer %1").arg(Decimal(a.panel + 1).text());
             value = OnOff(a.value);
             break;
         case ConfigField::TimerMonth:
@@ -318,7 +332,7 @@ QString DescribeNotInFile(const QList<ConfigAssignment>& kept)
         case ConfigField::TimerHour:
         case ConfigField::TimerMinute:
         case ConfigField::TimerLength:
-            name = Text::tr("timer %1 %2").arg(QString::number(a.panel + 1), word);
+            name = Text::tr("timer %1 %2").arg(Decimal(a.panel + 1).text(), word);
             value = TimerField(a.field, a.value);
             break;
         default:
@@ -340,15 +354,15 @@ QStringList DescribeSetAgain(const QList<SetAgain>& again)
              ++i) {
             const ConfigAssignment& a = again[i].setting;
             const QString name = a.field >= ConfigField::TimerEnable
-                                     ? Text::tr("timer %1").arg(a.panel + 1)
+                                     ? Text::tr("timer %1").arg(Decimal(a.panel + 1).text())
                                      : Text::tr("the %1").arg(QLatin1String(Field(a.field).word));
             if (!names.contains(name))
                 names << name;
         }
         lines << (names.size() == 1 ? Text::tr("line %1 sets %2; line %3 sets it again")
                                     : Text::tr("line %1 sets %2; line %3 sets them again"))
-                     .arg(QString::number(pair.firstLine), names.join(Text::tr(" and ")),
-                          QString::number(pair.line));
+                     .arg(Decimal(pair.firstLine).text(), names.join(Text::tr(" and ")),
+                          Decimal(pair.line).text());
     }
     return lines;
 }
@@ -370,7 +384,7 @@ QStringList ExplainReadStop(const ReadStopInfo& stop, qint64 carriageReturns)
         lines << Text::tr("byte 0x%1 at offset %2: reading stops here, the rest of the file is "
                           "ignored")
                      .arg(stop.byte, 2, 16, QLatin1Char('0'))
-                     .arg(stop.offset);
+                     .arg(Decimal(stop.offset).text());
         break;
     case ReadStop::LineTooLong:
         lines << Text::tr("line of %1 characters: reading stops here, the rest of the file is "

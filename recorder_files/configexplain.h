@@ -11,9 +11,12 @@ struct ConfigAssignment;
 struct ParsedLine;
 struct ReadStopInfo;
 struct SetAgain;
+class QTextStream;
 
 // The line as the reader holds it; bytes outside printable ASCII shown as \xNN.
 QString PrintableLine(const QByteArray& bytes);
+// The same, written to out.
+void WritePrintableLine(QTextStream& out, const QByteArray& bytes);
 
 // What one parsed line does, in words ("sets loop size to 20 Mb", "no effect: ...").
 QString ExplainConfigLine(const ParsedLine& parsed);

@@ -1,6 +1,6 @@
 #include "recorder_files/configwriter.h"
 
-#include <charconv>
+#include "common/decimal.h"
 
 int WrittenSampleRateIndex(int index)
 {
@@ -19,11 +19,11 @@ namespace
 // on the way.
 void AppendNumber(QByteArray& out, int value, int width = 0)
 {
-    char digits[16];
-    const qsizetype length = std::to_chars(digits, digits + sizeof digits, value).ptr - digits;
-    for (qsizetype pad = width - length; pad > 0; --pad)
+    const Decimal number(value);
+    const QLatin1String digits = number.text();
+    for (qsizetype pad = width - digits.size(); pad > 0; --pad)
         out += '0';
-    out += QByteArrayView(digits, length);
+    out += QByteArrayView(digits.data(), digits.size());
 }
 
 // Appends a line's two numbers, "a,b".

@@ -1,6 +1,7 @@
 // The schedule in words: the sentences of --check, the card report and the day strip.
 #include "recorder_files/schedulewording.h"
 
+#include "common/decimal.h"
 #include "recorder_files/derived.h"
 
 #include <QCoreApplication>
@@ -17,12 +18,15 @@ struct ScheduleText {
 
 QString TimerList(int mask)
 {
-    QStringList numbers;
+    QString numbers;
     for (int t = 0; t < TimerCount; ++t) {
-        if (mask & (1 << t))
-            numbers << QString::number(t + 1);
+        if (!(mask & (1 << t)))
+            continue;
+        if (!numbers.isEmpty())
+            numbers += QLatin1String(", ");
+        numbers += Decimal(t + 1).text();
     }
-    return numbers.join(QStringLiteral(", "));
+    return numbers;
 }
 
 QString ExtraText(const DateExtra& e, const QLocale& locale)
@@ -31,15 +35,16 @@ QString ExtraText(const DateExtra& e, const QLocale& locale)
     if (e.datesInYear == 0 && e.datesInLeapYear == 0)
         return ScheduleText::tr("timer %1 never fires: %2 does not exist")
             .arg(TimerList(e.timers), when);
-    QString text = e.patterns > 1 ? ScheduleText::tr("plus %1 min in all on %2, where timers %3 "
-                                                     "fire together")
-                                        .arg(e.minutes)
-                                        .arg(when, TimerList(e.timers))
-                                  : ScheduleText::tr("plus %1 min on %2").arg(e.minutes).arg(when);
+    QString text = e.patterns > 1
+                       ? ScheduleText::tr("plus %1 min in all on %2, where timers %3 "
+                                          "fire together")
+                             .arg(Decimal(e.minutes).text(), when, TimerList(e.timers))
+                       : ScheduleText::tr("plus %1 min on %2").arg(Decimal(e.minutes).text(), when);
     if (e.datesInYear == 0)
         text += ScheduleText::tr(" (leap years only)");
     if (e.overlapMinutes > 0)
-        text += ScheduleText::tr(", writes overlap there for %1 min").arg(e.overlapMinutes);
+        text += ScheduleText::tr(", writes overlap there for %1 min")
+                    .arg(Decimal(e.overlapMinutes).text());
     return text;
 }
 
@@ -49,9 +54,9 @@ QString DatePatternText(int day, int month, const QLocale& locale)
 {
     const QString monthName = month > 0 ? locale.standaloneMonthName(month) : QString();
     if (day > 0 && month > 0)
-        return ScheduleText::tr("%1 %2").arg(day).arg(locale.monthName(month));
+        return ScheduleText::tr("%1 %2").arg(Decimal(day).text(), locale.monthName(month));
     if (day > 0)
-        return ScheduleText::tr("day %1 of every month").arg(day);
+        return ScheduleText::tr("day %1 of every month").arg(Decimal(day).text());
     return ScheduleText::tr("every day in %1").arg(monthName);
 }
 
@@ -69,8 +74,7 @@ QStringList ScheduleLines(const Schedule& s,
         return lines;
     }
     lines << ScheduleText::tr("records %1 min a day, %2 a day")
-                 .arg(s.minutes)
-                 .arg(sizeText(s.minutes, s.bytes));
+                 .arg(Decimal(s.minutes).text(), sizeText(s.minutes, s.bytes));
     for (const DateExtra& e : s.extras) {
         lines << ExtraText(e, locale);
         if (e.overlapMinutes > 0)
@@ -81,12 +85,10 @@ QStringList ScheduleLines(const Schedule& s,
     const int overlapping = s.typical.OverlapTimers();
     if (s.overlapMinutes > 0 && (overlapping & (overlapping - 1)) == 0)
         lines << ScheduleText::tr("timer %1 fires again while it writes: %2 min a day overlap")
-                     .arg(TimerList(overlapping))
-                     .arg(s.overlapMinutes);
+                     .arg(TimerList(overlapping), Decimal(s.overlapMinutes).text());
     else if (s.overlapMinutes > 0)
         lines << ScheduleText::tr("timers %1 overlap for %2 min a day")
-                     .arg(TimerList(overlapping))
-                     .arg(s.overlapMinutes);
+                     .arg(TimerList(overlapping), Decimal(s.overlapMinutes).text());
     if (s.overlapMinutes > 0)
         warn();
     if (s.input.vasEnabled)
@@ -96,7 +98,7 @@ QStringList ScheduleLines(const Schedule& s,
         lines << ScheduleText::tr(
                      "loop writing: the recorder writes over its oldest sound once %1 Mb are "
                      "full, the card does not fill up")
-                     .arg(s.input.loopSizeMb);
+                     .arg(Decimal(s.input.loopSizeMb).text());
     return lines;
 }
 
@@ -114,8 +116,7 @@ QString FullnessText(const Schedule& s, qint64 freeBytes, const QDate& from, int
     if (days >= ScheduleHorizonDays)
         return ScheduleText::tr("not full within %1 days (ten years)").arg(ScheduleHorizonDays);
     return ScheduleText::tr("full after %1 days (on %2)")
-        .arg(days)
-        .arg(from.addDays(days).toString(QStringLiteral("yyyy-MM-dd")));
+        .arg(Decimal(days).text(), from.addDays(days).toString(QStringLiteral("yyyy-MM-dd")));
 }
 
 QString CardFullText(const Schedule& s, qint64 freeBytes, const QString& freeText,
@@ -156,12 +157,10 @@ void WriteScheduleSummary(const ConfigSettings& settings, QTextStream& out,
         schedule,
         [rate](int minutes, qint64 bytes) {
             return ScheduleText::tr("%1 (%2 bytes)")
-                .arg(FileSizeText(minutes, rate, ScheduleText::tr("Mb")))
-                .arg(bytes);
+                .arg(FileSizeText(minutes, rate, ScheduleText::tr("Mb")), Decimal(bytes).text());
         },
         QLocale::c());
-    out << ScheduleText::tr("schedule at %1 bytes per second:").arg(schedule.input.byteRate)
-        << '\n';
+    out << ScheduleText::tr("schedule at %1 bytes per second:").arg(Decimal(rate).text()) << '\n';
     for (const QString& line : lines)
         out << QLatin1String("    ") << line << '\n';
     if (plan.freeBytes >= 0)

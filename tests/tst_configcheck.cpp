@@ -8,6 +8,7 @@
 #include <QBuffer>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 
 namespace
@@ -24,6 +25,21 @@ int Check(const QString& fileName, QString* output)
     QTextStream out(output);
     return CheckConfigFile(fileName, out);
 }
+
+// Translates the "line N:" heading of --check as it is told to, and nothing else.
+class HeadingTranslator : public QTranslator
+{
+public:
+    explicit HeadingTranslator(const QString& heading) : heading(heading) {}
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* source, const char*, int) const override
+    {
+        return QByteArrayView(source) == "line %1: %2" ? heading : QString();
+    }
+
+private:
+    const QString heading;
+};
 
 } // namespace
 
@@ -141,6 +157,38 @@ private slots:
         QFETCH(QByteArray, line);
         QFETCH(QString, text);
         QCOMPARE(ExplainConfigLine(ParseConfigLine(line)), text);
+    }
+
+    // Each line's heading is filled in as the translation orders its number and text, and
+    // the line's own words are never taken for placeholders.
+    void lineHeading_data()
+    {
+        QTest::addColumn<QString>("heading");
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("first");
+        QTest::newRow("untranslated") << QString() << QByteArray("VAS:%1x") << "line 1: VAS:%1x";
+        QTest::newRow("in order") << "строка %1: %2" << QByteArray("VAS:%2") << "строка 1: VAS:%2";
+        QTest::newRow("the other way round")
+            << "%2 (line %1)" << QByteArray("VAS:%1x") << "VAS:%1x (line 1)";
+        QTest::newRow("beyond ASCII")
+            << "строка %1: %2" << QByteArray("VAS=\xe9") << "строка 1: VAS=\\xe9";
+    }
+    void lineHeading()
+    {
+        QFETCH(QString, heading);
+        QFETCH(QByteArray, line);
+        QFETCH(QString, first);
+        HeadingTranslator translator(heading);
+        if (!heading.isEmpty())
+            QCoreApplication::installTranslator(&translator);
+        QBuffer buffer;
+        buffer.setData(line + "\r\n");
+        QVERIFY(buffer.open(QIODevice::ReadOnly));
+        QString output;
+        QTextStream out(&output);
+        CheckConfigDevice(buffer, out);
+        QCoreApplication::removeTranslator(&translator);
+        QCOMPARE(output.section(QLatin1Char('\n'), 0, 0), first);
     }
 
     // The command line gives the same report and exit code.
