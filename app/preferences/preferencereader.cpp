@@ -54,9 +54,19 @@ QString ComposeError(const PendingError& error)
 }
 
 // State shared by a read and every file it includes.
+// The regular file an Include's name stands for.
+struct NamedFile {
+    bool regular = false;
+    FileIdentity identity;
+    qint64 size = 0;
+};
+
 struct ReadSession {
     // The files being read, outermost first: an Include of one of them is a cycle.
     QList<FileIdentity> openFiles;
+    // The names Includes gave, looked up once a read: a file that includes one name on
+    // many lines, each included file doing the same, asks for it thousands of times.
+    QHash<QByteArray, NamedFile> namedFiles;
     bool outerOpened = false;
     QString outerOpenFailure;
     QHash<QByteArray, QByteArray> refusedLines; // key -> line, single-value rows
@@ -216,6 +226,13 @@ public:
 
     // Applies every line of the file; returns 0 or the code of the last error met.
     int read(const QString& name);
+    // The error of a file that cannot be opened, for a name known to stand for none.
+    int refuse(const QString& name)
+    {
+        fileName = name;
+        openError(PrefOpenError);
+        return code;
+    }
 
 private:
     void applyLine(Cursor c, bool* endOfFile);
@@ -329,21 +346,29 @@ int FileReader::include(const PreferenceRow& row, Cursor c)
         return check; // the code only; ErrorText keeps the last message
 
     const QString name = PrefText(value.constData(), value.size());
-    FileIdentity identity;
-    qint64 size = 0;
+    if (depth + 1 > PreferenceIncludeDepth || session->includedFiles >= PreferenceIncludeFiles) {
+        lineError(PrefSystemError, line());
+        return PrefNoError;
+    }
+    const QByteArray systemName = QFile::encodeName(name);
+    auto named = session->namedFiles.find(systemName);
+    if (named == session->namedFiles.end()) {
+        NamedFile file;
+        file.regular = IdentifyRegularFile(systemName, &file.identity, &file.size);
+        named = session->namedFiles.insert(systemName, file);
+    }
     // Identities, not names: a file reached again through a link is a cycle too.
-    const bool cycle = IdentifyRegularFile(QFile::encodeName(name), &identity, &size) &&
-                       session->openFiles.contains(identity);
-    if (cycle || depth + 1 > PreferenceIncludeDepth ||
-        session->includedFiles >= PreferenceIncludeFiles ||
-        size > PreferenceIncludeBytes - session->includedBytes) {
+    const bool cycle = named->regular && session->openFiles.contains(named->identity);
+    if (cycle || named->size > PreferenceIncludeBytes - session->includedBytes) {
         lineError(PrefSystemError, line());
         return PrefNoError;
     }
     session->includedFiles += 1;
-    session->includedBytes += size;
+    session->includedBytes += named->size;
 
-    const int innerCode = FileReader(table, session, depth + 1).read(name);
+    // A name that stands for no regular file fails as its open would, without trying.
+    FileReader inner(table, session, depth + 1);
+    const int innerCode = named->regular ? inner.read(name) : inner.refuse(name);
     if (innerCode != PrefNoError)
         code = innerCode;
     return PrefNoError;
