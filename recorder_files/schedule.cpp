@@ -162,16 +162,18 @@ constexpr int LeapYear = 2028;
 
 // The patterns matching each date of CommonYear and then of LeapYear: bit j set, pattern j
 // matches. Worked out once for every set of patterns that is asked about.
+// How many dates of a common year and of a leap year each set of date patterns matches
+// exactly (bit j: pattern j), counted once a schedule.
 struct DateMasks {
-    std::array<int, 365 + 366> masks{};
-    int size = 0; // days in masks
-    int daysInCommonYear = 0;
+    std::array<int, 1 << TimerCount> inCommonYear{};
+    std::array<int, 1 << TimerCount> inLeapYear{};
 };
 
 DateMasks PatternsOnDates(const QList<DatePattern>& patterns)
 {
     DateMasks d;
     for (int year : {CommonYear, LeapYear}) {
+        auto& count = year == CommonYear ? d.inCommonYear : d.inLeapYear;
         for (int month = 1; month <= 12; ++month) {
             const int days = QDate(year, month, 1).daysInMonth();
             for (int day = 1; day <= days; ++day) {
@@ -181,19 +183,17 @@ DateMasks PatternsOnDates(const QList<DatePattern>& patterns)
                     if ((p.day == 0 || day == p.day) && (p.month == 0 || month == p.month))
                         mask |= 1 << j;
                 }
-                d.masks[d.size++] = mask;
+                count[mask] += 1;
             }
         }
-        if (year == CommonYear)
-            d.daysInCommonYear = d.size;
     }
     return d;
 }
 
 bool MatchesSomeDate(const DateMasks& dates, int pattern)
 {
-    for (int i = dates.daysInCommonYear; i < dates.size; ++i) {
-        if (dates.masks[i] & (1 << pattern))
+    for (int set = 0; set < int(dates.inLeapYear.size()); ++set) {
+        if ((set & (1 << pattern)) && dates.inLeapYear[set] > 0)
             return true;
     }
     return false;
@@ -206,10 +206,8 @@ DateExtra ExtraOf(const Schedule& s, const QList<DatePattern>& patterns, const D
                   int set, const std::array<std::unique_ptr<TimerDays>, TimerCount>& writes)
 {
     DateExtra e;
-    for (int i = 0; i < dates.size; ++i) {
-        if (dates.masks[i] == set)
-            (i < dates.daysInCommonYear ? e.datesInYear : e.datesInLeapYear) += 1;
-    }
+    e.datesInYear = dates.inCommonYear[set];
+    e.datesInLeapYear = dates.inLeapYear[set];
     for (qsizetype j = 0; j < patterns.size(); ++j) {
         if (!(set & (1 << j)))
             continue;
