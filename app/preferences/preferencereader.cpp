@@ -53,7 +53,6 @@ QString ComposeError(const PendingError& error)
     return CutToErrorLimit(text);
 }
 
-// State shared by a read and every file it includes.
 // The regular file an Include's name stands for.
 struct NamedFile {
     bool regular = false;
@@ -61,6 +60,7 @@ struct NamedFile {
     qint64 size = 0;
 };
 
+// State shared by a read and every file it includes.
 struct ReadSession {
     // The files being read, outermost first: an Include of one of them is a cycle.
     QList<FileIdentity> openFiles;
