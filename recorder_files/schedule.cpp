@@ -160,8 +160,6 @@ QList<DatePattern> DatePatterns(const ScheduleInput& input)
 constexpr int CommonYear = 2027;
 constexpr int LeapYear = 2028;
 
-// The patterns matching each date of CommonYear and then of LeapYear: bit j set, pattern j
-// matches. Worked out once for every set of patterns that is asked about.
 // How many dates of a common year and of a leap year each set of date patterns matches
 // exactly (bit j: pattern j), counted once a schedule.
 struct DateMasks {
