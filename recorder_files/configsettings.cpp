@@ -129,7 +129,9 @@ ReadConfigSettings(QIODevice& device, ConfigSettings& settings, int sampleRateIt
         ++result.lines;
         ++result.linesWithoutEffect;
     }
-    for (const ConfigAssignment& a : WrittenSettings(settings)) {
+    const QList<ConfigAssignment> written = WrittenSettings(settings);
+    result.notInFile.reserve(written.size()); // one allocation, not one each time it grows
+    for (const ConfigAssignment& a : written) {
         if (setBy[slot(a)] == 0)
             result.notInFile << a;
     }
