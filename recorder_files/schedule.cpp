@@ -174,15 +174,32 @@ DateMasks PatternsOnDates(const QList<DatePattern>& patterns)
         auto& count = year == CommonYear ? d.inCommonYear : d.inLeapYear;
         for (int month = 1; month <= 12; ++month) {
             const int days = QDate(year, month, 1).daysInMonth();
-            for (int day = 1; day <= days; ++day) {
-                int mask = 0;
-                for (qsizetype j = 0; j < patterns.size(); ++j) {
-                    const DatePattern& p = patterns[j];
-                    if ((p.day == 0 || day == p.day) && (p.month == 0 || month == p.month))
-                        mask |= 1 << j;
+            // The patterns of every day of the month, and those of the days they name (a
+            // day the month lacks is none of its dates).
+            int everyDay = 0;
+            std::array<int, TimerCount> dayOf{};
+            std::array<int, TimerCount> dayMask{};
+            int named = 0;
+            for (qsizetype j = 0; j < patterns.size(); ++j) {
+                const DatePattern& p = patterns[j];
+                if (p.month != 0 && p.month != month)
+                    continue;
+                if (p.day == 0) {
+                    everyDay |= 1 << j;
+                    continue;
                 }
-                count[mask] += 1;
+                if (p.day < 1 || p.day > days)
+                    continue;
+                int k = 0;
+                while (k < named && dayOf[k] != p.day)
+                    ++k;
+                named = std::max(named, k + 1);
+                dayOf[k] = p.day;
+                dayMask[k] |= 1 << j;
             }
+            count[everyDay] += days - named;
+            for (int k = 0; k < named; ++k)
+                count[everyDay | dayMask[k]] += 1;
         }
     }
     return d;
