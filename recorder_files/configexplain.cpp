@@ -147,7 +147,7 @@ QString DescribePair(const ConfigAssignment& a, const ConfigAssignment& b)
 
 // A timer switched on comes with its five fields, in the order the controls are set:
 // month, day, hour, minute, length. Empty when sets[i] does not start such a group.
-QString DescribeTimerOn(const QList<ConfigAssignment>& sets, qsizetype i)
+QString DescribeTimerOn(const LineAssignments& sets, qsizetype i)
 {
     const ConfigAssignment& a = sets[i];
     if (a.field != ConfigField::TimerEnable || a.value == 0 || i + 5 >= sets.size() ||
@@ -176,7 +176,7 @@ QString DescribeTimerOn(const QList<ConfigAssignment>& sets, qsizetype i)
 
 // The assignments of one line in words; those that one line always sets together are
 // told together.
-QString DescribeSets(const QList<ConfigAssignment>& sets)
+QString DescribeSets(const LineAssignments& sets)
 {
     QString all;
     for (qsizetype i = 0; i < sets.size(); ++i) {

@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QVarLengthArray>
 
 struct ConfigAssignment {
     ConfigField field;
@@ -39,11 +40,15 @@ enum class LineIssue {
     TimerAllUnspecified // enabled timer with every date and time field "*": switched off
 };
 
+// What one line sets: a timer's line, the most, six settings. Held in the line's result
+// itself: reading a file allocates nothing for them.
+using LineAssignments = QVarLengthArray<ConfigAssignment, 6>;
+
 struct ParsedLine {
-    QList<ConfigAssignment> sets; // in the order the controls are set
+    LineAssignments sets; // in the order the controls are set
     // Items the line selects that the form's lists (the preferences' HSample, HMode) do
     // not have: the combo box ignores them, nothing is set.
-    QList<ConfigAssignment> lacking;
+    LineAssignments lacking;
     LineIssue issue = LineIssue::None;
     QByteArray word;
     QByteArray expected;

@@ -66,10 +66,12 @@ ParsedLine FitToItems(ParsedLine parsed, const ComboItems& items)
         const int count = a.field == ConfigField::SampleRate ? items.sampleRates
                           : a.field == ConfigField::WavType  ? items.wavTypes
                                                              : -1;
-        if (count >= 0 && (a.value < 0 || a.value >= count))
-            parsed.lacking.append(parsed.sets.takeAt(i));
-        else
+        if (count >= 0 && (a.value < 0 || a.value >= count)) {
+            parsed.lacking.append(a);
+            parsed.sets.remove(i);
+        } else {
             ++i;
+        }
     }
     return parsed;
 }

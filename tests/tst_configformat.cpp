@@ -69,7 +69,7 @@ const char* StopName(ReadStop stop)
 }
 
 // "loop=20 t2.enable=1 ..." for comparing what a line sets.
-QString Describe(const QList<ConfigAssignment>& sets)
+QString Describe(const LineAssignments& sets)
 {
     static const char* const names[] = {
         "rate",       "type", "vas",      "vasOnLevel", "vasOnTime", "vasOffLevel",
