@@ -178,12 +178,13 @@ private slots:
         QFETCH(QString, heading);
         QFETCH(QByteArray, line);
         QFETCH(QString, first);
-        HeadingTranslator translator(heading);
-        if (!heading.isEmpty())
-            QCoreApplication::installTranslator(&translator);
         QBuffer buffer;
         buffer.setData(line + "\r\n");
         QVERIFY(buffer.open(QIODevice::ReadOnly));
+        // Installed only where no check can return before it is removed again.
+        HeadingTranslator translator(heading);
+        if (!heading.isEmpty())
+            QCoreApplication::installTranslator(&translator);
         QString output;
         QTextStream out(&output);
         CheckConfigDevice(buffer, out);
