@@ -6,6 +6,9 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <ftw.h>
 #include <functional>
 #include <grp.h>
 #include <sched.h>
@@ -23,6 +26,25 @@ inline bool OwnMountNamespace()
     return unshare(CLONE_NEWNS) == 0 &&
            mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
 }
+
+// A temporary folder that goes whole, names that are no valid UTF-8 too: Qt cannot name
+// such a file to remove it, and a plain QTemporaryDir leaves it behind. Links are removed,
+// not followed, and a file system still mounted inside is left alone.
+class TestFolder : public QTemporaryDir
+{
+public:
+    ~TestFolder()
+    {
+        if (isValid())
+            nftw(
+                QFile::encodeName(path()).constData(),
+                [](const char* name, const struct stat*, int, FTW*) {
+                    std::remove(name);
+                    return 0;
+                },
+                16, FTW_DEPTH | FTW_PHYS | FTW_MOUNT);
+    }
+};
 
 inline QByteArray ReadAll(const QString& fileName)
 {

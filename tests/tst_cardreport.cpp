@@ -285,7 +285,7 @@ private slots:
         QFETCH(QString, line);
         QFETCH(QStringList, notes);
         QFETCH(QString, status);
-        QTemporaryDir dir;
+        TestFolder dir;
         for (auto file = files.cbegin(); file != files.cend(); ++file) {
             QVERIFY(QDir(dir.path()).mkpath(QFileInfo(dir.filePath(file.key())).path()));
             // "\\xff" in a name stands for that byte, which no QString file name holds.

@@ -174,7 +174,7 @@ class CollectTest : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir dir;
+    TestFolder dir;
     bool ownMounts = false;
     QString Path(const QString& name) const { return dir.filePath(name); }
 

@@ -55,10 +55,15 @@ class DeploymentTest : public QObject
     Q_OBJECT
 
     bool ownMounts = false;
+    QTemporaryDir dataHome; // the records the window keeps (collections.csv ...)
 
 private slots:
     // Cards mounted by the tests are seen by no other process.
-    void initTestCase() { ownMounts = OwnMountNamespace(); }
+    void initTestCase()
+    {
+        ownMounts = OwnMountNamespace();
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome.filePath("data")));
+    }
 
     void field_data()
     {
@@ -233,6 +238,8 @@ private slots:
         QVERIFY(translation.isEmpty() || translator.load(translation));
         QCoreApplication::installTranslator(&translator);
         QTemporaryDir dir;
+        const QByteArray dataHomeBefore = qgetenv("XDG_DATA_HOME");
+        const auto restore = qScopeGuard([&] { qputenv("XDG_DATA_HOME", dataHomeBefore); });
         qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath("data")));
         const QString card = dir.filePath("card") + QLatin1Char('/');
         QVERIFY(QDir().mkpath(card));

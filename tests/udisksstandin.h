@@ -15,12 +15,14 @@
 class UDisksStandIn
 {
 public:
-    // Starts the bus; its address afterwards in Address, the reason in Error otherwise.
+    // Starts the bus; its address afterwards in Address, the reason in Error otherwise. Its
+    // socket is made in the stand-in's own folder: killed, the daemon cannot remove it.
     bool StartBus()
     {
         Bus = Start(QStringLiteral("dbus-daemon"),
                     {QStringLiteral("--session"), QStringLiteral("--nofork"),
-                     QStringLiteral("--nopidfile"), QStringLiteral("--print-address=1")});
+                     QStringLiteral("--nopidfile"), QStringLiteral("--print-address=1"),
+                     QStringLiteral("--address=unix:dir=") + Dir.path()});
         if (!Bus->waitForStarted(5000) || !Bus->waitForReadyRead(5000)) {
             Error = QStringLiteral("dbus-daemon did not start: ") + Bus->errorString();
             return false;
