@@ -203,9 +203,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // What the reader reached, written and read back into the initial state, gives
     // the same file again. Most inputs leave the initial state as it was: its file, the
     // same bytes each time, is read back once.
-    static const bool initialReadsBack = ReadsBack(ConfigSettings());
+    static const ConfigSettings initial;
+    static const bool initialReadsBack = ReadsBack(initial);
     Check(initialReadsBack);
-    if (!HasUnreadableTimer(state) && !(state == ConfigSettings()))
+    if (!HasUnreadableTimer(state) && state != initial)
         Check(ReadsBack(state));
     return 0;
 }
